@@ -1,0 +1,25 @@
+#include "distance/calc_dist.h"
+
+#include <gtest/gtest.h>
+
+TEST(OleErrorMessage, DescriptionThenSystemTextThenCode) {
+  struct Case {
+    std::string description, systemText, message;
+  } cases[] = {
+      {"Invalid locator 'ZZ00'.", "The parameter is incorrect.", "Invalid locator 'ZZ00'"},
+      {"Trailing stuff. .\r\n\t", "", "Trailing stuff"},
+      {"...", "System text", "System text"},
+      {"", "System text", "System text"},
+      {" \r\n", "", "OLE error 80070057"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.description);
+    EXPECT_EQ(OleErrorMessage(static_cast<HResult>(0x80070057), c.description, c.systemText),
+              c.message);
+  }
+}
+
+TEST(WidenLocator, EachByteIsItsOwnCodePoint) {
+  EXPECT_EQ(WidenLocator("KO85"), L"KO85");
+  EXPECT_EQ(WidenLocator("\xE9"), std::wstring(1, wchar_t(0xE9)));
+}

@@ -1,0 +1,21 @@
+#include "scoring/square_scan.h"
+
+#include <gtest/gtest.h>
+
+TEST(ScanSquare, TakesTheFirstRunOfTwoFieldLettersAndTwoDigits) {
+  struct Case {
+    std::string report, field, square;
+  } cases[] = {
+      {"59 KO85", "KO", "KO85"},  {"599 ko85ab", "KO", "KO85"}, {"ABC12", "BC", "BC12"},
+      {"AB12CD34", "AB", "AB12"}, {"KS12", "", ""},             {"RR99", "RR", "RR99"},
+      {"AA00", "AA", "AA00"},     {"K085", "", ""},             {"KO8", "", ""},
+      {"", "", ""},               {"\t jo31 \r\n", "JO", "JO31"}, {"SS12 KO85", "KO", "KO85"},
+      {"JN7", "", ""},            {"599 001", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.report);
+    const FoundSquare found = ScanSquare(c.report);
+    EXPECT_EQ(found.field, c.field);
+    EXPECT_EQ(found.square, c.square);
+  }
+}

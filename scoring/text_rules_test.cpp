@@ -1,0 +1,46 @@
+#include "scoring/text_rules.h"
+
+#include <gtest/gtest.h>
+
+TEST(TextRules, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
+  struct Case {
+    std::string in, out;
+  } cases[] = {
+      {"", ""}, {"  ", ""}, {" \t14 \r\n", "14"}, {"a b", "a b"}, {std::string("\x01x\x20", 3), "x"},
+      {"\x7f", "\x7f"},  // DEL is above 32 and stays
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(TrimControl(c.in), c.out);
+  }
+}
+
+TEST(TextRules, UpperCasingChangesOnlyAToZ) {
+  std::string all;
+  for (int c = 1; c < 256; ++c) {
+    all.push_back(static_cast<char>(c));
+  }
+  const std::string upper = UpperAscii(all);
+  for (int c = 1; c < 256; ++c) {
+    const int expected = (c >= 'a' && c <= 'z') ? c - 32 : c;
+    EXPECT_EQ(static_cast<unsigned char>(upper[c - 1]), expected) << "code " << c;
+  }
+}
+
+TEST(TextRules, CompareBytesIsUnsignedByteOrder) {
+  struct Case {
+    std::string a, b;
+    int expected;
+  } cases[] = {
+      {"", "", 0},         {"", "A", -1},         {"DL1AB", "DL1AB", 0}, {"DL1AB", "DL1ABC", -1},
+      {"DL1AB/P", "DL1AB", 1}, {"DL1AB/P", "DL1AB0", -1},  // slash before digits
+      {"DL1", "DLA", -1},  // a digit before a letter, whatever follows
+      {"Z", "a", -1},      // every capital before every small letter
+      {"\x80", "z", 1},    // codes above 127 come last
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.a + " vs " + c.b);
+    EXPECT_EQ(CompareBytes(c.a, c.b), c.expected);
+    EXPECT_EQ(CompareBytes(c.b, c.a), -c.expected);
+  }
+}

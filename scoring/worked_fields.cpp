@@ -1,0 +1,20 @@
+#include "scoring/worked_fields.h"
+
+#include "scoring/text_rules.h"
+
+bool WorkedFieldList::Contains(const std::string& key) const {
+  return folded_.count(FoldCase(key)) != 0;
+}
+
+bool WorkedFieldList::Add(const std::string& key) {
+  if (!folded_.insert(FoldCase(key)).second) {
+    return false;
+  }
+  keys_.push_back(key);
+  return true;
+}
+
+void WorkedFieldList::Clear() {
+  keys_.clear();
+  folded_.clear();
+}

@@ -1,0 +1,54 @@
+// A distance component for tests: records each call, answers a set distance, fails on request.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "distance/calc_dist.h"
+#include "scoring/report.h"
+
+class FakeCalcDist : public _CalcDistClass {
+ public:
+  float distance = 500;      // what GetDistance answers
+  std::wstring failLocator;  // a coordinate call for this locator fails
+  bool failDistance = false;
+  std::string description = "Bad locator.";
+  std::vector<std::wstring> coordCalls;  // "A:KO85", "B:KO85", ... in call order
+  int distanceCalls = 0;
+
+  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
+    return Coord(L"A:", locator, coordA);
+  }
+  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
+    return Coord(L"B:", locator, coordB);
+  }
+  HResult GetDistance(float, float, float, float, float* result) override {
+    ++distanceCalls;
+    if (failDistance) {
+      return kFailure;
+    }
+    *result = distance;
+    return 0;
+  }
+  std::string ErrorDescription() override { return description; }
+  std::string SystemMessage(HResult) override { return {}; }
+
+  static constexpr HResult kFailure = static_cast<HResult>(0x80070057);
+
+ private:
+  HResult Coord(const wchar_t* which, const std::wstring& locator, float* value) {
+    coordCalls.push_back(which + locator);
+    if (!failLocator.empty() && locator == failLocator) {
+      return kFailure;
+    }
+    *value = static_cast<float>(locator.size());
+    return 0;
+  }
+};
+
+// A report sink that keeps the last text.
+class StringSink : public TextSink {
+ public:
+  void SetText(const std::string& value) override { text = value; }
+  std::string text;
+};
