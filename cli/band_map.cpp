@@ -1,0 +1,104 @@
+#include "cli/band_map.h"
+
+#include <charconv>
+
+#include "cli/log_text.h"
+
+namespace {
+// The amateur bands by their ADIF names and edges. The texts of the first nine bands of the plug-in
+// ("1.8" ... "28") are the nominal MHz the host writes; the others follow that habit below 50 MHz
+// and Cabrillo's band designators above.
+struct Band {
+  std::string_view adifName;
+  double lowKhz;
+  double highKhz;
+  const char* text;
+};
+constexpr Band kBands[] = {
+    {"2190m", 135.7, 137.8, "0.136"},
+    {"630m", 472, 479, "0.472"},
+    {"560m", 501, 504, "0.501"},
+    {"160m", 1800, 2000, "1.8"},
+    {"80m", 3500, 4000, "3.5"},
+    {"60m", 5060, 5450, "5"},
+    {"40m", 7000, 7300, "7"},
+    {"30m", 10100, 10150, "10"},
+    {"20m", 14000, 14350, "14"},
+    {"17m", 18068, 18168, "18"},
+    {"15m", 21000, 21450, "21"},
+    {"12m", 24890, 24990, "24"},
+    {"10m", 28000, 29700, "28"},
+    {"8m", 40000, 45000, "40"},
+    {"6m", 50000, 54000, "50"},
+    {"5m", 54000.001, 69900, "54"},
+    {"4m", 70000, 71000, "70"},
+    {"2m", 144000, 148000, "144"},
+    {"1.25m", 222000, 225000, "222"},
+    {"70cm", 420000, 450000, "432"},
+    {"33cm", 902000, 928000, "902"},
+    {"23cm", 1240000, 1300000, "1.2G"},
+    {"13cm", 2300000, 2450000, "2.3G"},
+    {"9cm", 3300000, 3500000, "3.4G"},
+    {"6cm", 5650000, 5925000, "5.7G"},
+    {"3cm", 10000000, 10500000, "10G"},
+    {"1.25cm", 24000000, 24250000, "24G"},
+    {"6mm", 47000000, 47200000, "47G"},
+    {"4mm", 75500000, 81000000, "75G"},
+    {"2.5mm", 119980000, 123000000, "122G"},
+    {"2mm", 134000000, 149000000, "134G"},
+    {"1mm", 241000000, 250000000, "241G"},
+};
+
+// Cabrillo writes values below this as MHz (VHF bands), from here on as kHz.
+constexpr double kCabrilloKhzFrom = 1000;
+
+// A plain decimal number filling the whole text; false for anything else.
+bool ReadNumber(std::string_view text, double* value) {
+  const char* end = text.data() + text.size();
+  const auto result = std::from_chars(text.data(), end, *value, std::chars_format::fixed);
+  return !text.empty() && result.ec == std::errc() && result.ptr == end;
+}
+}  // namespace
+
+const char* BandOfKhz(double khz) {
+  for (const Band& band : kBands) {
+    if (khz >= band.lowKhz && khz <= band.highKhz) {
+      return band.text;
+    }
+  }
+  return nullptr;
+}
+
+const char* BandOfAdifName(std::string_view name) {
+  name = TrimBlanks(name);
+  for (const Band& band : kBands) {
+    if (name.size() == band.adifName.size() && EqualsIgnoringCase(name, band.adifName)) {
+      return band.text;
+    }
+  }
+  return nullptr;
+}
+
+const char* BandOfMhzText(std::string_view mhz) {
+  double value = 0;
+  return ReadNumber(TrimBlanks(mhz), &value) ? BandOfKhz(value * 1000) : nullptr;
+}
+
+const char* BandOfCabrilloFrequency(std::string_view frequency) {
+  frequency = TrimBlanks(frequency);
+  double value = 0;
+  if (!ReadNumber(frequency, &value)) {
+    for (const Band& band : kBands) {
+      if (EqualsIgnoringCase(frequency, band.text)) {
+        return band.text;
+      }
+    }
+    return nullptr;
+  }
+  if (value >= kCabrilloKhzFrom) {
+    return BandOfKhz(value);
+  }
+  // Below 1000 a band in MHz, except the LF bands, which only kHz can name (137, 475).
+  const char* band = BandOfKhz(value * 1000);
+  return band ? band : BandOfKhz(value);
+}

@@ -1,0 +1,18 @@
+// Text rules of the log readers: logs write calls, modes, bands and locators in either case and
+// pad them with blanks as they please.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Blanks and control characters off both ends.
+std::string_view TrimBlanks(std::string_view text);
+
+// Trimmed, with a..z upper-cased.
+std::string UpperTrimmed(std::string_view text);
+
+// Equal when A..Z and a..z are taken as the same.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// True when the text begins with a square: two letters A..R (either case) and two digits.
+bool StartsWithSquare(std::string_view text);
