@@ -74,8 +74,8 @@ bool ReadTag(std::string_view text, std::size_t open, Tag* tag) {
   std::size_t length = 0;
   while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
     // Capped at the text's size: a longer field runs past the end anyway.
-    length = std::min<std::size_t>(length * 10 + static_cast<std::size_t>(text[p] - '0'),
-                                   text.size());
+    length =
+        std::min<std::size_t>(length * 10 + static_cast<std::size_t>(text[p] - '0'), text.size());
     ++p;
   }
   if (p == digits || p >= text.size()) {
@@ -93,7 +93,9 @@ bool ReadTag(std::string_view text, std::size_t open, Tag* tag) {
   return true;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // `known` is in lower case.
 bool IsName(std::string_view name, std::string_view known) {
@@ -129,7 +131,8 @@ class LineCounter {
     }
     const char* p = text_.data() + counted_;
     const char* const end = text_.data() + offset;
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
+    while ((p = static_cast<const char*>(
+                std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
       ++line_;
       ++p;
     }
@@ -145,9 +148,7 @@ class LineCounter {
 
 class AdifReader {
  public:
-  explicit AdifReader(std::string_view text) : text_(text), lines_(text) {
-    log_.format = "ADIF";
-  }
+  explicit AdifReader(std::string_view text) : text_(text), lines_(text) { log_.format = "ADIF"; }
 
   ContestLog Read() {
     std::size_t pos = 0;
@@ -265,4 +266,6 @@ class AdifReader {
 };
 }  // namespace
 
-ContestLog ReadAdif(std::string_view text) { return AdifReader(text).Read(); }
+ContestLog ReadAdif(std::string_view text) {
+  return AdifReader(text).Read();
+}

@@ -6,9 +6,12 @@
 #include "cli/log_text.h"
 
 namespace {
-constexpr std::size_t kQsoColumns = 8;  // frequency, mode, date, time, own call and grid, call, grid
+constexpr std::size_t kQsoColumns =
+    8;  // frequency, mode, date, time, own call and grid, call, grid
 
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 
 // The first eight words of a line, and how many it has in all.
 struct Words {
@@ -129,7 +132,8 @@ class CabrilloReader {
     }
     const char* band = BandOfCabrilloFrequency(columns.frequency);
     if (!band) {
-      Warn(number, "frequency '" + std::string(columns.frequency) + "' is on no amateur band; skipped");
+      Warn(number,
+           "frequency '" + std::string(columns.frequency) + "' is on no amateur band; skipped");
       return;
     }
     LogQso qso;
@@ -145,7 +149,9 @@ class CabrilloReader {
     log_.qsos.push_back(std::move(qso));
   }
 
-  void Warn(int number, std::string message) { log_.warnings.push_back({number, std::move(message)}); }
+  void Warn(int number, std::string message) {
+    log_.warnings.push_back({number, std::move(message)});
+  }
 
   ContestLog log_;
   std::vector<std::string> lineGrids_;  // own locators of the QSO lines, one per square
@@ -153,4 +159,6 @@ class CabrilloReader {
 };
 }  // namespace
 
-ContestLog ReadCabrillo(std::string_view text) { return CabrilloReader().Read(text); }
+ContestLog ReadCabrillo(std::string_view text) {
+  return CabrilloReader().Read(text);
+}

@@ -71,8 +71,7 @@ std::string Panel(const TStatistic& band, const std::vector<std::string>& fields
   const int gridTop = top + kTitle;
   for (int column = 0; column < kFields; ++column) {
     for (int row = 0; row < kFields; ++row) {
-      const std::string field = {static_cast<char>('A' + column),
-                                 static_cast<char>('R' - row)};
+      const std::string field = {static_cast<char>('A' + column), static_cast<char>('R' - row)};
       const int x = gridLeft + column * kCell;
       const int y = gridTop + row * kCell;
       const bool isWorked = worked.count(field) != 0;
@@ -86,8 +85,8 @@ std::string Panel(const TStatistic& band, const std::vector<std::string>& fields
     const std::string letter(1, static_cast<char>('A' + i));
     svg += Text(gridLeft + i * kCell + kCell / 2, gridTop + kFields * kCell + 11, letter,
                 "class=\"axis\"");
-    svg += Text(left + kLabel / 2, gridTop + (kFields - 1 - i) * kCell + 14, letter,
-                "class=\"axis\"");
+    svg +=
+        Text(left + kLabel / 2, gridTop + (kFields - 1 - i) * kCell + 14, letter, "class=\"axis\"");
   }
   if (ownField.size() == 2) {
     const int column = ownField[0] - 'A';
@@ -109,27 +108,31 @@ std::string FieldMapSvg(const ScoredLog& scored) {
   const int height = kHeading + rows * kPanelHeight;
   const std::string ownField = scored.ownLocator.substr(0, 2);
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                    std::to_string(width) + "\" height=\"" + std::to_string(height) +
-                    "\" viewBox=\"0 0 " + std::to_string(width) + " " + std::to_string(height) +
-                    "\" font-family=\"sans-serif\">\n"
-                    "<style>\n"
-                    ".title{font-size:14px;font-weight:bold;fill:#000}\n"
-                    ".axis{font-size:10px;fill:#555;text-anchor:middle}\n"
-                    ".field{fill:#fff;stroke:#ccc;stroke-width:1}\n"
-                    ".worked{fill:" + std::string(kWorkedFill) + ";stroke:#fff;stroke-width:1}\n"
-                    ".fl{font-size:8px;fill:#999;text-anchor:middle}\n"
-                    ".wl{font-size:8px;fill:#fff;text-anchor:middle;font-weight:bold}\n"
-                    ".own{fill:none;stroke:" + std::string(kOwnOutline) + ";stroke-width:2}\n"
-                    "</style>\n"
-                    "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
+  std::string svg =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+      std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
+      std::to_string(width) + " " + std::to_string(height) +
+      "\" font-family=\"sans-serif\">\n"
+      "<style>\n"
+      ".title{font-size:14px;font-weight:bold;fill:#000}\n"
+      ".axis{font-size:10px;fill:#555;text-anchor:middle}\n"
+      ".field{fill:#fff;stroke:#ccc;stroke-width:1}\n"
+      ".worked{fill:" +
+      std::string(kWorkedFill) +
+      ";stroke:#fff;stroke-width:1}\n"
+      ".fl{font-size:8px;fill:#999;text-anchor:middle}\n"
+      ".wl{font-size:8px;fill:#fff;text-anchor:middle;font-weight:bold}\n"
+      ".own{fill:none;stroke:" +
+      std::string(kOwnOutline) +
+      ";stroke-width:2}\n"
+      "</style>\n"
+      "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
   svg += Text(kGap, 22,
               Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) +
                   " from " + Xml(scored.ownLocator) + ": score " +
-                  std::to_string(scored.score.score) + " (" +
-                  std::to_string(scored.score.points) + " points + " +
-                  std::to_string(scored.score.newFields) + " fields x 100)",
+                  std::to_string(scored.score.score) + " (" + std::to_string(scored.score.points) +
+                  " points + " + std::to_string(scored.score.newFields) + " fields x 100)",
               "font-size=\"16px\" font-weight=\"bold\"");
   if (bands.empty()) {
     svg += Text(kGap, kHeading + 20, "No QSOs", "font-size=\"14px\"");

@@ -17,7 +17,7 @@ std::size_t Utf8Length(std::string_view text, std::size_t p) {
     length = 2;
   } else if (lead >= 0xE0 && lead <= 0xEF) {
     length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+    low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
     high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
   } else if (lead >= 0xF0 && lead <= 0xF4) {
     length = 4;
@@ -43,7 +43,9 @@ std::string Escaped(unsigned code) {
   return buffer;
 }
 
-std::string Number(std::int64_t value) { return std::to_string(value); }
+std::string Number(std::int64_t value) {
+  return std::to_string(value);
+}
 
 std::string Kilometres(double km) {
   char buffer[32];
@@ -84,7 +86,8 @@ std::string Qsos(const ScoredLog& scored) {
     const QsoScore& score = scored.score.qsos[i];
     json += std::string(i ? "," : "") + "\n    {\"line\":" + Number(qso.line) +
             ",\"callsign\":" + JsonString(qso.callSign) + ",\"band\":" + JsonString(qso.band) +
-            ",\"mode\":" + JsonString(qso.mode) + ",\"square\":" + OptionalString(SquareOf(qso.exchange)) +
+            ",\"mode\":" + JsonString(qso.mode) +
+            ",\"square\":" + OptionalString(SquareOf(qso.exchange)) +
             ",\"distance_km\":" + (score.distanceKm ? Kilometres(*score.distanceKm) : "null") +
             ",\"points\":" + Number(score.points) +
             ",\"duplicate\":" + (score.duplicate ? "true" : "false") + "}";
@@ -135,10 +138,10 @@ std::string JsonResult(const ScoredLog& scored) {
   for (const TStatistic& band : s.bands) {
     qsos += band.QSOs;
   }
-  return "{\n  \"file\":" + JsonString(scored.file) + ",\n  \"format\":" +
-         JsonString(scored.log.format) + ",\n  \"station\":" +
-         OptionalString(scored.log.stationCall) + ",\n  \"own_locator\":" +
-         JsonString(scored.ownLocator) + ",\n  \"bands\":" + Bands(s) +
+  return "{\n  \"file\":" + JsonString(scored.file) +
+         ",\n  \"format\":" + JsonString(scored.log.format) +
+         ",\n  \"station\":" + OptionalString(scored.log.stationCall) +
+         ",\n  \"own_locator\":" + JsonString(scored.ownLocator) + ",\n  \"bands\":" + Bands(s) +
          ",\n  \"totals\":{\"qsos\":" + Number(qsos) + ",\"duplicates\":" + Number(s.duplicates) +
          ",\"points\":" + Number(s.points) + ",\"new_fields\":" + Number(s.newFields) +
          "},\n  \"score\":" + Number(s.score) + ",\n  \"qsos\":" + Qsos(scored) +

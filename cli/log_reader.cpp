@@ -1,12 +1,12 @@
 #include "cli/log_reader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-
-#include <sys/stat.h>
 
 #include "cli/adif_reader.h"
 #include "cli/cabrillo_reader.h"
@@ -25,7 +25,8 @@ std::string ReadAll(std::FILE* file, const std::string& path) {
   std::string content;
   struct stat status {};
   if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode)) {
-    content.resize(static_cast<std::size_t>(status.st_size) + 1);  // +1: the read that meets the end
+    content.resize(static_cast<std::size_t>(status.st_size) +
+                   1);  // +1: the read that meets the end
   }
   std::size_t filled = 0;
   while (true) {
@@ -56,7 +57,6 @@ std::string ReadContent(const std::string& path) {
   return ReadAll(file.get(), path);
 }
 
-
 ContestLog ReadLog(std::string_view content, LogFormat format) {
   switch (format) {
     case LogFormat::kCabrillo:
@@ -72,7 +72,9 @@ ContestLog ReadLog(std::string_view content, LogFormat format) {
 }
 }  // namespace
 
-ContestLog ReadLogText(std::string_view content) { return ReadLog(content, DetectFormat(content)); }
+ContestLog ReadLogText(std::string_view content) {
+  return ReadLog(content, DetectFormat(content));
+}
 
 ContestLog ReadLogFile(const std::string& path, const std::string& table) {
   const std::string content = ReadContent(path);

@@ -16,7 +16,9 @@ class ReportText : public TextSink {
 
 constexpr double kNotMeasured = std::numeric_limits<double>::quiet_NaN();
 
-std::shared_ptr<_CalcDistClass> CreateGeometry() { return std::make_shared<GeometryCalcDist>(); }
+std::shared_ptr<_CalcDistClass> CreateGeometry() {
+  return std::make_shared<GeometryCalcDist>();
+}
 }  // namespace
 
 LogScore ScoreQsos(const std::vector<LogQso>& qsos, const std::string& ownLocator) {

@@ -11,8 +11,8 @@
 #include "scoring/band_stats.h"
 
 struct QsoScore {
-  std::optional<double> distanceKm;   // when the engine found a square and measured the distance
-  std::int32_t points = 0;            // 0 for a duplicate
+  std::optional<double> distanceKm;  // when the engine found a square and measured the distance
+  std::int32_t points = 0;           // 0 for a duplicate
   bool duplicate = false;
 };
 
@@ -27,7 +27,8 @@ struct LogScore {
   std::int64_t score = 0;
 };
 
-// `ownLocator` begins with a square (see ChooseOwnLocator); distances are measured from that square.
+// `ownLocator` begins with a square (see ChooseOwnLocator); distances are measured from that
+// square.
 LogScore ScoreQsos(const std::vector<LogQso>& qsos, const std::string& ownLocator);
 
 // The fields worked on a band, in letter order.

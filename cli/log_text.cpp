@@ -1,10 +1,18 @@
 #include "cli/log_text.h"
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
-bool IsFieldLetter(char c) { return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsBlank(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
+bool IsFieldLetter(char c) {
+  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -40,6 +48,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 bool StartsWithSquare(std::string_view text) {
-  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) &&
-         IsDigit(text[2]) && IsDigit(text[3]);
+  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
+         IsDigit(text[3]);
 }

@@ -8,7 +8,9 @@
 #include <thread>
 #include <vector>
 
-unsigned CoreCount() { return std::max(1u, std::thread::hardware_concurrency()); }
+unsigned CoreCount() {
+  return std::max(1u, std::thread::hardware_concurrency());
+}
 
 void RunInOrder(std::size_t count, unsigned threads,
                 const std::function<JobOutput(std::size_t)>& work,

@@ -23,11 +23,11 @@ struct Band {
   const char* mhz;
   const char* khz;
 };
-constexpr Band kBands[] = {{"160m", "1.840", "1840"},   {"80m", "3.573", "3573"},
-                           {"40m", "7.074", "7074"},    {"30m", "10.136", "10136"},
-                           {"20m", "14.074", "14074"},  {"17m", "18.100", "18100"},
-                           {"15m", "21.074", "21074"},  {"12m", "24.915", "24915"},
-                           {"10m", "28.074", "28074"},  {"6m", "50.313", "50313"}};
+constexpr Band kBands[] = {{"160m", "1.840", "1840"},  {"80m", "3.573", "3573"},
+                           {"40m", "7.074", "7074"},   {"30m", "10.136", "10136"},
+                           {"20m", "14.074", "14074"}, {"17m", "18.100", "18100"},
+                           {"15m", "21.074", "21074"}, {"12m", "24.915", "24915"},
+                           {"10m", "28.074", "28074"}, {"6m", "50.313", "50313"}};
 
 // A log's QSOs drawn from a fixed pool of stations, so that calls repeat across bands and some
 // QSOs are duplicates, as in a real contest.
@@ -82,8 +82,9 @@ std::string CabrilloLog(int qsos, unsigned seed) {
   std::string text = "START-OF-LOG: 3.0\nCONTEST: WW-DIGI\nCALLSIGN: DL1ABC\nGRID-LOCATOR: JO31\n";
   for (int i = 0; i < qsos; ++i) {
     std::string grid = make.Grid();
-    text += "QSO: " + std::string(make.PickBand().khz) + " DG 2025-08-30 1200 DL1ABC        JO31   " +
-            make.Call() + "        " + (grid.empty() ? "ZZ00" : grid) + "\n";
+    text += "QSO: " + std::string(make.PickBand().khz) +
+            " DG 2025-08-30 1200 DL1ABC        JO31   " + make.Call() + "        " +
+            (grid.empty() ? "ZZ00" : grid) + "\n";
   }
   return text + "END-OF-LOG:\n";
 }
@@ -149,10 +150,10 @@ void ScoreBatchOnTwoThreads(benchmark::State& state) {
   static const std::vector<std::string> files = [] {
     std::vector<std::string> names;
     for (int i = 0; i < kBatchLogs; ++i) {
-      names.push_back(i % 2 ? Files().Write("log" + std::to_string(i) + ".adi",
-                                            AdifLog(kBatchLogQsos, 100 + i))
-                            : Files().Write("log" + std::to_string(i) + ".log",
-                                            CabrilloLog(kBatchLogQsos, 100 + i)));
+      names.push_back(
+          i % 2 ? Files().Write("log" + std::to_string(i) + ".adi", AdifLog(kBatchLogQsos, 100 + i))
+                : Files().Write("log" + std::to_string(i) + ".log",
+                                CabrilloLog(kBatchLogQsos, 100 + i)));
     }
     return names;
   }();
@@ -164,8 +165,8 @@ void ScoreBatchOnTwoThreads(benchmark::State& state) {
     benchmark::DoNotOptimize(RunScorer(options, discard, discard));
   }
   state.SetItemsProcessed(state.iterations() * kBatchLogs * kBatchLogQsos);
-  state.counters["logs/s"] =
-      benchmark::Counter(static_cast<double>(kBatchLogs), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["logs/s"] = benchmark::Counter(static_cast<double>(kBatchLogs),
+                                                benchmark::Counter::kIsIterationInvariantRate);
   state.SetLabel("1,000 logs of 1,000 QSOs, wall time");
 }
 BENCHMARK(ScoreBatchOnTwoThreads)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -62,7 +62,8 @@ int RunScorer(const Options& options, std::ostream& out, std::ostream& err) {
   const std::vector<std::string>& files = options.files;
   bool failed = false;
   if (files.size() == 1) {
-    const JobOutput output = Guarded(files[0], options, [&]() { return ScoreOne(files[0], options); });
+    const JobOutput output =
+        Guarded(files[0], options, [&]() { return ScoreOne(files[0], options); });
     err << output.err;
     out << output.out;
     return output.failed ? 1 : 0;

@@ -26,7 +26,8 @@ Database Open(const std::string& path) {
   const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
   Database owner(db);
   if (rc != SQLITE_OK) {
-    throw LogError("cannot open the database: " + std::string(db ? sqlite3_errmsg(db) : "no memory"));
+    throw LogError("cannot open the database: " +
+                   std::string(db ? sqlite3_errmsg(db) : "no memory"));
   }
   return owner;
 }
@@ -126,7 +127,8 @@ std::string FindLogTable(sqlite3* db) {
 }
 
 void CheckLogTable(sqlite3* db, const std::string& table) {
-  Statement exists = Prepare(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+  Statement exists =
+      Prepare(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
   sqlite3_bind_text(exists.get(), 1, table.c_str(), -1, SQLITE_TRANSIENT);
   if (!Step(db, exists.get())) {
     throw LogError("no table '" + table + "' in the database");
@@ -145,8 +147,8 @@ ContestLog ReadSqliteLog(const std::string& path, const std::string& table) {
   }
   const std::string columns = "QSOReportRecived, CallSign, DigiBand, QSOMode";
   // Row-id order is the logging order; a table without row ids is read in its own order.
-  Statement rows = TryPrepare(db.get(), "SELECT " + columns + ", rowid FROM " + Quoted(logTable) +
-                                            " ORDER BY rowid");
+  Statement rows = TryPrepare(
+      db.get(), "SELECT " + columns + ", rowid FROM " + Quoted(logTable) + " ORDER BY rowid");
   const bool byRowId = rows != nullptr;
   if (!byRowId) {
     rows = Prepare(db.get(), "SELECT " + columns + " FROM " + Quoted(logTable));

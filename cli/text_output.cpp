@@ -1,7 +1,9 @@
 #include "cli/text_output.h"
 
 namespace {
-std::string OrDash(const std::string& text) { return text.empty() ? "-" : text; }
+std::string OrDash(const std::string& text) {
+  return text.empty() ? "-" : text;
+}
 }  // namespace
 
 std::string ReportOutput(const LogScore& score) {
@@ -32,7 +34,9 @@ std::string HeaderLine(const ScoredLog& scored) {
          " from " + scored.ownLocator + ", " + std::to_string(scored.log.qsos.size()) + " QSOs\n";
 }
 
-std::string SummaryHeader() { return "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\n"; }
+std::string SummaryHeader() {
+  return "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\n";
+}
 
 std::string SummaryLine(const ScoredLog& scored) {
   const LogScore& s = scored.score;
