@@ -1,0 +1,56 @@
+// Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout.
+#pragma once
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "marovinta-test-XXXXXX");
+    if (!mkdtemp(pattern.data())) {
+      std::abort();
+    }
+    path_ = pattern;
+  }
+  ~TempDir() { std::filesystem::remove_all(path_); }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string Path(const std::string& name) const { return (path_ / name).string(); }
+  std::string Write(const std::string& name, const std::string& content) const {
+    std::ofstream(Path(name), std::ios::binary) << content;
+    return Path(name);
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Runs SQL statements on a new database file; aborts the test program on a failure.
+inline std::string MakeDatabase(const std::string& path, const std::vector<std::string>& sql) {
+  sqlite3* db = nullptr;
+  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
+    std::abort();
+  }
+  for (const std::string& statement : sql) {
+    if (sqlite3_exec(db, statement.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+      std::abort();
+    }
+  }
+  sqlite3_close(db);
+  return path;
+}
+
+// The CREATE statement of a log table in the host's layout.
+inline std::string CreateLogTable(const std::string& name) {
+  return "CREATE TABLE " + name +
+         " (QSOReportRecived TEXT, DXCCPrefix TEXT, MainPrefix TEXT, CallSign TEXT,"
+         " DigiBand TEXT, QSOMode TEXT, Continent TEXT)";
+}
