@@ -70,8 +70,9 @@ TEST(ScoreCommand, AdifLogGivesThePluginsReport) {
             "Total\t   10\t  325\t    7\n"
             " Score: 325 + (7 * 100) =1025\n");
   EXPECT_EQ(run.err, kTestData + "/small.adi:14: warning: record without CALL; skipped\n" +
-                         kTestData + "/small.adi:15: warning: band '11m' is no amateur band; "
-                                     "skipped\n");
+                         kTestData +
+                         "/small.adi:15: warning: band '11m' is no amateur band; "
+                         "skipped\n");
 }
 
 // Rows in row-id order: ZZ1ZZ 14 JO62 (31, new), AA1AA 7 KP20 (35, new), MM0MMM 14 without a
@@ -79,14 +80,14 @@ TEST(ScoreCommand, AdifLogGivesThePluginsReport) {
 // own (FN42: 52, new). In callsign order the band lines would come 7, "14 ", 14.
 TEST(ScoreCommand, SqliteLogIsScoredInRowIdOrder) {
   const TempDir dir;
-  const std::string db = MakeDatabase(
-      dir.Path("host.db"),
-      {CreateLogTable("Log"),
-       "INSERT INTO Log VALUES ('599 JO62', 'DL', 'DL', 'ZZ1ZZ', '14', 'FT8', 'eu'),"
-       " ('-10 KP20', 'OH', 'OH', 'AA1AA', '7', 'FT8', 'eu'),"
-       " (NULL, 'GM', 'G', 'MM0MMM', '14', 'CW', 'eu'),"
-       " ('jo62', 'DL', 'DL', 'ZZ1ZZ', '14', 'FT8', 'eu'),"
-       " ('FN42', 'K', 'K', 'BB1BB', '14 ', 'FT8', 'na')"});
+  const std::string db =
+      MakeDatabase(dir.Path("host.db"),
+                   {CreateLogTable("Log"),
+                    "INSERT INTO Log VALUES ('599 JO62', 'DL', 'DL', 'ZZ1ZZ', '14', 'FT8', 'eu'),"
+                    " ('-10 KP20', 'OH', 'OH', 'AA1AA', '7', 'FT8', 'eu'),"
+                    " (NULL, 'GM', 'G', 'MM0MMM', '14', 'CW', 'eu'),"
+                    " ('jo62', 'DL', 'DL', 'ZZ1ZZ', '14', 'FT8', 'eu'),"
+                    " ('FN42', 'K', 'K', 'BB1BB', '14 ', 'FT8', 'na')"});
   const Outcome run = Score({"--own", "JO31", db});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
@@ -101,8 +102,7 @@ TEST(ScoreCommand, SqliteLogIsScoredInRowIdOrder) {
   const Outcome noOwn = Score({db});
   EXPECT_EQ(noOwn.status, 1);
   EXPECT_EQ(noOwn.out, "");
-  EXPECT_EQ(noOwn.err,
-            db + ": error: the log names no own locator; give it with --own LOCATOR\n");
+  EXPECT_EQ(noOwn.err, db + ": error: the log names no own locator; give it with --own LOCATOR\n");
 }
 
 TEST(ScoreCommand, VerboseAndFields) {
@@ -138,8 +138,8 @@ TEST(ScoreCommand, ManyLogsGiveOneSummaryLineEachInTheOrderGiven) {
   const TempDir dir;
   const std::string notALog = dir.Write("notes.txt", "Dear contest manager,\nhere is my log.\n");
   const std::string empty = dir.Write("empty.adi", "");
-  const Outcome run = Score({"--jobs", "3", kTestData + "/small.log", notALog, kTestData + "/small.adi",
-                         empty, kTestData + "/small.log"});
+  const Outcome run = Score({"--jobs", "3", kTestData + "/small.log", notALog,
+                             kTestData + "/small.adi", empty, kTestData + "/small.log"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\n" + kTestData +
                          "/small.log\tDL1ABC\tJO31\t10\t1\t273\t7\t973\n" + kTestData +

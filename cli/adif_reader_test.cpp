@@ -1,0 +1,92 @@
+#include "cli/adif_reader.h"
+
+#include <gtest/gtest.h>
+
+TEST(AdifReader, FieldsInAnyCaseWithAndWithoutTypes) {
+  struct Case {
+    std::string record;
+    std::string call, band, mode, exchange;
+  } cases[] = {
+      {"<call:6>DL1ABC <band:3>20m <mode:3>FT8 <gridsquare:4>JO31 <eor>", "DL1ABC", "14", "FT8",
+       "JO31"},
+      {"<CALL:6:S>dl1abc<BAND:3:E>20M<MODE:3>ft8<GRIDSQUARE:6:G>jo31lk<EOR>", "DL1ABC", "14", "FT8",
+       "jo31lk"},
+      {"<Call:6>DL1ABC <Freq:9>14.075472 <Mode:3>FT8 <GridSquare:4>ZZ00 <Eor>", "DL1ABC", "14",
+       "FT8", "ZZ00"},
+      // FT4 is a submode of MFSK: the submode names the mode.
+      {"<call:6>DL1ABC <band:3>20m <mode:4>MFSK <submode:3>FT4 <gridsquare:4>JO31 <eor>", "DL1ABC",
+       "14", "FT4", "JO31"},
+      {"<call:6>DL1ABC <band:3>20m <mode:3>FT8 <submode:0> <gridsquare:0> <eor>", "DL1ABC", "14",
+       "FT8", ""},
+      // BAND wins over FREQ; FREQ stands in for a band that names none.
+      {"<call:6>DL1ABC <band:3>40m <freq:6>14.074 <mode:2>CW <eor>", "DL1ABC", "7", "CW", ""},
+      {"<call:6>DL1ABC <band:3>xyz <freq:6>14.074 <mode:2>CW <eor>", "DL1ABC", "14", "CW", ""},
+      {"<call:6>DL1ABC <band:2>6m <mode:3>FT8 <gridsquare:4>JN18 <eor>", "DL1ABC", "50", "FT8",
+       "JN18"},
+      // Data is taken by its length: tags inside it are text.
+      {"<call:6>DL1ABC <comment:12><eor><call:1> <band:3>20m <eor>", "DL1ABC", "14", "", ""},
+      {"<call:6>DL1ABC <band:3>20m <app_x_y:5:M>a<b>c <eor>", "DL1ABC", "14", "", ""},
+      {"<call:6>DL1ABC <band:3>20m <not a tag> < <call <eor>", "DL1ABC", "14", "", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record);
+    const ContestLog log = ReadAdif(c.record);
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_TRUE(log.warnings.empty());
+    EXPECT_EQ(log.qsos[0].callSign, c.call);
+    EXPECT_EQ(log.qsos[0].band, c.band);
+    EXPECT_EQ(log.qsos[0].mode, c.mode);
+    EXPECT_EQ(log.qsos[0].exchange, c.exchange);
+  }
+}
+
+TEST(AdifReader, HeaderIsPassedOver) {
+  for (const char* header : {"", "ADIF export\n<adif_ver:5>3.1.4 <programid:5>hands\n<EOH>\n",
+                             "# comment\n<call:5>XX0XX in the header <eoh>"}) {
+    SCOPED_TRACE(header);
+    const ContestLog log = ReadAdif(std::string(header) + "<call:6>DL1ABC <band:3>20m <eor>\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].callSign, "DL1ABC");
+  }
+}
+
+TEST(AdifReader, UnreadableRecordsAreWarnedAboutAndSkipped) {
+  const ContestLog log = ReadAdif(
+      "header <eoh>\n"
+      "<band:3>20m <mode:3>FT8 <eor>\n"
+      "<call:5>EA8AA <band:3>11m <eor>\n"
+      "<call:5>EA8AA <freq:6>15.000 <eor>\n"
+      "<call:5>EA8AA <mode:3>FT8\n"
+      "<eor>\n"
+      "<call:5>EA8AA <band:3>20m <eor>\n"
+      "<call:5>EA8BB <band:3>20m <comment:99>runs past the end");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].callSign, "EA8AA");
+  EXPECT_EQ(log.qsos[0].line, 7);
+  const std::vector<std::pair<int, std::string>> expected = {
+      {2, "record without CALL; skipped"},
+      {3, "band '11m' is no amateur band; skipped"},
+      {4, "frequency '15.000' is on no amateur band; skipped"},
+      {5, "record without BAND or FREQ; skipped"},
+      {8, "field <comment> runs past the end of the file"},
+      {8, "the last record has no <EOR>; skipped"},
+  };
+  ASSERT_EQ(log.warnings.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(log.warnings[i].line, expected[i].first);
+    EXPECT_EQ(log.warnings[i].message, expected[i].second);
+  }
+}
+
+TEST(AdifReader, StationAndOwnLocators) {
+  const ContestLog log = ReadAdif(
+      "<call:5>EA8AA <band:3>20m <operator:5>dl1ab <my_gridsquare:6>jo31lk <eor>\n"
+      "<call:5>EA8BB <band:3>20m <station_callsign:6>DL1ABC <my_gridsquare:4>JO31 <eor>\n"
+      "<call:5>EA8CC <band:3>20m <station_callsign:6>DL1ABC <my_gridsquare:4>JO32 <eor>\n"
+      "<call:5>EA8DD <band:3>20m <eor>\n");
+  EXPECT_EQ(log.format, "ADIF");
+  EXPECT_EQ(log.stationCall, "DL1AB");  // the first record's station
+  EXPECT_EQ(log.ownLocators, (std::vector<std::string>{"JO31LK", "JO32"}));
+  EXPECT_EQ(log.qsos.size(), 4u);
+}

@@ -1,0 +1,63 @@
+#include "cli/sqlite_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "cli/test_support.h"
+
+TEST(SqliteReader, ReadsTheLogTableInRowIdOrder) {
+  const TempDir dir;
+  const std::string db =
+      MakeDatabase(dir.Path("host.db"),
+                   {"CREATE TABLE Settings (Name TEXT, Value TEXT)", CreateLogTable("QsoLog"),
+                    "INSERT INTO QsoLog VALUES ('599 KO85', 'UA', 'UA', 'ZZ1ZZ', '14', 'CW', 'eu')",
+                    "INSERT INTO QsoLog VALUES (NULL, NULL, NULL, 'AA1AA', 7, NULL, NULL)",
+                    "INSERT INTO QsoLog VALUES ('" + std::string(300, 'x') +
+                        "', '', '', 'dl1abc ', '14', 'ft8', '')"});
+  const ContestLog log = ReadSqliteLog(db, "");
+  EXPECT_EQ(log.format, "SQLite");
+  EXPECT_TRUE(log.ownLocators.empty());
+  ASSERT_EQ(log.qsos.size(), 3u);
+  EXPECT_EQ(log.qsos[0].callSign, "ZZ1ZZ");
+  EXPECT_EQ(log.qsos[0].exchange, "599 KO85");
+  EXPECT_EQ(log.qsos[0].line, 1);
+  // Values as the plug-in reads them: NULL as empty text, numbers as text, nothing trimmed.
+  EXPECT_EQ(log.qsos[1].callSign, "AA1AA");
+  EXPECT_EQ(log.qsos[1].band, "7");
+  EXPECT_EQ(log.qsos[1].mode, "");
+  EXPECT_EQ(log.qsos[1].exchange, "");
+  EXPECT_EQ(log.qsos[2].callSign, "dl1abc ");
+  EXPECT_EQ(log.qsos[2].mode, "ft8");
+  EXPECT_EQ(log.qsos[2].exchange.size(), 300u);
+}
+
+TEST(SqliteReader, FindsOrChecksTheLogTable) {
+  const TempDir dir;
+  const std::string two = MakeDatabase(
+      dir.Path("two.db"), {CreateLogTable("LogA"), CreateLogTable("LogB"),
+                           "INSERT INTO LogB VALUES ('JO31', '', '', 'DL1ABC', '14', 'CW', '')",
+                           "CREATE TABLE Partial (CallSign TEXT, DigiBand TEXT, QSOMode TEXT)"});
+  const std::string none = MakeDatabase(dir.Path("none.db"), {"CREATE TABLE t (x)"});
+  struct Case {
+    std::string path, table, error;
+  } cases[] = {
+      {two, "", "several tables have the log columns (LogA, LogB); choose one with --table"},
+      {none, "",
+       "no table has the log columns QSOReportRecived, DXCCPrefix, MainPrefix, CallSign, "
+       "DigiBand, QSOMode, Continent"},
+      {two, "Partial", "table 'Partial' has no column QSOReportRecived"},
+      {two, "Missing", "no table 'Missing' in the database"},
+      {dir.Write("broken.db", std::string("SQLite format 3\0", 16) + std::string(200, '\x7f')), "",
+       "cannot read the database: file is not a database"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path + " " + c.table);
+    try {
+      ReadSqliteLog(c.path, c.table);
+      ADD_FAILURE() << "no error";
+    } catch (const LogError& error) {
+      EXPECT_EQ(std::string(error.what()), c.error);
+    }
+  }
+  EXPECT_EQ(ReadSqliteLog(two, "logb").qsos.size(), 1u);  // table names ignore case
+  EXPECT_EQ(ReadSqliteLog(two, "LogA").qsos.size(), 0u);
+}
