@@ -55,6 +55,10 @@ std::vector<const TStatistic*> MapOrder(const std::vector<TStatistic>& bands) {
   return order;
 }
 
+std::string Counted(std::int64_t n, const std::string& thing) {
+  return std::to_string(n) + " " + thing + (n == 1 ? "" : "s");
+}
+
 std::string Text(int x, int y, const std::string& text, const char* attributes) {
   return "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" " + attributes +
          ">" + text + "</text>\n";
@@ -64,8 +68,9 @@ std::string Panel(const TStatistic& band, const std::vector<std::string>& fields
                   const std::string& ownField, int left, int top) {
   const std::set<std::string> worked(fields.begin(), fields.end());
   std::string svg = Text(left + kLabel, top + 15,
-                         "Band " + Xml(band.Band) + ": " + std::to_string(fields.size()) +
-                             " fields, " + std::to_string(band.QSOs) + " QSOs",
+                         "Band " + Xml(band.Band) + ": " +
+                             Counted(static_cast<std::int64_t>(fields.size()), "field") + ", " +
+                             Counted(band.QSOs, "QSO"),
                          "class=\"title\"");
   const int gridLeft = left + kLabel;
   const int gridTop = top + kTitle;
@@ -128,12 +133,13 @@ std::string FieldMapSvg(const ScoredLog& scored) {
       ";stroke-width:2}\n"
       "</style>\n"
       "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-  svg += Text(kGap, 22,
-              Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) +
-                  " from " + Xml(scored.ownLocator) + ": score " +
-                  std::to_string(scored.score.score) + " (" + std::to_string(scored.score.points) +
-                  " points + " + std::to_string(scored.score.newFields) + " fields x 100)",
-              "font-size=\"16px\" font-weight=\"bold\"");
+  svg +=
+      Text(kGap, 22,
+           Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) + " from " +
+               Xml(scored.ownLocator) + ": score " + std::to_string(scored.score.score) + " (" +
+               std::to_string(scored.score.points) + " points + " +
+               std::to_string(scored.score.newFields) + " fields x 100); own field framed in red",
+           "font-size=\"16px\" font-weight=\"bold\"");
   if (bands.empty()) {
     svg += Text(kGap, kHeading + 20, "No QSOs", "font-size=\"14px\"");
   }

@@ -31,9 +31,9 @@ TEST(FieldMapSvg, OneGridPerBandWithTheWorkedFieldsFilled) {
   const std::string svg = FieldMapSvg(Scored({{"14", 3, 90, 2}, {"50", 1, 31, 1}, {"7", 1, 31, 1}},
                                              {"14JO", "14AR", "50RA", "7KO"}));
   // The nine bands in their order, others after them.
-  const std::size_t band7 = svg.find("Band 7: 1 fields");
+  const std::size_t band7 = svg.find("Band 7: 1 field, 1 QSO");
   const std::size_t band14 = svg.find("Band 14: 2 fields, 3 QSOs");
-  const std::size_t band50 = svg.find("Band 50: 1 fields");
+  const std::size_t band50 = svg.find("Band 50: 1 field, 1 QSO");
   ASSERT_NE(band7, std::string::npos);
   ASSERT_NE(band14, std::string::npos);
   ASSERT_NE(band50, std::string::npos);
@@ -42,7 +42,8 @@ TEST(FieldMapSvg, OneGridPerBandWithTheWorkedFieldsFilled) {
   EXPECT_EQ(Count(svg, "class=\"worked\""), 4u);
   EXPECT_EQ(Count(svg, "class=\"field\""), 3u * 324 - 4);
   EXPECT_EQ(Count(svg, "class=\"own\""), 3u);
-  EXPECT_NE(svg.find("DL1A&lt;B&gt; from JO31: score 552 (152 points + 4 fields x 100)"),
+  EXPECT_NE(svg.find("DL1A&lt;B&gt; from JO31: score 552 (152 points + 4 fields x 100); own field "
+                     "framed in red"),
             std::string::npos);
   EXPECT_EQ(svg.find("DL1A<B>"), std::string::npos);
 }
