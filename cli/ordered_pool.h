@@ -16,6 +16,3 @@ struct JobOutput {
 void RunInOrder(std::size_t count, unsigned threads,
                 const std::function<JobOutput(std::size_t)>& work,
                 const std::function<void(const JobOutput&)>& emit);
-
-// One thread per core, at least one.
-unsigned CoreCount();
