@@ -6,8 +6,8 @@
 #include "cli/log_text.h"
 
 namespace {
-constexpr std::size_t kQsoColumns =
-    8;  // frequency, mode, date, time, own call and grid, call, grid
+// Frequency, mode, date, time, own call, own grid, call, grid.
+constexpr std::size_t kQsoColumns = 8;
 
 bool IsBlank(char c) {
   return static_cast<unsigned char>(c) <= 32;
