@@ -21,7 +21,7 @@ struct CloseFile {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::string ReadAll(std::FILE* file, const std::string& path) {
+std::string ReadAll(std::FILE* file) {
   std::string content;
   struct stat status {};
   if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode)) {
@@ -40,7 +40,7 @@ std::string ReadAll(std::FILE* file, const std::string& path) {
     filled += got;
   }
   if (std::ferror(file)) {
-    throw LogError("cannot read " + path + ": " + std::strerror(errno));
+    throw LogError(std::string("cannot read: ") + std::strerror(errno));
   }
   content.resize(filled);
   return content;
@@ -48,13 +48,13 @@ std::string ReadAll(std::FILE* file, const std::string& path) {
 
 std::string ReadContent(const std::string& path) {
   if (path == "-") {
-    return ReadAll(stdin, "standard input");
+    return ReadAll(stdin);
   }
   std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
   if (!file) {
     throw LogError("cannot open: " + std::string(std::strerror(errno)));
   }
-  return ReadAll(file.get(), path);
+  return ReadAll(file.get());
 }
 
 ContestLog ReadLog(std::string_view content, LogFormat format) {

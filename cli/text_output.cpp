@@ -30,7 +30,8 @@ std::string FieldsOutput(const LogScore& score) {
 }
 
 std::string HeaderLine(const ScoredLog& scored) {
-  return scored.file + ": " + scored.log.format + " log of " + OrDash(scored.log.stationCall) +
+  const std::string& station = scored.log.stationCall;
+  return scored.file + ": " + scored.log.format + " log" + (station.empty() ? "" : " of " + station) +
          " from " + scored.ownLocator + ", " + std::to_string(scored.log.qsos.size()) + " QSOs\n";
 }
 
