@@ -31,8 +31,9 @@ std::string FieldsOutput(const LogScore& score) {
 
 std::string HeaderLine(const ScoredLog& scored) {
   const std::string& station = scored.log.stationCall;
-  return scored.file + ": " + scored.log.format + " log" + (station.empty() ? "" : " of " + station) +
-         " from " + scored.ownLocator + ", " + std::to_string(scored.log.qsos.size()) + " QSOs\n";
+  return scored.file + ": " + scored.log.format + " log" +
+         (station.empty() ? "" : " of " + station) + " from " + scored.ownLocator + ", " +
+         std::to_string(scored.log.qsos.size()) + " QSOs\n";
 }
 
 std::string SummaryHeader() {
