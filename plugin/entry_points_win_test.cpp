@@ -122,6 +122,7 @@ TEST_F(PluginTest, RunOpensOneWindowAndReturnsItsHandleEachTime) {
   const HWND window = plugin.Run(0, &first);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(plugin.Run(12345, &second), window);
+  EXPECT_EQ(CountOwnWindows("TfmMainForm"), 1);
 
   // The second record reached no window: the caption is still the first one's.
   EXPECT_EQ(WindowText(window), "Field Day in Marovinta");
@@ -246,7 +247,7 @@ TEST_F(PluginTest, RunAfterReleaseStartsAfresh) {
 TEST_F(PluginTest, NullPointersCountAsNoCall) {
   const TContestData start = HostRecord();
   EXPECT_EQ(plugin.Run(0, nullptr), nullptr);
-  EXPECT_EQ(FindWindowA("TfmMainForm", nullptr), nullptr);
+  EXPECT_EQ(CountOwnWindows("TfmMainForm"), 0);
 
   const HWND window = plugin.Run(0, &start);
   ASSERT_NE(window, nullptr);

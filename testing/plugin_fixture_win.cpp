@@ -35,10 +35,31 @@ std::string ClassName(HWND window) {
 }
 
 namespace {
+struct WindowCount {
+  std::string className;
+  int count;
+};
+
+BOOL CALLBACK CountWindow(HWND window, LPARAM found) {
+  auto& windows = *reinterpret_cast<WindowCount*>(found);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && ClassName(window) == windows.className) {
+    ++windows.count;
+  }
+  return TRUE;
+}
+
 HWND Memo(HWND statisticsWindow) {
   return FindWindowExA(statisticsWindow, nullptr, "Edit", nullptr);
 }
 }  // namespace
+
+int CountOwnWindows(const std::string& className) {
+  WindowCount windows{className, 0};
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows.count;
+}
 
 std::string MemoText(HWND statisticsWindow) {
   const HWND memo = Memo(statisticsWindow);

@@ -30,6 +30,8 @@ TContestData QsoRecord(const std::string& call, const std::string& band, const s
                        const std::string& report, const std::string& probe = "");
 
 std::string WindowText(HWND window);
+// How many top-level windows of this class this process has (other test processes may run).
+int CountOwnWindows(const std::string& className);
 std::string ClassName(HWND window);
 // The report as the statistics window's memo shows it.
 std::string MemoText(HWND statisticsWindow);
