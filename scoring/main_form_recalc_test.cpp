@@ -1,3 +1,4 @@
+// The rebuild from the log and the action that runs it, over a log held in memory.
 #include <gtest/gtest.h>
 
 #include <cstring>
