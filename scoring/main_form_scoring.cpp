@@ -13,8 +13,9 @@ bool HasSquare(const std::string& field, const std::string& square) {
 }
 }  // namespace
 
-MainFormScoring::MainFormScoring(TContestData& data, TextSink& report, FindLocatorMap findMap)
-    : data_(data), report_(report), findMap_(std::move(findMap)) {}
+MainFormScoring::MainFormScoring(TContestData& data, TextSink& report, FindLocatorMap findMap,
+                                 std::unique_ptr<LogQuery> logQuery)
+    : data_(data), report_(report), findMap_(std::move(findMap)), logQuery_(std::move(logQuery)) {}
 
 void MainFormScoring::CreateDistanceComponent(CoCalcDistClass create) {
   try {
@@ -118,6 +119,17 @@ void MainFormScoring::FollowBand() {
 void MainFormScoring::ShowStatistic() { report_.SetText(StatisticReport(BandStats.Entries())); }
 
 void MainFormScoring::TearDown() {
+  if (Rebuilding()) {
+    tearDownAsked_ = true;
+    return;
+  }
+  TearDownNow();
+}
+
+void MainFormScoring::TearDownNow() noexcept {
+  if (logQuery_) {
+    logQuery_->Close();
+  }
   WorkedList.Clear();
   BandStats.Clear();
   WorkedFields.Clear();

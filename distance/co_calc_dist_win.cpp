@@ -1,0 +1,102 @@
+#include "distance/co_calc_dist_win.h"
+
+#include <wrl/client.h>
+
+#include "distance/bstr_win.h"
+#include "distance/mod_class_dll_tlb_win.h"
+
+namespace {
+using Microsoft::WRL::ComPtr;
+using ModClassDll_TLB::CLASS_CalcDistClass;
+using ModClassDll_TLB::IID__CalcDistClass;
+
+// The host gets single-byte text: the process's code page.
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) {
+    return {};
+  }
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
+                      nullptr, nullptr);
+  return narrow;
+}
+
+void CheckCreation(HRESULT code) {
+  if (FAILED(code)) {
+    throw EOleException(OleErrorMessage(code, "", SystemMessageOf(code)), code);
+  }
+}
+
+// Only an object that says its interface fills in error objects may be asked for one.
+bool SupportsErrorInfo(IUnknown& component) {
+  ComPtr<ISupportErrorInfo> support;
+  return SUCCEEDED(component.QueryInterface(IID_ISupportErrorInfo,
+                                            reinterpret_cast<void**>(support.GetAddressOf()))) &&
+         support->InterfaceSupportsErrorInfo(IID__CalcDistClass) == S_OK;
+}
+
+class ComCalcDist : public _CalcDistClass {
+ public:
+  explicit ComCalcDist(ComPtr<ModClassDll_TLB::_CalcDistClass> component)
+      : component_(std::move(component)),
+        supportsErrorInfo_(SupportsErrorInfo(*component_.Get())) {}
+
+  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
+    const Bstr text(locator);
+    return component_->GetCoordA(text.Get(), coordA);
+  }
+
+  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
+    const Bstr text(locator);
+    return component_->GetCoordB(text.Get(), coordB);
+  }
+
+  HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) override {
+    return component_->GetDistance(ownA, ownB, qsoA, qsoB, distance);
+  }
+
+  std::string ErrorDescription() override {
+    // Taking the thread's error object also clears it, so no later failure shows this text.
+    ComPtr<IErrorInfo> info;
+    if (GetErrorInfo(0, info.GetAddressOf()) != S_OK || !supportsErrorInfo_) {
+      return {};
+    }
+    Bstr description;
+    if (FAILED(info->GetDescription(description.Put()))) {
+      return {};
+    }
+    return Narrow(description.Text());
+  }
+
+  std::string SystemMessage(HResult code) override { return SystemMessageOf(code); }
+
+ private:
+  ComPtr<ModClassDll_TLB::_CalcDistClass> component_;
+  bool supportsErrorInfo_;
+};
+}  // namespace
+
+std::string SystemMessageOf(HResult code) {
+  char text[512];
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
+  std::string message(text, length);
+  while (!message.empty() && static_cast<unsigned char>(message.back()) <= 32) {
+    message.pop_back();
+  }
+  return message;
+}
+
+std::shared_ptr<_CalcDistClass> CreateCalcDistOverCom() {
+  ComPtr<IUnknown> object;
+  CheckCreation(CoCreateInstance(CLASS_CalcDistClass, nullptr,
+                                 CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                 reinterpret_cast<void**>(object.GetAddressOf())));
+  ComPtr<ModClassDll_TLB::_CalcDistClass> component;
+  CheckCreation(object->QueryInterface(IID__CalcDistClass,
+                                       reinterpret_cast<void**>(component.GetAddressOf())));
+  return std::make_shared<ComCalcDist>(std::move(component));
+}

@@ -1,0 +1,227 @@
+// The ODBC log query and the rebuild over it, on SQLite files read through the SQLite ODBC driver.
+#include "scoring/odbc_log_query.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "scoring/main_form_scoring.h"
+#include "testing/fake_calc_dist.h"
+#include "testing/sqlite_log.h"
+
+using testing::HasSubstr;
+
+namespace {
+class OdbcLogTest : public testing::Test {
+ protected:
+  // Connects once the file holds its tables, as the host would be connected to its log.
+  void Connect() {
+    connection = std::make_unique<OdbcSqliteConnection>(file.Path());
+    query = std::make_unique<OdbcLogQuery>(connection->Handle());
+  }
+
+  void OpenLog(const std::string& table = "QSOLog") {
+    query->SetSQL(LogSelect(table));
+    query->Open();
+  }
+
+  TempSqliteFile file;
+  std::unique_ptr<OdbcSqliteConnection> connection;
+  std::unique_ptr<OdbcLogQuery> query;
+};
+
+std::string Message(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EDatabaseError& e) {
+    return e.what();
+  }
+  return "no error";
+}
+}  // namespace
+
+TEST_F(OdbcLogTest, ReadsAColumnByNameAsHostText) {
+  const std::string long300(300, 'x');
+  const std::string long256(256, 'w');  // one more than a piece holds
+  const std::string long1000 = std::string(999, 'y') + "z";
+  file.CreateLogTable("QSOLog");
+  file.InsertRows("QSOLog", {{"DL1AB", "", long256.c_str(), "Caf\xc3\xa9 \xd0\x96 KO85", nullptr,
+                              long300.c_str(), long1000.c_str()}});
+  Connect();
+  OpenLog();
+
+  struct Case {
+    const char* column;
+    std::string value;
+  } cases[] = {
+      {"Continent", ""},  // NULL, and read before columns that come earlier
+      {"CallSign", "DL1AB"},
+      {"callsign", "DL1AB"},  // a column is found whatever the case of its name
+      {"DIGIBAND", ""},
+      {"QSOReportRecived", "Caf\xe9 ? KO85"},  // UTF-8 in the file, Latin-1 here
+      {"QSOMode", long256},
+      {"MainPrefix", long300},   // read whole; the record cuts it
+      {"DXCCPrefix", long1000},  // comes in several pieces
+      {"QSOID", "1"},            // an integer column reads as text
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.column);
+    EXPECT_EQ(query->FieldByName(c.column), c.value);
+  }
+}
+
+TEST_F(OdbcLogTest, StepsThroughTheRowsInCallsignOrder) {
+  file.CreateLogTable("QSOLog");
+  file.InsertRows("QSOLog", {{"SP2Z", "7", "CW", ""}, {"DL1AB", "14", "CW", ""}});
+  Connect();
+  OpenLog();
+  std::vector<std::string> calls;
+  for (; !query->Eof(); query->Next()) {
+    calls.push_back(query->FieldByName("CallSign"));
+  }
+  EXPECT_EQ(calls, (std::vector<std::string>{"DL1AB", "SP2Z"}));
+  EXPECT_EQ(Message([&] { query->FieldByName("CallSign"); }), "LogQuery: no current row");
+}
+
+TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
+  file.CreateLogTable("QSOLog", "Continent");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}}, "Continent");
+  Connect();
+  OpenLog();
+  EXPECT_EQ(Message([&] { query->FieldByName("Continent"); }),
+            "LogQuery: Field 'Continent' not found");
+  EXPECT_THAT(Message([&] { OpenLog("Nope"); }), HasSubstr("no such table: Nope"));
+  EXPECT_TRUE(query->Eof());
+
+  OdbcLogQuery unconnected(nullptr);
+  EXPECT_EQ(Message([&] { unconnected.Open(); }), "LogQuery: no database connection");
+}
+
+TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
+  file.CreateLogTable("QSOLog");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}});
+  Connect();
+  for (int run = 0; run < 2; ++run) {
+    OdbcLogQuery other(connection->Handle());
+    other.SetSQL(LogSelect("QSOLog"));
+    other.Open();
+    EXPECT_EQ(other.FieldByName("CallSign"), "DL1AB");
+    other.Close();
+    EXPECT_TRUE(other.Eof());
+  }
+  OpenLog();
+  EXPECT_EQ(query->FieldByName("CallSign"), "DL1AB");
+}
+
+namespace {
+class QuietHost : public RecalcHost {
+ public:
+  void ProcessMessages() override {}
+  void SetActionEnabled(bool) override {}
+};
+
+// The rebuild as the statistics window runs it, over the SQLite log.
+class OdbcRecalcTest : public OdbcLogTest {
+ protected:
+  void Rebuild(const std::string& table = "QSOLog") {
+    if (!connection) {
+      Connect();
+    }
+    scoring = std::make_unique<MainFormScoring>(
+        data, sink, nullptr, std::make_unique<OdbcLogQuery>(connection->Handle()));
+    scoring->CalcDist = std::make_shared<FakeCalcDist>();
+    data.LogTable.Write(table);
+    data.OwnLocator.Write("JO31");
+    data.DigiBand.Write("7");
+    scoring->ExecuteRecalcStatistic(host);
+  }
+
+  std::string RebuildError(const std::string& table = "QSOLog") {
+    return Message([&] { Rebuild(table); });
+  }
+
+  TContestData data{};
+  StringSink sink;
+  QuietHost host;
+  std::unique_ptr<MainFormScoring> scoring;
+};
+}  // namespace
+
+TEST_F(OdbcRecalcTest, RebuildsTheStateFromTheLog) {
+  const std::string long300 = std::string(299, 'p') + "q";
+  file.CreateLogTable("QSOLog");
+  file.InsertRows("QSOLog", {{"SP3Y", "", "CW", "KO02", "as", "SP", long300.c_str()},
+                             {"DL1AB", "14", "CW", "599 ko85"},
+                             {"OK1X", "14", "SSB", "59"},
+                             {"DL1AB", "14", "CW", "599 KO85"},
+                             {"SP2Z", nullptr, "CW", "JO93"}});
+  Rebuild();
+
+  EXPECT_EQ(sink.text,
+            "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
+            "   14\t    2\t   31\t    1\r\n"
+            "     \t    2\t   62\t    2\r\n"
+            "Total\t    4\t   93\t    3\r\n"
+            " Score: 93 + (3 * 100) =393");
+  EXPECT_EQ(data.DigiBand.Read(), "7");
+  EXPECT_EQ(data.CallSign.Read(), "SP3Y");
+  EXPECT_EQ(data.Continent.Read(), "AS");
+  EXPECT_EQ(data.DXCCPrefix.Read(), long300.substr(0, 255));
+}
+
+TEST_F(OdbcRecalcTest, ALogWithoutRowsGivesTheEmptyReport) {
+  file.CreateLogTable("QSOLog");
+  Rebuild();
+  EXPECT_EQ(sink.text,
+            "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
+            "Total\t    0\t    0\t    0\r\n"
+            " Score: 0 + (0 * 100) =0");
+}
+
+TEST_F(OdbcRecalcTest, ATableWithoutContinentFailsOnItsFirstRowOnly) {
+  file.CreateLogTable("QSOLog", "Continent");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", "KO85"}}, "Continent");
+  file.CreateLogTable("NoRows", "Continent");
+
+  EXPECT_EQ(RebuildError(), "LogQuery: Field 'Continent' not found");
+  EXPECT_EQ(data.DigiBand.Read(), "14");
+  EXPECT_EQ(sink.text, "");
+  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+
+  EXPECT_EQ(RebuildError("NoRows"), "no error");
+}
+
+TEST_F(OdbcRecalcTest, ABadTableNameGivesTheDatabaseMessage) {
+  EXPECT_THAT(RebuildError("Nope"), HasSubstr("no such table: Nope"));
+  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+}
+
+// The database orders "CallSign" with letter case ignored, the duplicate test by bytes: rows come
+// as dk1aa, DL1AB, ..., which a list kept in arrival order and searched by halving would get
+// wrong.
+TEST_F(OdbcRecalcTest, ACaseBlindCallsignOrderHidesNoDuplicate) {
+  file.CreateLogTable("QSOLog", "", "NOCASE");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""},
+                             {"dk1aa", "14", "CW", ""},
+                             {"DL1AB", "14", "CW", ""},
+                             {"DL1AB/P", "14", "CW", ""},
+                             {"dl1ab", "14", "CW", ""},
+                             {"DL1AB", "7", "CW", ""},
+                             {"DL1AB", "14", "CW", ""}});
+  Connect();
+  OpenLog();
+  std::vector<std::string> order;
+  for (; !query->Eof(); query->Next()) {
+    order.push_back(query->FieldByName("CallSign"));
+  }
+  ASSERT_FALSE(std::is_sorted(order.begin(), order.end())) << "the database sorted by bytes";
+  query->Close();
+
+  Rebuild();
+  EXPECT_EQ(scoring->WorkedList.Count(), 5u);
+  EXPECT_EQ(sink.text,
+            "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
+            "   14\t    4\t    0\t    0\r\n"
+            "    7\t    1\t    0\t    0\r\n"
+            "Total\t    5\t    0\t    0\r\n"
+            " Score: 0 + (0 * 100) =0");
+}

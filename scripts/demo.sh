@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The main job: installs what it needs, builds both configurations, writes the sample log and lets
+# the stand-in logging program drive the plug-in on it under Wine, without a display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=$(nproc)
+
+scripts/setup.sh all
+
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/native -j"$jobs" >/dev/null
+cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake --no-warn-unused-cli >/dev/null
+cmake --build build/win -j"$jobs" >/dev/null
+
+host=build/win/host/marovinta-host.exe
+plugin=build/win/plugin/Marovinta.dll
+server=build/win/distance/server/DistanceServer.dll
+for built in "$host" "$plugin" "$server"; do
+  [ -f "$built" ] || { echo "demo: $built is missing after the build" >&2; exit 1; }
+done
+
+log=$root/build/demo/sample-log.sqlite
+mkdir -p "$(dirname "$log")"
+build/native/host/marovinta-samplelog "$log"
+
+# Wine maps drive Z: to the Unix root.
+windows_path() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
+
+export WINEARCH=win32 WINEPREFIX=$root/build/win/wineprefix WINEDEBUG=-all
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "demo: creating the Wine prefix $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
+  # The settings take effect for the next Wine session only.
+  wineserver -w
+fi
+wine regsvr32 /s "$(windows_path "$server")"
+
+echo "demo: the host drives the plug-in on $log"
+wine "$host" <<SCRIPT
+load $(windows_path "$plugin")
+open $log
+own JO62QM
+title Demo Contest
+info
+run
+report
+# A new QSO: first what it would bring, then logged; the same QSO again is a duplicate.
+probe VK2XYZ 14 SSB QF56
+add VK2XYZ 14 SSB 59 QF56
+probe VK2XYZ 14 SSB QF56
+add VK2XYZ 14 SSB 59 QF56
+add JA1ABC 21 CW 599 pm95tq
+add W1XYZ 7 FT8 -10 FN31
+add UA3QRS 50 CW 599 KO85
+# No square in the report: the QSO counts, without points.
+add G4QRS 14 SSB 59
+report
+release
+pump 200
+state
+quit
+SCRIPT
+wineserver -w

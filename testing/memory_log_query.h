@@ -1,0 +1,76 @@
+// A log query over a table held in memory, for the core's tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scoring/log_query.h"
+#include "scoring/text_rules.h"
+#include "testing/host_log.h"
+
+class MemoryLogQuery : public LogQuery {
+ public:
+  MemoryLogQuery() = default;
+  // A table in the host's layout holding `rows`, in the order given (the order the database
+  // would deliver them in).
+  explicit MemoryLogQuery(const std::vector<LogRow>& logRows) : columns(HostLogColumns()) {
+    int id = 0;
+    for (const LogRow& row : logRows) {
+      std::vector<std::string> values;
+      for (const LogValue& value : HostLogValues(row, ++id)) {
+        values.push_back(value.value_or(""));
+      }
+      rows.push_back(values);
+    }
+  }
+
+  // Removes a column with its values, as from a table that lacks it.
+  void DropColumn(const std::string& name) {
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (columns[i] == name) {
+        columns.erase(columns.begin() + static_cast<std::ptrdiff_t>(i));
+        for (auto& values : rows) {
+          values.erase(values.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        return;
+      }
+    }
+  }
+
+  void Close() noexcept override { open = false; }
+  void SetSQL(const std::string& text) override { sql = text; }
+  void Open() override {
+    Close();
+    ++opens;
+    if (!openError.empty()) {
+      throw EDatabaseError(openError);
+    }
+    open = true;
+    row = 0;
+  }
+  bool Eof() const override { return !open || row >= rows.size(); }
+  std::string FieldByName(const std::string& name) override {
+    if (Eof()) {
+      throw NoCurrentRow();
+    }
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+      if (FoldCase(columns[i]) == FoldCase(name)) {
+        return rows[row][i];
+      }
+    }
+    throw FieldNotFound(name);
+  }
+  void Next() override {
+    if (!Eof()) {
+      ++row;
+    }
+  }
+
+  std::vector<std::string> columns;
+  std::vector<std::vector<std::string>> rows;
+  std::string openError;  // Open fails with this message when set
+  std::string sql;        // the last query text set
+  int opens = 0;
+  bool open = false;
+  std::size_t row = 0;
+};

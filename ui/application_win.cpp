@@ -1,0 +1,66 @@
+#include "ui/application_win.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+TApplication Application;
+
+namespace {
+constexpr char kErrorCaption[] = "Marovinta";
+}  // namespace
+
+HINSTANCE LibraryInstance() {
+  return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+void ShowAndBringToFront(HWND window) {
+  ShowWindow(window, SW_SHOW);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TApplication::RegisterWindowClass(WNDCLASSEXA windowClass) {
+  const std::string name = windowClass.lpszClassName;
+  if (std::find(classNames_.begin(), classNames_.end(), name) != classNames_.end()) {
+    return;
+  }
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.hInstance = LibraryInstance();
+  if (RegisterClassExA(&windowClass) == 0) {
+    throw std::runtime_error("Cannot register the window class " + name);
+  }
+  classNames_.push_back(name);
+}
+
+void TApplication::AddWindow(HWND window) {
+  windows_.push_back(window);
+}
+
+void TApplication::RemoveWindow(HWND window) {
+  windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
+}
+
+void TApplication::PostRelease(HWND window) const {
+  if (window != nullptr) {
+    PostMessageA(window, CM_RELEASE, 0, 0);
+  }
+}
+
+void TApplication::Shutdown() noexcept {
+  // Each destruction removes its window from the list (and may take owned windows with it).
+  while (!windows_.empty()) {
+    const HWND window = windows_.back();
+    if (!DestroyWindow(window)) {
+      RemoveWindow(window);
+    }
+  }
+  for (const std::string& name : classNames_) {
+    UnregisterClassA(name.c_str(), LibraryInstance());
+  }
+  classNames_.clear();
+}
+
+void TApplication::ShowError(HWND owner, const std::string& text) const {
+  MessageBoxA(owner, text.c_str(), kErrorCaption, MB_OK | MB_ICONSTOP);
+}

@@ -1,0 +1,67 @@
+// The plug-in's application object: it owns the plug-in's top-level windows and their window
+// classes, holds the application window handle (the owner every top-level window is created with;
+// 0 unless somebody assigns one, so the windows have no owner), posts release requests and shows
+// a window event's error in a message box.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+// Posted to one of the plug-in's windows: destroy yourself (when the message loop gets to it).
+constexpr UINT CM_RELEASE = WM_USER + 1;
+
+class TApplication {
+ public:
+  HWND Handle() const { return handle_; }
+  void SetHandle(HWND handle) { handle_ = handle; }
+
+  // Registers a window class on the library's own instance, once.
+  void RegisterWindowClass(WNDCLASSEXA windowClass);
+
+  // Every top-level window of the plug-in enters at creation and leaves at destruction.
+  void AddWindow(HWND window);
+  void RemoveWindow(HWND window);
+
+  // Posts the release request; never to a null handle, which would make it a stray thread message.
+  void PostRelease(HWND window) const;
+
+  // For unloading: destroys the windows still open, then unregisters the window classes.
+  void Shutdown() noexcept;
+
+  // Runs a window event; an error is shown in a message box and the window stays usable.
+  template <typename Event>
+  void RunEvent(HWND window, Event&& event) noexcept;
+
+  void ShowError(HWND owner, const std::string& text) const;
+
+ private:
+  HWND handle_ = nullptr;
+  std::vector<HWND> windows_;
+  std::vector<std::string> classNames_;
+};
+
+// The library's instance: window classes belong to it, not to the host.
+HINSTANCE LibraryInstance();
+
+// Makes a window visible and brings it to the front; one already visible (minimised included)
+// is only brought forward.
+void ShowAndBringToFront(HWND window);
+
+extern TApplication Application;
+
+template <typename Event>
+void TApplication::RunEvent(HWND window, Event&& event) noexcept {
+  std::string error;
+  try {
+    event();
+    return;
+  } catch (const std::exception& e) {
+    error = e.what();
+  } catch (...) {
+    error = "Unknown error";
+  }
+  ShowError(window, error);
+}

@@ -1,0 +1,54 @@
+#include "ui/form_placement_win.h"
+
+FormPlacement ToFormPlacement(const WINDOWPLACEMENT& placement) {
+  FormPlacement form;
+  form.flags = static_cast<int>(placement.flags);
+  form.showCmd = static_cast<int>(placement.showCmd);
+  form.minPosition = {placement.ptMinPosition.x, placement.ptMinPosition.y};
+  form.maxPosition = {placement.ptMaxPosition.x, placement.ptMaxPosition.y};
+  const RECT& normal = placement.rcNormalPosition;
+  form.normalPosition = {normal.left, normal.top, normal.right, normal.bottom};
+  return form;
+}
+
+WINDOWPLACEMENT ToWindowPlacement(const FormPlacement& form) {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  placement.flags = static_cast<UINT>(form.flags);
+  placement.showCmd = static_cast<UINT>(form.showCmd);
+  placement.ptMinPosition = {form.minPosition.x, form.minPosition.y};
+  placement.ptMaxPosition = {form.maxPosition.x, form.maxPosition.y};
+  const PlacementRect& normal = form.normalPosition;
+  placement.rcNormalPosition = {normal.left, normal.top, normal.right, normal.bottom};
+  return placement;
+}
+
+namespace {
+// The screen's device context, released with its owner.
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_) {
+      ReleaseDC(nullptr, dc_);
+    }
+  }
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+}  // namespace
+
+ScreenMetrics PresentScreen() {
+  ScreenMetrics screen;
+  const ScreenDc dc;
+  if (dc.get()) {
+    screen.pixelsPerInch = GetDeviceCaps(dc.get(), LOGPIXELSY);
+  }
+  screen.width = GetSystemMetrics(SM_CXSCREEN);
+  screen.height = GetSystemMetrics(SM_CYSCREEN);
+  return screen;
+}

@@ -1,0 +1,80 @@
+// The locator map's rules apart from its controls: the 324 field items, the band buttons and their
+// layout across the strip, the band shown and how a field is drawn for it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "scoring/worked_fields.h"
+#include "ui/form_storage.h"
+
+// Every field, first letter A to R, and within it second letter R down to A: listed top to bottom
+// in columns, the map reads north at the top and west at the left.
+std::vector<std::string> LocatorItemCaptions();
+
+struct BandButton {
+  const char* name;
+  int tag;  // the band index, the caption's position in BandNames
+  const char* caption;
+};
+
+// The band buttons in child order, which is their order from left to right: "10" stands last.
+inline constexpr std::array<BandButton, 9> BandButtons = {{
+    {"RzBitBtn1", 1, "1.8"},
+    {"RzBitBtn2", 2, "3.5"},
+    {"RzBitBtn3", 3, "7"},
+    {"RzBitBtn5", 5, "14"},
+    {"RzBitBtn6", 6, "18"},
+    {"RzBitBtn7", 7, "21"},
+    {"RzBitBtn8", 8, "24"},
+    {"RzBitBtn9", 9, "28"},
+    {"RzBitBtn4", 4, "10"},
+}};
+
+// The band button first down in a new window.
+inline constexpr int DefaultDownTag = 4;
+
+// The name of the button that shows band `index`; no button has it outside 1..9.
+std::string BandButtonName(int index);
+
+struct ButtonBounds {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct ButtonLayout {
+  std::size_t child;  // position among the strip's children
+  ButtonBounds bounds;
+};
+
+// Panel2Resize: the band buttons side by side across the strip, equal widths, the last one taking
+// the remainder less 4 pixels. `isBandButton` holds one entry per child of the strip, in child
+// order. Empty when the strip has no width or no band button.
+std::vector<ButtonLayout> LayOutBandButtons(int width, int height,
+                                            const std::vector<bool>& isBandButton);
+
+// The band text shown for `index`: the band's name for 1..9, else the text shown so far.
+std::string BandPrefixFor(int index, const std::string& current);
+
+struct ItemLook {
+  int red;
+  int green;
+  int blue;
+  bool underlined;  // otherwise the list's own regular style
+};
+
+// Blue and underlined when the band and field are among the worked fields, else black.
+ItemLook ItemLookFor(const WorkedFieldList& workedFields, const std::string& bandPrefix,
+                     const std::string& caption);
+
+// SelectBand's last step: the statistics window's "CurrentBand" becomes the index, also when it
+// already was.
+void StoreCurrentBand(TFormStorage& mainStorage, int index);
+
+// The band to show as the map opens; throws std::runtime_error when "CurrentBand" is not a whole
+// number.
+int StoredCurrentBand(const TFormStorage& mainStorage);

@@ -1,0 +1,40 @@
+#include "ui/memo_win.h"
+
+#include <stdexcept>
+
+#include "ui/application_win.h"
+
+namespace {
+constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
+constexpr char kFontFace[] = "Courier New";
+constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
+}  // namespace
+
+TMemo::~TMemo() {
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+  }
+}
+
+void TMemo::Create(HWND parent) {
+  handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, parent, nullptr,
+                            LibraryInstance(), nullptr);
+  if (handle_ == nullptr) {
+    throw std::runtime_error("Cannot create the report memo");
+  }
+  font_ = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      FIXED_PITCH | FF_MODERN, kFontFace);
+  if (font_ != nullptr) {
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+}
+
+void TMemo::SetBounds(const RECT& bounds) {
+  MoveWindow(handle_, bounds.left, bounds.top, bounds.right - bounds.left,
+             bounds.bottom - bounds.top, TRUE);
+}
+
+void TMemo::SetText(const std::string& text) {
+  SetWindowTextA(handle_, text.c_str());
+}

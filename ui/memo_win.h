@@ -1,0 +1,27 @@
+// The report's memo: a standard multi-line edit control (so anything can read it with
+// WM_GETTEXT), no word wrap, no scroll bars, a fixed-pitch font so the tab columns line up.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "scoring/report.h"
+
+class TMemo : public TextSink {
+ public:
+  TMemo() = default;
+  ~TMemo();
+  TMemo(const TMemo&) = delete;
+  TMemo& operator=(const TMemo&) = delete;
+
+  // Creates the control in `parent`; the parent destroys it, this object keeps its font.
+  void Create(HWND parent);
+  void SetBounds(const RECT& bounds);
+  void SetText(const std::string& text) override;
+  HWND Handle() const { return handle_; }
+
+ private:
+  HWND handle_ = nullptr;
+  HFONT font_ = nullptr;
+};
