@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/test_support.h"
+#include "host/log_table.h"
+#include "host/sample_log.h"
 
 TEST(SqliteReader, ReadsTheLogTableInRowIdOrder) {
   const TempDir dir;
@@ -60,4 +62,36 @@ TEST(SqliteReader, FindsOrChecksTheLogTable) {
   }
   EXPECT_EQ(ReadSqliteLog(two, "logb").qsos.size(), 1u);  // table names ignore case
   EXPECT_EQ(ReadSqliteLog(two, "LogA").qsos.size(), 0u);
+}
+
+TEST(SqliteReader, ReadsALogWrittenWithTheHostsOwnStatements) {
+  const TempDir dir;
+  const std::string path =
+      MakeDatabase(dir.Path("sample.db"), {CreateTableStatement(DefaultLogTable)});
+  const std::vector<LogRow> rows = TinyLog();
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  sqlite3_stmt* insert = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(db, InsertStatement(DefaultLogTable).c_str(), -1, &insert, nullptr),
+            SQLITE_OK);
+  for (const LogRow& row : rows) {
+    int index = 1;
+    for (const std::string* value : ColumnValues(row)) {
+      sqlite3_bind_text(insert, index++, value->c_str(), -1, SQLITE_TRANSIENT);
+    }
+    EXPECT_EQ(sqlite3_step(insert), SQLITE_DONE);
+    sqlite3_reset(insert);
+  }
+  sqlite3_finalize(insert);
+  sqlite3_close(db);
+
+  const ContestLog log = ReadSqliteLog(path, "");
+  ASSERT_EQ(log.qsos.size(), rows.size());
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(log.qsos[i].callSign, rows[i].CallSign);
+    EXPECT_EQ(log.qsos[i].band, rows[i].DigiBand);
+    EXPECT_EQ(log.qsos[i].mode, rows[i].QSOMode);
+    EXPECT_EQ(log.qsos[i].exchange, rows[i].QSOReportRecived);
+  }
 }
