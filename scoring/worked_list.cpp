@@ -9,12 +9,16 @@ int CompareQSOs(const TQSO& first, const TQSO& second) {
 void WorkedQSOList::Add(TQSO qso) { entries_.insert(std::move(qso)); }
 
 bool WorkedQSOList::Contains(const std::string& callSign, const std::string& band,
-                          const std::string& mode) const {
-  const auto run = entries_.equal_range(callSign);
-  for (auto it = run.first; it != run.second; ++it) {
-    if (it->Band == band && it->Mode == mode) {
-      return true;
-    }
+                             const std::string& mode) const {
+  return entries_.find(TQSO(callSign, band, mode)) != entries_.end();
+}
+
+bool WorkedQSOList::ByCallSign::operator()(const TQSO& a, const TQSO& b) const {
+  if (const int c = CompareQSOs(a, b); c != 0) {
+    return c < 0;
   }
-  return false;
+  if (const int c = CompareBytes(a.Band, b.Band); c != 0) {
+    return c < 0;
+  }
+  return CompareBytes(a.Mode, b.Mode) < 0;
 }

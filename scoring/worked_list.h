@@ -18,8 +18,8 @@ int CompareQSOs(const TQSO& first, const TQSO& second);
 
 class WorkedQSOList {
  public:
-  // Inserts at the entry's sorted position (after any equal callsigns), which leaves the list in
-  // the order a full sort would give; so the list never needs sorting.
+  // Inserts at the entry's sorted position, which leaves the list in the order a full sort would
+  // give; so the list never needs sorting.
   void Add(TQSO qso);
   // True when an entry has byte-for-byte the same callsign, band and mode.
   bool Contains(const std::string& callSign, const std::string& band,
@@ -27,11 +27,10 @@ class WorkedQSOList {
   void Clear() { entries_.clear(); }
   std::size_t Count() const { return entries_.size(); }
 
+  // Callsign order; entries with equal callsigns are ordered by band, then mode, so that the
+  // duplicate test halves its way straight to the entry instead of walking the callsign's run.
   struct ByCallSign {
-    using is_transparent = void;
-    bool operator()(const TQSO& a, const TQSO& b) const { return CompareQSOs(a, b) < 0; }
-    bool operator()(const TQSO& a, const std::string& b) const { return a.CallSign < b; }
-    bool operator()(const std::string& a, const TQSO& b) const { return a < b.CallSign; }
+    bool operator()(const TQSO& a, const TQSO& b) const;
   };
   using Entries = std::multiset<TQSO, ByCallSign>;
   Entries::const_iterator begin() const { return entries_.begin(); }
