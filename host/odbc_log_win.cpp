@@ -59,7 +59,7 @@ OdbcLog::OdbcLog(const std::string& path, const std::string& table)
     : table_(table),
       environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
       connection_(SQL_HANDLE_DBC, Odbc3(environment_)) {
-  std::wstring settings = L"DRIVER={SQLite3};Database=" + Widen(path) + L";";
+  std::wstring settings = L"DRIVER={SQLite3};Database=" + WidenHostText(path) + L";";
   SQLWCHAR out[1024];
   SQLSMALLINT outLength = 0;
   Check(SQLDriverConnectW(connection_.Get(), nullptr, Sql(settings), SQL_NTS, out, 1024, &outLength,
@@ -79,13 +79,13 @@ OdbcLog::~OdbcLog() {
 
 void OdbcLog::Execute(const std::string& sql) {
   OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
-  std::wstring text = Widen(sql);
+  std::wstring text = WidenHostText(sql);
   Check(SQLExecDirectW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(), sql);
 }
 
 long OdbcLog::CountRows() {
   OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
-  std::wstring text = Widen(CountStatement(table_));
+  std::wstring text = WidenHostText(CountStatement(table_));
   Check(SQLExecDirectW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(),
         "cannot count the rows");
   SQLINTEGER count = 0;
@@ -98,13 +98,13 @@ long OdbcLog::CountRows() {
 
 void OdbcLog::Insert(const LogRow& row) {
   OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
-  std::wstring text = Widen(InsertStatement(table_));
+  std::wstring text = WidenHostText(InsertStatement(table_));
   Check(SQLPrepareW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(),
         "cannot prepare the insert");
   // The bound buffers must stay where they are until the statement has run.
   std::vector<std::wstring> values;
   for (const std::string* value : ColumnValues(row)) {
-    values.push_back(Widen(*value));
+    values.push_back(WidenHostText(*value));
   }
   std::vector<SQLLEN> lengths(values.size(), SQL_NTS);
   for (std::size_t i = 0; i < values.size(); ++i) {

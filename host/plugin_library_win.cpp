@@ -19,7 +19,7 @@ void Find(HMODULE module, const std::string& path, const char* name, Function& f
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::string& path)
-    : module_(LoadLibraryW(Widen(path).c_str())), entry_{} {
+    : module_(LoadLibraryW(WidenHostText(path).c_str())), entry_{} {
   if (module_ == nullptr) {
     throw std::runtime_error("cannot load " + path + ": " + SystemMessage(GetLastError()));
   }

@@ -2,16 +2,6 @@
 
 #include <windows.h>
 
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) {
-    return {};
-  }
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
 std::string Utf8(const std::wstring& text) {
   if (text.empty()) {
     return {};

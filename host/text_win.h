@@ -3,8 +3,7 @@
 
 #include <string>
 
-// Single-byte text in the process code page, as the host's records hold it, to wide text.
-std::wstring Widen(const std::string& text);
+#include "scoring/host_code_page_win.h"
 
 // Wide text to UTF-8, for the transcript.
 std::string Utf8(const std::wstring& text);

@@ -2,31 +2,9 @@
 
 #include <windows.h>
 
+#include "scoring/host_code_page_win.h"
+
 namespace {
-// Names and values are single-byte text in the process's code page, as every other text of the
-// plug-in; the registry takes them as wide text.
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) {
-    return {};
-  }
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-  if (wide.empty()) {
-    return {};
-  }
-  const int size = static_cast<int>(wide.size());
-  std::string text(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr),
-                   '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), static_cast<int>(text.size()),
-                      nullptr, nullptr);
-  return text;
-}
-
 // An open registry key, closed with its owner.
 class RegistryKey : public SettingsKey {
  public:
@@ -36,7 +14,7 @@ class RegistryKey : public SettingsKey {
   RegistryKey& operator=(const RegistryKey&) = delete;
 
   std::optional<std::string> Read(const std::string& name) override {
-    const std::wstring wideName = Widen(name);
+    const std::wstring wideName = WidenHostText(name);
     DWORD type = 0;
     DWORD size = 0;
     LONG result = RegQueryValueExW(key_, wideName.c_str(), nullptr, &type, nullptr, &size);
@@ -58,13 +36,13 @@ class RegistryKey : public SettingsKey {
     value.resize(size / sizeof(wchar_t));
     // A stored string may or may not end with its terminating zero.
     value.erase(value.find_last_not_of(L'\0') + 1);
-    return Narrow(value);
+    return NarrowToHostText(value);
   }
 
   void Write(const std::string& name, const std::string& value) override {
-    const std::wstring wideValue = Widen(value);
+    const std::wstring wideValue = WidenHostText(value);
     const DWORD size = static_cast<DWORD>((wideValue.size() + 1) * sizeof(wchar_t));
-    if (RegSetValueExW(key_, Widen(name).c_str(), 0, REG_SZ,
+    if (RegSetValueExW(key_, WidenHostText(name).c_str(), 0, REG_SZ,
                        reinterpret_cast<const BYTE*>(wideValue.c_str()), size) != ERROR_SUCCESS) {
       throw SetDataFailed(name);
     }
@@ -77,7 +55,7 @@ class RegistryKey : public SettingsKey {
 
 std::unique_ptr<SettingsKey> RegistryStore::OpenForReading(const std::string& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, KEY_QUERY_VALUE, &key) !=
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, WidenHostText(path).c_str(), 0, KEY_QUERY_VALUE, &key) !=
       ERROR_SUCCESS) {
     return nullptr;
   }
@@ -86,7 +64,7 @@ std::unique_ptr<SettingsKey> RegistryStore::OpenForReading(const std::string& pa
 
 std::unique_ptr<SettingsKey> RegistryStore::CreateForWriting(const std::string& path) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, WidenHostText(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     throw CreateKeyFailed(path);
   }
@@ -103,7 +81,7 @@ std::string HostExecutableBaseName() {
     // A full buffer may hold a cut path: try a larger one.
     if (length < path.size()) {
       path.resize(length);
-      return Narrow(ExecutableBaseName(path));
+      return NarrowToHostText(ExecutableBaseName(path));
     }
     path.resize(path.size() * 2);
   }
