@@ -60,8 +60,6 @@ syscommand 0xF060
 state
 close
 state
-pump 200
-state
 # A new window rebuilds everything from the log: the same counts as before the close.
 run
 report

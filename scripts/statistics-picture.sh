@@ -46,7 +46,9 @@ mkdir -p "$(dirname "$picture")"
 for _ in $(seq 1 20); do
   sleep 0.5
   /usr/bin/import -window root "$screen"
-  /usr/bin/convert "$screen" -crop "$frame" +repage "$picture"
+  # Without time stamps, so the same picture makes the same file.
+  /usr/bin/convert "$screen" -crop "$frame" +repage -strip \
+    -define png:exclude-chunks=date,time "$picture"
   colours=$(/usr/bin/identify -format '%k' "$picture")
   [ "$colours" -gt 8 ] && break
 done
