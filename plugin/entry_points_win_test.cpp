@@ -108,7 +108,8 @@ TEST_F(PluginTest, AddQSOAndGetScoreReturnZeroWithoutAWindowAndLeaveTheRecordAlo
   EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
 
   // The same after a window has come and gone.
-  ASSERT_NE(plugin.Run(0, &record), nullptr);
+  const TContestData start = HostRecord();
+  ASSERT_NE(plugin.Run(0, &start), nullptr);
   plugin.Release();
   EXPECT_EQ(plugin.AddQSO(&record), 0);
   EXPECT_EQ(plugin.GetScore(&record), 0);
@@ -264,7 +265,9 @@ TEST_F(PluginTest, NullPointersCountAsNoCall) {
   EXPECT_EQ(MemoText(window), "typed over");
 }
 
-TEST(PluginUnload, DestroysTheWindowsAndUnregistersTheClass) {
+using PluginUnload = HostTest;  // loads the library itself
+
+TEST_F(PluginUnload, DestroysTheWindowsAndUnregistersTheClass) {
   for (bool released : {false, true}) {
     SCOPED_TRACE(released ? "released, not yet destroyed" : "never released");
     PluginLibrary plugin;

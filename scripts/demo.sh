@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The main job: installs what it needs, builds both configurations, writes the sample log and lets
-# the stand-in logging program drive the plug-in on it under Wine, without a display.
+# the stand-in logging program drive the plug-in on it under Wine, without a display. When
+# xvfb-run is there, a second run on a virtual display saves a picture of the statistics window as
+# docs/statistics-window.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -14,8 +16,8 @@ cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake --no-warn-
 cmake --build build/win -j"$jobs" >/dev/null
 
 host=build/win/host/marovinta-host.exe
-plugin=build/win/plugin/Marovinta.dll
-server=build/win/distance/server/DistanceServer.dll
+plugin=build/win/bin/Marovinta.dll
+server=build/win/bin/DistanceServer.dll
 for built in "$host" "$plugin" "$server"; do
   [ -f "$built" ] || { echo "demo: $built is missing after the build" >&2; exit 1; }
 done
@@ -27,15 +29,10 @@ build/native/host/marovinta-samplelog "$log"
 # Wine maps drive Z: to the Unix root.
 windows_path() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
 
-export WINEARCH=win32 WINEPREFIX=$root/build/win/wineprefix WINEDEBUG=-all
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "demo: creating the Wine prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null
-  # The settings take effect for the next Wine session only.
-  wineserver -w
-fi
+export WINEARCH=win32 WINEDEBUG=-all
+# The headless prefix the Windows tests use (null graphics driver).
+export WINEPREFIX=$root/build/win/wineprefix
+scripts/wine-prefix.sh "$WINEPREFIX" >/dev/null 2>&1
 wine regsvr32 /s "$(windows_path "$server")"
 
 echo "demo: the host drives the plug-in on $log"
@@ -58,9 +55,23 @@ add UA3QRS 50 CW 599 KO85
 # No square in the report: the QSO counts, without points.
 add G4QRS 14 SSB 59
 report
+# The title bar's close button only minimises the window; a close message closes it.
+syscommand 0xF060
+state
+close
+state
+# A new window rebuilds everything from the log: the same counts as before the close.
+run
+report
 release
 pump 200
-state
 quit
 SCRIPT
 wineserver -w
+
+if command -v xvfb-run >/dev/null; then
+  echo "demo: a picture of the statistics window on a virtual display"
+  xvfb-run -a -s "-screen 0 1024x768x24" \
+    scripts/statistics-picture.sh "$host" "$plugin" "$server" "$log" docs/statistics-window.png
+  echo "demo: saved docs/statistics-window.png"
+fi

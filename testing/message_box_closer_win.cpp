@@ -50,6 +50,11 @@ std::vector<std::string> MessageBoxCloser::Texts() const {
   return texts_;
 }
 
+void MessageBoxCloser::WhileShown(std::function<void()> action) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  whileShown_ = std::move(action);
+}
+
 void MessageBoxCloser::Watch() {
   while (!stop_) {
     HWND box = nullptr;
@@ -64,9 +69,14 @@ void MessageBoxCloser::Watch() {
 void MessageBoxCloser::CloseBox(HWND box) {
   std::string text;
   EnumChildWindows(box, FindMessage, reinterpret_cast<LPARAM>(&text));
+  std::function<void()> whileShown;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     texts_.push_back(text);
+    whileShown = whileShown_;
+  }
+  if (whileShown) {
+    whileShown();
   }
   // Returns once the box's modal loop has taken the press, so the box is not seen twice.
   DWORD_PTR ignored = 0;

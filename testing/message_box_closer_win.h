@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -19,6 +20,9 @@ class MessageBoxCloser {
 
   // The text of every box closed so far, in order.
   std::vector<std::string> Texts() const;
+  // Runs `action` on the closing thread whenever a box is up, before the box is closed: what the
+  // action makes the test's thread do then happens while the box's own message loop runs.
+  void WhileShown(std::function<void()> action);
 
  private:
   void Watch();
@@ -27,5 +31,6 @@ class MessageBoxCloser {
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;
   std::vector<std::string> texts_;
+  std::function<void()> whileShown_;
   std::thread watcher_;
 };

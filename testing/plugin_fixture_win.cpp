@@ -7,7 +7,15 @@ TContestData HostRecord() {
   std::memset(&data, 0x5A, sizeof data);
   data.Connection = 0;
   data.TitleText.Write("Field Day");
+  data.LogTable.Write(TestLog::kTable);
   data.OwnLocator.Write("JO31");
+  return data;
+}
+
+TContestData HostTest::HostRecord() const {
+  TContestData data = ::HostRecord();
+  data.Connection = log.Connection();
+  data.LogTable.Write(TestLog::kTable);
   return data;
 }
 
@@ -35,17 +43,29 @@ std::string ClassName(HWND window) {
 }
 
 namespace {
-struct WindowCount {
+struct WindowSearch {
   std::string className;
+  std::string text;  // top-level windows: not compared
   int count;
+  HWND first;
 };
 
 BOOL CALLBACK CountWindow(HWND window, LPARAM found) {
-  auto& windows = *reinterpret_cast<WindowCount*>(found);
+  auto& windows = *reinterpret_cast<WindowSearch*>(found);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   if (process == GetCurrentProcessId() && ClassName(window) == windows.className) {
+    windows.first = windows.count == 0 ? window : windows.first;
     ++windows.count;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindChildWindow(HWND window, LPARAM found) {
+  auto& search = *reinterpret_cast<WindowSearch*>(found);
+  if (ClassName(window) == search.className && WindowText(window) == search.text) {
+    search.first = window;
+    return FALSE;
   }
   return TRUE;
 }
@@ -56,9 +76,25 @@ HWND Memo(HWND statisticsWindow) {
 }  // namespace
 
 int CountOwnWindows(const std::string& className) {
-  WindowCount windows{className, 0};
+  WindowSearch windows{className, "", 0, nullptr};
   EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
   return windows.count;
+}
+
+HWND FindOwnWindow(const std::string& className) {
+  WindowSearch windows{className, "", 0, nullptr};
+  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
+  return windows.first;
+}
+
+HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
+  WindowSearch search{className, text, 0, nullptr};
+  EnumChildWindows(parent, FindChildWindow, reinterpret_cast<LPARAM>(&search));
+  return search.first;
+}
+
+void Click(HWND button) {
+  SendMessageA(button, BM_CLICK, 0, 0);
 }
 
 std::string MemoText(HWND statisticsWindow) {

@@ -47,6 +47,29 @@ void TApplication::PostRelease(HWND window) const {
   }
 }
 
+void TApplication::ProcessMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    // A Unicode window (the host's, say) takes its messages as Unicode, so typed text survives.
+    const bool unicode = message.hwnd != nullptr && IsWindowUnicode(message.hwnd);
+    const BOOL removed = unicode ? PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)
+                                 : PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);
+    if (!removed) {
+      return;
+    }
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    TranslateMessage(&message);
+    if (unicode) {
+      DispatchMessageW(&message);
+    } else {
+      DispatchMessageA(&message);
+    }
+  }
+}
+
 void TApplication::Shutdown() noexcept {
   // Each destruction removes its window from the list (and may take owned windows with it).
   while (!windows_.empty()) {

@@ -28,6 +28,10 @@ class TApplication {
   // Posts the release request; never to a null handle, which would make it a stray thread message.
   void PostRelease(HWND window) const;
 
+  // Lets the thread dispatch the messages that are waiting, as a long piece of work does at its
+  // chosen points; a quit request is left for the host's message loop.
+  void ProcessMessages();
+
   // For unloading: destroys the windows still open, then unregisters the window classes.
   void Shutdown() noexcept;
 

@@ -23,6 +23,27 @@ WINDOWPLACEMENT ToWindowPlacement(const FormPlacement& form) {
   return placement;
 }
 
+FormPlacement PresentPlacement(HWND window) {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+  return ToFormPlacement(placement);
+}
+
+void ApplyFormRestore(HWND window, const FormRestore& restore, HWND applicationWindow) {
+  if (restore.placement) {
+    WINDOWPLACEMENT placement = ToWindowPlacement(*restore.placement);
+    placement.showCmd = IsWindowVisible(window) ? SW_SHOWNA : SW_HIDE;
+    SetWindowPlacement(window, &placement);
+  }
+  if (restore.windowState == FormWindowState::kMaximised) {
+    ShowWindow(window, SW_SHOWMAXIMIZED);
+  }
+  if (restore.minimiseApplication && applicationWindow != nullptr) {
+    PostMessageA(applicationWindow, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  }
+}
+
 namespace {
 // The screen's device context, released with its owner.
 class ScreenDc {

@@ -9,5 +9,12 @@
 FormPlacement ToFormPlacement(const WINDOWPLACEMENT& placement);
 WINDOWPLACEMENT ToWindowPlacement(const FormPlacement& placement);
 
+// The window's placement now.
+FormPlacement PresentPlacement(HWND window);
+
+// Applies what a restore read, as the window becomes visible. A placement does not show a window
+// that is still hidden; a maximised state does. A minimised state goes to the application window.
+void ApplyFormRestore(HWND window, const FormRestore& restore, HWND applicationWindow);
+
 // The screen's pixels per inch and size in pixels now.
 ScreenMetrics PresentScreen();

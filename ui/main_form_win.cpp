@@ -1,10 +1,16 @@
 #include "ui/main_form_win.h"
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
+#include <utility>
 
 #include "distance/co_calc_dist_win.h"
+#include "scoring/odbc_log_query.h"
 #include "ui/application_win.h"
+#include "ui/calculator_glyph_win.h"
+#include "ui/form_placement_win.h"
+#include "ui/loc_list_win.h"
 
 TfmMainForm* fmMainForm = nullptr;
 
@@ -19,11 +25,42 @@ constexpr int kLeft = 579;
 constexpr int kTop = 167;
 constexpr int kWidth = 374;
 constexpr int kHeight = 196;
+constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
+constexpr char kFontFace[] = "MS Sans Serif";
+
+// The button strip at the bottom; the memo takes the rest.
+constexpr int kPanelHeight = 23;
+
+// A button of the strip at its designed place; both keep their distance to the right edge.
+struct ButtonDesign {
+  int id;
+  const char* caption;
+  int left;
+  int top;
+  int width;
+  int height;
+};
+constexpr ButtonDesign kRecalcButton = {1, "Recalc Statistic", 153, 1, 130, 22};
+constexpr ButtonDesign kLocButton = {2, "Loc", 292, 1, 75, 22};
+
+// The system's close command exactly: the low four bits, which the system uses internally, are
+// not masked, so any other code reaches the default handling.
+constexpr WPARAM kCloseCommand = 0xF060;
+
+RECT DesignedBounds(const ButtonDesign& button) {
+  return {button.left, button.top, button.left + button.width, button.top + button.height};
+}
 }  // namespace
+
+TfmMainForm::TfmMainForm(const TContestData& data)
+    : FormStorage1(settingsStore_, HostExecutableBaseName(), MainFormStorageOptions),
+      scoring_(
+          CurrentData, myStatisticM, []() -> LocatorMapView* { return fmLocList; },
+          std::make_unique<OdbcLogQuery>(HostConnection(data.Connection))) {}
 
 TfmMainForm* TfmMainForm::Create(const TContestData& data) {
   RegisterWindowClass();
-  auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm());
+  auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(data));
   TfmMainForm* created = form.get();
   // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
   if (CreateWindowExA(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop, kWidth, kHeight,
@@ -83,14 +120,46 @@ void TfmMainForm::Detach(TfmMainForm* form) {
   delete form;
 }
 
+template <typename Event>
+void TfmMainForm::RunEvent(Event&& event) {
+  Application.RunEvent(handle_, std::forward<Event>(event));
+}
+
 LRESULT TfmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  ++handlersRunning_;
+  const LRESULT result = Dispatch(message, wParam, lParam);
+  // Still counted as running, so that the close's own message box defers a release too.
+  if (handlersRunning_ == 1 && scoring_.TakeDeferredClose()) {
+    FinishClose();
+  }
+  --handlersRunning_;
+  if (handlersRunning_ == 0 && releasePending_) {
+    releasePending_ = false;
+    DestroyWindow(handle_);  // deletes this object
+  }
+  return result;
+}
+
+LRESULT TfmMainForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       return OnCreate();
     case WM_SIZE:
-      return OnSize();
+      return OnSize(wParam);
     case WM_SHOWWINDOW:
       return OnShowWindow(message, wParam, lParam);
+    case WM_WINDOWPOSCHANGING:
+      return OnWindowPosChanging(message, wParam, lParam);
+    case WM_COMMAND:
+      return OnCommand(wParam);
+    case WM_DRAWITEM:
+      return OnDrawItem(lParam);
+    case WM_SYSCOMMAND:
+      return HandleSysCommand(message, wParam, lParam);
+    case WM_CLOSE:
+      return OnClose();
+    case WM_DESTROY:
+      return OnDestroy();
     case CM_RELEASE:
       return OnRelease();
     default:
@@ -100,30 +169,135 @@ LRESULT TfmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT TfmMainForm::OnCreate() {
   try {
-    myStatisticM.Create(handle_);
+    CreateControls();
     return 0;
   } catch (...) {
     return -1;  // the creation fails and is reported to the caller of Create
   }
 }
 
-LRESULT TfmMainForm::OnSize() {
+void TfmMainForm::CreateControls() {
   RECT client;
   GetClientRect(handle_, &client);
-  myStatisticM.SetBounds(client);
+  designedClientWidth_ = client.right;
+  font_ = MakeFont(kFontHeight, kFontFace, DEFAULT_CHARSET, DEFAULT_PITCH | FF_SWISS);
+  myStatisticM.Create(handle_);
+  Panel1.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
+  BitBtn1.Create(Panel1.Handle(), kRecalcButton.id, kRecalcButton.caption,
+                 DesignedBounds(kRecalcButton), font_.Get());
+  BitBtn1.SetGlyph(CalculatorGlyph());
+  BitBtn2.Create(Panel1.Handle(), kLocButton.id, kLocButton.caption, DesignedBounds(kLocButton),
+                 font_.Get());
+  Layout();
+}
+
+LRESULT TfmMainForm::OnSize(WPARAM wParam) {
+  if (wParam != SIZE_MINIMIZED) {
+    Layout();
+  }
   return 0;
 }
 
+void TfmMainForm::Layout() {
+  RECT client;
+  GetClientRect(handle_, &client);
+  const int stripTop = std::max(0L, client.bottom - kPanelHeight);
+  myStatisticM.SetBounds({0, 0, client.right, stripTop});
+  Panel1.SetBounds({0, stripTop, client.right, client.bottom});
+  const int shift = client.right - designedClientWidth_;
+  BitBtn1.MoveTo(kRecalcButton.left + shift, kRecalcButton.top);
+  BitBtn2.MoveTo(kLocButton.left + shift, kLocButton.top);
+}
+
+// The settings come back as the window becomes visible, before its show handler runs.
 LRESULT TfmMainForm::OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   if (wParam != FALSE && !shown_) {
     shown_ = true;
-    Application.RunEvent(handle_, [this] { FormShow(); });
+    RunEvent([this] { RestoreSettings(); });
+    RunEvent([this] { FormShow(); });
   }
   return DefWindowProcA(handle_, message, wParam, lParam);
 }
 
+// A closed window stays hidden until it is destroyed, whoever asks to show it.
+LRESULT TfmMainForm::OnWindowPosChanging(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (closed_) {
+    reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+  }
+  return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+LRESULT TfmMainForm::OnCommand(WPARAM wParam) {
+  // An owner-drawn button reports a quick second press as a double click.
+  const WORD code = HIWORD(wParam);
+  if (code != BN_CLICKED && code != BN_DOUBLECLICKED) {
+    return 0;
+  }
+  switch (LOWORD(wParam)) {
+    case kRecalcButton.id:
+      RunEvent([this] { ExecuteRecalcStatistic(); });
+      break;
+    case kLocButton.id:
+      RunEvent([this] { BitBtn2Click(); });
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+LRESULT TfmMainForm::OnDrawItem(LPARAM lParam) {
+  const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+  if (item.hwndItem == BitBtn1.Handle()) {
+    BitBtn1.Draw(item);
+  } else if (item.hwndItem == BitBtn2.Handle()) {
+    BitBtn2.Draw(item);
+  }
+  return TRUE;
+}
+
+LRESULT TfmMainForm::HandleSysCommand(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (wParam != kCloseCommand) {
+    return DefWindowProcA(handle_, message, wParam, lParam);
+  }
+  ShowWindow(handle_, SW_SHOW);
+  ShowWindow(handle_, SW_MINIMIZE);
+  return 0;
+}
+
+// Only a real close tears the state down: a close query the system makes at the end of a session
+// (WM_QUERYENDSESSION) is not followed by a close for sure, and the plug-in must go on working.
+LRESULT TfmMainForm::OnClose() {
+  if (closed_) {
+    return 0;
+  }
+  FormCloseQuery();
+  if (!scoring_.Rebuilding()) {
+    FinishClose();
+  }
+  return 0;
+}
+
+void TfmMainForm::FinishClose() {
+  if (closed_) {
+    return;
+  }
+  closed_ = true;
+  RunEvent([this] { SaveSettingsOnClose(); });
+  FormClose();
+  ShowWindow(handle_, SW_HIDE);
+}
+
+LRESULT TfmMainForm::OnDestroy() {
+  if (fmLocList != nullptr) {
+    fmLocList->DestroyWithOwner();
+  }
+  RunEvent([this] { SaveSettingsOnDestroy(); });
+  return 0;
+}
+
 LRESULT TfmMainForm::OnRelease() {
-  DestroyWindow(handle_);  // deletes this object
+  releasePending_ = true;  // carried out as the outermost handler returns
   return 0;
 }
 
@@ -133,10 +307,53 @@ void TfmMainForm::SetCaption() {
 }
 
 void TfmMainForm::FormCreate() {
-  Application.RunEvent(handle_,
-                       [this] { scoring_.CreateDistanceComponent(CreateCalcDistOverCom); });
+  RunEvent([this] { scoring_.CreateDistanceComponent(CreateCalcDistOverCom); });
 }
 
 void TfmMainForm::FormShow() {
-  scoring_.ShowStatistic();
+  ExecuteRecalcStatistic();
+}
+
+// Never refuses the close; a teardown asked for during a rebuild waits for its end.
+void TfmMainForm::FormCloseQuery() {
+  scoring_.TearDown();
+}
+
+void TfmMainForm::FormClose() {
+  Application.PostRelease(handle_);
+  if (fmMainForm == this) {
+    fmMainForm = nullptr;
+  }
+}
+
+void TfmMainForm::BitBtn2Click() {
+  if (fmLocList == nullptr) {
+    TfmLocList::Create(scoring_.WorkedFields, FormStorage1);
+  }
+}
+
+void TfmMainForm::ExecuteRecalcStatistic() {
+  scoring_.ExecuteRecalcStatistic(*this);
+}
+
+void TfmMainForm::RestoreSettings() {
+  const FormRestore restore = FormStorage1.Restore(PresentPlacement(handle_), PresentScreen(),
+                                                   Application.Handle() != nullptr);
+  ApplyFormRestore(handle_, restore, Application.Handle());
+}
+
+void TfmMainForm::SaveSettingsOnClose() {
+  FormStorage1.SaveOnClose(PresentPlacement(handle_), PresentScreen());
+}
+
+void TfmMainForm::SaveSettingsOnDestroy() {
+  FormStorage1.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
+}
+
+void TfmMainForm::ProcessMessages() {
+  Application.ProcessMessages();
+}
+
+void TfmMainForm::SetActionEnabled(bool enabled) {
+  BitBtn1.SetEnabled(enabled);
 }

@@ -1,6 +1,14 @@
 // The statistics window TfmMainForm: a small, sizeable, always-on-top frame whose memo shows the
-// report. The window object holds all scoring state; the window owns the object from its first
-// message on and deletes it with its last, so the state lives exactly as long as the window.
+// report, above a strip with the buttons "Recalc Statistic" and "Loc". The window object holds all
+// scoring state; the window owns the object from its first message on and deletes it with its
+// last, so the state lives exactly as long as the window.
+//
+// The close commands of the title bar, the system menu and Alt+F4 only minimise it; a close
+// message sent to it closes it: the scoring state is torn down, the settings are saved, a release
+// request is posted and the window hides until the request destroys it. A release request that
+// arrives while one of its handlers runs (a rebuild's message points, a message box's own loop)
+// waits until the outermost handler has returned, and a close that arrives during a rebuild is
+// carried out when the rebuild has returned: no handler ever runs on a destroyed window.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +17,15 @@
 
 #include "plugin/contest_data.h"
 #include "scoring/main_form_scoring.h"
+#include "scoring/recalc_host.h"
+#include "ui/bit_btn_win.h"
+#include "ui/form_storage.h"
+#include "ui/gdi_object_win.h"
 #include "ui/memo_win.h"
+#include "ui/panel_win.h"
+#include "ui/registry_store_win.h"
 
-class TfmMainForm {
+class TfmMainForm : private RecalcHost {
  public:
   // Builds the window, takes the host's record into CurrentData, sets the caption and runs
   // FormCreate, whose error is shown in a message box. Throws when the window cannot be built.
@@ -24,7 +38,8 @@ class TfmMainForm {
   static std::string ReceivedNumber() { return {}; }
 
  private:
-  TfmMainForm() = default;
+  // The log query takes the connection of the record the window is created with.
+  explicit TfmMainForm(const TContestData& data);
   TfmMainForm(const TfmMainForm&) = delete;
   TfmMainForm& operator=(const TfmMainForm&) = delete;
 
@@ -34,20 +49,56 @@ class TfmMainForm {
   static bool Attach(HWND window, const CREATESTRUCTA& creation);
   static void Detach(TfmMainForm* form);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   LRESULT OnCreate();
-  LRESULT OnSize();
+  LRESULT OnSize(WPARAM wParam);
   LRESULT OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnWindowPosChanging(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnCommand(WPARAM wParam);
+  LRESULT OnDrawItem(LPARAM lParam);
+  LRESULT OnClose();
+  LRESULT OnDestroy();
   LRESULT OnRelease();
+  LRESULT HandleSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void CreateControls();
+  void Layout();
   void SetCaption();
+  // Runs a window event; its error is shown in a message box.
+  template <typename Event>
+  void RunEvent(Event&& event);
+
   void FormCreate();
   void FormShow();
+  void FormCloseQuery();
+  void FormClose();
+  void BitBtn2Click();
+  void ExecuteRecalcStatistic();
+  // The close path after the close query: save, release request, hide.
+  void FinishClose();
+  void RestoreSettings();
+  void SaveSettingsOnClose();
+  void SaveSettingsOnDestroy();
+
+  // RecalcHost: the rebuild's message points and the action's enabled state.
+  void ProcessMessages() override;
+  void SetActionEnabled(bool enabled) override;
 
   HWND handle_ = nullptr;
+  Font font_;  // the window's: "MS Sans Serif", 8 points
+  RegistryStore settingsStore_;
+  TFormStorage FormStorage1;
+  TPanel Panel1;
+  TBitBtn BitBtn1;
   TMemo myStatisticM;
-  MainFormScoring scoring_{CurrentData, myStatisticM, []() -> LocatorMapView* { return nullptr; }};
-  bool shown_ = false;  // FormShow runs at the first show only
+  TBitBtn BitBtn2;
+  MainFormScoring scoring_;
+  int designedClientWidth_ = 0;  // the buttons keep their distance to the right edge from it
+  bool shown_ = false;           // FormShow runs at the first show only
+  bool closed_ = false;          // the close path has run; the window awaits its destruction
+  int handlersRunning_ = 0;      // messages of this window being handled, nested ones included
+  bool releasePending_ = false;  // a release request arrived while a handler ran
 };
 
 // The one statistics window, or nullptr.

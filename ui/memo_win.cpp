@@ -10,23 +10,15 @@ constexpr char kFontFace[] = "Courier New";
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 }  // namespace
 
-TMemo::~TMemo() {
-  if (font_ != nullptr) {
-    DeleteObject(font_);
-  }
-}
-
 void TMemo::Create(HWND parent) {
   handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, parent, nullptr,
                             LibraryInstance(), nullptr);
   if (handle_ == nullptr) {
     throw std::runtime_error("Cannot create the report memo");
   }
-  font_ = CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, RUSSIAN_CHARSET,
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      FIXED_PITCH | FF_MODERN, kFontFace);
-  if (font_ != nullptr) {
-    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  font_ = MakeFont(kFontHeight, kFontFace, RUSSIAN_CHARSET, FIXED_PITCH | FF_MODERN);
+  if (font_.Get() != nullptr) {
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
 }
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "scoring/report.h"
+#include "ui/gdi_object_win.h"
 
 class TMemo : public TextSink {
  public:
   TMemo() = default;
-  ~TMemo();
   TMemo(const TMemo&) = delete;
   TMemo& operator=(const TMemo&) = delete;
 
@@ -23,5 +23,5 @@ class TMemo : public TextSink {
 
  private:
   HWND handle_ = nullptr;
-  HFONT font_ = nullptr;
+  Font font_;
 };

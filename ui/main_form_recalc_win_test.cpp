@@ -1,0 +1,201 @@
+// The statistics window's rebuild from the host's log (an SQLite file through ODBC): on its show
+// and on its button, its errors, and the host's calls that arrive while it lets messages through.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "scoring/report.h"
+#include "testing/plugin_fixture_win.h"
+#include "testing/posted_calls_win.h"
+
+namespace {
+// In callsign order: DL1AB (14), G4ABC (7), W1AW (14); the second DL1AB is a duplicate.
+const LogRow kLog[] = {
+    {"W1AW", "14", "CW", "599 FN31", "K", "W1", "NA"},
+    {"DL1AB", "14", "CW", "599 KO72", "DL", "DL1", "EU"},
+    {"G4ABC", "7", "SSB", "59", "G", "G4", "EU"},
+    {"DL1AB", "14", "CW", "599 KO72", "DL", "DL1", "EU"},
+};
+
+// From JO31: KO72 is 1908 km (35 points), FN31 5912 km (52 points); G4ABC sent no square.
+std::string LogReport() {
+  return StatisticReport({{"14", 2, 87, 2}, {"7", 1, 0, 0}});
+}
+
+// A log table whose rows lack the column "Continent".
+constexpr char kWithoutContinent[] =
+    "(select CallSign, DigiBand, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix from Log)";
+
+HWND RecalcButton(HWND window) {
+  return FindChild(window, "Button", "Recalc Statistic");
+}
+
+// Waits (on another thread) until `done` is set, at most a few seconds.
+void WaitFor(const std::atomic<bool>& done) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!done && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+}  // namespace
+
+class RecalcTest : public PluginTest {
+ protected:
+  void SetUp() override {
+    for (const LogRow& row : kLog) {
+      log.Add(row);
+    }
+  }
+};
+
+TEST_F(RecalcTest, RunShowsTheReportRebuiltFromTheLogAndTheButtonRebuildsItAgain) {
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  EXPECT_EQ(MemoText(window), LogReport());
+  const TContestData logged = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+  EXPECT_EQ(plugin.AddQSO(&logged), -1);
+
+  SetMemoText(window, "typed over");
+  Click(RecalcButton(window));
+
+  EXPECT_EQ(MemoText(window), LogReport());
+  EXPECT_TRUE(IsWindowEnabled(RecalcButton(window)));
+  EXPECT_EQ(plugin.AddQSO(&logged), -1);
+}
+
+TEST_F(RecalcTest, ALogErrorIsShownAndTheWindowStaysUsable) {
+  struct {
+    const char* table;
+    const char* message;  // in the box's text
+  } const cases[] = {
+      {kWithoutContinent, "LogQuery: Field 'Continent' not found"},
+      {"Missing", "no such table: Missing"},  // from the database's own message
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.table);
+    TContestData start = HostRecord();
+    start.LogTable.Write(c.table);
+    const std::size_t boxesBefore = boxes.Texts().size();
+    const HWND window = plugin.Run(0, &start);
+
+    ASSERT_EQ(boxes.Texts().size(), boxesBefore + 1);
+    EXPECT_NE(boxes.Texts().back().find(c.message), std::string::npos) << boxes.Texts().back();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(IsWindowEnabled(RecalcButton(window)));
+    EXPECT_EQ(MemoText(window), "");  // emptied by the rebuild, not rewritten
+
+    // The failure came before the first row was scored. The host's next record names the right
+    // table: the next rebuild starts from empty.
+    const TContestData qso = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+    EXPECT_EQ(plugin.AddQSO(&qso), 35);
+    Click(RecalcButton(window));
+    EXPECT_EQ(MemoText(window), LogReport());
+    plugin.Release();
+    PumpMessages();
+  }
+  expectedBoxes = boxes.Texts();
+}
+
+TEST_F(PluginTest, WithoutAConnectionTheRebuildSaysSo) {
+  TContestData start = HostRecord();
+  start.Connection = 0;
+  expectedBoxes = {"LogQuery: no database connection"};
+
+  const HWND window = plugin.Run(0, &start);
+
+  EXPECT_TRUE(IsWindowVisible(window));
+  const TContestData qso = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+  EXPECT_EQ(plugin.AddQSO(&qso), 35);
+}
+
+// The host's handlers run at the rebuild's message points: here a call that waits in the queue
+// when the rebuild begins, on the window's show (_Run) or on the button.
+TEST_F(RecalcTest, CallsAtTheRebuildsMessagePointsFindValidStateAndCloseOnlyAfterIt) {
+  const TContestData logged = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+  struct {
+    const char* name;
+    std::function<void(PluginLibrary&)> call;
+    bool open;  // the window is still there once the messages have been dispatched
+  } const cases[] = {
+      {"_AddQSO of a logged QSO", [&](PluginLibrary& p) { p.AddQSO(&logged); }, true},
+      {"_GetScore", [&](PluginLibrary& p) { p.GetScore(&logged); }, true},
+      {"the button", [](PluginLibrary&) { Click(RecalcButton(FindOwnWindow("TfmMainForm"))); },
+       true},
+      {"a close message",
+       [](PluginLibrary&) { SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0); }, false},
+      {"_Release", [](PluginLibrary& p) { p.Release(); }, false},
+  };
+  const TContestData start = HostRecord();
+  for (bool onTheButton : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(c.name) + (onTheButton ? " on the button" : " on the show"));
+      PostedCalls calls;
+      HWND window = nullptr;
+      if (onTheButton) {
+        window = plugin.Run(0, &start);
+        calls.Post([&] { c.call(plugin); });
+        Click(RecalcButton(window));
+      } else {
+        calls.Post([&] { c.call(plugin); });
+        window = plugin.Run(0, &start);
+      }
+
+      // The rebuild has finished on whole state; a close or release took effect only after it.
+      if (c.open) {
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ(MemoText(window), LogReport());
+        EXPECT_TRUE(IsWindowEnabled(RecalcButton(window)));
+        EXPECT_EQ(plugin.AddQSO(&logged), -1);
+      } else {
+        EXPECT_FALSE(IsWindowVisible(window));
+        EXPECT_EQ(plugin.AddQSO(&logged), 0);
+      }
+      PumpMessages();
+      EXPECT_EQ(IsWindow(window) != FALSE, c.open);
+      plugin.Release();
+      PumpMessages();
+    }
+  }
+}
+
+TEST_F(PluginTest, ACloseOrReleaseWhileTheErrorIsShownTakesEffectAfterIt) {
+  struct {
+    const char* name;
+    std::function<void(PluginLibrary&)> call;
+  } const cases[] = {
+      {"a close message",
+       [](PluginLibrary&) { SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0); }},
+      {"_Release", [](PluginLibrary& p) { p.Release(); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PostedCalls calls;
+    std::atomic<bool> ran{false};
+    boxes.WhileShown([&] {
+      calls.Post([&] {
+        c.call(plugin);
+        ran = true;
+      });
+      WaitFor(ran);
+    });
+    TContestData start = HostRecord();
+    start.LogTable.Write("Missing");
+
+    const HWND window = plugin.Run(0, &start);
+
+    EXPECT_TRUE(ran);
+    EXPECT_FALSE(IsWindowVisible(window));
+    const TContestData qso = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+    EXPECT_EQ(plugin.AddQSO(&qso), 0);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(window));
+    boxes.WhileShown(nullptr);
+  }
+  expectedBoxes = boxes.Texts();
+  EXPECT_EQ(expectedBoxes.size(), 2u);
+}
