@@ -15,6 +15,8 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # The window opens where it was designed to: forget where an earlier run left it.
 wine reg delete 'HKCU\Software\marovinta-host' /f >/dev/null 2>&1 || true
+# The graphics settings take effect for the next Wine session only.
+wineserver -w
 windows_path() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
 wine regsvr32 /s "$(windows_path "$server")"
 
@@ -42,17 +44,20 @@ done
 grep -q '^report -> ' "$transcript" || { echo "picture: the host did not report" >&2; exit 1; }
 # Wine maps and paints the window a little later: take pictures until the window is on one.
 screen=$(mktemp --suffix=.png)
-mkdir -p "$(dirname "$picture")"
+crop=$(mktemp --suffix=.png)
+trap 'rm -f "$transcript" "$screen" "$crop"' EXIT
 for _ in $(seq 1 20); do
   sleep 0.5
   /usr/bin/import -window root "$screen"
   # Without time stamps, so the same picture makes the same file.
   /usr/bin/convert "$screen" -crop "$frame" +repage -strip \
-    -define png:exclude-chunks=date,time "$picture"
-  colours=$(/usr/bin/identify -format '%k' "$picture")
+    -define png:exclude-chunks=date,time "$crop"
+  colours=$(/usr/bin/identify -format '%k' "$crop")
   [ "$colours" -gt 8 ] && break
 done
-rm -f "$screen"
 [ "$colours" -gt 8 ] || { echo "picture: the window did not appear" >&2; exit 1; }
+# Only a picture of the window replaces the one there was.
+mkdir -p "$(dirname "$picture")"
+cp "$crop" "$picture"
 wait "$hostPid"
 wineserver -w
