@@ -12,6 +12,7 @@ scripts/setup.sh all
 
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/native -j"$jobs" >/dev/null
+cmake --install build/native --prefix out >/dev/null
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake --no-warn-unused-cli >/dev/null
 cmake --build build/win -j"$jobs" >/dev/null
 
@@ -68,6 +69,10 @@ pump 200
 quit
 SCRIPT
 wineserver -w
+
+echo "demo: the same log, scored from the command line by out/bin/marovinta-score"
+out/bin/marovinta-score --own JO62QM "$log"
+echo
 
 if command -v xvfb-run >/dev/null; then
   echo "demo: a picture of the statistics window on a virtual display"
