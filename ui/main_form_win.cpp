@@ -93,6 +93,10 @@ LRESULT TfmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnShowWindow(message, wParam, lParam);
     case CM_RELEASE:
       return OnRelease();
+    case WM_COMMAND:
+      return OnCommand(wParam, lParam);
+    case WM_DESTROY:
+      return OnDestroy();
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
   }
@@ -101,6 +105,8 @@ LRESULT TfmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT TfmMainForm::OnCreate() {
   try {
     myStatisticM.Create(handle_);
+    BitBtn2 = CreateWindowExA(0, "BUTTON", "Loc", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 75,
+                              22, handle_, nullptr, LibraryInstance(), nullptr);
     return 0;
   } catch (...) {
     return -1;  // the creation fails and is reported to the caller of Create
@@ -125,6 +131,27 @@ LRESULT TfmMainForm::OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT TfmMainForm::OnRelease() {
   DestroyWindow(handle_);  // deletes this object
   return 0;
+}
+
+LRESULT TfmMainForm::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) == BitBtn2 && HIWORD(wParam) == BN_CLICKED) {
+    BitBtn2Click();
+  }
+  return 0;
+}
+
+LRESULT TfmMainForm::OnDestroy() {
+  if (fmLocList != nullptr) {
+    fmLocList->DestroyWithOwner();
+  }
+  return 0;
+}
+
+void TfmMainForm::BitBtn2Click() {
+  if (fmLocList == nullptr) {
+    Application.RunEvent(handle_,
+                         [this] { TfmLocList::Create(scoring_.WorkedFields, FormStorage1); });
+  }
 }
 
 void TfmMainForm::SetCaption() {

@@ -9,7 +9,10 @@
 
 #include "plugin/contest_data.h"
 #include "scoring/main_form_scoring.h"
+#include "ui/form_storage.h"
+#include "ui/loc_list_win.h"
 #include "ui/memo_win.h"
+#include "ui/registry_store_win.h"
 
 class TfmMainForm {
  public:
@@ -39,14 +42,21 @@ class TfmMainForm {
   LRESULT OnSize();
   LRESULT OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnRelease();
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDestroy();
 
   void SetCaption();
   void FormCreate();
   void FormShow();
+  void BitBtn2Click();
 
   HWND handle_ = nullptr;
   TMemo myStatisticM;
-  MainFormScoring scoring_{CurrentData, myStatisticM, []() -> LocatorMapView* { return nullptr; }};
+  HWND BitBtn2 = nullptr;  // "Loc"
+  RegistryStore settings_;
+  TFormStorage FormStorage1{settings_, HostExecutableBaseName(), MainFormStorageOptions};
+  MainFormScoring scoring_{CurrentData, myStatisticM,
+                           []() -> LocatorMapView* { return fmLocList; }};
   bool shown_ = false;  // FormShow runs at the first show only
 };
 
