@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "host/button_click_win.h"
 #include "host/message_pump_win.h"
 #include "host/plugin_error_guard_win.h"
 #include "host/script_line.h"
@@ -61,6 +62,7 @@ const HostSession::Command* HostSession::FindCommand(const std::string& name) {
       {"state", 0, 0, "state", &HostSession::State},
       {"close", 0, 0, "close", &HostSession::Close},
       {"syscommand", 1, 1, "syscommand CODE", &HostSession::SysCommand},
+      {"click", 1, kAnyNumber, "click CAPTION", &HostSession::Click},
       {"release", 0, 0, "release", &HostSession::Release},
       {"grab", 0, 0, "grab", &HostSession::Grab},
       {"pump", 1, 1, "pump MILLISECONDS", &HostSession::Pump},
@@ -240,6 +242,12 @@ std::string HostSession::SysCommand(const Arguments& args) {
   const HWND window = Window();
   CallPlugin(data_, [&] { SendMessageW(window, WM_SYSCOMMAND, static_cast<WPARAM>(*code), 0); });
   return "sent";
+}
+
+std::string HostSession::Click(const Arguments& args) {
+  const std::string caption = TextAfterWords(args.line, 1);
+  CallPlugin(data_, [&] { ClickButton(caption); });
+  return "clicked";
 }
 
 std::string HostSession::Release(const Arguments&) {

@@ -45,6 +45,7 @@ class HostSession {
   std::string State(const Arguments& args);
   std::string Close(const Arguments& args);
   std::string SysCommand(const Arguments& args);
+  std::string Click(const Arguments& args);
   std::string Release(const Arguments& args);
   std::string Grab(const Arguments& args);
   std::string Pump(const Arguments& args);

@@ -1,6 +1,8 @@
 // The rebuild of the scoring state from the host's log, and the action RecalcStatistic that runs
 // it. The worked list keeps itself in byte order as rows are added, so the database's own order of
 // the callsigns (which may ignore letter case or punctuation) never hides a duplicate.
+#include <utility>
+
 #include "scoring/main_form_scoring.h"
 #include "scoring/text_rules.h"
 
@@ -31,12 +33,23 @@ void CopyLogRow(LogQuery& query, TContestData& data) {
 }
 }  // namespace
 
-// Counts the rebuilds running; the last one out carries out a teardown asked for meanwhile.
+// Counts the rebuilds running; the last one out moves the map to the band the rows asked for,
+// then carries out a teardown asked for meanwhile.
 class MainFormScoring::RebuildScope {
  public:
   explicit RebuildScope(MainFormScoring& scoring) : scoring_(scoring) { ++scoring_.rebuilds_; }
   ~RebuildScope() {
-    if (--scoring_.rebuilds_ == 0 && scoring_.tearDownAsked_) {
+    if (--scoring_.rebuilds_ != 0) {
+      return;
+    }
+    if (const int band = std::exchange(scoring_.followedBand_, 0)) {
+      try {
+        scoring_.SelectBandOnMap(band);
+      } catch (...) {
+        // Nothing may leave a destructor; the map keeps the band it showed.
+      }
+    }
+    if (scoring_.tearDownAsked_) {
       scoring_.tearDownAsked_ = false;
       scoring_.TearDownNow();
       scoring_.closedAfterRebuild_ = true;

@@ -28,6 +28,13 @@ class ScriptedHost : public RecalcHost {
   std::size_t points = 0;
 };
 
+// The locator map: the bands it was moved to, in order.
+class FakeMap : public LocatorMapView {
+ public:
+  void SelectBand(int index) override { selected.push_back(index); }
+  std::vector<int> selected;
+};
+
 const std::vector<LogRow> kLog = {
     {"DL1AB", "14", "CW", "599 ko85"},
     {"DL1AB", "14", "CW", "599 KO85"},  // a duplicate
@@ -54,7 +61,8 @@ class RecalcTest : public testing::Test {
 
   void Recreate(std::unique_ptr<MemoryLogQuery> logQuery) {
     query = logQuery.get();
-    scoring = std::make_unique<MainFormScoring>(data, sink, nullptr, std::move(logQuery));
+    scoring = std::make_unique<MainFormScoring>(
+        data, sink, [this] { return mapOpen ? &map : nullptr; }, std::move(logQuery));
     scoring->CalcDist = std::make_shared<FakeCalcDist>();
     data.LogTable.Write("QSOLog");
     data.OwnLocator.Write("JO31");
@@ -76,6 +84,8 @@ class RecalcTest : public testing::Test {
   StringSink sink;
   ScriptedHost host;
   MemoryLogQuery* query = nullptr;
+  FakeMap map;
+  bool mapOpen = false;
   std::unique_ptr<MainFormScoring> scoring;
 };
 }  // namespace
@@ -175,6 +185,49 @@ TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) 
   component->failLocator.clear();
   scoring->ExecuteRecalcStatistic(host);
   EXPECT_EQ(sink.text, kLogReport);
+}
+
+// One repaint per row would cost a rebuild far more than the rebuild itself: an open map moves
+// once, as the rebuild ends, to the band the last scored row on one of the nine asked for.
+TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
+  struct Case {
+    const char* name;
+    std::vector<LogRow> log;
+    std::vector<int> selected;
+  } const cases[] = {
+      {"last on the nine", {{"DL1AB", "14", "CW", "KO85"}, {"G3X", " 21 ", "CW", "IO91"}}, {7}},
+      {"others after it",
+       {{"DL1AB", "14", "CW", "KO85"}, {"G3X", "21", "CW", "IO91"}, {"K1Y", "50", "CW", "FN42"}},
+       {7}},
+      {"none on the nine", {{"DL1AB", "50", "CW", "KO85"}, {"G3X", "144", "CW", "IO91"}}, {}},
+      {"empty log", {}, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Recreate(std::make_unique<MemoryLogQuery>(c.log));
+    mapOpen = true;
+    map.selected.clear();
+    host.atPoint = {nullptr, [&] { EXPECT_TRUE(map.selected.empty()); }};
+    host.points = 0;
+
+    scoring->ExecuteRecalcStatistic(host);
+
+    EXPECT_EQ(map.selected, c.selected);
+    // Outside a rebuild the map moves at once again.
+    AddQso("SP2Z", "3.5", "KO02");
+    EXPECT_EQ(map.selected.back(), 2);
+  }
+}
+
+TEST_F(RecalcTest, AFailingRebuildLeavesAnOpenMapOnTheBandOfTheLastRowScored) {
+  auto component = std::make_shared<FakeCalcDist>();
+  component->failLocator = L"JO93";  // the fourth row's square
+  scoring->CalcDist = component;
+  mapOpen = true;
+
+  EXPECT_THROW(scoring->ExecuteRecalcStatistic(host), EOleException);
+
+  EXPECT_EQ(map.selected, std::vector<int>{5});
 }
 
 TEST_F(RecalcTest, AQueryThatCannotOpenGivesTheDatabaseMessage) {

@@ -88,9 +88,8 @@ std::int32_t MainFormScoring::ScoreQSO(bool AddMode) {
   if (found.field.size() == 2 && WorkedFields.Add(band + found.field)) {
     ++stats.NewLoc;
   }
-  const std::int32_t result = HasSquare(found.field, found.square)
-                                  ? DistancePointsTo(found.square)
-                                  : 0;
+  const std::int32_t result =
+      HasSquare(found.field, found.square) ? DistancePointsTo(found.square) : 0;
   // `stats` stays valid: nothing above adds a band entry after it was found.
   ++stats.QSOs;
   stats.Points += result;
@@ -111,12 +110,22 @@ void MainFormScoring::FollowBand() {
   if (index == 0) {
     return;
   }
+  if (Rebuilding()) {
+    followedBand_ = index;
+    return;
+  }
+  SelectBandOnMap(index);
+}
+
+void MainFormScoring::SelectBandOnMap(int index) {
   if (LocatorMapView* map = findMap_ ? findMap_() : nullptr) {
     map->SelectBand(index);
   }
 }
 
-void MainFormScoring::ShowStatistic() { report_.SetText(StatisticReport(BandStats.Entries())); }
+void MainFormScoring::ShowStatistic() {
+  report_.SetText(StatisticReport(BandStats.Entries()));
+}
 
 void MainFormScoring::TearDown() {
   if (Rebuilding()) {

@@ -43,6 +43,9 @@ class MainFormScoring {
   std::int32_t ScoreQSO(bool AddMode);
   bool IsDupe() const;
   void AddWorkedQSO();
+  // Moves an open map to the QSO's band. During a rebuild the map moves once, as the outermost
+  // rebuild ends, to the band the last row asked for: a repaint per row would cost far more than
+  // the rebuild itself, and the map ends the same.
   void FollowBand();
   void ShowStatistic();
   // Closes the log query and empties the lists; the object stays usable, so a close that does not
@@ -90,6 +93,7 @@ class MainFormScoring {
   class RebuildScope;
   void TearDownNow() noexcept;
   void SetRecalcEnabled(RecalcHost& host, bool enabled);
+  void SelectBandOnMap(int index);
 
   TContestData& data_;
   TextSink& report_;
@@ -99,4 +103,5 @@ class MainFormScoring {
   int rebuilds_ = 0;
   bool tearDownAsked_ = false;  // during a rebuild
   bool closedAfterRebuild_ = false;
+  int followedBand_ = 0;  // during a rebuild: the band the map is to show when it ends, if any
 };

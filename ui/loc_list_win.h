@@ -4,10 +4,19 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h needs the Windows types first.
+#include <commctrl.h>
+
+#include <array>
+#include <string>
+#include <vector>
 
 #include "scoring/main_form_scoring.h"
 #include "scoring/worked_fields.h"
 #include "ui/form_storage.h"
+#include "ui/gdi_object_win.h"
+#include "ui/locator_map_rules.h"
+#include "ui/registry_store_win.h"
 
 class TfmLocList : public LocatorMapView {
  public:
@@ -20,6 +29,73 @@ class TfmLocList : public LocatorMapView {
   void SelectBand(int index) override;
   // Destroys the window at once (its statistics window is going); saves its placement first.
   void DestroyWithOwner();
+
+ private:
+  TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage);
+  TfmLocList(const TfmLocList&) = delete;
+  TfmLocList& operator=(const TfmLocList&) = delete;
+
+  static void RegisterWindowClasses();
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK BandButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR form);
+  static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR unused);
+  static void OnListEraseBackground(HWND list, HDC dc);
+  // Hands the object to the window; false when the window cannot take it.
+  static bool Attach(HWND window, const CREATESTRUCTA& creation);
+  static void Detach(TfmLocList* form);
+  // The object the window holds, or nullptr once the window has gone.
+  static TfmLocList* Attached(HWND window);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  LRESULT OnCreate();
+  LRESULT OnSize(WPARAM kind);
+  LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+  LRESULT OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnNotify(NMHDR& header);
+  LRESULT OnClose();
+  LRESULT OnDestroy();
+  LRESULT OnRelease();
+  void OnBandButtonMouseMove(HWND button);
+  void OnBandButtonMouseLeave(HWND button);
+  LRESULT OnBandButtonGetCheck(HWND button) const;
+
+  void CreateControls();
+  HWND CreateBandButton(const BandButton& button);
+  void RestorePlacement();
+  void SaveOnClose();
+  void SaveOnDestroy();
+  void SizeColumns();
+  void PutDown(int tag);
+  int TagOf(HWND button) const;
+  void DrawBandButton(const DRAWITEMSTRUCT& item) const;
+
+  void FormCreate();
+  void FormShow();
+  void RzBitBtn1Click(HWND sender);
+  LRESULT LV1CustomDrawItem(NMLVCUSTOMDRAW& draw) const;
+  void Panel2Resize();
+  void FormClose();
+
+  const WorkedFieldList& workedFields_;
+  TFormStorage& mainStorage_;  // the statistics window's: "CurrentBand"
+  RegistryStore settings_;
+  TFormStorage FormStorage1;
+
+  HWND handle_ = nullptr;
+  HWND Panel2 = nullptr;
+  HWND LV1 = nullptr;
+  std::array<HWND, BandButtons.size()> bandButtons_{};  // in child order, as BandButtons
+  int downTag_ = DefaultDownTag;
+  HWND hotButton_ = nullptr;  // the band button under the mouse
+  std::vector<std::string> captions_;
+  std::string BandPrefix;
+
+  Font font_;
+  Font underlinedFont_;
+  GdiObject<HBRUSH> downPattern_;
 };
 
 // The one map window, or nullptr; cleared whenever the map window goes.

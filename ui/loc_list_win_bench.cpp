@@ -1,0 +1,168 @@
+// What an open locator map costs a rebuild: the map moves to the band of every log row the rebuild
+// scores, repainting its 324 fields each time. Times the rebuild of a generated log through ODBC
+// on SQLite, with the map closed and with it open, under Wine:
+//   wine marovinta_wine_bench.exe UNIXPATH [ROWS [RUNS]]
+// UNIXPATH is an SQLite file that does not exist yet (or holds a log of ROWS rows from an earlier
+// run). The distance component is the in-process geometry, so the figures are the rebuild's own.
+#include <windows.h>
+// sqlext.h needs the Windows types first.
+#include <sqlext.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "distance/geometry_calc_dist.h"
+#include "host/odbc_log_win.h"
+#include "scoring/main_form_scoring.h"
+#include "scoring/odbc_log_query.h"
+#include "ui/loc_list_win.h"
+#include "ui/memory_settings_store.h"
+
+namespace {
+const char* const kBands[] = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28", "50", "144"};
+const char* const kModes[] = {"CW", "SSB", "FT8"};
+const char* const kPrefixes[] = {"DL", "OK", "SP", "G", "F", "I", "UA", "JA", "W", "VK", "PY"};
+
+// A contest log from a fixed seed: every band, one report in twenty without a square.
+std::vector<LogRow> GeneratedLog(int rows) {
+  std::uint32_t seed = 20240615;
+  auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+  std::vector<LogRow> log;
+  for (int i = 0; i < rows; ++i) {
+    const std::uint32_t n = next();
+    const std::string prefix = kPrefixes[n % std::size(kPrefixes)];
+    std::string call = prefix + std::to_string(n / 16 % 10);
+    for (int k = 0; k < 3; ++k) {
+      call.push_back(static_cast<char>('A' + next() % 26));
+    }
+    const std::uint32_t q = next();
+    const std::string square = {
+        static_cast<char>('A' + q % 18), static_cast<char>('A' + q / 18 % 18),
+        static_cast<char>('0' + q / 324 % 10), static_cast<char>('0' + q / 3240 % 10)};
+    log.push_back({call, kBands[n / 7 % std::size(kBands)], kModes[n / 3 % std::size(kModes)],
+                   q % 20 == 0 ? "599" : "599 " + square, prefix, prefix, "EU"});
+  }
+  return log;
+}
+
+// One transaction for the whole log: row by row with a commit each takes minutes under Wine.
+void Fill(OdbcLog& log, int rows) {
+  SQLSetConnectAttrW(log.Connection(), SQL_ATTR_AUTOCOMMIT,
+                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
+  for (const LogRow& row : GeneratedLog(rows)) {
+    log.Insert(row);
+  }
+  SQLEndTran(SQL_HANDLE_DBC, log.Connection(), SQL_COMMIT);
+  SQLSetConnectAttrW(log.Connection(), SQL_ATTR_AUTOCOMMIT,
+                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}
+
+class ReportSink : public TextSink {
+ public:
+  void SetText(const std::string&) override {}
+};
+
+// As the statistics window does at the rebuild's message points.
+class WindowRecalcHost : public RecalcHost {
+ public:
+  void ProcessMessages() override {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  void SetActionEnabled(bool) override {}
+};
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+// The rebuild's times, sorted.
+std::vector<double> TimeRebuilds(MainFormScoring& scoring, int runs) {
+  WindowRecalcHost host;
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    LARGE_INTEGER start;
+    LARGE_INTEGER end;
+    QueryPerformanceCounter(&start);
+    scoring.ExecuteRecalcStatistic(host);
+    QueryPerformanceCounter(&end);
+    times.push_back(Milliseconds(start, end));
+  }
+  std::sort(times.begin(), times.end());
+  return times;
+}
+
+void Print(const char* what, int rows, const std::vector<double>& times) {
+  std::printf(
+      "rebuild of %d rows, map %s: median %.1f ms, fastest %.1f ms, slowest %.1f ms (%zu runs)\n",
+      rows, what, times[times.size() / 2], times.front(), times.back(), times.size());
+}
+
+int Bench(const std::string& path, int rows, int runs) {
+  OdbcLog log(path, DefaultLogTable);
+  const long present = log.CountRows();
+  if (present == 0) {
+    Fill(log, rows);
+  } else if (present != rows) {
+    throw std::runtime_error(path + " holds " + std::to_string(present) + " rows, not " +
+                             std::to_string(rows));
+  }
+
+  TContestData data{};
+  data.LogTable.Write(DefaultLogTable);
+  data.OwnLocator.Write("JO31");
+  ReportSink report;
+  MainFormScoring scoring(
+      data, report, [] { return static_cast<LocatorMapView*>(fmLocList); },
+      std::make_unique<OdbcLogQuery>(log.Connection()));
+  scoring.CalcDist = std::make_shared<GeometryCalcDist>();
+
+  const std::vector<double> closed = TimeRebuilds(scoring, runs);
+  Print("closed", rows, closed);
+
+  MemorySettingsStore store;
+  TFormStorage mainStorage(store, "Bench", MainFormStorageOptions);
+  TfmLocList::Create(scoring.WorkedFields, mainStorage);
+  if (fmLocList == nullptr) {
+    throw std::runtime_error("the map did not open");
+  }
+  WindowRecalcHost().ProcessMessages();  // the first paint
+  const std::vector<double> open = TimeRebuilds(scoring, runs);
+  Print("open", rows, open);
+  std::printf("open / closed: %.2f; the map ends on band index %s\n",
+              open[open.size() / 2] / closed[closed.size() / 2],
+              mainStorage.StoredValue(CurrentBandName).value_or("?").c_str());
+  fmLocList->DestroyWithOwner();
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 4) {
+    std::fprintf(stderr, "usage: marovinta_wine_bench UNIXPATH [ROWS [RUNS]]\n");
+    return 2;
+  }
+  const int rows = argc > 2 ? std::atoi(argv[2]) : 10000;
+  const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+  if (rows <= 0 || runs <= 0) {
+    std::fprintf(stderr, "marovinta_wine_bench: ROWS and RUNS are positive numbers\n");
+    return 2;
+  }
+  try {
+    return Bench(argv[1], rows, runs);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "marovinta_wine_bench: %s\n", error.what());
+    return 1;
+  }
+}
