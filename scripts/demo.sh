@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The main job: installs what it needs, builds both configurations, writes the sample log and lets
 # the stand-in logging program drive the plug-in on it under Wine, without a display. When
-# xvfb-run is there, a second run on a virtual display saves a picture of the statistics window as
-# docs/statistics-window.png.
+# xvfb-run is there, a second run on a virtual display saves pictures of the statistics window and
+# the locator map in docs/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -75,8 +75,8 @@ out/bin/marovinta-score --own JO62QM "$log"
 echo
 
 if command -v xvfb-run >/dev/null; then
-  echo "demo: a picture of the statistics window on a virtual display"
-  xvfb-run -a -s "-screen 0 1024x768x24" \
-    scripts/statistics-picture.sh "$host" "$plugin" "$server" "$log" docs/statistics-window.png
-  echo "demo: saved docs/statistics-window.png"
+  echo "demo: pictures of the statistics window and the locator map on a virtual display"
+  xvfb-run -a -s "-screen 0 1280x1024x24" scripts/window-pictures.sh "$host" "$plugin" "$server" \
+    "$log" docs/statistics-window.png docs/locator-map.png
+  echo "demo: saved docs/statistics-window.png and docs/locator-map.png"
 fi
