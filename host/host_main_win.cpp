@@ -14,7 +14,6 @@
 
 #include "host/host_session_win.h"
 #include "host/message_box_watch_win.h"
-#include "host/plugin_error_guard_win.h"
 
 namespace {
 
@@ -55,7 +54,6 @@ int main(int argc, char** argv) {
   }
 
   const ComApartment com;
-  const PluginErrorHandler errors;
   const MessageBoxWatch boxes;
   HostSession session;
   std::string line;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 
 #include "host/button_click_win.h"
@@ -22,13 +23,12 @@ constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 template <typename Call>
 void CallPlugin(const TContestData& record, Call call) {
   const TContestData before = record;
-  std::string error;
-  const bool returned = Guarded(call, error);
+  const std::optional<PluginError> error = CatchPluginError(call);
   if (std::memcmp(&before, &record, sizeof record) != 0) {
     PrintLine("warning: the plug-in changed the host's record");
   }
-  if (!returned) {
-    throw std::runtime_error(error);
+  if (error) {
+    throw std::runtime_error(error->message);
   }
 }
 

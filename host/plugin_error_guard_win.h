@@ -4,29 +4,28 @@
 // handler takes the exception and jumps back to the guarded call.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <type_traits>
 
 inline constexpr unsigned long PluginErrorCode = 0xE04D5256;
 
-// Installs the vectored handler for as long as it lives; make one before the first guarded call.
-class PluginErrorHandler {
- public:
-  PluginErrorHandler();
-  ~PluginErrorHandler();
-  PluginErrorHandler(const PluginErrorHandler&) = delete;
-  PluginErrorHandler& operator=(const PluginErrorHandler&) = delete;
-
- private:
-  void* handle_;
+// The exception as the plug-in raised it.
+struct PluginError {
+  unsigned long code;
+  unsigned long flags;
+  unsigned long argumentCount;
+  std::string message;  // the text the first argument points to, copied at once
 };
 
-// Runs call(context). Returns true when it returned normally; false, with the plug-in's message in
-// `error`, when it raised the plug-in's error. Frames between here and the raise are abandoned
-// without running destructors: `call` must hold nothing that needs one.
-bool CallGuarded(void (*call)(void* context), void* context, std::string& error);
+// Runs call(context). Returns nothing when it returned normally; the plug-in's error when it
+// raised one. Frames between here and the raise are abandoned without running destructors:
+// `call` must hold nothing that needs one.
+std::optional<PluginError> CallGuarded(void (*call)(void* context), void* context);
 
 // CallGuarded for a lambda that captures by reference, e.g. [&] { result = entry(&data); }.
 template <typename Call>
-bool Guarded(Call& call, std::string& error) {
-  return CallGuarded([](void* context) { (*static_cast<Call*>(context))(); }, &call, error);
+std::optional<PluginError> CatchPluginError(Call&& call) {
+  using Function = std::remove_reference_t<Call>;
+  return CallGuarded([](void* context) { (*static_cast<Function*>(context))(); }, &call);
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "testing/plugin_error_win.h"
+#include "host/plugin_error_guard_win.h"
 #include "testing/plugin_fixture_win.h"
 
 namespace {
