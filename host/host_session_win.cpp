@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr const char* kDefaultPlugin = "Marovinta.dll";
 constexpr std::size_t kAnyNumber = std::numeric_limits<std::size_t>::max();
 
 // Runs a call that may reach the plug-in, turns its error into std::runtime_error, and reports a
@@ -103,11 +102,11 @@ bool HostSession::Execute(const std::string& rawLine) {
   return !finished_;
 }
 
-const PluginEntryPoints& HostSession::Plugin() {
+const PluginLibrary& HostSession::Plugin() {
   if (!plugin_) {
-    plugin_ = std::make_unique<PluginLibrary>(kDefaultPlugin);
+    plugin_ = std::make_unique<PluginLibrary>(kPluginFile);
   }
-  return plugin_->Entry();
+  return *plugin_;
 }
 
 HWND HostSession::Window() const {
@@ -163,7 +162,7 @@ std::string HostSession::Title(const Arguments& args) {
 }
 
 std::string HostSession::Info(const Arguments&) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   TPluginInfo info{};
   CallPlugin(data_, [&] { plugin.GetInfo(&info); });
   return "name " + Quoted(info.PluginName.Read()) + " flag " + std::to_string(info.NameFlag) +
@@ -171,7 +170,7 @@ std::string HostSession::Info(const Arguments&) {
 }
 
 std::string HostSession::Run(const Arguments&) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   HWND window = nullptr;
   CallPlugin(data_, [&] { window = plugin.Run(0, &data_); });
   window_ = window;
@@ -179,7 +178,7 @@ std::string HostSession::Run(const Arguments&) {
 }
 
 std::string HostSession::Probe(const Arguments& args) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   SetQSO(args.words);
   data_.ProbeLocator.Write(args.words.size() > 4 ? args.words[4] : "");
   int points = 0;
@@ -189,7 +188,7 @@ std::string HostSession::Probe(const Arguments& args) {
 
 // As a logger does: the QSO goes into the log whatever the plug-in makes of it.
 std::string HostSession::Add(const Arguments& args) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   const LogRow row = QSORow(args);
   if (log_) {
     log_->Insert(row);
@@ -251,13 +250,13 @@ std::string HostSession::Click(const Arguments& args) {
 }
 
 std::string HostSession::Release(const Arguments&) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   CallPlugin(data_, [&] { plugin.Release(); });
   return "done";
 }
 
 std::string HostSession::Grab(const Arguments&) {
-  const PluginEntryPoints& plugin = Plugin();
+  const PluginLibrary& plugin = Plugin();
   ShortString number;
   std::memset(number.bytes, 'x', sizeof number.bytes);
   number.bytes[0] = 5;  // a stale "xxxxx" the plug-in must replace

@@ -26,7 +26,7 @@ class HostSession {
   struct Command;
   static const Command* FindCommand(const std::string& name);
 
-  const PluginEntryPoints& Plugin();
+  const PluginLibrary& Plugin();
   HWND Window() const;
   void SetQSO(const std::vector<std::string>& words);
   LogRow QSORow(const Arguments& args) const;

@@ -19,18 +19,21 @@ void Find(HMODULE module, const std::string& path, const char* name, Function& f
 }  // namespace
 
 PluginLibrary::PluginLibrary(const std::string& path)
-    : module_(LoadLibraryW(WidenHostText(path).c_str())), entry_{} {
+    : module_(LoadLibraryW(WidenHostText(path).c_str())) {
   if (module_ == nullptr) {
     throw std::runtime_error("cannot load " + path + ": " + SystemMessage(GetLastError()));
   }
-  Find(module_, path, "_GetInfo", entry_.GetInfo);
-  Find(module_, path, "_Run", entry_.Run);
-  Find(module_, path, "_AddQSO", entry_.AddQSO);
-  Find(module_, path, "_GetScore", entry_.GetScore);
-  Find(module_, path, "_Release", entry_.Release);
-  Find(module_, path, "_GrabNumber", entry_.GrabNumber);
+  Find(module_, path, "_GetInfo", GetInfo);
+  Find(module_, path, "_Run", Run);
+  Find(module_, path, "_AddQSO", AddQSO);
+  Find(module_, path, "_GetScore", GetScore);
+  Find(module_, path, "_GrabNumber", GrabNumber);
+  Find(module_, path, "_Release", Release);
 }
 
-PluginLibrary::~PluginLibrary() {
-  FreeLibrary(module_);
+void PluginLibrary::Unload() {
+  if (module_ != nullptr) {
+    FreeLibrary(module_);
+    module_ = nullptr;
+  }
 }

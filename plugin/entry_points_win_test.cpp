@@ -270,7 +270,7 @@ using PluginUnload = HostTest;  // loads the library itself
 TEST_F(PluginUnload, DestroysTheWindowsAndUnregistersTheClass) {
   for (bool released : {false, true}) {
     SCOPED_TRACE(released ? "released, not yet destroyed" : "never released");
-    PluginLibrary plugin;
+    PluginLibrary plugin(kPluginFile);
     const TContestData start = HostRecord();
     const HWND window = plugin.Run(0, &start);
     ASSERT_NE(window, nullptr);

@@ -109,3 +109,11 @@ std::string MemoText(HWND statisticsWindow) {
 void SetMemoText(HWND statisticsWindow, const std::string& text) {
   SendMessageA(Memo(statisticsWindow), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "host/plugin_library_win.h"
 #include "plugin/contest_data.h"
 #include "testing/message_box_closer_win.h"
-#include "testing/plugin_library_win.h"
 #include "testing/private_registry_win.h"
 #include "testing/test_log_win.h"
 
@@ -31,7 +31,7 @@ class HostTest : public testing::Test {
 
 class PluginTest : public HostTest {
  protected:
-  PluginLibrary plugin;
+  PluginLibrary plugin{kPluginFile};
 };
 
 // Where the statistics window keeps its settings when the test program is its host.
@@ -57,3 +57,5 @@ std::string ClassName(HWND window);
 // The report as the statistics window's memo shows it.
 std::string MemoText(HWND statisticsWindow);
 void SetMemoText(HWND statisticsWindow, const std::string& text);
+// Dispatches every message waiting for this thread, as the host's message loop would.
+void PumpMessages();
