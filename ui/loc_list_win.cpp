@@ -75,10 +75,10 @@ TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage
   fmLocList = created;
   // An event's error box runs a message loop, which may end the window: look again after each.
   Application.RunEvent(window, [created] { created->RestorePlacement(); });
-  if (TfmLocList* restored = Attached(window)) {
+  if (TfmLocList* restored = FormWindow<TfmLocList>::Of(window)) {
     Application.RunEvent(window, [restored] { restored->FormShow(); });
   }
-  TfmLocList* shown = Attached(window);
+  TfmLocList* shown = FormWindow<TfmLocList>::Of(window);
   if (shown != nullptr) {
     ShowAndBringToFront(window);
   }
@@ -97,41 +97,22 @@ void TfmLocList::RegisterWindowClasses() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
 
-  WNDCLASSEXA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  Application.RegisterWindowClass(windowClass);
-
-  WNDCLASSEXA panelClass{};
-  panelClass.lpfnWndProc = PanelProc;
-  panelClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  panelClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  panelClass.lpszClassName = kPanelClassName;
-  Application.RegisterWindowClass(panelClass);
+  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmLocList>::Proc));
+  Application.RegisterWindowClass(FormWindowClass(kPanelClassName, PanelProc));
 }
 
-LRESULT CALLBACK TfmLocList::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE && !Attach(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam))) {
-    return FALSE;
+TfmLocList::~TfmLocList() {
+  // A closed map may go after a new one has taken its place.
+  if (fmLocList == this) {
+    fmLocList = nullptr;
   }
-  auto* form = reinterpret_cast<TfmLocList*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (form == nullptr) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  if (message == WM_NCDESTROY) {
-    Detach(form);
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return form->HandleMessage(message, wParam, lParam);
 }
 
 // The strip passes its buttons' clicks and drawing on to the window, and lays them out itself.
 LRESULT CALLBACK TfmLocList::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      if (TfmLocList* form = Attached(GetParent(panel))) {
+      if (TfmLocList* form = FormWindow<TfmLocList>::Of(GetParent(panel))) {
         form->Panel2Resize();
       }
       return 0;
@@ -177,36 +158,6 @@ LRESULT CALLBACK TfmLocList::ListProc(HWND list, UINT message, WPARAM wParam, LP
       break;
   }
   return DefSubclassProc(list, message, wParam, lParam);
-}
-
-bool TfmLocList::Attach(HWND window, const CREATESTRUCTA& creation) {
-  try {
-    Application.AddWindow(window);
-  } catch (...) {
-    return false;  // out of memory: the creation fails and Create still owns the object
-  }
-  auto* owner = static_cast<std::unique_ptr<TfmLocList>*>(creation.lpCreateParams);
-  TfmLocList* form = owner->release();
-  form->handle_ = window;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  return true;
-}
-
-void TfmLocList::Detach(TfmLocList* form) {
-  SetWindowLongPtrA(form->handle_, GWLP_USERDATA, 0);
-  Application.RemoveWindow(form->handle_);
-  // A closed map may go after a new one has taken its place.
-  if (fmLocList == form) {
-    fmLocList = nullptr;
-  }
-  delete form;
-}
-
-TfmLocList* TfmLocList::Attached(HWND window) {
-  if (!IsWindow(window)) {
-    return nullptr;
-  }
-  return reinterpret_cast<TfmLocList*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 LRESULT TfmLocList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -289,7 +240,7 @@ LRESULT TfmLocList::OnNotify(NMHDR& header) {
 LRESULT TfmLocList::OnClose() {
   const HWND window = handle_;
   Application.RunEvent(window, [this] { SaveOnClose(); });
-  if (Attached(window) == this) {
+  if (FormWindow<TfmLocList>::Of(window) == this) {
     FormClose();
     ShowWindow(window, SW_HIDE);
   }

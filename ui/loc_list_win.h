@@ -14,12 +14,15 @@
 #include "scoring/main_form_scoring.h"
 #include "scoring/worked_fields.h"
 #include "ui/form_storage.h"
+#include "ui/form_window_win.h"
 #include "ui/gdi_object_win.h"
 #include "ui/locator_map_rules.h"
 #include "ui/registry_store_win.h"
 
 class TfmLocList : public LocatorMapView {
  public:
+  ~TfmLocList() override;
+
   // Creates the map for a statistics window: reads its worked fields, and reads and sets its
   // stored "CurrentBand". Sets fmLocList, restores the map's placement, runs FormShow and shows
   // the window. An error in a window event is shown in a message box.
@@ -31,23 +34,19 @@ class TfmLocList : public LocatorMapView {
   void DestroyWithOwner();
 
  private:
+  friend class FormWindow<TfmLocList>;
+
   TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage);
   TfmLocList(const TfmLocList&) = delete;
   TfmLocList& operator=(const TfmLocList&) = delete;
 
   static void RegisterWindowClasses();
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK BandButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR form);
   static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR unused);
   static void OnListEraseBackground(HWND list, HDC dc);
-  // Hands the object to the window; false when the window cannot take it.
-  static bool Attach(HWND window, const CREATESTRUCTA& creation);
-  static void Detach(TfmLocList* form);
-  // The object the window holds, or nullptr once the window has gone.
-  static TfmLocList* Attached(HWND window);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   LRESULT OnCreate();

@@ -8,6 +8,7 @@
 #include "distance/co_calc_dist_win.h"
 #include "scoring/odbc_log_query.h"
 #include "ui/application_win.h"
+#include "ui/form_window_win.h"
 #include "ui/calculator_glyph_win.h"
 #include "ui/form_placement_win.h"
 #include "ui/loc_list_win.h"
@@ -74,50 +75,14 @@ TfmMainForm* TfmMainForm::Create(const TContestData& data) {
 }
 
 void TfmMainForm::RegisterWindowClass() {
-  WNDCLASSEXA windowClass{};
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  Application.RegisterWindowClass(windowClass);
+  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmMainForm>::Proc));
 }
 
-LRESULT CALLBACK TfmMainForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE && !Attach(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam))) {
-    return FALSE;
-  }
-  auto* form = reinterpret_cast<TfmMainForm*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (form == nullptr) {
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  if (message == WM_NCDESTROY) {
-    Detach(form);
-    return DefWindowProcA(window, message, wParam, lParam);
-  }
-  return form->HandleMessage(message, wParam, lParam);
-}
-
-bool TfmMainForm::Attach(HWND window, const CREATESTRUCTA& creation) {
-  try {
-    Application.AddWindow(window);
-  } catch (...) {
-    return false;  // out of memory: the creation fails and Create still owns the object
-  }
-  auto* owner = static_cast<std::unique_ptr<TfmMainForm>*>(creation.lpCreateParams);
-  TfmMainForm* form = owner->release();
-  form->handle_ = window;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  return true;
-}
-
-void TfmMainForm::Detach(TfmMainForm* form) {
-  SetWindowLongPtrA(form->handle_, GWLP_USERDATA, 0);
-  Application.RemoveWindow(form->handle_);
+TfmMainForm::~TfmMainForm() {
   // A window released by _Release may go after a new one has taken its place.
-  if (fmMainForm == form) {
+  if (fmMainForm == this) {
     fmMainForm = nullptr;
   }
-  delete form;
 }
 
 template <typename Event>

@@ -20,6 +20,7 @@
 #include "scoring/recalc_host.h"
 #include "ui/bit_btn_win.h"
 #include "ui/form_storage.h"
+#include "ui/form_window_win.h"
 #include "ui/gdi_object_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
@@ -27,6 +28,8 @@
 
 class TfmMainForm : private RecalcHost {
  public:
+  ~TfmMainForm();
+
   // Builds the window, takes the host's record into CurrentData, sets the caption and runs
   // FormCreate, whose error is shown in a message box. Throws when the window cannot be built.
   static TfmMainForm* Create(const TContestData& data);
@@ -38,16 +41,14 @@ class TfmMainForm : private RecalcHost {
   static std::string ReceivedNumber() { return {}; }
 
  private:
+  friend class FormWindow<TfmMainForm>;
+
   // The log query takes the connection of the record the window is created with.
   explicit TfmMainForm(const TContestData& data);
   TfmMainForm(const TfmMainForm&) = delete;
   TfmMainForm& operator=(const TfmMainForm&) = delete;
 
   static void RegisterWindowClass();
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  // Hands the object to the window; false when the window cannot take it.
-  static bool Attach(HWND window, const CREATESTRUCTA& creation);
-  static void Detach(TfmMainForm* form);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
