@@ -6,20 +6,12 @@
 #include <vector>
 
 #include "cli/log_text.h"
+#include "host/sqlite_handles.h"
 
 namespace {
 // The host's log columns, as the plug-in's rebuild reads them.
 constexpr const char* kLogColumns[] = {"QSOReportRecived", "DXCCPrefix", "MainPrefix", "CallSign",
                                        "DigiBand",         "QSOMode",    "Continent"};
-
-struct CloseDatabase {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-struct FinalizeStatement {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Database = std::unique_ptr<sqlite3, CloseDatabase>;
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
 Database Open(const std::string& path) {
   sqlite3* db = nullptr;

@@ -12,17 +12,9 @@
 
 #include "host/log_table.h"
 #include "host/sample_log.h"
+#include "host/sqlite_handles.h"
 
 namespace {
-
-struct CloseDatabase {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-struct FinalizeStatement {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Database = std::unique_ptr<sqlite3, CloseDatabase>;
-using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
 void Check(sqlite3* db, int result, int expected) {
   if (result != expected) {
