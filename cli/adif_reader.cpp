@@ -222,24 +222,24 @@ class AdifReader {
     }
     qso.band = band;
     // A submode names the mode the operator used (FT4), the mode only its family (MFSK).
-    const std::string_view submode = TrimBlanks(r[F::kSubmode]);
+    const std::string_view submode = TrimControl(r[F::kSubmode]);
     qso.mode = UpperTrimmed(submode.empty() ? r[F::kMode] : submode);
-    qso.exchange = std::string(TrimBlanks(r[F::kGrid]));
+    qso.exchange = std::string(TrimControl(r[F::kGrid]));
     qso.line = lines_.LineAt(r.start);
     if (r[F::kMyGrid] != lastOwnLocator_) {  // most logs repeat one locator in every record
       lastOwnLocator_ = r[F::kMyGrid];
       AddOwnLocator(log_.ownLocators, lastOwnLocator_);
     }
     if (log_.stationCall.empty()) {
-      const std::string_view station = TrimBlanks(r[F::kStation]);
+      const std::string_view station = TrimControl(r[F::kStation]);
       log_.stationCall = UpperTrimmed(station.empty() ? r[F::kOperator] : station);
     }
     log_.qsos.push_back(std::move(qso));
   }
 
   static std::string NoBandMessage(std::string_view band, std::string_view freq) {
-    band = TrimBlanks(band);
-    freq = TrimBlanks(freq);
+    band = TrimControl(band);
+    freq = TrimControl(freq);
     const std::string bandText = "band '" + std::string(band) + "'";
     const std::string freqText = "frequency '" + std::string(freq) + "'";
     if (band.empty() && freq.empty()) {

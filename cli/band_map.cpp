@@ -70,7 +70,7 @@ const char* BandOfKhz(double khz) {
 }
 
 const char* BandOfAdifName(std::string_view name) {
-  name = TrimBlanks(name);
+  name = TrimControl(name);
   for (const Band& band : kBands) {
     if (name.size() == band.adifName.size() && EqualsIgnoringCase(name, band.adifName)) {
       return band.text;
@@ -81,11 +81,11 @@ const char* BandOfAdifName(std::string_view name) {
 
 const char* BandOfMhzText(std::string_view mhz) {
   double value = 0;
-  return ReadNumber(TrimBlanks(mhz), &value) ? BandOfKhz(value * 1000) : nullptr;
+  return ReadNumber(TrimControl(mhz), &value) ? BandOfKhz(value * 1000) : nullptr;
 }
 
 const char* BandOfCabrilloFrequency(std::string_view frequency) {
-  frequency = TrimBlanks(frequency);
+  frequency = TrimControl(frequency);
   double value = 0;
   if (!ReadNumber(frequency, &value)) {
     for (const Band& band : kBands) {

@@ -80,7 +80,7 @@ class CabrilloReader {
         end = text.size();
       }
       ++number;
-      const bool more = Line(number, TrimBlanks(text.substr(pos, end - pos)));
+      const bool more = Line(number, TrimControl(text.substr(pos, end - pos)));
       if (!more) {
         break;
       }
@@ -107,8 +107,8 @@ class CabrilloReader {
       Warn(number, "not a Cabrillo line (no TAG:); skipped");
       return true;
     }
-    const std::string_view tag = TrimBlanks(line.substr(0, colon));
-    const std::string_view value = TrimBlanks(line.substr(colon + 1));
+    const std::string_view tag = TrimControl(line.substr(0, colon));
+    const std::string_view value = TrimControl(line.substr(colon + 1));
     if (EqualsIgnoringCase(tag, "QSO")) {
       Qso(number, value);
     } else if (EqualsIgnoringCase(tag, "CALLSIGN")) {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "scoring/band_names.h"
+#include "scoring/contest_score.h"
 
 namespace {
 constexpr int kFields = 18;  // letters A..R on each axis
@@ -133,13 +134,13 @@ std::string FieldMapSvg(const ScoredLog& scored) {
       ";stroke-width:2}\n"
       "</style>\n"
       "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
-  svg +=
-      Text(kGap, 22,
-           Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) + " from " +
-               Xml(scored.ownLocator) + ": score " + std::to_string(scored.score.score) + " (" +
-               std::to_string(scored.score.points) + " points + " +
-               std::to_string(scored.score.newFields) + " fields x 100); own field framed in red",
-           "font-size=\"16px\" font-weight=\"bold\"");
+  svg += Text(kGap, 22,
+              Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) +
+                  " from " + Xml(scored.ownLocator) + ": score " +
+                  std::to_string(scored.score.score) + " (" + std::to_string(scored.score.points) +
+                  " points + " + std::to_string(scored.score.newFields) + " fields x " +
+                  std::to_string(kNewFieldBonus) + "); own field framed in red",
+              "font-size=\"16px\" font-weight=\"bold\"");
   if (bands.empty()) {
     svg += Text(kGap, kHeading + 20, "No QSOs", "font-size=\"14px\"");
   }

@@ -2,9 +2,6 @@
 
 #include <cstdio>
 
-#include "plugin/contest_data.h"
-#include "scoring/square_scan.h"
-
 namespace {
 // The length of the UTF-8 sequence starting at `p`, or 0 when none starts there.
 std::size_t Utf8Length(std::string_view text, std::size_t p) {
@@ -57,13 +54,6 @@ std::string OptionalString(const std::string& text) {
   return text.empty() ? "null" : JsonString(text);
 }
 
-// The square as the engine finds it in the record, which holds 255 characters at most.
-std::string SquareOf(const std::string& exchange) {
-  ShortString slot;
-  slot.Write(exchange);
-  return ScanSquare(slot.Read()).square;
-}
-
 std::string Bands(const LogScore& score) {
   std::string json = "[";
   for (const TStatistic& band : score.bands) {
@@ -83,11 +73,10 @@ std::string Qsos(const ScoredLog& scored) {
   const std::vector<LogQso>& qsos = scored.log.qsos;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     const LogQso& qso = qsos[i];
-    const QsoScore& score = scored.score.qsos[i];
+    const QsoResult& score = scored.score.qsos[i];
     json += std::string(i ? "," : "") + "\n    {\"line\":" + Number(qso.line) +
             ",\"callsign\":" + JsonString(qso.callSign) + ",\"band\":" + JsonString(qso.band) +
-            ",\"mode\":" + JsonString(qso.mode) +
-            ",\"square\":" + OptionalString(SquareOf(qso.exchange)) +
+            ",\"mode\":" + JsonString(qso.mode) + ",\"square\":" + OptionalString(score.square) +
             ",\"distance_km\":" + (score.distanceKm ? Kilometres(*score.distanceKm) : "null") +
             ",\"points\":" + Number(score.points) +
             ",\"duplicate\":" + (score.duplicate ? "true" : "false") + "}";

@@ -19,7 +19,7 @@ bool HasCabrilloStart(std::string_view text) {
     if (end == std::string_view::npos) {
       end = text.size();
     }
-    const std::string_view line = TrimBlanks(text.substr(pos, end - pos));
+    const std::string_view line = TrimControl(text.substr(pos, end - pos));
     if (EqualsIgnoringCase(line.substr(0, 13), "START-OF-LOG:")) {
       return true;
     }

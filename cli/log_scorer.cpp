@@ -1,64 +1,48 @@
 #include "cli/log_scorer.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
-#include "distance/geometry_calc_dist.h"
-#include "scoring/main_form_scoring.h"
+#include "distance/geometry_distance.h"
+#include "scoring/scoring_state.h"
+#include "scoring/square_scan.h"
+#include "scoring/text_rules.h"
 
 namespace {
-class ReportText : public TextSink {
- public:
-  void SetText(const std::string& value) override { text = value; }
-  std::string text;
-};
+std::shared_ptr<DistanceComponent> CreateGeometry() {
+  return std::make_shared<GeometryDistance>();
+}
 
-constexpr double kNotMeasured = std::numeric_limits<double>::quiet_NaN();
-
-std::shared_ptr<_CalcDistClass> CreateGeometry() {
-  return std::make_shared<GeometryCalcDist>();
+// The QSO as the host's record would carry it to the plug-in: each text at most 255 characters.
+Qso RecordedQso(const LogQso& qso) {
+  return {CutToRecordText(qso.callSign), CutToRecordText(qso.band), CutToRecordText(qso.mode),
+          CutToRecordText(qso.exchange), ""};
 }
 }  // namespace
 
 LogScore ScoreQsos(const std::vector<LogQso>& qsos, const std::string& ownLocator) {
-  auto data = std::make_unique<TContestData>();  // zeroed, as the plug-in's record starts
-  // The engine measures from the own square; the rest of a longer locator changes nothing.
-  data->OwnLocator.Write(ownLocator.substr(0, 4));
-  ReportText report;
-  MainFormScoring scoring(*data, report, nullptr);
-  scoring.CreateDistanceComponent(&CreateGeometry);
+  ScoringState scoring;
+  // Distances are measured from the own square; the rest of a longer locator changes nothing.
+  scoring.CreateDistanceComponent(&CreateGeometry, ownLocator.substr(0, 4));
 
   LogScore result;
   result.qsos.reserve(qsos.size());
-  for (const LogQso& qso : qsos) {
-    data->CallSign.Write(qso.callSign);
-    data->DigiBand.Write(qso.band);
-    data->QSOMode.Write(qso.mode);
-    data->QSOReportRecived.Write(qso.exchange);
-    // The engine writes LastDistance only when it measures one, that is when it found a square.
-    scoring.LastDistance = kNotMeasured;
-    const std::int32_t points = scoring.ScoreQSO(true);
-    QsoScore& score = result.qsos.emplace_back();
-    if (points < 0) {
-      score.duplicate = true;
+  for (const LogQso& logged : qsos) {
+    const Qso qso = RecordedQso(logged);
+    QsoResult& scored =
+        result.qsos.emplace_back(scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record));
+    if (scored.duplicate) {
+      scored.square = ScanSquare(qso.reportReceived).square;
       ++result.duplicates;
-      continue;
-    }
-    score.points = points;
-    if (!std::isnan(scoring.LastDistance)) {
-      score.distanceKm = scoring.LastDistance;
     }
   }
-  scoring.ShowStatistic();
-  result.report = report.text;
+  result.report = scoring.ReportText();
   result.bands = scoring.BandStats.Entries();
   result.fieldKeys = scoring.WorkedFields.Keys();
   for (const TStatistic& band : result.bands) {
     result.points += band.Points;
     result.newFields += band.NewLoc;
   }
-  result.score = result.points + 100 * result.newFields;
+  result.score = ContestScore(result.points, result.newFields);
   return result;
 }
 

@@ -3,24 +3,20 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/contest_log.h"
 #include "scoring/band_stats.h"
-
-struct QsoScore {
-  std::optional<double> distanceKm;  // when the engine found a square and measured the distance
-  std::int32_t points = 0;           // 0 for a duplicate
-  bool duplicate = false;
-};
+#include "scoring/qso.h"
 
 struct LogScore {
   std::string report;                  // the plug-in's report text, lines joined by CR LF
   std::vector<TStatistic> bands;       // in order of first appearance
   std::vector<std::string> fieldKeys;  // band text followed by the field ("14KO"), first seen first
-  std::vector<QsoScore> qsos;          // one per log QSO, in order
+  // One per log QSO, in order. A duplicate, which the engine does not score, carries the square
+  // its exchange names.
+  std::vector<QsoResult> qsos;
   int duplicates = 0;
   std::int64_t points = 0;
   std::int64_t newFields = 0;

@@ -1,9 +1,6 @@
 #include "cli/log_text.h"
 
 namespace {
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
 bool IsFieldLetter(char c) {
   return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
 }
@@ -15,24 +12,8 @@ char Lower(char c) {
 }
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && IsBlank(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
 std::string UpperTrimmed(std::string_view text) {
-  std::string upper(TrimBlanks(text));
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
-  return upper;
+  return UpperAscii(std::string(TrimControl(text)));
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {

@@ -5,8 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Blanks and control characters off both ends.
-std::string_view TrimBlanks(std::string_view text);
+#include "scoring/text_rules.h"
 
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);

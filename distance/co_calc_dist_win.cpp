@@ -4,24 +4,13 @@
 
 #include "distance/bstr_win.h"
 #include "distance/mod_class_dll_tlb_win.h"
+#include "io/host_code_page_win.h"
+#include "scoring/text_rules.h"
 
 namespace {
 using Microsoft::WRL::ComPtr;
 using ModClassDll_TLB::CLASS_CalcDistClass;
 using ModClassDll_TLB::IID__CalcDistClass;
-
-// The host gets single-byte text: the process's code page.
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) {
-    return {};
-  }
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                      nullptr, nullptr);
-  return narrow;
-}
 
 void CheckCreation(HRESULT code) {
   if (FAILED(code)) {
@@ -37,7 +26,7 @@ bool SupportsErrorInfo(IUnknown& component) {
          support->InterfaceSupportsErrorInfo(IID__CalcDistClass) == S_OK;
 }
 
-class ComCalcDist : public _CalcDistClass {
+class ComCalcDist : public DistanceComponent {
  public:
   explicit ComCalcDist(ComPtr<ModClassDll_TLB::_CalcDistClass> component)
       : component_(std::move(component)),
@@ -67,7 +56,7 @@ class ComCalcDist : public _CalcDistClass {
     if (FAILED(info->GetDescription(description.Put()))) {
       return {};
     }
-    return Narrow(description.Text());
+    return NarrowToHostText(description.Text());
   }
 
   std::string SystemMessage(HResult code) override { return SystemMessageOf(code); }
@@ -83,14 +72,10 @@ std::string SystemMessageOf(HResult code) {
   const DWORD length =
       FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
                      static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
-  std::string message(text, length);
-  while (!message.empty() && static_cast<unsigned char>(message.back()) <= 32) {
-    message.pop_back();
-  }
-  return message;
+  return std::string(TrimTrailingControl(std::string_view(text, length)));
 }
 
-std::shared_ptr<_CalcDistClass> CreateCalcDistOverCom() {
+std::shared_ptr<DistanceComponent> CreateCalcDistOverCom() {
   ComPtr<IUnknown> object;
   CheckCreation(CoCreateInstance(CLASS_CalcDistClass, nullptr,
                                  CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "scoring/host_code_page_win.h"
+#include "io/host_code_page_win.h"
 
 // Wide text to UTF-8, for the transcript.
 std::string Utf8(const std::wstring& text);

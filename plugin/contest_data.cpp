@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-TContestData CurrentData{};
+#include "scoring/text_rules.h"
 
 std::string ShortString::Read() const {
   return std::string(reinterpret_cast<const char*>(bytes + 1), bytes[0]);
 }
 
 void ShortString::Write(const std::string& text) {
-  const std::size_t length = std::min<std::size_t>(text.size(), 255);
+  const std::size_t length = std::min(text.size(), kRecordTextCapacity);
   bytes[0] = static_cast<std::uint8_t>(length);
   std::memcpy(bytes + 1, text.data(), length);
 }
@@ -20,4 +20,9 @@ void FillPluginInfo(TPluginInfo& info) {
   info.PluginName.Write("Stats Marovinta");
   info.PluginKind.Write("qelvor_contest");
   info.KindFlag = 1;
+}
+
+Qso QsoOf(const TContestData& record) {
+  return {record.CallSign.Read(), record.DigiBand.Read(), record.QSOMode.Read(),
+          record.QSOReportRecived.Read(), record.ProbeLocator.Read()};
 }

@@ -1,9 +1,11 @@
-// The two fixed-layout records shared with the host, and the plug-in's copy of the last one received.
+// The two fixed-layout records shared with the host.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "scoring/qso.h"
 
 // A 256-byte text slot: byte 0 is the length, then that many single-byte characters, no terminator.
 struct ShortString {
@@ -73,5 +75,5 @@ static_assert(offsetof(TPluginInfo, KindFlag) == 516);
 // Writes the plug-in's name and kind: exactly 39 bytes of the host's record.
 void FillPluginInfo(TPluginInfo& info);
 
-// The last record received from the host; zero when the library is loaded.
-extern TContestData CurrentData;
+// The QSO a record describes, its texts as the record holds them.
+Qso QsoOf(const TContestData& record);

@@ -1,6 +1,6 @@
 // The six entry points the host finds by name, and the library's load and unload. Each entry point
 // is thin: it takes the host's record into CurrentData, finds the statistics window and hands the
-// work to it. A null record or info pointer counts as no call at all.
+// QSO to it. A null record or info pointer counts as no call at all.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,13 +11,20 @@
 #include "ui/main_form_win.h"
 
 namespace {
-// The application window handle as the last _Run found it; _Release assigns it back.
-HWND SavedAppHandle = nullptr;
+// What the plug-in keeps between the host's calls, besides its window.
+struct PluginSession {
+  // The last record received: the window reads the host's fields from it as it then stands.
+  TContestData CurrentData{};
+  // The application window handle as the last _Run found it; _Release assigns it back.
+  HWND SavedAppHandle = nullptr;
+};
+PluginSession Session;
 
 HWND RunWindow(const TContestData& data) {
-  SavedAppHandle = Application.Handle();
+  Session.SavedAppHandle = Application.Handle();
   if (fmMainForm == nullptr) {
-    fmMainForm = TfmMainForm::Create(data);
+    Session.CurrentData = data;
+    fmMainForm = TfmMainForm::Create(Session.CurrentData);
   }
   // Read before showing: the show may run events that end the window.
   const HWND window = fmMainForm->Handle();
@@ -26,26 +33,17 @@ HWND RunWindow(const TContestData& data) {
 }
 
 std::int32_t AddQSOToWindow(const TContestData& data) {
-  CurrentData = data;
-  if (fmMainForm == nullptr) {
-    return 0;
-  }
-  MainFormScoring& scoring = fmMainForm->Scoring();
-  const std::int32_t result = scoring.ScoreQSO(true);
-  scoring.ShowStatistic();  // a duplicate rewrites the report as well
-  return result;
+  Session.CurrentData = data;
+  return fmMainForm != nullptr ? fmMainForm->AddQSO(QsoOf(Session.CurrentData)) : 0;
 }
 
 std::int32_t ScoreWithWindow(const TContestData& data) {
-  CurrentData = data;
-  if (fmMainForm == nullptr) {
-    return 0;
-  }
-  return fmMainForm->Scoring().ScoreQSO(false);
+  Session.CurrentData = data;
+  return fmMainForm != nullptr ? fmMainForm->GetScore(QsoOf(Session.CurrentData)) : 0;
 }
 
 void ReleaseWindow() {
-  Application.SetHandle(SavedAppHandle);
+  Application.SetHandle(Session.SavedAppHandle);
   if (fmMainForm != nullptr) {
     Application.PostRelease(fmMainForm->Handle());
   }
@@ -97,7 +95,7 @@ void __stdcall GrabNumber(const TContestData* data, ShortString* number) {
   if (data == nullptr || number == nullptr) {
     return;
   }
-  CurrentData = *data;
+  Session.CurrentData = *data;
   // Writing the empty text sets the length byte only.
   RunForHost([&] { number->Write(TfmMainForm::ReceivedNumber()); });
 }

@@ -1,6 +1,6 @@
 #include "scoring/band_names.h"
 
-int BandIndex(const std::string& band) {
+int BandIndex(std::string_view band) {
   for (std::size_t i = 0; i < BandNames.size(); ++i) {
     if (band == BandNames[i]) {
       return static_cast<int>(i) + 1;

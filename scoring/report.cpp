@@ -1,5 +1,6 @@
 #include "scoring/report.h"
 
+#include "scoring/contest_score.h"
 #include "scoring/text_rules.h"
 
 std::string PadLeft(const std::string& text, std::int32_t width, const std::string& filler) {
@@ -12,8 +13,12 @@ std::string PadLeft(const std::string& text, std::int32_t width, const std::stri
 }
 
 namespace {
-std::string Cell(const std::string& text) { return PadLeft(text, 5, " "); }
-std::string Cell(std::int32_t value) { return Cell(std::to_string(value)); }
+std::string Cell(const std::string& text) {
+  return PadLeft(text, 5, " ");
+}
+std::string Cell(std::int32_t value) {
+  return Cell(std::to_string(value));
+}
 }  // namespace
 
 std::string StatisticReport(const std::vector<TStatistic>& bands) {
@@ -31,9 +36,10 @@ std::string StatisticReport(const std::vector<TStatistic>& bands) {
     newLoc += static_cast<std::uint32_t>(band.NewLoc);
   }
   const auto i32 = [](std::uint32_t v) { return static_cast<std::int32_t>(v); };
-  const std::int32_t score = i32(newLoc * 100u + points);
+  const std::int32_t score =
+      i32(static_cast<std::uint32_t>(ContestScore(i32(points), i32(newLoc))));
   text += "Total\t" + Cell(i32(qsos)) + "\t" + Cell(i32(points)) + "\t" + Cell(i32(newLoc)) + eol;
-  text += " Score: " + std::to_string(i32(points)) + " + (" + std::to_string(i32(newLoc)) +
-          " * 100) =" + std::to_string(score) + eol;
-  return TrimControl(text);
+  text += " Score: " + std::to_string(i32(points)) + " + (" + std::to_string(i32(newLoc)) + " * " +
+          std::to_string(kNewFieldBonus) + ") =" + std::to_string(score) + eol;
+  return std::string(TrimControl(text));
 }

@@ -11,10 +11,3 @@
 std::string PadLeft(const std::string& text, std::int32_t width, const std::string& filler);
 
 std::string StatisticReport(const std::vector<TStatistic>& bands);
-
-// Whatever shows the report: the statistics window's memo, or a program's output.
-class TextSink {
- public:
-  virtual ~TextSink() = default;
-  virtual void SetText(const std::string& text) = 0;
-};

@@ -1,19 +1,30 @@
 #include "scoring/text_rules.h"
 
 namespace {
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= 32;
+}
 }  // namespace
 
-std::string TrimControl(const std::string& text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsBlankOrControl(text[first])) {
-    ++first;
+std::string_view TrimControl(std::string_view text) {
+  while (!text.empty() && IsBlankOrControl(text.front())) {
+    text.remove_prefix(1);
   }
-  while (last > first && IsBlankOrControl(text[last - 1])) {
-    --last;
+  return TrimTrailingControl(text);
+}
+
+std::string_view TrimTrailingControl(std::string_view text) {
+  while (!text.empty() && IsBlankOrControl(text.back())) {
+    text.remove_suffix(1);
   }
-  return text.substr(first, last - first);
+  return text;
+}
+
+std::string_view TrimTrailingControlAndStops(std::string_view text) {
+  while (!text.empty() && (IsBlankOrControl(text.back()) || text.back() == '.')) {
+    text.remove_suffix(1);
+  }
+  return text;
 }
 
 std::string UpperAscii(std::string text) {
@@ -25,8 +36,12 @@ std::string UpperAscii(std::string text) {
   return text;
 }
 
-int CompareBytes(const std::string& a, const std::string& b) {
-  // std::string::compare uses char_traits<char>, which compares as unsigned char.
+int CompareBytes(std::string_view a, std::string_view b) {
+  // char_traits<char> compares as unsigned char.
   const int c = a.compare(b);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+std::string CutToRecordText(std::string_view text) {
+  return std::string(text.substr(0, kRecordTextCapacity));
 }

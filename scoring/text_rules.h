@@ -1,16 +1,34 @@
-// The few text rules every part of the scoring agrees on.
+// The text rules every part of the plug-in and the scorer agrees on, each decided once here.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
-// Removes every character with a code of 32 or less from both ends.
-std::string TrimControl(const std::string& text);
+// Removes every character with a code of 32 or less (blanks and control characters) from both
+// ends. Bytes above 127 are characters of the host's code page and stay.
+std::string_view TrimControl(std::string_view text);
+
+// Removes characters with a code of 32 or less from the end only.
+std::string_view TrimTrailingControl(std::string_view text);
+
+// Removes characters with a code of 32 or less and full stops from the end: a message that is
+// shown inside a sentence of its own.
+std::string_view TrimTrailingControlAndStops(std::string_view text);
 
 // Changes a..z to A..Z and nothing else.
 std::string UpperAscii(std::string text);
 
 // The key under which case-insensitive look-ups meet: a..z folded to A..Z.
-inline std::string FoldCase(const std::string& text) { return UpperAscii(text); }
+inline std::string FoldCase(std::string text) {
+  return UpperAscii(std::move(text));
+}
 
 // Byte order as unsigned codes, shorter-is-less on a common prefix: -1, 0 or 1.
-int CompareBytes(const std::string& a, const std::string& b);
+int CompareBytes(std::string_view a, std::string_view b);
+
+// A text field of a host record holds this many characters.
+inline constexpr std::size_t kRecordTextCapacity = 255;
+
+// A text as a host record's field holds it: its first 255 characters.
+std::string CutToRecordText(std::string_view text);

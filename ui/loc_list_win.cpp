@@ -12,8 +12,6 @@
 #include "ui/application_win.h"
 #include "ui/form_placement_win.h"
 
-TfmLocList* fmLocList = nullptr;
-
 namespace {
 constexpr char kClassName[] = "TfmLocList";
 constexpr char kPanelClassName[] = "TfmLocListStrip";
@@ -56,14 +54,17 @@ HBRUSH CreateDownPattern() {
 
 }  // namespace
 
-TfmLocList::TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage)
+TfmLocList::TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+                       TfmLocList*& openMap)
     : workedFields_(workedFields),
       mainStorage_(mainStorage),
+      openMap_(&openMap),
       FormStorage1(settings_, HostExecutableBaseName(), LocListStorageOptions) {}
 
-TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage) {
+TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+                               TfmLocList*& openMap) {
   RegisterWindowClasses();
-  auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage));
+  auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage, openMap));
   TfmLocList* created = form.get();
   // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
   const HWND window =
@@ -72,7 +73,7 @@ TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage
   if (window == nullptr) {
     throw std::runtime_error("Cannot create the locator map window");
   }
-  fmLocList = created;
+  openMap = created;
   // An event's error box runs a message loop, which may end the window: look again after each.
   Application.RunEvent(window, [created] { created->RestorePlacement(); });
   if (TfmLocList* restored = FormWindow<TfmLocList>::Of(window)) {
@@ -102,10 +103,15 @@ void TfmLocList::RegisterWindowClasses() {
 }
 
 TfmLocList::~TfmLocList() {
-  // A closed map may go after a new one has taken its place.
-  if (fmLocList == this) {
-    fmLocList = nullptr;
+  LeaveOwner();
+}
+
+void TfmLocList::LeaveOwner() {
+  // A closed map may go after a new one has taken its place, or after its statistics window.
+  if (openMap_ != nullptr && *openMap_ == this) {
+    *openMap_ = nullptr;
   }
+  openMap_ = nullptr;
 }
 
 // The strip passes its buttons' clicks and drawing on to the window, and lays them out itself.
@@ -466,8 +472,5 @@ void TfmLocList::Panel2Resize() {
 
 void TfmLocList::FormClose() {
   Application.PostRelease(handle_);
-  // A map closed twice must not forget the new one that has taken its place meanwhile.
-  if (fmLocList == this) {
-    fmLocList = nullptr;
-  }
+  LeaveOwner();
 }

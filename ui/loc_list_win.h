@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "scoring/main_form_scoring.h"
 #include "scoring/worked_fields.h"
 #include "ui/form_storage.h"
 #include "ui/form_window_win.h"
@@ -19,24 +18,26 @@
 #include "ui/locator_map_rules.h"
 #include "ui/registry_store_win.h"
 
-class TfmLocList : public LocatorMapView {
+class TfmLocList {
  public:
-  ~TfmLocList() override;
+  ~TfmLocList();
 
   // Creates the map for a statistics window: reads its worked fields, and reads and sets its
-  // stored "CurrentBand". Sets fmLocList, restores the map's placement, runs FormShow and shows
-  // the window. An error in a window event is shown in a message box.
-  static TfmLocList* Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage);
+  // stored "CurrentBand". Sets `openMap`, the statistics window's reference to its map (fmLocList),
+  // which the map clears when it closes or goes; restores the map's placement, runs FormShow and
+  // shows the window. An error in a window event is shown in a message box.
+  static TfmLocList* Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+                            TfmLocList*& openMap);
 
   HWND Handle() const;
-  void SelectBand(int index) override;
+  void SelectBand(int index);
   // Destroys the window at once (its statistics window is going); saves its placement first.
   void DestroyWithOwner();
 
  private:
   friend class FormWindow<TfmLocList>;
 
-  TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage);
+  TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage, TfmLocList*& openMap);
   TfmLocList(const TfmLocList&) = delete;
   TfmLocList& operator=(const TfmLocList&) = delete;
 
@@ -77,9 +78,13 @@ class TfmLocList : public LocatorMapView {
   LRESULT LV1CustomDrawItem(NMLVCUSTOMDRAW& draw) const;
   void Panel2Resize();
   void FormClose();
+  // Clears the statistics window's reference, if it still names this map, and lets it go: a
+  // closed map may outlive its statistics window until its release request is dispatched.
+  void LeaveOwner();
 
   const WorkedFieldList& workedFields_;
   TFormStorage& mainStorage_;  // the statistics window's: "CurrentBand"
+  TfmLocList** openMap_;       // the statistics window's reference to it, until it leaves
   RegistryStore settings_;
   TFormStorage FormStorage1;
 
@@ -96,6 +101,3 @@ class TfmLocList : public LocatorMapView {
   Font underlinedFont_;
   GdiObject<HBRUSH> downPattern_;
 };
-
-// The one map window, or nullptr; cleared whenever the map window goes.
-extern TfmLocList* fmLocList;

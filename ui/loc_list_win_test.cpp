@@ -174,8 +174,8 @@ void ExpectOpen(HWND map, const std::string& caption) {
 class LocListTest : public testing::Test {
  protected:
   void TearDown() override {
-    if (fmLocList != nullptr) {
-      fmLocList->DestroyWithOwner();
+    if (openMap != nullptr) {
+      openMap->DestroyWithOwner();
     }
     PumpMessages();
     EXPECT_EQ(boxes.Texts(), expectedBoxes);
@@ -183,8 +183,8 @@ class LocListTest : public testing::Test {
 
   HWND Open(const std::string& currentBand) {
     mainStorage.SetStoredValue("CurrentBand", currentBand);
-    TfmLocList::Create(worked, mainStorage);
-    return fmLocList != nullptr ? fmLocList->Handle() : nullptr;
+    TfmLocList::Create(worked, mainStorage, openMap);
+    return openMap != nullptr ? openMap->Handle() : nullptr;
   }
 
   std::string StoredBand() const { return mainStorage.StoredValue("CurrentBand").value_or("?"); }
@@ -194,6 +194,7 @@ class LocListTest : public testing::Test {
   WorkedFieldList worked;
   MemorySettingsStore store;
   TFormStorage mainStorage{store, "Host", MainFormStorageOptions};
+  TfmLocList* openMap = nullptr;  // the statistics window's reference to its map
 };
 }  // namespace
 
@@ -321,8 +322,8 @@ TEST_F(LocListTest, OpensOnTheStoredBand) {
       }
     }
     EXPECT_EQ(StoredBand(), c.stored);
-    fmLocList->DestroyWithOwner();
-    EXPECT_EQ(fmLocList, nullptr);
+    openMap->DestroyWithOwner();
+    EXPECT_EQ(openMap, nullptr);
   }
 }
 
@@ -373,7 +374,7 @@ TEST_F(LocListTest, SelectBandOutsideTheNineKeepsTheBandShownAndStoresTheIndex) 
   const HWND map = Open("7");
   EXPECT_EQ(DownBands(map), "21");
 
-  fmLocList->SelectBand(0);
+  openMap->SelectBand(0);
 
   EXPECT_EQ(DownBands(map), "21");
   ExpectWorked(map, "PM");
@@ -404,7 +405,7 @@ TEST_F(LocListTest, ItsCloseCommandsCloseItAndMinimisingKeepsIt) {
     SCOPED_TRACE(c.how);
     const HWND map = Open("0");
     SendMessageA(map, c.message, c.command, 0);
-    EXPECT_EQ(fmLocList, nullptr);
+    EXPECT_EQ(openMap, nullptr);
     EXPECT_FALSE(IsWindowVisible(map));
     PumpMessages();  // the release request
     EXPECT_FALSE(IsWindow(map));
@@ -413,8 +414,8 @@ TEST_F(LocListTest, ItsCloseCommandsCloseItAndMinimisingKeepsIt) {
   const HWND map = Open("0");
   SendMessageA(map, WM_SYSCOMMAND, SC_MINIMIZE, 0);
   EXPECT_TRUE(IsIconic(map));
-  ASSERT_NE(fmLocList, nullptr);
-  EXPECT_EQ(fmLocList->Handle(), map);
+  ASSERT_NE(openMap, nullptr);
+  EXPECT_EQ(openMap->Handle(), map);
   SendMessageA(map, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
@@ -428,15 +429,15 @@ TEST_F(LocListTest, ClosingAClosedMapAgainKeepsTheNewMap) {
   PumpMessages();
 
   EXPECT_FALSE(IsWindow(first));
-  ASSERT_NE(fmLocList, nullptr);
-  EXPECT_EQ(fmLocList->Handle(), second);
+  ASSERT_NE(openMap, nullptr);
+  EXPECT_EQ(openMap->Handle(), second);
 }
 
 TEST_F(LocListTest, DestroyWithOwnerDestroysItAtOnce) {
   const HWND map = Open("0");
-  fmLocList->DestroyWithOwner();
+  openMap->DestroyWithOwner();
   EXPECT_FALSE(IsWindow(map));
-  EXPECT_EQ(fmLocList, nullptr);
+  EXPECT_EQ(openMap, nullptr);
 }
 
 // Through the plug-in, as a host drives it.

@@ -6,11 +6,11 @@
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
-#include "scoring/odbc_log_query.h"
+#include "io/odbc_log_query.h"
 #include "ui/application_win.h"
-#include "ui/form_window_win.h"
 #include "ui/calculator_glyph_win.h"
 #include "ui/form_placement_win.h"
+#include "ui/form_window_win.h"
 #include "ui/loc_list_win.h"
 
 TfmMainForm* fmMainForm = nullptr;
@@ -53,22 +53,21 @@ RECT DesignedBounds(const ButtonDesign& button) {
 }
 }  // namespace
 
-TfmMainForm::TfmMainForm(const TContestData& data)
+TfmMainForm::TfmMainForm(const TContestData& lastRecord)
     : FormStorage1(settingsStore_, HostExecutableBaseName(), MainFormStorageOptions),
-      scoring_(
-          CurrentData, myStatisticM, []() -> LocatorMapView* { return fmLocList; },
-          std::make_unique<OdbcLogQuery>(HostConnection(data.Connection))) {}
+      lastRecord_(lastRecord),
+      rebuild_(scoring_, *this,
+               std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
 
-TfmMainForm* TfmMainForm::Create(const TContestData& data) {
+TfmMainForm* TfmMainForm::Create(const TContestData& lastRecord) {
   RegisterWindowClass();
-  auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(data));
+  auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(lastRecord));
   TfmMainForm* created = form.get();
   // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
   if (CreateWindowExA(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop, kWidth, kHeight,
                       Application.Handle(), nullptr, LibraryInstance(), &form) == nullptr) {
     throw std::runtime_error("Cannot create the statistics window");
   }
-  CurrentData = data;
   created->SetCaption();
   created->FormCreate();
   return created;
@@ -94,7 +93,7 @@ LRESULT TfmMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   ++handlersRunning_;
   const LRESULT result = Dispatch(message, wParam, lParam);
   // Still counted as running, so that the close's own message box defers a release too.
-  if (handlersRunning_ == 1 && scoring_.TakeDeferredClose()) {
+  if (handlersRunning_ == 1 && rebuild_.TakeDeferredClose()) {
     FinishClose();
   }
   --handlersRunning_;
@@ -237,7 +236,7 @@ LRESULT TfmMainForm::OnClose() {
     return 0;
   }
   FormCloseQuery();
-  if (!scoring_.Rebuilding()) {
+  if (!rebuild_.Rebuilding()) {
     FinishClose();
   }
   return 0;
@@ -254,8 +253,8 @@ void TfmMainForm::FinishClose() {
 }
 
 LRESULT TfmMainForm::OnDestroy() {
-  if (fmLocList != nullptr) {
-    fmLocList->DestroyWithOwner();
+  if (locatorMap_ != nullptr) {
+    locatorMap_->DestroyWithOwner();
   }
   RunEvent([this] { SaveSettingsOnDestroy(); });
   return 0;
@@ -266,13 +265,28 @@ LRESULT TfmMainForm::OnRelease() {
   return 0;
 }
 
+std::int32_t TfmMainForm::AddQSO(const Qso& qso) {
+  const QsoResult result = scoring_.ScoreQSO(qso, OwnLocator(), ScoreMode::Record);
+  if (!result.duplicate) {
+    rebuild_.FollowBand(qso.band);
+  }
+  ShowStatistic();
+  return RecordAnswer(result);
+}
+
+std::int32_t TfmMainForm::GetScore(const Qso& qso) {
+  return ProbeAnswer(scoring_.ScoreQSO(qso, OwnLocator(), ScoreMode::Probe));
+}
+
 void TfmMainForm::SetCaption() {
-  const std::string caption = CurrentData.TitleText.Read() + " in " + kDesignedCaption;
+  const std::string caption = lastRecord_.TitleText.Read() + " in " + kDesignedCaption;
   SetWindowTextA(handle_, caption.c_str());
 }
 
 void TfmMainForm::FormCreate() {
-  RunEvent([this] { scoring_.CreateDistanceComponent(CreateCalcDistOverCom); });
+  RunEvent([this] {
+    scoring_.CreateDistanceComponent(CreateCalcDistOverCom, lastRecord_.OwnLocator.Read());
+  });
 }
 
 void TfmMainForm::FormShow() {
@@ -281,7 +295,7 @@ void TfmMainForm::FormShow() {
 
 // Never refuses the close; a teardown asked for during a rebuild waits for its end.
 void TfmMainForm::FormCloseQuery() {
-  scoring_.TearDown();
+  rebuild_.TearDown();
 }
 
 void TfmMainForm::FormClose() {
@@ -292,13 +306,13 @@ void TfmMainForm::FormClose() {
 }
 
 void TfmMainForm::BitBtn2Click() {
-  if (fmLocList == nullptr) {
-    TfmLocList::Create(scoring_.WorkedFields, FormStorage1);
+  if (locatorMap_ == nullptr) {
+    TfmLocList::Create(scoring_.WorkedFields, FormStorage1, locatorMap_);
   }
 }
 
 void TfmMainForm::ExecuteRecalcStatistic() {
-  scoring_.ExecuteRecalcStatistic(*this);
+  rebuild_.Execute();
 }
 
 void TfmMainForm::RestoreSettings() {
@@ -321,4 +335,26 @@ void TfmMainForm::ProcessMessages() {
 
 void TfmMainForm::SetActionEnabled(bool enabled) {
   BitBtn1.SetEnabled(enabled);
+}
+
+std::string TfmMainForm::LogTable() {
+  return lastRecord_.LogTable.Read();
+}
+
+std::string TfmMainForm::OwnLocator() {
+  return lastRecord_.OwnLocator.Read();
+}
+
+void TfmMainForm::ShowStatistic() {
+  myStatisticM.SetText(scoring_.ReportText());
+}
+
+void TfmMainForm::ClearStatistic() {
+  myStatisticM.SetText("");
+}
+
+void TfmMainForm::SelectMapBand(int index) {
+  if (locatorMap_ != nullptr) {
+    locatorMap_->SelectBand(index);
+  }
 }

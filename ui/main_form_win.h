@@ -16,8 +16,9 @@
 #include <string>
 
 #include "plugin/contest_data.h"
-#include "scoring/main_form_scoring.h"
+#include "scoring/log_rebuild.h"
 #include "scoring/recalc_host.h"
+#include "scoring/scoring_state.h"
 #include "ui/bit_btn_win.h"
 #include "ui/form_storage.h"
 #include "ui/form_window_win.h"
@@ -26,16 +27,24 @@
 #include "ui/panel_win.h"
 #include "ui/registry_store_win.h"
 
+class TfmLocList;
+
 class TfmMainForm : private RecalcHost {
  public:
   ~TfmMainForm();
 
-  // Builds the window, takes the host's record into CurrentData, sets the caption and runs
-  // FormCreate, whose error is shown in a message box. Throws when the window cannot be built.
-  static TfmMainForm* Create(const TContestData& data);
+  // Builds the window on the host's last record (the plug-in's CurrentData, which the window reads
+  // as it then stands whenever it needs a field of the host), sets the caption and runs FormCreate,
+  // whose error is shown in a message box. Throws when the window cannot be built.
+  static TfmMainForm* Create(const TContestData& lastRecord);
 
   HWND Handle() const { return handle_; }
-  MainFormScoring& Scoring() { return scoring_; }
+
+  // _AddQSO: records the QSO, moves an open map to its band and rewrites the report (a duplicate's
+  // too); -1 for a duplicate, else the points. A failed scoring throws and rewrites nothing.
+  std::int32_t AddQSO(const Qso& qso);
+  // _GetScore: what the QSO would bring, the bonus of a new field included; -1 for a duplicate.
+  std::int32_t GetScore(const Qso& qso);
 
   // The number the host may grab: always the empty text, with or without a window.
   static std::string ReceivedNumber() { return {}; }
@@ -44,7 +53,7 @@ class TfmMainForm : private RecalcHost {
   friend class FormWindow<TfmMainForm>;
 
   // The log query takes the connection of the record the window is created with.
-  explicit TfmMainForm(const TContestData& data);
+  explicit TfmMainForm(const TContestData& lastRecord);
   TfmMainForm(const TfmMainForm&) = delete;
   TfmMainForm& operator=(const TfmMainForm&) = delete;
 
@@ -82,9 +91,14 @@ class TfmMainForm : private RecalcHost {
   void SaveSettingsOnClose();
   void SaveSettingsOnDestroy();
 
-  // RecalcHost: the rebuild's message points and the action's enabled state.
+  // RecalcHost: what a rebuild needs of the window.
   void ProcessMessages() override;
   void SetActionEnabled(bool enabled) override;
+  std::string LogTable() override;
+  std::string OwnLocator() override;
+  void ShowStatistic() override;
+  void ClearStatistic() override;
+  void SelectMapBand(int index) override;
 
   HWND handle_ = nullptr;
   Font font_;  // the window's: "MS Sans Serif", 8 points
@@ -94,12 +108,15 @@ class TfmMainForm : private RecalcHost {
   TBitBtn BitBtn1;
   TMemo myStatisticM;
   TBitBtn BitBtn2;
-  MainFormScoring scoring_;
-  int designedClientWidth_ = 0;  // the buttons keep their distance to the right edge from it
-  bool shown_ = false;           // FormShow runs at the first show only
-  bool closed_ = false;          // the close path has run; the window awaits its destruction
-  int handlersRunning_ = 0;      // messages of this window being handled, nested ones included
-  bool releasePending_ = false;  // a release request arrived while a handler ran
+  const TContestData& lastRecord_;
+  ScoringState scoring_;
+  LogRebuild rebuild_;
+  TfmLocList* locatorMap_ = nullptr;  // the open map (fmLocList), or nullptr
+  int designedClientWidth_ = 0;       // the buttons keep their distance to the right edge from it
+  bool shown_ = false;                // FormShow runs at the first show only
+  bool closed_ = false;               // the close path has run; the window awaits its destruction
+  int handlersRunning_ = 0;           // messages of this window being handled, nested ones included
+  bool releasePending_ = false;       // a release request arrived while a handler ran
 };
 
 // The one statistics window, or nullptr.

@@ -6,10 +6,9 @@
 
 #include <string>
 
-#include "scoring/report.h"
 #include "ui/gdi_object_win.h"
 
-class TMemo : public TextSink {
+class TMemo {
  public:
   TMemo() = default;
   TMemo(const TMemo&) = delete;
@@ -18,7 +17,7 @@ class TMemo : public TextSink {
   // Creates the control in `parent`; the parent destroys it, this object keeps its font.
   void Create(HWND parent);
   void SetBounds(const RECT& bounds);
-  void SetText(const std::string& text) override;
+  void SetText(const std::string& text);
   HWND Handle() const { return handle_; }
 
  private:

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "scoring/host_code_page_win.h"
+#include "io/host_code_page_win.h"
 
 namespace {
 // An open registry key, closed with its owner.
@@ -64,8 +64,9 @@ std::unique_ptr<SettingsKey> RegistryStore::OpenForReading(const std::string& pa
 
 std::unique_ptr<SettingsKey> RegistryStore::CreateForWriting(const std::string& path) {
   HKEY key = nullptr;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, WidenHostText(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, WidenHostText(path).c_str(), 0, nullptr,
+                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
     throw CreateKeyFailed(path);
   }
   return std::make_unique<RegistryKey>(key);

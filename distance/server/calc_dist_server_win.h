@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "distance/geometry_calc_dist.h"
+#include "distance/geometry_distance.h"
 #include "distance/mod_class_dll_tlb_win.h"
 
 class TCalcDistServer final : public ModClassDll_TLB::_CalcDistClass, public ISupportErrorInfo {
@@ -45,5 +45,5 @@ class TCalcDistServer final : public ModClassDll_TLB::_CalcDistClass, public ISu
   HRESULT Answer(HResult code);
 
   std::atomic<ULONG> references_{1};
-  GeometryCalcDist geometry_;
+  GeometryDistance geometry_;
 };

@@ -1,4 +1,4 @@
-#include "scoring/odbc_log_query.h"
+#include "io/odbc_log_query.h"
 
 #include <algorithm>
 
@@ -8,7 +8,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
-#include "scoring/host_code_page.h"
+#include "io/host_code_page.h"
 #include "scoring/text_rules.h"
 
 namespace {

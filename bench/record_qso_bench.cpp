@@ -2,9 +2,8 @@
 // 1,000, 10,000 and 100,000 QSOs already worked.
 #include <benchmark/benchmark.h>
 
-#include "distance/geometry_calc_dist.h"
-#include "scoring/main_form_scoring.h"
-#include "testing/fake_calc_dist.h"
+#include "distance/geometry_distance.h"
+#include "scoring/scoring_state.h"
 
 namespace {
 std::string Callsign(std::uint32_t n) {
@@ -26,27 +25,20 @@ std::string Square(std::uint32_t n) {
 const char* const kBands[] = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28"};
 
 void RecordQso(benchmark::State& state) {
-  TContestData data{};
-  data.OwnLocator.Write("JO31");
-  StringSink sink;
-  MainFormScoring scoring(data, sink, nullptr);
-  scoring.CalcDist = std::make_shared<GeometryCalcDist>();
+  const std::string ownLocator = "JO31";
+  ScoringState scoring;
+  scoring.CalcDist = std::make_shared<GeometryDistance>();
   const auto worked = static_cast<std::uint32_t>(state.range(0));
-  auto fill = [&](std::uint32_t n) {
-    data.CallSign.Write(Callsign(n));
-    data.DigiBand.Write(kBands[n % 9]);
-    data.QSOMode.Write(n % 3 ? "FT8" : "CW");
-    data.QSOReportRecived.Write("-12 " + Square(n * 7));
+  auto qso = [&](std::uint32_t n) {
+    return Qso{Callsign(n), kBands[n % 9], n % 3 ? "FT8" : "CW", "-12 " + Square(n * 7), ""};
   };
   for (std::uint32_t n = 0; n < worked; ++n) {
-    fill(n);
-    scoring.ScoreQSO(true);
+    scoring.ScoreQSO(qso(n), ownLocator, ScoreMode::Record);
   }
   std::uint32_t next = worked;
   for (auto _ : state) {
-    fill(next++);
-    benchmark::DoNotOptimize(scoring.ScoreQSO(true));
-    scoring.ShowStatistic();
+    benchmark::DoNotOptimize(scoring.ScoreQSO(qso(next++), ownLocator, ScoreMode::Record));
+    benchmark::DoNotOptimize(scoring.ReportText());
   }
   state.counters["worked"] = static_cast<double>(scoring.WorkedList.Count());
 }

@@ -6,10 +6,10 @@
 #include <deque>
 #include <map>
 
-#include "distance/geometry_calc_dist.h"
-#include "scoring/main_form_scoring.h"
-#include "scoring/odbc_log_query.h"
-#include "testing/fake_calc_dist.h"
+#include "distance/geometry_distance.h"
+#include "io/odbc_log_query.h"
+#include "scoring/log_rebuild.h"
+#include "testing/quiet_recalc_host.h"
 #include "testing/sqlite_log.h"
 
 namespace {
@@ -67,12 +67,6 @@ SampleLog& LogOf(int rows) {
   return *log;
 }
 
-class QuietHost : public RecalcHost {
- public:
-  void ProcessMessages() override {}
-  void SetActionEnabled(bool) override {}
-};
-
 void BareRead(benchmark::State& state) {
   SampleLog& log = LogOf(static_cast<int>(state.range(0)));
   OdbcSqliteConnection connection(log.file.Path());
@@ -92,15 +86,12 @@ void BareRead(benchmark::State& state) {
 void Rebuild(benchmark::State& state) {
   SampleLog& log = LogOf(static_cast<int>(state.range(0)));
   OdbcSqliteConnection connection(log.file.Path());
-  TContestData data{};
-  data.LogTable.Write("QSOLog");
-  data.OwnLocator.Write("JO31");
-  StringSink sink;
-  MainFormScoring scoring(data, sink, nullptr, std::make_unique<OdbcLogQuery>(connection.Handle()));
-  scoring.CalcDist = std::make_shared<GeometryCalcDist>();
-  QuietHost host;
+  ScoringState scoring;
+  scoring.CalcDist = std::make_shared<GeometryDistance>();
+  QuietRecalcHost host(scoring);
+  LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(connection.Handle()));
   for (auto _ : state) {
-    scoring.ExecuteRecalcStatistic(host);
+    rebuild.Execute();
   }
   state.counters["worked"] = static_cast<double>(scoring.WorkedList.Count());
 }

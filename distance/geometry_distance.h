@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "distance/calc_dist.h"
+#include "distance/distance_component.h"
 
-class GeometryCalcDist : public _CalcDistClass {
+class GeometryDistance : public DistanceComponent {
  public:
   static constexpr HResult kInvalidArgument = static_cast<HResult>(0x80070057);  // E_INVALIDARG
 

@@ -16,10 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "distance/geometry_calc_dist.h"
+#include "distance/geometry_distance.h"
 #include "host/odbc_log_win.h"
-#include "scoring/main_form_scoring.h"
-#include "scoring/odbc_log_query.h"
+#include "io/odbc_log_query.h"
+#include "scoring/log_rebuild.h"
+#include "testing/quiet_recalc_host.h"
 #include "ui/loc_list_win.h"
 #include "ui/memory_settings_store.h"
 
@@ -62,14 +63,11 @@ void Fill(OdbcLog& log, int rows) {
                      reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
 }
 
-class ReportSink : public TextSink {
+// As the statistics window does at the rebuild's message points, with the map it may have open.
+class WindowRecalcHost : public QuietRecalcHost {
  public:
-  void SetText(const std::string&) override {}
-};
+  using QuietRecalcHost::QuietRecalcHost;
 
-// As the statistics window does at the rebuild's message points.
-class WindowRecalcHost : public RecalcHost {
- public:
   void ProcessMessages() override {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -77,7 +75,13 @@ class WindowRecalcHost : public RecalcHost {
       DispatchMessageA(&message);
     }
   }
-  void SetActionEnabled(bool) override {}
+  void SelectMapBand(int index) override {
+    if (map != nullptr) {
+      map->SelectBand(index);
+    }
+  }
+
+  TfmLocList* map = nullptr;
 };
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -88,14 +92,13 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
 }
 
 // The rebuild's times, sorted.
-std::vector<double> TimeRebuilds(MainFormScoring& scoring, int runs) {
-  WindowRecalcHost host;
+std::vector<double> TimeRebuilds(LogRebuild& rebuild, int runs) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
     LARGE_INTEGER start;
     LARGE_INTEGER end;
     QueryPerformanceCounter(&start);
-    scoring.ExecuteRecalcStatistic(host);
+    rebuild.Execute();
     QueryPerformanceCounter(&end);
     times.push_back(Milliseconds(start, end));
   }
@@ -119,31 +122,28 @@ int Bench(const std::string& path, int rows, int runs) {
                              std::to_string(rows));
   }
 
-  TContestData data{};
-  data.LogTable.Write(DefaultLogTable);
-  data.OwnLocator.Write("JO31");
-  ReportSink report;
-  MainFormScoring scoring(
-      data, report, [] { return static_cast<LocatorMapView*>(fmLocList); },
-      std::make_unique<OdbcLogQuery>(log.Connection()));
-  scoring.CalcDist = std::make_shared<GeometryCalcDist>();
+  ScoringState scoring;
+  scoring.CalcDist = std::make_shared<GeometryDistance>();
+  WindowRecalcHost host(scoring);
+  host.logTable = DefaultLogTable;
+  LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(log.Connection()));
 
-  const std::vector<double> closed = TimeRebuilds(scoring, runs);
+  const std::vector<double> closed = TimeRebuilds(rebuild, runs);
   Print("closed", rows, closed);
 
   MemorySettingsStore store;
   TFormStorage mainStorage(store, "Bench", MainFormStorageOptions);
-  TfmLocList::Create(scoring.WorkedFields, mainStorage);
-  if (fmLocList == nullptr) {
+  TfmLocList::Create(scoring.WorkedFields, mainStorage, host.map);
+  if (host.map == nullptr) {
     throw std::runtime_error("the map did not open");
   }
-  WindowRecalcHost().ProcessMessages();  // the first paint
-  const std::vector<double> open = TimeRebuilds(scoring, runs);
+  host.ProcessMessages();  // the first paint
+  const std::vector<double> open = TimeRebuilds(rebuild, runs);
   Print("open", rows, open);
   std::printf("open / closed: %.2f; the map ends on band index %s\n",
               open[open.size() / 2] / closed[closed.size() / 2],
               mainStorage.StoredValue(CurrentBandName).value_or("?").c_str());
-  fmLocList->DestroyWithOwner();
+  host.map->DestroyWithOwner();
   return 0;
 }
 }  // namespace

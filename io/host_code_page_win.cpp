@@ -1,9 +1,9 @@
 // On Windows the host's code page is the process's ANSI code page.
-#include "scoring/host_code_page_win.h"
+#include "io/host_code_page_win.h"
 
 #include <windows.h>
 
-#include "scoring/host_code_page.h"
+#include "io/host_code_page.h"
 
 std::wstring WidenHostText(const std::string& text) {
   if (text.empty()) {

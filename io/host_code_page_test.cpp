@@ -1,4 +1,4 @@
-#include "scoring/host_code_page.h"
+#include "io/host_code_page.h"
 
 #include <gtest/gtest.h>
 

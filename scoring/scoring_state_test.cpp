@@ -1,49 +1,40 @@
-#include "scoring/main_form_scoring.h"
+#include "scoring/scoring_state.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "testing/fake_calc_dist.h"
+#include "testing/fake_distance_component.h"
 
 namespace {
-class FakeMap : public LocatorMapView {
- public:
-  void SelectBand(int index) override { selected.push_back(index); }
-  std::vector<int> selected;
-};
-
 class ScoringTest : public testing::Test {
  protected:
-  ScoringTest() : scoring(data, sink, [this] { return mapOpen ? &map : nullptr; }) {
-    data.OwnLocator.Write("JO31AB");
-    scoring.CalcDist = component;
-  }
+  ScoringTest() { scoring.CalcDist = component; }
 
-  // Sets the QSO fields the way a host record carries them.
+  // The QSO scored next.
   void Qso(const std::string& call, const std::string& band, const std::string& mode,
            const std::string& report, const std::string& probe = "") {
-    data.CallSign.Write(call);
-    data.DigiBand.Write(band);
-    data.QSOMode.Write(mode);
-    data.QSOReportRecived.Write(report);
-    data.ProbeLocator.Write(probe);
+    qso = {call, band, mode, report, probe};
   }
 
-  TContestData data{};
-  StringSink sink;
-  FakeMap map;
-  bool mapOpen = false;
-  std::shared_ptr<FakeCalcDist> component = std::make_shared<FakeCalcDist>();
-  MainFormScoring scoring;
+  // What _AddQSO and _GetScore answer for the QSO.
+  std::int32_t Record() {
+    return RecordAnswer(scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record));
+  }
+  std::int32_t Probe() { return ProbeAnswer(scoring.ScoreQSO(qso, ownLocator, ScoreMode::Probe)); }
+
+  ::Qso qso;
+  std::string ownLocator = "JO31AB";
+  std::shared_ptr<FakeDistanceComponent> component = std::make_shared<FakeDistanceComponent>();
+  ScoringState scoring;
 };
 }  // namespace
 
 TEST_F(ScoringTest, RecordModeEntersTheQsoAndReturnsItsDistancePoints) {
   component->distance = 1500;
   Qso("DL1AB", "14", "CW", "599 ko85");
-  EXPECT_EQ(scoring.ScoreQSO(true), 35);
+  EXPECT_EQ(Record(), 35);
 
   ASSERT_EQ(scoring.BandStats.Entries().size(), 1u);
   const TStatistic& band = scoring.BandStats.Entries()[0];
@@ -64,13 +55,13 @@ TEST_F(ScoringTest, RecordModeCountsAFieldOncePerBandText) {
     const char *call, *band, *report;
     int newLocOfBand;
   } steps[] = {
-      {"A1", "14", "KO85", 1}, {"A2", "14", "ko11", 1}, {"A3", "7", "KO85", 1},
+      {"A1", "14", "KO85", 1}, {"A2", "14", "ko11", 1},  {"A3", "7", "KO85", 1},
       {"A4", "14", "JO31", 2}, {"A5", "14 ", "KO85", 1},
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(s.call);
     Qso(s.call, s.band, "CW", s.report);
-    scoring.ScoreQSO(true);
+    Record();
     EXPECT_EQ(scoring.BandStats.FindOrAdd(s.band).NewLoc, s.newLocOfBand);
   }
   EXPECT_EQ(scoring.BandStats.Entries().size(), 3u);  // "14", "7", "14 " in first appearance
@@ -79,7 +70,7 @@ TEST_F(ScoringTest, RecordModeCountsAFieldOncePerBandText) {
 
 TEST_F(ScoringTest, RecordModeWithoutASquareCountsTheQsoWithNoPoints) {
   Qso("DL1AB", "14", "CW", "599 001");
-  EXPECT_EQ(scoring.ScoreQSO(true), 0);
+  EXPECT_EQ(Record(), 0);
   const TStatistic& band = scoring.BandStats.Entries().at(0);
   EXPECT_EQ(band.QSOs, 1);
   EXPECT_EQ(band.Points, 0);
@@ -89,12 +80,12 @@ TEST_F(ScoringTest, RecordModeWithoutASquareCountsTheQsoWithNoPoints) {
 
 TEST_F(ScoringTest, ADuplicateChangesNothingInEitherMode) {
   Qso("DL1AB", "14", "CW", "KO85", "KO85");
-  ASSERT_EQ(scoring.ScoreQSO(true), 31);
+  ASSERT_EQ(Record(), 31);
   scoring.LastDistance = 7;
   component->coordCalls.clear();
 
-  EXPECT_EQ(scoring.ScoreQSO(false), -1);
-  EXPECT_EQ(scoring.ScoreQSO(true), -1);
+  EXPECT_EQ(Probe(), -1);
+  EXPECT_EQ(Record(), -1);
   EXPECT_EQ(scoring.WorkedList.Count(), 1u);
   EXPECT_EQ(scoring.BandStats.Entries().at(0).QSOs, 1);
   EXPECT_EQ(scoring.LastDistance, 7);
@@ -107,21 +98,21 @@ TEST_F(ScoringTest, ProbeModeAddsTheBonusForANewKeyAndEntersNothing) {
     int points;
     bool distanceAsked;
   } cases[] = {
-      {"KO85", 131, true},   // new field: points plus 100
-      {"JO31", 31, true},    // worked on this band in record mode below
-      {"jo31", 31, true},    // the key is found whatever its case
-      {"", 100, false},      // no square; the key "14" alone is never held
-      {" JO31", 100, false}, // leading blank: too short once trimmed, and " J" is no worked key
-      {"JO3", 0, false},     // too short for a square, and the field JO is worked already
+      {"KO85", 131, true},    // new field: points plus 100
+      {"JO31", 31, true},     // worked on this band in record mode below
+      {"jo31", 31, true},     // the key is found whatever its case
+      {"", 100, false},       // no square; the key "14" alone is never held
+      {" JO31", 100, false},  // leading blank: too short once trimmed, and " J" is no worked key
+      {"JO3", 0, false},      // too short for a square, and the field JO is worked already
   };
   Qso("OK1X", "14", "CW", "JO31");
-  scoring.ScoreQSO(true);
+  Record();
 
   for (const Case& c : cases) {
     SCOPED_TRACE(c.probe);
     component->distanceCalls = 0;
     Qso("DL1AB", "14", "CW", "", c.probe);
-    EXPECT_EQ(scoring.ScoreQSO(false), c.points);
+    EXPECT_EQ(Probe(), c.points);
     EXPECT_EQ(component->distanceCalls, c.distanceAsked ? 1 : 0);
   }
   EXPECT_EQ(scoring.WorkedList.Count(), 1u);
@@ -130,7 +121,7 @@ TEST_F(ScoringTest, ProbeModeAddsTheBonusForANewKeyAndEntersNothing) {
 
 TEST_F(ScoringTest, ProbeModeSendsTheSquareAsTheHostGaveIt) {
   Qso("DL1AB", "14", "CW", "", "ko85xx");
-  scoring.ScoreQSO(false);
+  Probe();
   EXPECT_EQ(component->coordCalls.back(), L"B:ko85");
 }
 
@@ -138,11 +129,11 @@ TEST_F(ScoringTest, AFailingComponentLeavesWhatRecordModeHadDone) {
   component->failLocator = L"KO85";
   Qso("DL1AB", "14", "CW", "KO85");
   try {
-    scoring.ScoreQSO(true);
+    Record();
     FAIL() << "no exception";
   } catch (const EOleException& e) {
     EXPECT_STREQ(e.what(), "Bad locator");
-    EXPECT_EQ(e.Code(), FakeCalcDist::kFailure);
+    EXPECT_EQ(e.Code(), FakeDistanceComponent::kFailure);
   }
   EXPECT_EQ(scoring.WorkedList.Count(), 1u);
   const TStatistic& band = scoring.BandStats.Entries().at(0);
@@ -158,7 +149,7 @@ TEST_F(ScoringTest, WithoutAComponentADistanceIsAClearError) {
   EXPECT_THROW(
       {
         try {
-          scoring.ScoreQSO(false);
+          Probe();
         } catch (const EOleException& e) {
           EXPECT_STREQ(e.what(), "Distance component is not available");
           throw;
@@ -166,13 +157,13 @@ TEST_F(ScoringTest, WithoutAComponentADistanceIsAClearError) {
       },
       EOleException);
   Qso("DL1AB", "14", "CW", "599");  // no square: no distance needed, so it scores
-  EXPECT_EQ(scoring.ScoreQSO(true), 0);
+  EXPECT_EQ(Record(), 0);
 }
 
 TEST_F(ScoringTest, ADistanceThatIsNoNumberScoresNothing) {
   component->distance = std::numeric_limits<float>::quiet_NaN();
   Qso("DL1AB", "14", "CW", "KO85");
-  EXPECT_EQ(scoring.ScoreQSO(true), 0);
+  EXPECT_EQ(Record(), 0);
   EXPECT_EQ(scoring.BandStats.Entries().at(0).QSOs, 1);
 }
 
@@ -186,62 +177,83 @@ TEST_F(ScoringTest, DistanceIsRoundedHalfToEvenBeforeTheTable) {
     SCOPED_TRACE(c.km);
     component->distance = c.km;
     Qso("CALL" + std::to_string(n++), "14", "CW", "KO85");
-    EXPECT_EQ(scoring.ScoreQSO(true), c.points);
+    EXPECT_EQ(Record(), c.points);
   }
 }
 
 TEST_F(ScoringTest, CreatingTheComponentSetsTheOwnCoordinatesFromTheWholeLocator) {
-  scoring.CreateDistanceComponent([]() -> std::shared_ptr<_CalcDistClass> {
-    return std::make_shared<FakeCalcDist>();
-  });
+  scoring.CreateDistanceComponent(
+      []() -> std::shared_ptr<DistanceComponent> {
+        return std::make_shared<FakeDistanceComponent>();
+      },
+      ownLocator);
   ASSERT_NE(scoring.CalcDist, nullptr);
   EXPECT_EQ(scoring.OwnCoordA, 6);  // the fake answers the locator's length
   EXPECT_EQ(scoring.OwnCoordB, 6);
 
   // A failed creation is swallowed; the own coordinates then need the missing component.
-  EXPECT_THROW(scoring.CreateDistanceComponent([]() -> std::shared_ptr<_CalcDistClass> {
-    throw std::runtime_error("class not registered");
-  }),
+  EXPECT_THROW(scoring.CreateDistanceComponent(
+                   []() -> std::shared_ptr<DistanceComponent> {
+                     throw std::runtime_error("class not registered");
+                   },
+                   ownLocator),
                EOleException);
   EXPECT_EQ(scoring.CalcDist, nullptr);
 }
 
-TEST_F(ScoringTest, FollowBandMovesAnOpenMapToTheTrimmedBand) {
-  struct Case {
-    const char* band;
-    std::vector<int> selected;
-  } cases[] = {{" 14 ", {5}}, {"1.8", {1}}, {"10", {4}}, {"50", {}}, {"", {}}};
-  mapOpen = true;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.band);
-    map.selected.clear();
-    data.DigiBand.Write(c.band);
-    scoring.FollowBand();
-    EXPECT_EQ(map.selected, c.selected);
-  }
-  mapOpen = false;
-  map.selected.clear();
-  Qso("DL1AB", "14", "CW", "599");
-  scoring.ScoreQSO(true);
-  EXPECT_TRUE(map.selected.empty());
-}
-
-TEST_F(ScoringTest, ShowStatisticWritesTheReportToTheSink) {
+TEST_F(ScoringTest, TheReportShowsTheStateAsItIs) {
   Qso("DL1AB", "7", "CW", "KO85");
-  scoring.ScoreQSO(true);
-  scoring.ShowStatistic();
-  EXPECT_EQ(sink.text,
+  Record();
+  EXPECT_EQ(scoring.ReportText(),
             "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
             "    7\t    1\t   31\t    1\r\n"
             "Total\t    1\t   31\t    1\r\n"
             " Score: 31 + (1 * 100) =131");
 }
 
-TEST_F(ScoringTest, TearDownLeavesEmptyButUsableState) {
+TEST_F(ScoringTest, ClearingLeavesEmptyButUsableState) {
   Qso("DL1AB", "7", "CW", "KO85");
-  scoring.ScoreQSO(true);
-  scoring.TearDown();
+  Record();
+  scoring.Clear();
   EXPECT_EQ(scoring.WorkedList.Count(), 0u);
   EXPECT_TRUE(scoring.BandStats.Entries().empty());
-  EXPECT_EQ(scoring.ScoreQSO(true), 31);  // the same QSO is no duplicate any more
+  EXPECT_EQ(Record(), 31);  // the same QSO is no duplicate any more
+}
+
+// What a scoring found, for those who show more than the points: the square measured to, the
+// distance and whether the field counts (or would count) as new.
+TEST_F(ScoringTest, TheResultSaysWhatTheScoringFound) {
+  component->distance = 1500.25f;
+  Qso("DL1AB", "14", "CW", "599 ko85");
+  QsoResult recorded = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+  EXPECT_FALSE(recorded.duplicate);
+  EXPECT_EQ(recorded.points, 35);
+  EXPECT_EQ(recorded.square, "KO85");
+  EXPECT_EQ(recorded.distanceKm, 1500.25);
+  EXPECT_TRUE(recorded.newField);
+
+  Qso("OK1X", "14", "CW", "KO85 again");  // the field is worked on 14 now
+  recorded = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+  EXPECT_FALSE(recorded.newField);
+  EXPECT_EQ(RecordAnswer(recorded), 35);
+
+  Qso("SP2Z", "14", "CW", "599");  // no square: no distance
+  recorded = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+  EXPECT_EQ(recorded.square, "");
+  EXPECT_FALSE(recorded.distanceKm.has_value());
+  EXPECT_EQ(recorded.points, 0);
+
+  Qso("G3X", "7", "CW", "", "ko85xx");  // probe: the square as the host gave it, new on 7
+  const QsoResult probed = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Probe);
+  EXPECT_EQ(probed.square, "ko85");
+  EXPECT_TRUE(probed.newField);
+  EXPECT_EQ(probed.points, 35);
+  EXPECT_EQ(ProbeAnswer(probed), 135);
+  EXPECT_EQ(RecordAnswer(probed), 35);
+
+  Qso("DL1AB", "14", "CW", "KO85");
+  const QsoResult duplicate = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+  EXPECT_TRUE(duplicate.duplicate);
+  EXPECT_EQ(RecordAnswer(duplicate), -1);
+  EXPECT_EQ(ProbeAnswer(duplicate), -1);
 }

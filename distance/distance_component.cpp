@@ -1,20 +1,12 @@
-#include "distance/calc_dist.h"
+#include "distance/distance_component.h"
 
 #include <cstdio>
 
-namespace {
-std::string TrimTrailingBlanksAndStops(std::string text) {
-  while (!text.empty() &&
-         (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) {
-    text.pop_back();
-  }
-  return text;
-}
-}  // namespace
+#include "scoring/text_rules.h"
 
 std::string OleErrorMessage(HResult code, const std::string& description,
                             const std::string& systemText) {
-  std::string message = TrimTrailingBlanksAndStops(description);
+  std::string message(TrimTrailingControlAndStops(description));
   if (message.empty()) {
     message = systemText;
   }
@@ -26,7 +18,7 @@ std::string OleErrorMessage(HResult code, const std::string& description,
   return message;
 }
 
-void OleCheck(HResult code, _CalcDistClass& component) {
+void OleCheck(HResult code, DistanceComponent& component) {
   if (Failed(code)) {
     throw EOleException(
         OleErrorMessage(code, component.ErrorDescription(), component.SystemMessage(code)), code);

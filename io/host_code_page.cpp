@@ -1,6 +1,6 @@
 // Away from Windows the host's code page is taken to be Latin-1, whose 256 characters are the
 // first 256 of UTF-16.
-#include "scoring/host_code_page.h"
+#include "io/host_code_page.h"
 
 namespace {
 constexpr char16_t kLastLatin1 = 0xFF;

@@ -1,19 +1,22 @@
 // The rebuild from the log and the action that runs it, over a log held in memory.
+#include "scoring/log_rebuild.h"
+
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
-#include "scoring/main_form_scoring.h"
-#include "testing/fake_calc_dist.h"
+#include "testing/fake_distance_component.h"
 #include "testing/memory_log_query.h"
+#include "testing/quiet_recalc_host.h"
 
 namespace {
-// The window as a rebuild sees it: records what the rebuild asks of it, and runs a scripted
-// handler at each message point (counted across nested rebuilds), as the messages dispatched
-// there would.
-class ScriptedHost : public RecalcHost {
+// The window as a rebuild sees it: records what the rebuild asks of it, shows the report it is
+// asked to show, and runs a scripted handler at each message point (counted across nested
+// rebuilds), as the messages dispatched there would.
+class ScriptedHost : public QuietRecalcHost {
  public:
+  using QuietRecalcHost::QuietRecalcHost;
+
   void ProcessMessages() override {
     events.push_back("messages");
     const std::size_t point = points++;
@@ -22,17 +25,18 @@ class ScriptedHost : public RecalcHost {
     }
   }
   void SetActionEnabled(bool enabled) override { events.push_back(enabled ? "enable" : "disable"); }
+  // The locator map: the bands it was moved to, in order, while it is open.
+  void SelectMapBand(int index) override {
+    if (mapOpen) {
+      selected.push_back(index);
+    }
+  }
 
+  bool mapOpen = false;
+  std::vector<int> selected;
   std::vector<std::function<void()>> atPoint;
   std::vector<std::string> events;
   std::size_t points = 0;
-};
-
-// The locator map: the bands it was moved to, in order.
-class FakeMap : public LocatorMapView {
- public:
-  void SelectBand(int index) override { selected.push_back(index); }
-  std::vector<int> selected;
 };
 
 const std::vector<LogRow> kLog = {
@@ -61,89 +65,79 @@ class RecalcTest : public testing::Test {
 
   void Recreate(std::unique_ptr<MemoryLogQuery> logQuery) {
     query = logQuery.get();
-    scoring = std::make_unique<MainFormScoring>(
-        data, sink, [this] { return mapOpen ? &map : nullptr; }, std::move(logQuery));
-    scoring->CalcDist = std::make_shared<FakeCalcDist>();
-    data.LogTable.Write("QSOLog");
-    data.OwnLocator.Write("JO31");
-    data.DigiBand.Write("7");
+    state.Clear();
+    state.CalcDist = std::make_shared<FakeDistanceComponent>();
+    rebuild = std::make_unique<LogRebuild>(state, host, std::move(logQuery));
   }
 
-  // What _AddQSO does with a host record: copy it whole, then score it in record mode.
+  // What _AddQSO does with a QSO: score it in record mode, then follow its band.
   std::int32_t AddQso(const char* call, const char* band, const char* report) {
-    TContestData record = data;
-    record.CallSign.Write(call);
-    record.DigiBand.Write(band);
-    record.QSOMode.Write("CW");
-    record.QSOReportRecived.Write(report);
-    data = record;
-    return scoring->ScoreQSO(true);
+    const QsoResult result =
+        state.ScoreQSO({call, band, "CW", report, ""}, host.ownLocator, ScoreMode::Record);
+    if (!result.duplicate) {
+      rebuild->FollowBand(band);
+    }
+    return RecordAnswer(result);
   }
 
-  TContestData data{};
-  StringSink sink;
-  ScriptedHost host;
+  ScoringState state;
+  ScriptedHost host{state};
   MemoryLogQuery* query = nullptr;
-  FakeMap map;
-  bool mapOpen = false;
-  std::unique_ptr<MainFormScoring> scoring;
+  std::unique_ptr<LogRebuild> rebuild;
 };
 }  // namespace
 
 TEST_F(RecalcTest, ScoresEveryRowInRecordModeAndWritesTheReport) {
-  scoring->ExecuteRecalcStatistic(host);
+  rebuild->Execute();
 
-  EXPECT_EQ(sink.text, kLogReport);
+  EXPECT_EQ(host.report, kLogReport);
   EXPECT_EQ(query->sql, "Select * from QSOLog order by CallSign");
   EXPECT_FALSE(query->open);
-  EXPECT_EQ(scoring->WorkedList.Count(), 4u);
-  EXPECT_EQ(scoring->WorkedFields.Keys(), (std::vector<std::string>{"14KO", "JO", "KO"}));
+  EXPECT_EQ(state.WorkedList.Count(), 4u);
+  EXPECT_EQ(state.WorkedFields.Keys(), (std::vector<std::string>{"14KO", "JO", "KO"}));
   EXPECT_EQ(host.events, (std::vector<std::string>{"messages", "disable", "messages", "enable"}));
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
-  EXPECT_FALSE(scoring->Rebuilding());
+  EXPECT_TRUE(rebuild->Enabled());
+  EXPECT_FALSE(rebuild->Rebuilding());
 }
 
-TEST_F(RecalcTest, LeavesTheLastRowInTheRecordAndPutsTheBandBack) {
-  const std::string longValue = "KO85" + std::string(296, 'x');
-  Recreate(std::make_unique<MemoryLogQuery>(std::vector<LogRow>{
-      {"DL1AB", "14", "CW", "JO31"},
-      {"OK1X", "21", "ssb", longValue.c_str(), "eu-as 1", "ok", longValue.c_str()}}));
-  std::memset(data.host4, 0x5A, sizeof data.host4);
-  const TContestData before = data;
+// The host's record holds 255 characters of a text; a rebuild sees each value as _AddQSO would
+// have seen it.
+TEST_F(RecalcTest, ReadsEachValueAsARecordFieldHoldsIt) {
+  const std::string longCall = std::string(255, 'D');
+  const std::string first = longCall + "1";
+  const std::string second = longCall + "2";                        // the same call once cut
+  const std::string lateSquare = std::string(252, ' ') + "x KO85";  // the square is cut off
+  Recreate(std::make_unique<MemoryLogQuery>(
+      std::vector<LogRow>{{first.c_str(), "14", "CW", "JO31"},
+                          {second.c_str(), "14", "CW", "JO31"},
+                          {"OK1X", "21", "ssb", lateSquare.c_str()}}));
 
-  scoring->RecalcStatisticExecute(host);
+  rebuild->RecalcStatisticExecute();
 
-  EXPECT_EQ(data.DigiBand.Read(), "7");
-  EXPECT_EQ(data.CallSign.Read(), "OK1X");
-  EXPECT_EQ(data.QSOMode.Read(), "ssb");
-  EXPECT_EQ(data.Continent.Read(), "EU-AS 1");
-  EXPECT_EQ(data.MainPrefix.Read(), "ok");
-  EXPECT_EQ(data.QSOReportRecived.Read(), longValue.substr(0, 255));
-  EXPECT_EQ(data.DXCCPrefix.Read(), longValue.substr(0, 255));
-  EXPECT_EQ(std::memcmp(data.host4, before.host4, sizeof data.host4), 0);
-  EXPECT_EQ(std::memcmp(&data.host5, &before.host5, sizeof data.host5), 0);
+  EXPECT_EQ(state.WorkedList.Count(), 2u);
+  EXPECT_EQ(state.WorkedList.begin()->CallSign, longCall);
+  const TStatistic& band21 = state.BandStats.Entries().at(1);
+  EXPECT_EQ(band21.QSOs, 1);
+  EXPECT_EQ(band21.NewLoc, 0);
 }
 
-TEST_F(RecalcTest, AnEmptyLogEmptiesTheStateAndWritesOnlyTheBand) {
-  scoring->RecalcStatisticExecute(host);
-  ASSERT_EQ(scoring->WorkedList.Count(), 4u);
+TEST_F(RecalcTest, AnEmptyLogEmptiesTheState) {
+  rebuild->RecalcStatisticExecute();
+  ASSERT_EQ(state.WorkedList.Count(), 4u);
   query->rows.clear();
-  data.CallSign.Write("G3XYZ");
 
-  scoring->RecalcStatisticExecute(host);
+  rebuild->RecalcStatisticExecute();
 
-  EXPECT_EQ(sink.text, kEmptyReport);
-  EXPECT_EQ(scoring->WorkedList.Count(), 0u);
-  EXPECT_TRUE(scoring->WorkedFields.Keys().empty());
-  EXPECT_EQ(data.CallSign.Read(), "G3XYZ");
-  EXPECT_EQ(data.DigiBand.Read(), "7");
+  EXPECT_EQ(host.report, kEmptyReport);
+  EXPECT_EQ(state.WorkedList.Count(), 0u);
+  EXPECT_TRUE(state.WorkedFields.Keys().empty());
 }
 
 TEST_F(RecalcTest, RebuildingAgainStartsFromEmpty) {
-  scoring->RecalcStatisticExecute(host);
-  scoring->RecalcStatisticExecute(host);
-  EXPECT_EQ(sink.text, kLogReport);
-  EXPECT_EQ(scoring->WorkedList.Count(), 4u);
+  rebuild->RecalcStatisticExecute();
+  rebuild->RecalcStatisticExecute();
+  EXPECT_EQ(host.report, kLogReport);
+  EXPECT_EQ(state.WorkedList.Count(), 4u);
 }
 
 TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
@@ -153,38 +147,35 @@ TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
   host.events.clear();
 
   try {
-    scoring->ExecuteRecalcStatistic(host);
+    rebuild->Execute();
     FAIL() << "no error";
   } catch (const EDatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: Field 'Continent' not found");
   }
-  EXPECT_EQ(data.DigiBand.Read(), "14");  // the first row's, not put back
-  EXPECT_EQ(data.CallSign.Read(), "DL1AB");
-  EXPECT_EQ(scoring->WorkedList.Count(), 0u);
-  EXPECT_EQ(sink.text, "");  // emptied, and no report after a failure
+  EXPECT_EQ(state.WorkedList.Count(), 0u);
+  EXPECT_EQ(host.report, "");  // emptied, and no report after a failure
   EXPECT_TRUE(query->open);
   EXPECT_EQ(host.events, (std::vector<std::string>{"messages", "disable", "messages", "enable"}));
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+  EXPECT_TRUE(rebuild->Enabled());
 
   // The same table without rows passes: no column is read.
   query->rows.clear();
-  scoring->ExecuteRecalcStatistic(host);
-  EXPECT_EQ(sink.text, kEmptyReport);
+  rebuild->Execute();
+  EXPECT_EQ(host.report, kEmptyReport);
 }
 
 TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) {
-  auto component = std::make_shared<FakeCalcDist>();
+  auto component = std::make_shared<FakeDistanceComponent>();
   component->failLocator = L"JO93";  // the fourth row's square
-  scoring->CalcDist = component;
-  EXPECT_THROW(scoring->ExecuteRecalcStatistic(host), EOleException);
-  EXPECT_EQ(scoring->WorkedList.Count(), 3u);
-  EXPECT_EQ(sink.text, "");
-  EXPECT_EQ(data.DigiBand.Read(), "");  // the failing row's band
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+  state.CalcDist = component;
+  EXPECT_THROW(rebuild->Execute(), EOleException);
+  EXPECT_EQ(state.WorkedList.Count(), 3u);
+  EXPECT_EQ(host.report, "");
+  EXPECT_TRUE(rebuild->Enabled());
 
   component->failLocator.clear();
-  scoring->ExecuteRecalcStatistic(host);
-  EXPECT_EQ(sink.text, kLogReport);
+  rebuild->Execute();
+  EXPECT_EQ(host.report, kLogReport);
 }
 
 // One repaint per row would cost a rebuild far more than the rebuild itself: an open map moves
@@ -205,75 +196,76 @@ TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Recreate(std::make_unique<MemoryLogQuery>(c.log));
-    mapOpen = true;
-    map.selected.clear();
-    host.atPoint = {nullptr, [&] { EXPECT_TRUE(map.selected.empty()); }};
+    host.mapOpen = true;
+    host.selected.clear();
+    host.atPoint = {nullptr, [&] { EXPECT_TRUE(host.selected.empty()); }};
     host.points = 0;
 
-    scoring->ExecuteRecalcStatistic(host);
+    rebuild->Execute();
 
-    EXPECT_EQ(map.selected, c.selected);
+    EXPECT_EQ(host.selected, c.selected);
     // Outside a rebuild the map moves at once again.
     AddQso("SP2Z", "3.5", "KO02");
-    EXPECT_EQ(map.selected.back(), 2);
+    EXPECT_EQ(host.selected.back(), 2);
   }
 }
 
 TEST_F(RecalcTest, AFailingRebuildLeavesAnOpenMapOnTheBandOfTheLastRowScored) {
-  auto component = std::make_shared<FakeCalcDist>();
+  auto component = std::make_shared<FakeDistanceComponent>();
   component->failLocator = L"JO93";  // the fourth row's square
-  scoring->CalcDist = component;
-  mapOpen = true;
+  state.CalcDist = component;
+  host.mapOpen = true;
 
-  EXPECT_THROW(scoring->ExecuteRecalcStatistic(host), EOleException);
+  EXPECT_THROW(rebuild->Execute(), EOleException);
 
-  EXPECT_EQ(map.selected, std::vector<int>{5});
+  EXPECT_EQ(host.selected, std::vector<int>{5});
 }
 
 TEST_F(RecalcTest, AQueryThatCannotOpenGivesTheDatabaseMessage) {
   query->openError = "no such table: Nope";
   try {
-    scoring->ExecuteRecalcStatistic(host);
+    rebuild->Execute();
     FAIL() << "no error";
   } catch (const EDatabaseError& e) {
     EXPECT_STREQ(e.what(), "no such table: Nope");
   }
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+  EXPECT_TRUE(rebuild->Enabled());
   EXPECT_EQ(host.events, (std::vector<std::string>{"messages", "disable", "enable"}));
 }
 
 TEST_F(RecalcTest, WithoutAQueryTheRebuildSaysThereIsNoConnection) {
-  MainFormScoring unconnected(data, sink, nullptr);
+  LogRebuild unconnected(state, host, nullptr);
   try {
-    unconnected.ExecuteRecalcStatistic(host);
+    unconnected.Execute();
     FAIL() << "no error";
   } catch (const EDatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: no database connection");
   }
-  EXPECT_TRUE(unconnected.RecalcStatisticEnabled());
+  EXPECT_TRUE(unconnected.Enabled());
 }
 
 // At the first message point nothing has changed yet; at the second the state and the report are
 // empty, the query is open and the action is greyed.
 TEST_F(RecalcTest, TheMessagePointsSeeTheStateOfTheirMoment) {
-  scoring->RecalcStatisticExecute(host);
-  host = ScriptedHost();
+  rebuild->RecalcStatisticExecute();
+  host.events.clear();
+  host.points = 0;
   host.atPoint = {[&] {
-                    EXPECT_EQ(scoring->WorkedList.Count(), 4u);
-                    EXPECT_EQ(sink.text, kLogReport);
-                    EXPECT_TRUE(scoring->RecalcStatisticEnabled());
-                    EXPECT_TRUE(scoring->Rebuilding());
+                    EXPECT_EQ(state.WorkedList.Count(), 4u);
+                    EXPECT_EQ(host.report, kLogReport);
+                    EXPECT_TRUE(rebuild->Enabled());
+                    EXPECT_TRUE(rebuild->Rebuilding());
                   },
                   [&] {
-                    EXPECT_EQ(scoring->WorkedList.Count(), 0u);
-                    EXPECT_TRUE(scoring->BandStats.Entries().empty());
-                    EXPECT_TRUE(scoring->WorkedFields.Keys().empty());
-                    EXPECT_EQ(sink.text, "");
+                    EXPECT_EQ(state.WorkedList.Count(), 0u);
+                    EXPECT_TRUE(state.BandStats.Entries().empty());
+                    EXPECT_TRUE(state.WorkedFields.Keys().empty());
+                    EXPECT_EQ(host.report, "");
                     EXPECT_TRUE(query->open);
-                    EXPECT_FALSE(scoring->RecalcStatisticEnabled());
-                    EXPECT_TRUE(scoring->Rebuilding());
+                    EXPECT_FALSE(rebuild->Enabled());
+                    EXPECT_TRUE(rebuild->Rebuilding());
                   }};
-  scoring->ExecuteRecalcStatistic(host);
+  rebuild->Execute();
   EXPECT_EQ(host.points, 2u);
 }
 
@@ -284,21 +276,18 @@ TEST_F(RecalcTest, AQsoAddedAtTheSecondMessagePointCountsOnce) {
   int probed = 0;
   host.atPoint = {nullptr, [&] {
                     added = AddQso("SP2Z", "", "JO93");
-                    data.CallSign.Write("G3XYZ");
-                    data.DigiBand.Write("14");
-                    data.ProbeLocator.Write("KO85");
-                    probed = scoring->ScoreQSO(false);
+                    probed = ProbeAnswer(state.ScoreQSO({"G3XYZ", "14", "CW", "", "KO85"},
+                                                        host.ownLocator, ScoreMode::Probe));
                   }};
-  scoring->ExecuteRecalcStatistic(host);
+  rebuild->Execute();
   EXPECT_EQ(added, 31);
   EXPECT_EQ(probed, 131);  // nothing on 14 yet: the field is new
-  EXPECT_EQ(sink.text,     // the added QSO's band came first
+  EXPECT_EQ(host.report,   // the added QSO's band came first
             "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
             "     \t    2\t   62\t    2\r\n"
             "   14\t    2\t   31\t    1\r\n"
             "Total\t    4\t   93\t    3\r\n"
             " Score: 93 + (3 * 100) =393");
-  EXPECT_EQ(data.DigiBand.Read(), "7");  // the band from before the rebuild
 }
 
 TEST_F(RecalcTest, ACloseDuringARebuildIsCarriedOutWhenItHasReturned) {
@@ -310,35 +299,35 @@ TEST_F(RecalcTest, ACloseDuringARebuildIsCarriedOutWhenItHasReturned) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Recreate(std::make_unique<MemoryLogQuery>(kLog));
-    auto component = std::make_shared<FakeCalcDist>();
+    auto component = std::make_shared<FakeDistanceComponent>();
     component->failDistance = c.fails;
-    scoring->CalcDist = component;
-    host = ScriptedHost();
+    state.CalcDist = component;
+    host = ScriptedHost(state);
     host.atPoint.resize(2);
     host.atPoint[c.point] = [&] {
-      scoring->TearDown();  // the window's close query
-      EXPECT_FALSE(scoring->TakeDeferredClose());
+      rebuild->TearDown();  // the window's close query
+      EXPECT_FALSE(rebuild->TakeDeferredClose());
     };
 
     try {
-      scoring->ExecuteRecalcStatistic(host);
+      rebuild->Execute();
       EXPECT_FALSE(c.fails);
-      EXPECT_EQ(sink.text, kLogReport);  // the rebuild ran to its end
+      EXPECT_EQ(host.report, kLogReport);  // the rebuild ran to its end
     } catch (const EOleException&) {
       EXPECT_TRUE(c.fails);
     }
-    EXPECT_TRUE(scoring->TakeDeferredClose());
-    EXPECT_FALSE(scoring->TakeDeferredClose());
-    EXPECT_EQ(scoring->WorkedList.Count(), 0u);
-    EXPECT_TRUE(scoring->BandStats.Entries().empty());
+    EXPECT_TRUE(rebuild->TakeDeferredClose());
+    EXPECT_FALSE(rebuild->TakeDeferredClose());
+    EXPECT_EQ(state.WorkedList.Count(), 0u);
+    EXPECT_TRUE(state.BandStats.Entries().empty());
     EXPECT_FALSE(query->open);
-    EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+    EXPECT_TRUE(rebuild->Enabled());
 
     // A later rebuild is not torn down again.
     component->failDistance = false;
-    scoring->ExecuteRecalcStatistic(host);
-    EXPECT_EQ(scoring->WorkedList.Count(), 4u);
-    EXPECT_FALSE(scoring->TakeDeferredClose());
+    rebuild->Execute();
+    EXPECT_EQ(state.WorkedList.Count(), 4u);
+    EXPECT_FALSE(rebuild->TakeDeferredClose());
   }
 }
 
@@ -357,26 +346,43 @@ TEST_F(RecalcTest, ANestedRecalcRunsOnlyWhileTheActionIsEnabledAndLeavesAWholeSt
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Recreate(std::make_unique<MemoryLogQuery>(kLog));
-    host = ScriptedHost();
+    host = ScriptedHost(state);
     host.atPoint.resize(2);
     host.atPoint[c.point] = [&] {
       if (c.forced) {
-        scoring->RecalcStatisticExecute(host);
+        rebuild->RecalcStatisticExecute();
       } else {
-        scoring->ExecuteRecalcStatistic(host);
+        rebuild->Execute();
       }
-      EXPECT_TRUE(scoring->Rebuilding());
+      EXPECT_TRUE(rebuild->Rebuilding());
     };
 
-    scoring->ExecuteRecalcStatistic(host);
+    rebuild->Execute();
 
     EXPECT_EQ(query->opens, c.opens);
-    EXPECT_EQ(sink.text, kLogReport);
-    EXPECT_EQ(scoring->WorkedList.Count(), 4u);
-    EXPECT_EQ(data.DigiBand.Read(), "7");
+    EXPECT_EQ(host.report, kLogReport);
+    EXPECT_EQ(state.WorkedList.Count(), 4u);
     EXPECT_FALSE(query->open);
-    EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+    EXPECT_TRUE(rebuild->Enabled());
     EXPECT_EQ(host.events.back(), "enable");
-    EXPECT_FALSE(scoring->Rebuilding());
+    EXPECT_FALSE(rebuild->Rebuilding());
   }
+}
+
+TEST_F(RecalcTest, FollowBandMovesAnOpenMapToTheTrimmedBand) {
+  struct Case {
+    const char* band;
+    std::vector<int> selected;
+  } cases[] = {{" 14 ", {5}}, {"1.8", {1}}, {"10", {4}}, {"50", {}}, {"", {}}};
+  host.mapOpen = true;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.band);
+    host.selected.clear();
+    rebuild->FollowBand(c.band);
+    EXPECT_EQ(host.selected, c.selected);
+  }
+  host.mapOpen = false;
+  host.selected.clear();
+  AddQso("DL1AB", "14", "599");
+  EXPECT_TRUE(host.selected.empty());
 }

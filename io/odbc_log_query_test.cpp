@@ -1,11 +1,12 @@
 // The ODBC log query and the rebuild over it, on SQLite files read through the SQLite ODBC driver.
-#include "scoring/odbc_log_query.h"
+#include "io/odbc_log_query.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "scoring/main_form_scoring.h"
-#include "testing/fake_calc_dist.h"
+#include "scoring/log_rebuild.h"
+#include "testing/fake_distance_component.h"
+#include "testing/quiet_recalc_host.h"
 #include "testing/sqlite_log.h"
 
 using testing::HasSubstr;
@@ -113,12 +114,6 @@ TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
 }
 
 namespace {
-class QuietHost : public RecalcHost {
- public:
-  void ProcessMessages() override {}
-  void SetActionEnabled(bool) override {}
-};
-
 // The rebuild as the statistics window runs it, over the SQLite log.
 class OdbcRecalcTest : public OdbcLogTest {
  protected:
@@ -126,52 +121,48 @@ class OdbcRecalcTest : public OdbcLogTest {
     if (!connection) {
       Connect();
     }
-    scoring = std::make_unique<MainFormScoring>(
-        data, sink, nullptr, std::make_unique<OdbcLogQuery>(connection->Handle()));
-    scoring->CalcDist = std::make_shared<FakeCalcDist>();
-    data.LogTable.Write(table);
-    data.OwnLocator.Write("JO31");
-    data.DigiBand.Write("7");
-    scoring->ExecuteRecalcStatistic(host);
+    state.Clear();
+    state.CalcDist = std::make_shared<FakeDistanceComponent>();
+    host.logTable = table;
+    rebuild = std::make_unique<LogRebuild>(state, host,
+                                           std::make_unique<OdbcLogQuery>(connection->Handle()));
+    rebuild->Execute();
   }
 
   std::string RebuildError(const std::string& table = "QSOLog") {
     return Message([&] { Rebuild(table); });
   }
 
-  TContestData data{};
-  StringSink sink;
-  QuietHost host;
-  std::unique_ptr<MainFormScoring> scoring;
+  ScoringState state;
+  QuietRecalcHost host{state};
+  std::unique_ptr<LogRebuild> rebuild;
 };
 }  // namespace
 
 TEST_F(OdbcRecalcTest, RebuildsTheStateFromTheLog) {
   const std::string long300 = std::string(299, 'p') + "q";
   file.CreateLogTable("QSOLog");
-  file.InsertRows("QSOLog", {{"SP3Y", "", "CW", "KO02", "as", "SP", long300.c_str()},
+  file.InsertRows("QSOLog", {{long300.c_str(), "", "CW", "KO02", "as", "SP", "SP"},
                              {"DL1AB", "14", "CW", "599 ko85"},
                              {"OK1X", "14", "SSB", "59"},
                              {"DL1AB", "14", "CW", "599 KO85"},
                              {"SP2Z", nullptr, "CW", "JO93"}});
   Rebuild();
 
-  EXPECT_EQ(sink.text,
+  EXPECT_EQ(host.report,
             "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
             "   14\t    2\t   31\t    1\r\n"
             "     \t    2\t   62\t    2\r\n"
             "Total\t    4\t   93\t    3\r\n"
             " Score: 93 + (3 * 100) =393");
-  EXPECT_EQ(data.DigiBand.Read(), "7");
-  EXPECT_EQ(data.CallSign.Read(), "SP3Y");
-  EXPECT_EQ(data.Continent.Read(), "AS");
-  EXPECT_EQ(data.DXCCPrefix.Read(), long300.substr(0, 255));
+  // A long value comes in pieces, and a record field holds 255 characters of it.
+  EXPECT_EQ(std::prev(state.WorkedList.end())->CallSign, long300.substr(0, 255));
 }
 
 TEST_F(OdbcRecalcTest, ALogWithoutRowsGivesTheEmptyReport) {
   file.CreateLogTable("QSOLog");
   Rebuild();
-  EXPECT_EQ(sink.text,
+  EXPECT_EQ(host.report,
             "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
             "Total\t    0\t    0\t    0\r\n"
             " Score: 0 + (0 * 100) =0");
@@ -183,16 +174,15 @@ TEST_F(OdbcRecalcTest, ATableWithoutContinentFailsOnItsFirstRowOnly) {
   file.CreateLogTable("NoRows", "Continent");
 
   EXPECT_EQ(RebuildError(), "LogQuery: Field 'Continent' not found");
-  EXPECT_EQ(data.DigiBand.Read(), "14");
-  EXPECT_EQ(sink.text, "");
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+  EXPECT_EQ(host.report, "");
+  EXPECT_TRUE(rebuild->Enabled());
 
   EXPECT_EQ(RebuildError("NoRows"), "no error");
 }
 
 TEST_F(OdbcRecalcTest, ABadTableNameGivesTheDatabaseMessage) {
   EXPECT_THAT(RebuildError("Nope"), HasSubstr("no such table: Nope"));
-  EXPECT_TRUE(scoring->RecalcStatisticEnabled());
+  EXPECT_TRUE(rebuild->Enabled());
 }
 
 // The database orders "CallSign" with letter case ignored, the duplicate test by bytes: rows come
@@ -217,8 +207,8 @@ TEST_F(OdbcRecalcTest, ACaseBlindCallsignOrderHidesNoDuplicate) {
   query->Close();
 
   Rebuild();
-  EXPECT_EQ(scoring->WorkedList.Count(), 5u);
-  EXPECT_EQ(sink.text,
+  EXPECT_EQ(state.WorkedList.Count(), 5u);
+  EXPECT_EQ(host.report,
             "Band\t  QSOs\tPoints\tNewLoc\t\r\n"
             "   14\t    4\t    0\t    0\r\n"
             "    7\t    1\t    0\t    0\r\n"

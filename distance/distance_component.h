@@ -1,4 +1,5 @@
-// The distance component as the scoring sees it: locators to coordinates, coordinates to kilometres.
+// The distance component as the scoring sees it: locators to coordinates, coordinates to
+// kilometres.
 #pragma once
 
 #include <cstdint>
@@ -8,13 +9,15 @@
 
 using HResult = std::int32_t;  // a COM result code; the top bit set means failure
 
-inline bool Failed(HResult code) { return code < 0; }
+inline bool Failed(HResult code) {
+  return code < 0;
+}
 
 // The component's three operations, in the order it declares them, each with its value in the last
 // out parameter; plus the texts a failed call leaves behind for its message.
-class _CalcDistClass {
+class DistanceComponent {
  public:
-  virtual ~_CalcDistClass() = default;
+  virtual ~DistanceComponent() = default;
   virtual HResult GetCoordA(const std::wstring& locator, float* coordA) = 0;
   virtual HResult GetCoordB(const std::wstring& locator, float* coordB) = 0;
   virtual HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) = 0;
@@ -26,7 +29,7 @@ class _CalcDistClass {
 };
 
 // Creates the component; throws when it cannot be created.
-using CoCalcDistClass = std::shared_ptr<_CalcDistClass> (*)();
+using DistanceComponentFactory = std::shared_ptr<DistanceComponent> (*)();
 
 class EOleException : public std::runtime_error {
  public:
@@ -44,7 +47,7 @@ std::string OleErrorMessage(HResult code, const std::string& description,
                             const std::string& systemText);
 
 // Raises EOleException for a failed result, reading its texts from the component.
-void OleCheck(HResult code, _CalcDistClass& component);
+void OleCheck(HResult code, DistanceComponent& component);
 
 // Locator bytes as the component's wide text: each byte is its own code point.
 std::wstring WidenLocator(const std::string& locator);

@@ -1,4 +1,4 @@
-#include "distance/geometry_calc_dist.h"
+#include "distance/geometry_distance.h"
 
 #include "distance/maidenhead.h"
 
@@ -17,7 +17,7 @@ std::string InvalidLocatorMessage(const std::wstring& locator) {
   return "Invalid locator '" + Narrow(locator) + "'.";
 }
 
-HResult GeometryCalcDist::Coordinate(const std::wstring& locator, bool latitude, float* value) {
+HResult GeometryDistance::Coordinate(const std::wstring& locator, bool latitude, float* value) {
   const auto centre = LocatorCentre(Narrow(locator));
   if (!centre) {
     lastError_ = InvalidLocatorMessage(locator);
@@ -28,15 +28,15 @@ HResult GeometryCalcDist::Coordinate(const std::wstring& locator, bool latitude,
   return 0;
 }
 
-HResult GeometryCalcDist::GetCoordA(const std::wstring& locator, float* coordA) {
+HResult GeometryDistance::GetCoordA(const std::wstring& locator, float* coordA) {
   return Coordinate(locator, true, coordA);
 }
 
-HResult GeometryCalcDist::GetCoordB(const std::wstring& locator, float* coordB) {
+HResult GeometryDistance::GetCoordB(const std::wstring& locator, float* coordB) {
   return Coordinate(locator, false, coordB);
 }
 
-HResult GeometryCalcDist::GetDistance(float ownA, float ownB, float qsoA, float qsoB,
+HResult GeometryDistance::GetDistance(float ownA, float ownB, float qsoA, float qsoB,
                                       float* distance) {
   lastError_.clear();
   *distance = static_cast<float>(GreatCircleKm({ownA, ownB}, {qsoA, qsoB}));

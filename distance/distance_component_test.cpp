@@ -1,4 +1,4 @@
-#include "distance/calc_dist.h"
+#include "distance/distance_component.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "distance/calc_dist.h"
-#include "scoring/report.h"
+#include "distance/distance_component.h"
 
-class FakeCalcDist : public _CalcDistClass {
+class FakeDistanceComponent : public DistanceComponent {
  public:
   float distance = 500;      // what GetDistance answers
   std::wstring failLocator;  // a coordinate call for this locator fails
@@ -44,11 +43,4 @@ class FakeCalcDist : public _CalcDistClass {
     *value = static_cast<float>(locator.size());
     return 0;
   }
-};
-
-// A report sink that keeps the last text.
-class StringSink : public TextSink {
- public:
-  void SetText(const std::string& value) override { text = value; }
-  std::string text;
 };

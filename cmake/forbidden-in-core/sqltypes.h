@@ -1,0 +1,3 @@
+// Found first on the portable core's include path, so that a core file including <sqltypes.h> fails
+// to build: the core is built natively and knows nothing of Windows, ODBC or COM.
+#error "the portable core must not include <sqltypes.h>"
