@@ -6,10 +6,23 @@
 
 #include "cli/band_map.h"
 #include "cli/log_text.h"
+#include "cli/log_time.h"
 
 namespace {
 // The fields a QSO is made of; every other field is passed over.
-enum class Field { kCall, kBand, kFreq, kMode, kSubmode, kGrid, kMyGrid, kStation, kOperator };
+enum class Field {
+  kCall,
+  kBand,
+  kFreq,
+  kMode,
+  kSubmode,
+  kGrid,
+  kMyGrid,
+  kStation,
+  kOperator,
+  kDate,
+  kTime
+};
 struct FieldName {
   std::string_view name;
   Field field;
@@ -24,6 +37,8 @@ constexpr FieldName kFields[] = {
     {"my_gridsquare", Field::kMyGrid},
     {"station_callsign", Field::kStation},
     {"operator", Field::kOperator},
+    {"qso_date", Field::kDate},
+    {"time_on", Field::kTime},
 };
 constexpr std::size_t kFieldCount = std::size(kFields);
 
@@ -226,13 +241,17 @@ class AdifReader {
     qso.mode = UpperTrimmed(submode.empty() ? r[F::kMode] : submode);
     qso.exchange = std::string(TrimControl(r[F::kGrid]));
     qso.line = lines_.LineAt(r.start);
+    const std::string_view station = TrimControl(r[F::kStation]);
+    qso.ownCall = UpperTrimmed(station.empty() ? r[F::kOperator] : station);
+    qso.ownLocator = UpperTrimmed(r[F::kMyGrid]);
+    qso.frequency = std::string(TrimControl(r[F::kFreq]));
+    qso.utcSeconds = UtcSeconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
     if (r[F::kMyGrid] != lastOwnLocator_) {  // most logs repeat one locator in every record
       lastOwnLocator_ = r[F::kMyGrid];
       AddOwnLocator(log_.ownLocators, lastOwnLocator_);
     }
     if (log_.stationCall.empty()) {
-      const std::string_view station = TrimControl(r[F::kStation]);
-      log_.stationCall = UpperTrimmed(station.empty() ? r[F::kOperator] : station);
+      log_.stationCall = qso.ownCall;
     }
     log_.qsos.push_back(std::move(qso));
   }

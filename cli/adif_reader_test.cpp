@@ -90,3 +90,19 @@ TEST(AdifReader, StationAndOwnLocators) {
   EXPECT_EQ(log.ownLocators, (std::vector<std::string>{"JO31LK", "JO32"}));
   EXPECT_EQ(log.qsos.size(), 4u);
 }
+
+TEST(AdifReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
+  const ContestLog log = ReadAdif(
+      "<call:5>EA8AA <freq:6>14.074 <operator:5>dl1ab <my_gridsquare:6>jo31lk "
+      "<qso_date:8>20250830 <time_on:6>120030 <eor>\n"
+      "<call:5>EA8BB <band:3>20m <station_callsign:6>DL1ABC <operator:4>DL2X <qso_date:8>20250830 "
+      "<eor>\n");
+  ASSERT_EQ(log.qsos.size(), 2u);
+  EXPECT_EQ(log.qsos[0].ownCall, "DL1AB");
+  EXPECT_EQ(log.qsos[0].ownLocator, "JO31LK");
+  EXPECT_EQ(log.qsos[0].frequency, "14.074");
+  EXPECT_EQ(log.qsos[0].utcSeconds, 1756555230);
+  EXPECT_EQ(log.qsos[1].ownCall, "DL1ABC");  // the station's call before the operator's
+  EXPECT_EQ(log.qsos[1].ownLocator, "");
+  EXPECT_FALSE(log.qsos[1].utcSeconds.has_value());  // no time
+}

@@ -4,6 +4,7 @@
 
 #include "cli/band_map.h"
 #include "cli/log_text.h"
+#include "cli/log_time.h"
 
 namespace {
 // Frequency, mode, date, time, own call, own grid, call, grid.
@@ -43,7 +44,7 @@ Words SplitWords(std::string_view line) {
 // The columns of a QSO line by name. A line one column short lacks a grid: the received one
 // when the sixth column is a locator, else the own one.
 struct QsoColumns {
-  std::string_view frequency, mode, ownCall, ownGrid, call, grid;
+  std::string_view frequency, mode, date, time, ownCall, ownGrid, call, grid;
 };
 
 bool SplitQso(const Words& w, QsoColumns* columns) {
@@ -52,6 +53,8 @@ bool SplitQso(const Words& w, QsoColumns* columns) {
   }
   columns->frequency = w.word[0];
   columns->mode = w.word[1];
+  columns->date = w.word[2];
+  columns->time = w.word[3];
   columns->ownCall = w.word[4];
   if (w.count >= kQsoColumns) {
     columns->ownGrid = w.word[5];
@@ -142,8 +145,12 @@ class CabrilloReader {
     qso.mode = UpperTrimmed(columns.mode);
     qso.exchange = std::string(columns.grid);
     qso.line = number;
+    qso.ownCall = UpperTrimmed(columns.ownCall);
+    qso.ownLocator = UpperTrimmed(columns.ownGrid);
+    qso.frequency = std::string(columns.frequency);
+    qso.utcSeconds = UtcSeconds(columns.date, columns.time);
     if (firstOwnCall_.empty()) {
-      firstOwnCall_ = UpperTrimmed(columns.ownCall);
+      firstOwnCall_ = qso.ownCall;
     }
     AddOwnLocator(lineGrids_, columns.ownGrid);
     log_.qsos.push_back(std::move(qso));

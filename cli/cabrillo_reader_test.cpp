@@ -80,3 +80,23 @@ TEST(CabrilloReader, StationAndOwnLocators) {
   EXPECT_TRUE(header.ownLocators.empty());
   EXPECT_TRUE(header.qsos.empty());
 }
+
+// What a line says of the QSO besides the plug-in's fields: for checking logs against each other
+// and for rovers.
+TEST(CabrilloReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
+  const ContestLog log = ReadCabrillo(
+      "START-OF-LOG: 3.0\n"
+      "QSO: 14074 DG 2025-08-30 1200 dl1abc jo31lk OK1XYZ JN79\n"
+      "QSO: 144 FM 2025-08-30 2359 DL1ABC/P JO32 DL2XYZ JO42\n"
+      "QSO: 7074 DG 2025-08-3x 1200 DL1ABC JO31 OK1XYZ JN79\n"
+      "END-OF-LOG:\n");
+  ASSERT_EQ(log.qsos.size(), 3u);
+  EXPECT_EQ(log.qsos[0].ownCall, "DL1ABC");
+  EXPECT_EQ(log.qsos[0].ownLocator, "JO31LK");
+  EXPECT_EQ(log.qsos[0].frequency, "14074");
+  EXPECT_EQ(log.qsos[0].utcSeconds, 1756555200);
+  EXPECT_EQ(log.qsos[1].ownCall, "DL1ABC/P");
+  EXPECT_EQ(log.qsos[1].ownLocator, "JO32");
+  EXPECT_EQ(log.qsos[1].utcSeconds, 1756598340);
+  EXPECT_FALSE(log.qsos[2].utcSeconds.has_value());  // not a date
+}

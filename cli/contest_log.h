@@ -2,18 +2,27 @@
 // locators, and the warnings about what could not be read.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// One QSO as the plug-in's record receives it.
+// One QSO: what the plug-in's record receives of it, and what the log says of it besides.
 struct LogQso {
   std::string callSign;
   std::string band;  // band text: "1.8" ... "28", or another band under its own text ("50")
   std::string mode;
   std::string exchange;  // the received exchange: the worked station's grid
   int line = 0;          // where the QSO stands in the file (the row id for an SQLite log)
+  // As the log gives them with this QSO, empty (or nothing) where it does not: the station's own
+  // call and locator (upper-cased), the frequency as written (kHz or a band designator in
+  // Cabrillo, MHz in ADIF), and the time in seconds since 1970-01-01 UTC.
+  std::string ownCall;
+  std::string ownLocator;
+  std::string frequency;
+  std::optional<std::int64_t> utcSeconds;
 };
 
 struct LogWarning {

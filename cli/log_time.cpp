@@ -1,0 +1,82 @@
+#include "cli/log_time.h"
+
+#include <string>
+
+namespace {
+// The number the digits of `text` make, or nothing when any character is not a digit.
+std::optional<int> Digits(std::string_view text) {
+  if (text.empty()) {
+    return std::nullopt;
+  }
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') {
+      return std::nullopt;
+    }
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+bool IsLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
+std::int64_t DaysSinceEpoch(int year, int month, int day) {
+  const int y = month <= 2 ? year - 1 : year;
+  const int era = y / 400;
+  const int yearOfEra = y - era * 400;
+  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
+}
+
+std::optional<std::int64_t> Days(std::string_view date) {
+  std::string digits;
+  for (char c : date) {
+    if (c != '-') {
+      digits.push_back(c);
+    }
+  }
+  const bool dashed = date.size() == 10 && date[4] == '-' && date[7] == '-';
+  if (digits.size() != 8 || (date.size() != 8 && !dashed)) {
+    return std::nullopt;
+  }
+  const auto year = Digits(std::string_view(digits).substr(0, 4));
+  const auto month = Digits(std::string_view(digits).substr(4, 2));
+  const auto day = Digits(std::string_view(digits).substr(6, 2));
+  if (!year || !month || !day || *month < 1 || *month > 12 || *day < 1 ||
+      *day > DaysInMonth(*year, *month)) {
+    return std::nullopt;
+  }
+  return DaysSinceEpoch(*year, *month, *day);
+}
+
+std::optional<int> SecondsOfDay(std::string_view time) {
+  if (time.size() != 4 && time.size() != 6) {
+    return std::nullopt;
+  }
+  const auto hours = Digits(time.substr(0, 2));
+  const auto minutes = Digits(time.substr(2, 2));
+  const auto seconds = time.size() == 6 ? Digits(time.substr(4, 2)) : std::optional<int>(0);
+  if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59) {
+    return std::nullopt;
+  }
+  return (*hours * 60 + *minutes) * 60 + *seconds;
+}
+}  // namespace
+
+std::optional<std::int64_t> UtcSeconds(std::string_view date, std::string_view time) {
+  const auto days = Days(date);
+  const auto seconds = SecondsOfDay(time);
+  if (!days || !seconds) {
+    return std::nullopt;
+  }
+  return *days * 86400 + *seconds;
+}

@@ -1,0 +1,11 @@
+// The time of a QSO as logs write it: a UTC date and a time of day.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// Seconds since 1970-01-01 00:00 UTC of `date` ("2024-09-07" as Cabrillo writes it, or "20240907"
+// as ADIF does) and `time` ("1405", or "140530" with seconds); nothing when either is not a valid
+// date or time of day.
+std::optional<std::int64_t> UtcSeconds(std::string_view date, std::string_view time);
