@@ -115,7 +115,7 @@ TEST_F(RecalcTest, ReadsEachValueAsARecordFieldHoldsIt) {
   rebuild->RecalcStatisticExecute();
 
   EXPECT_EQ(state.WorkedList.Count(), 2u);
-  EXPECT_EQ(state.WorkedList.begin()->CallSign, longCall);
+  EXPECT_TRUE(state.WorkedList.Contains(longCall, "14", "CW"));
   const TStatistic& band21 = state.BandStats.Entries().at(1);
   EXPECT_EQ(band21.QSOs, 1);
   EXPECT_EQ(band21.NewLoc, 0);
