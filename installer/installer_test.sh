@@ -141,7 +141,8 @@ uninstall "$folder"
 expect_same "the files" "$filesBefore" "$(files)"
 expect_same "the registry keys (but the logging program's settings)" "$keysBefore" \
   "$(keys | grep -v "$loggerKeys")"
-leftovers=$(grep -i -n 'marovinta\|FFEE21AA' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" || true)
+leftovers=$(grep -i -n 'marovinta\|FFEE21AA' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg" ||
+  true)
 [ -z "$leftovers" ] || fail "registry entries of ours left:"$'\n'"$leftovers"
 
 for owner in HKLM HKCU; do

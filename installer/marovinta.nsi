@@ -39,8 +39,8 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 the Marovinta developers"
 ; The details stay until the user goes on: they say whether the component was registered.
 !define MUI_FINISHPAGE_NOAUTOCLOSE
 !define MUI_UNFINISHPAGE_NOAUTOCLOSE
-!define MUI_WELCOMEPAGE_TEXT "This installs the Marovinta contest-scoring plug-in ${VERSION} for your \
-logging program, and the distance component it uses.$\r$\n$\r$\nNo administrator rights are \
+!define MUI_WELCOMEPAGE_TEXT "This installs the Marovinta contest-scoring plug-in ${VERSION} for \
+your logging program, and the distance component it uses.$\r$\n$\r$\nNo administrator rights are \
 needed: everything goes into a folder of yours and into your own part of the registry.$\r$\n$\r$\n\
 Close your logging program before you go on."
 !define MUI_DIRECTORYPAGE_TEXT_TOP "Choose the folder in which your logging program looks for its \
