@@ -11,6 +11,7 @@
 
 #include "ui/application_win.h"
 #include "ui/form_placement_win.h"
+#include "ui/visual_styles_win.h"
 
 namespace {
 constexpr char kClassName[] = "TfmLocList";
@@ -67,9 +68,9 @@ TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage
   auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage, openMap));
   TfmLocList* created = form.get();
   // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  const HWND window =
-      CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form);
+  const HWND window = CreateWindowWithVisualStyles(kExStyle, kClassName, kCaption, kStyle, kLeft,
+                                                   kTop, kWidth, kHeight, Application.Handle(),
+                                                   nullptr, LibraryInstance(), &form);
   if (window == nullptr) {
     throw std::runtime_error("Cannot create the locator map window");
   }

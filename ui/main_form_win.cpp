@@ -12,6 +12,7 @@
 #include "ui/form_placement_win.h"
 #include "ui/form_window_win.h"
 #include "ui/loc_list_win.h"
+#include "ui/visual_styles_win.h"
 
 TfmMainForm* fmMainForm = nullptr;
 
@@ -64,8 +65,9 @@ TfmMainForm* TfmMainForm::Create(const TContestData& lastRecord) {
   auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(lastRecord));
   TfmMainForm* created = form.get();
   // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  if (CreateWindowExA(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form) == nullptr) {
+  if (CreateWindowWithVisualStyles(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop,
+                                   kWidth, kHeight, Application.Handle(), nullptr,
+                                   LibraryInstance(), &form) == nullptr) {
     throw std::runtime_error("Cannot create the statistics window");
   }
   created->SetCaption();
