@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "io/odbc_handle.h"
 #include "testing/host_log.h"
 
 // A fresh SQLite file in a temporary folder of its own; both are removed with the object.
@@ -38,9 +39,9 @@ class OdbcSqliteConnection {
   OdbcSqliteConnection(const OdbcSqliteConnection&) = delete;
   OdbcSqliteConnection& operator=(const OdbcSqliteConnection&) = delete;
 
-  void* Handle() const { return connection_; }
+  void* Handle() const { return connection_.Get(); }
 
  private:
-  void* environment_ = nullptr;
-  void* connection_ = nullptr;
+  OdbcHandle environment_;
+  OdbcHandle connection_;
 };
