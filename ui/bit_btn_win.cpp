@@ -10,26 +10,6 @@ constexpr int kGlyphSize = 16;
 constexpr int kSpacing = 4;     // between the picture and the caption
 constexpr int kFocusInset = 4;  // the focus rectangle inside the frame
 
-// A memory device context with one bitmap selected, released with its owner.
-class BitmapDc {
- public:
-  BitmapDc(HDC compatible, HBITMAP bitmap)
-      : dc_(CreateCompatibleDC(compatible)), previous_(dc_ ? SelectObject(dc_, bitmap) : nullptr) {}
-  ~BitmapDc() {
-    if (dc_ != nullptr) {
-      SelectObject(dc_, previous_);
-      DeleteDC(dc_);
-    }
-  }
-  BitmapDc(const BitmapDc&) = delete;
-  BitmapDc& operator=(const BitmapDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
 std::string WindowTextOf(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
   text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), text.size())));
@@ -84,7 +64,8 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
   const RECT& r = item.rcItem;
   int x = r.left + (r.right - r.left - pictureWidth - text.cx) / 2 + shift;
   if (picture != nullptr) {
-    const BitmapDc source(dc, picture);
+    const MemoryDc source(dc);
+    const SelectedObject selected(source.Get(), picture);
     BitBlt(dc, x, r.top + (r.bottom - r.top - kGlyphSize) / 2 + shift, kGlyphSize, kGlyphSize,
            source.Get(), 0, 0, SRCCOPY);
     x += pictureWidth;

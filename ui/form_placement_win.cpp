@@ -56,7 +56,7 @@ class ScreenDc {
   }
   ScreenDc(const ScreenDc&) = delete;
   ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
+  HDC Get() const { return dc_; }
 
  private:
   HDC dc_;
@@ -66,8 +66,8 @@ class ScreenDc {
 ScreenMetrics PresentScreen() {
   ScreenMetrics screen;
   const ScreenDc dc;
-  if (dc.get()) {
-    screen.pixelsPerInch = GetDeviceCaps(dc.get(), LOGPIXELSY);
+  if (dc.Get()) {
+    screen.pixelsPerInch = GetDeviceCaps(dc.Get(), LOGPIXELSY);
   }
   screen.width = GetSystemMetrics(SM_CXSCREEN);
   screen.height = GetSystemMetrics(SM_CYSCREEN);

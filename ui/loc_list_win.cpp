@@ -36,15 +36,6 @@ constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER
 constexpr DWORD kListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
 constexpr int kColumnMargin = 10;  // pixels beside a field's two letters
 
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
-constexpr char kFontFace[] = "MS Sans Serif";
-
-HFONT CreateMapFont(bool underlined) {
-  return CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, RUSSIAN_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, kFontFace);
-}
-
 // A checkerboard of the button face and its highlight, as a pressed toggle button shows it.
 HBRUSH CreateDownPattern() {
   static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
@@ -304,8 +295,8 @@ void TfmLocList::OnListEraseBackground(HWND list, HDC dc) {
 }
 
 void TfmLocList::CreateControls() {
-  font_ = Font(CreateMapFont(false));
-  underlinedFont_ = Font(CreateMapFont(true));
+  font_ = DesignFont(RUSSIAN_CHARSET);
+  underlinedFont_ = DesignFont(RUSSIAN_CHARSET, true);
   downPattern_ = GdiObject<HBRUSH>(CreateDownPattern());
   if (!font_.Get() || !underlinedFont_.Get() || !downPattern_.Get()) {
     throw std::runtime_error("Cannot create the locator map's fonts");
@@ -355,9 +346,8 @@ void TfmLocList::SaveOnDestroy() {
 // The list view works out its own column width when it first paints its items; ours must come
 // after that, so the list paints itself once, off the screen, first.
 void TfmLocList::SizeColumns() {
-  const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> offScreen(
-      CreateCompatibleDC(nullptr), DeleteDC);
-  SendMessageA(LV1, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.get()), PRF_CLIENT);
+  const MemoryDc offScreen;
+  SendMessageA(LV1, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.Get()), PRF_CLIENT);
   const auto letters = SendMessageA(LV1, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("WW"));
   SendMessageA(LV1, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(letters + kColumnMargin, 0));
 }
@@ -403,9 +393,8 @@ void TfmLocList::DrawBandButton(const DRAWITEMSTRUCT& item) const {
   GetWindowTextA(item.hwndItem, caption, sizeof caption);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(hot ? COLOR_HOTLIGHT : COLOR_BTNTEXT));
-  const HGDIOBJ previousFont = SelectObject(dc, font_.Get());
+  const SelectedObject font(dc, font_.Get());
   DrawTextA(dc, caption, -1, &bounds, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, previousFont);
   if ((item.itemState & ODS_FOCUS) != 0 && !plain) {
     InflateRect(&bounds, -1, -1);
     DrawFocusRect(dc, &bounds);
@@ -456,6 +445,7 @@ LRESULT TfmLocList::LV1CustomDrawItem(NMLVCUSTOMDRAW& draw) const {
   }
   const ItemLook look = ItemLookFor(workedFields_, BandPrefix, captions_[item]);
   draw.clrText = RGB(look.red, look.green, look.blue);
+  // Left selected: the list view draws the item with it and restores its own (CDRF_NEWFONT).
   SelectObject(draw.nmcd.hdc, look.underlined ? underlinedFont_.Get() : font_.Get());
   return CDRF_NEWFONT;
 }

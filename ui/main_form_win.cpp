@@ -26,8 +26,6 @@ constexpr int kLeft = 579;
 constexpr int kTop = 167;
 constexpr int kWidth = 374;
 constexpr int kHeight = 196;
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
-constexpr char kFontFace[] = "MS Sans Serif";
 
 // The button strip at the bottom; the memo takes the rest.
 constexpr int kPanelHeight = 23;
@@ -144,7 +142,7 @@ void TfmMainForm::CreateControls() {
   RECT client;
   GetClientRect(handle_, &client);
   designedClientWidth_ = client.right;
-  font_ = MakeFont(kFontHeight, kFontFace, DEFAULT_CHARSET, DEFAULT_PITCH | FF_SWISS);
+  font_ = DesignFont(DEFAULT_CHARSET);
   myStatisticM.Create(handle_);
   Panel1.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
   BitBtn1.Create(Panel1.Handle(), kRecalcButton.id, kRecalcButton.caption,

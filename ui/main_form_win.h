@@ -101,7 +101,7 @@ class TfmMainForm : private RecalcHost {
   void SelectMapBand(int index) override;
 
   HWND handle_ = nullptr;
-  Font font_;  // the window's: "MS Sans Serif", 8 points
+  Font font_;  // the window's design font
   RegistryStore settingsStore_;
   TFormStorage FormStorage1;
   TPanel Panel1;

@@ -5,7 +5,6 @@
 #include "ui/application_win.h"
 
 namespace {
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
 constexpr char kFontFace[] = "Courier New";
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 }  // namespace
@@ -16,7 +15,7 @@ void TMemo::Create(HWND parent) {
   if (handle_ == nullptr) {
     throw std::runtime_error("Cannot create the report memo");
   }
-  font_ = MakeFont(kFontHeight, kFontFace, RUSSIAN_CHARSET, FIXED_PITCH | FF_MODERN);
+  font_ = MakeFont(kEightPointHeight, kFontFace, RUSSIAN_CHARSET, FIXED_PITCH | FF_MODERN);
   if (font_.Get() != nullptr) {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
