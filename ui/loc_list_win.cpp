@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "scoring/band_names.h"
 #include "ui/application_win.h"
 #include "ui/form_placement_win.h"
 
@@ -306,8 +307,8 @@ void TfmLocList::CreateControls() {
   if (Panel2 == nullptr) {
     throw std::runtime_error("Cannot create the band strip");
   }
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
-    bandButtons_[i] = CreateBandButton(BandButtons[i]);
+  for (std::size_t i = 0; i < kBandButtonTags.size(); ++i) {
+    bandButtons_[i] = CreateBandButton(kBandButtonTags[i]);
   }
   LV1 = CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, 0, 0, 0, 0, handle_,
                         reinterpret_cast<HMENU>(kListId), LibraryInstance(), nullptr);
@@ -317,13 +318,14 @@ void TfmLocList::CreateControls() {
   SendMessageA(LV1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
-HWND TfmLocList::CreateBandButton(const BandButton& button) {
-  const HWND created = CreateWindowExA(
-      0, "BUTTON", button.caption, kBandButtonStyle, 0, 0, 0, 0, Panel2,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.tag)), LibraryInstance(), nullptr);
+HWND TfmLocList::CreateBandButton(int tag) {
+  const char* caption = BandNameOf(tag);
+  const HWND created = CreateWindowExA(0, "BUTTON", caption, kBandButtonStyle, 0, 0, 0, 0, Panel2,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(tag)),
+                                       LibraryInstance(), nullptr);
   if (created == nullptr || !SetWindowSubclass(created, BandButtonProc, kBandButtonSubclass,
                                                reinterpret_cast<DWORD_PTR>(this))) {
-    throw std::runtime_error(std::string("Cannot create the band button ") + button.name);
+    throw std::runtime_error(std::string("Cannot create the band button ") + caption);
   }
   SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   return created;
@@ -355,17 +357,17 @@ void TfmLocList::SizeColumns() {
 void TfmLocList::PutDown(int tag) {
   const int previous = downTag_;
   downTag_ = tag;
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
-    if (BandButtons[i].tag == previous || BandButtons[i].tag == tag) {
+  for (std::size_t i = 0; i < kBandButtonTags.size(); ++i) {
+    if (kBandButtonTags[i] == previous || kBandButtonTags[i] == tag) {
       InvalidateRect(bandButtons_[i], nullptr, FALSE);
     }
   }
 }
 
 int TfmLocList::TagOf(HWND button) const {
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
+  for (std::size_t i = 0; i < kBandButtonTags.size(); ++i) {
     if (button != nullptr && bandButtons_[i] == button) {
-      return BandButtons[i].tag;
+      return kBandButtonTags[i];
     }
   }
   return 0;
@@ -375,7 +377,7 @@ void TfmLocList::DrawBandButton(const DRAWITEMSTRUCT& item) const {
   const int tag = TagOf(item.hwndItem);
   const bool down = tag == downTag_ || (item.itemState & ODS_SELECTED) != 0;
   const bool hot = item.hwndItem == hotButton_;
-  const bool plain = tag == DefaultDownTag;  // "10": no down pattern, no focus rectangle
+  const bool plain = tag == kDefaultDownTag;  // "10": no down pattern, no focus rectangle
   const HDC dc = item.hDC;
   RECT bounds = item.rcItem;
   if (down && !plain) {
@@ -420,11 +422,8 @@ void TfmLocList::FormShow() {
 }
 
 void TfmLocList::SelectBand(int index) {
-  const std::string name = BandButtonName(index);
-  for (const BandButton& button : BandButtons) {
-    if (name == button.name) {
-      PutDown(button.tag);
-    }
+  if (IsBandButtonTag(index)) {
+    PutDown(index);
   }
   BandPrefix = BandPrefixFor(index, BandPrefix);
   RedrawWindow(LV1, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

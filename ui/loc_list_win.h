@@ -63,7 +63,7 @@ class TfmLocList {
   LRESULT OnBandButtonGetCheck(HWND button) const;
 
   void CreateControls();
-  HWND CreateBandButton(const BandButton& button);
+  HWND CreateBandButton(int tag);
   void RestorePlacement();
   void SaveOnClose();
   void SaveOnDestroy();
@@ -91,8 +91,8 @@ class TfmLocList {
   HWND handle_ = nullptr;
   HWND Panel2 = nullptr;
   HWND LV1 = nullptr;
-  std::array<HWND, BandButtons.size()> bandButtons_{};  // in child order, as BandButtons
-  int downTag_ = DefaultDownTag;
+  std::array<HWND, kBandButtonTags.size()> bandButtons_{};  // in child order, as the tags
+  int downTag_ = kDefaultDownTag;
   HWND hotButton_ = nullptr;  // the band button under the mouse
   std::vector<std::string> captions_;
   std::string BandPrefix;

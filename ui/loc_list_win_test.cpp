@@ -244,7 +244,7 @@ TEST_F(LocListTest, TheBandButtonsLieAcrossTheTopStripWithTenLast) {
   std::string strip;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     strip += WindowText(buttons[i]) + " ";
-    EXPECT_EQ(GetDlgCtrlID(buttons[i]), BandButtons[i].tag);  // the Tag
+    EXPECT_EQ(GetDlgCtrlID(buttons[i]), kBandButtonTags[i]);  // the Tag
     EXPECT_FALSE(GetWindowLongA(buttons[i], GWL_STYLE) & WS_TABSTOP);
   }
   EXPECT_EQ(strip, "1.8 3.5 7 14 18 21 24 28 10 ");

@@ -23,8 +23,8 @@ std::vector<std::string> LocatorItemCaptions() {
   return captions;
 }
 
-std::string BandButtonName(int index) {
-  return "RzBitBtn" + std::to_string(index);
+bool IsBandButtonTag(int tag) {
+  return std::find(kBandButtonTags.begin(), kBandButtonTags.end(), tag) != kBandButtonTags.end();
 }
 
 std::vector<ButtonLayout> LayOutBandButtons(int width, int height,
