@@ -13,16 +13,7 @@
 #include "ui/form_placement_win.h"
 
 namespace {
-constexpr char kClassName[] = "TfmLocList";
-constexpr char kCaption[] = "Loc";
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
-// The designed frame (outer size), in pixels.
-constexpr int kLeft = 505;
-constexpr int kTop = 164;
-constexpr int kWidth = 548;
-constexpr int kHeight = 372;
+constexpr FormDesign kDesign = {"TfmLocList", "Loc", 505, 164, 548, 372};
 
 constexpr int kBandStripHeight = 18;
 constexpr int kBandStripId = 1;
@@ -42,16 +33,11 @@ TfmLocList::TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainSt
 
 TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
                                TfmLocList*& openMap) {
-  RegisterWindowClasses();
+  RegisterControlClasses();
   auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage, openMap));
   TfmLocList* created = form.get();
-  // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  const HWND window =
-      CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form);
-  if (window == nullptr) {
-    throw std::runtime_error("Cannot create the locator map window");
-  }
+  const HWND window = FormWindow<TfmLocList>::Create(std::move(form), kDesign,
+                                                     "Cannot create the locator map window");
   openMap = created;
   // An event's error box runs a message loop, which may end the window: look again after each.
   Application.RunEvent(window, [created] { created->RestorePlacement(); });
@@ -73,11 +59,10 @@ void TfmLocList::DestroyWithOwner() {
   DestroyWindow(handle_);  // saves the placement, then deletes this object
 }
 
-void TfmLocList::RegisterWindowClasses() {
+// The classes of the controls the window creates as it is created.
+void TfmLocList::RegisterControlClasses() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-
-  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmLocList>::Proc));
   BandStrip::RegisterWindowClass();
 }
 

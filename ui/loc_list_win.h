@@ -40,7 +40,7 @@ class TfmLocList {
   TfmLocList(const TfmLocList&) = delete;
   TfmLocList& operator=(const TfmLocList&) = delete;
 
-  static void RegisterWindowClasses();
+  static void RegisterControlClasses();
   static LRESULT CALLBACK FieldListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR unused);
   static void OnFieldListEraseBackground(HWND list, HDC dc);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <stdexcept>
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
@@ -16,16 +15,8 @@
 TfmMainForm* fmMainForm = nullptr;
 
 namespace {
-constexpr char kClassName[] = "TfmMainForm";
 constexpr char kDesignedCaption[] = "Marovinta";
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
-// The designed frame (outer size), in pixels.
-constexpr int kLeft = 579;
-constexpr int kTop = 167;
-constexpr int kWidth = 374;
-constexpr int kHeight = 196;
+constexpr FormDesign kDesign = {"TfmMainForm", kDesignedCaption, 579, 167, 374, 196};
 
 // The button strip at the bottom; the memo takes the rest.
 constexpr int kPanelHeight = 23;
@@ -58,21 +49,12 @@ TfmMainForm::TfmMainForm(const TContestData& lastRecord)
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
 
 TfmMainForm* TfmMainForm::Create(const TContestData& lastRecord) {
-  RegisterWindowClass();
   auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(lastRecord));
   TfmMainForm* created = form.get();
-  // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  if (CreateWindowExA(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form) == nullptr) {
-    throw std::runtime_error("Cannot create the statistics window");
-  }
+  FormWindow<TfmMainForm>::Create(std::move(form), kDesign, "Cannot create the statistics window");
   created->SetCaption();
   created->FormCreate();
   return created;
-}
-
-void TfmMainForm::RegisterWindowClass() {
-  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmMainForm>::Proc));
 }
 
 TfmMainForm::~TfmMainForm() {
