@@ -113,7 +113,7 @@ void Print(const char* what, int rows, const std::vector<double>& times) {
 }
 
 int Bench(const std::string& path, int rows, int runs) {
-  OdbcLog log(path, DefaultLogTable);
+  OdbcLog log(path, kDefaultLogTable);
   const long present = log.CountRows();
   if (present == 0) {
     Fill(log, rows);
@@ -125,14 +125,14 @@ int Bench(const std::string& path, int rows, int runs) {
   ScoringState scoring;
   scoring.CalcDist = std::make_shared<GeometryDistance>();
   WindowRecalcHost host(scoring);
-  host.logTable = DefaultLogTable;
+  host.logTable = kDefaultLogTable;
   LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(log.Connection()));
 
   const std::vector<double> closed = TimeRebuilds(rebuild, runs);
   Print("closed", rows, closed);
 
   MemorySettingsStore store;
-  TFormStorage mainStorage(store, "Bench", MainFormStorageOptions);
+  FormStorage mainStorage(store, "Bench", kMainFormStorageOptions);
   TfmLocList::Create(scoring.WorkedFields, mainStorage, host.map);
   if (host.map == nullptr) {
     throw std::runtime_error("the map did not open");
@@ -142,7 +142,7 @@ int Bench(const std::string& path, int rows, int runs) {
   Print("open", rows, open);
   std::printf("open / closed: %.2f; the map ends on band index %s\n",
               open[open.size() / 2] / closed[closed.size() / 2],
-              mainStorage.StoredValue(CurrentBandName).value_or("?").c_str());
+              mainStorage.StoredValue(kCurrentBandName).value_or("?").c_str());
   host.map->DestroyWithOwner();
   return 0;
 }

@@ -24,7 +24,7 @@ std::u16string Cut(const std::u16string& text, std::size_t length) {
 }
 
 // The database's own message for the failure last reported on `handle`.
-EDatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
+DatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
   std::u16string state(6, u'\0');
   std::u16string text(kMessageChars, u'\0');
   SQLINTEGER nativeCode = 0;
@@ -37,9 +37,9 @@ EDatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
                         static_cast<SQLSMALLINT>(text.size()), &length);
   }
   if (!SQL_SUCCEEDED(rc) || length <= 0) {
-    return EDatabaseError(std::string(kLogQueryName) + ": the database reported an error");
+    return DatabaseError(std::string(kLogQueryName) + ": the database reported an error");
   }
-  return EDatabaseError(ToHostCodePage(Cut(text, static_cast<std::size_t>(length))));
+  return DatabaseError(ToHostCodePage(Cut(text, static_cast<std::size_t>(length))));
 }
 
 void Check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle) {

@@ -149,7 +149,7 @@ TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
   try {
     rebuild->Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: Field 'Continent' not found");
   }
   EXPECT_EQ(state.WorkedList.Count(), 0u);
@@ -226,7 +226,7 @@ TEST_F(RecalcTest, AQueryThatCannotOpenGivesTheDatabaseMessage) {
   try {
     rebuild->Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "no such table: Nope");
   }
   EXPECT_TRUE(rebuild->Enabled());
@@ -238,7 +238,7 @@ TEST_F(RecalcTest, WithoutAQueryTheRebuildSaysThereIsNoConnection) {
   try {
     unconnected.Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: no database connection");
   }
   EXPECT_TRUE(unconnected.Enabled());

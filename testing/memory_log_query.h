@@ -43,7 +43,7 @@ class MemoryLogQuery : public LogQuery {
     Close();
     ++opens;
     if (!openError.empty()) {
-      throw EDatabaseError(openError);
+      throw DatabaseError(openError);
     }
     open = true;
     row = 0;

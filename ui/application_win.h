@@ -11,9 +11,9 @@
 #include <vector>
 
 // Posted to one of the plug-in's windows: destroy yourself (when the message loop gets to it).
-constexpr UINT CM_RELEASE = WM_USER + 1;
+constexpr UINT kReleaseMessage = WM_USER + 1;
 
-class TApplication {
+class PluginApplication {
  public:
   HWND Handle() const { return handle_; }
   void SetHandle(HWND handle) { handle_ = handle; }
@@ -54,10 +54,10 @@ HINSTANCE LibraryInstance();
 // is only brought forward.
 void ShowAndBringToFront(HWND window);
 
-extern TApplication Application;
+extern PluginApplication Application;
 
 template <typename Event>
-void TApplication::RunEvent(HWND window, Event&& event) noexcept {
+void PluginApplication::RunEvent(HWND window, Event&& event) noexcept {
   std::string error;
   try {
     event();

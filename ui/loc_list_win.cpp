@@ -24,14 +24,14 @@ constexpr DWORD kFieldListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
 constexpr int kColumnMargin = 10;  // pixels beside a field's two letters
 }  // namespace
 
-TfmLocList::TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+TfmLocList::TfmLocList(const WorkedFieldList& workedFields, FormStorage& mainStorage,
                        TfmLocList*& openMap)
     : workedFields_(workedFields),
       mainStorage_(mainStorage),
       openMap_(&openMap),
-      formStorage_(settings_, HostExecutableBaseName(), LocListStorageOptions) {}
+      formStorage_(settings_, HostExecutableBaseName(), kLocListStorageOptions) {}
 
-TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, FormStorage& mainStorage,
                                TfmLocList*& openMap) {
   RegisterControlClasses();
   auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage, openMap));
@@ -107,7 +107,7 @@ LRESULT TfmLocList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnClose();
     case WM_DESTROY:
       return OnDestroy();
-    case CM_RELEASE:
+    case kReleaseMessage:
       return OnRelease();
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);

@@ -25,7 +25,7 @@ class TfmLocList {
   // stored "CurrentBand". Sets `openMap`, the statistics window's reference to its map (fmLocList),
   // which the map clears when it closes or goes; restores the map's placement, runs FormShow and
   // shows the window. An error in a window event is shown in a message box.
-  static TfmLocList* Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+  static TfmLocList* Create(const WorkedFieldList& workedFields, FormStorage& mainStorage,
                             TfmLocList*& openMap);
 
   HWND Handle() const;
@@ -36,7 +36,7 @@ class TfmLocList {
  private:
   friend class FormWindow<TfmLocList>;
 
-  TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage, TfmLocList*& openMap);
+  TfmLocList(const WorkedFieldList& workedFields, FormStorage& mainStorage, TfmLocList*& openMap);
   TfmLocList(const TfmLocList&) = delete;
   TfmLocList& operator=(const TfmLocList&) = delete;
 
@@ -70,10 +70,10 @@ class TfmLocList {
   void LeaveOwner();
 
   const WorkedFieldList& workedFields_;
-  TFormStorage& mainStorage_;  // the statistics window's: "CurrentBand"
-  TfmLocList** openMap_;       // the statistics window's reference to it, until it leaves
+  FormStorage& mainStorage_;  // the statistics window's: "CurrentBand"
+  TfmLocList** openMap_;      // the statistics window's reference to it, until it leaves
   RegistryStore settings_;
-  TFormStorage formStorage_;
+  FormStorage formStorage_;
 
   HWND handle_ = nullptr;
   BandStrip bandStrip_;

@@ -193,7 +193,7 @@ class LocListTest : public testing::Test {
   std::vector<std::string> expectedBoxes;
   WorkedFieldList worked;
   MemorySettingsStore store;
-  TFormStorage mainStorage{store, "Host", MainFormStorageOptions};
+  FormStorage mainStorage{store, "Host", kMainFormStorageOptions};
   TfmLocList* openMap = nullptr;  // the statistics window's reference to its map
 };
 }  // namespace

@@ -58,8 +58,8 @@ ItemLook ItemLookFor(const WorkedFieldList& workedFields, const std::string& ban
 
 // SelectBand's last step: the statistics window's "CurrentBand" becomes the index, also when it
 // already was.
-void StoreCurrentBand(TFormStorage& mainStorage, int index);
+void StoreCurrentBand(FormStorage& mainStorage, int index);
 
 // The band to show as the map opens; throws std::runtime_error when "CurrentBand" is not a whole
 // number.
-int StoredCurrentBand(const TFormStorage& mainStorage);
+int StoredCurrentBand(const FormStorage& mainStorage);

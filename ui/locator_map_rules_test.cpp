@@ -131,7 +131,7 @@ TEST(ItemLookFor, WorkedFieldsOfTheBandShownAreBlueAndUnderlined) {
 
 TEST(StoreCurrentBand, SetsTheIndexEvenWhenUnchangedAndReadsBack) {
   MemorySettingsStore store;
-  TFormStorage storage(store, "Host", MainFormStorageOptions);
+  FormStorage storage(store, "Host", kMainFormStorageOptions);
   EXPECT_EQ(StoredCurrentBand(storage), 0);
 
   for (int index : {5, 5, 0, 12}) {

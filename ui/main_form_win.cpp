@@ -43,7 +43,7 @@ RECT DesignedBounds(const ButtonDesign& button) {
 }  // namespace
 
 TfmMainForm::TfmMainForm(const TContestData& lastRecord)
-    : FormStorage1(settingsStore_, HostExecutableBaseName(), MainFormStorageOptions),
+    : formStorage_(settingsStore_, HostExecutableBaseName(), kMainFormStorageOptions),
       lastRecord_(lastRecord),
       rebuild_(scoring_, *this,
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
@@ -104,7 +104,7 @@ LRESULT TfmMainForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnClose();
     case WM_DESTROY:
       return OnDestroy();
-    case CM_RELEASE:
+    case kReleaseMessage:
       return OnRelease();
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
@@ -125,13 +125,13 @@ void TfmMainForm::CreateControls() {
   GetClientRect(handle_, &client);
   designedClientWidth_ = client.right;
   font_ = DesignFont(DEFAULT_CHARSET);
-  myStatisticM.Create(handle_);
-  Panel1.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
-  BitBtn1.Create(Panel1.Handle(), kRecalcButton.id, kRecalcButton.caption,
-                 DesignedBounds(kRecalcButton), font_.Get());
-  BitBtn1.SetGlyph(CalculatorGlyph());
-  BitBtn2.Create(Panel1.Handle(), kLocButton.id, kLocButton.caption, DesignedBounds(kLocButton),
-                 font_.Get());
+  reportMemo_.Create(handle_);
+  buttonStrip_.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
+  recalcButton_.Create(buttonStrip_.Handle(), kRecalcButton.id, kRecalcButton.caption,
+                       DesignedBounds(kRecalcButton), font_.Get());
+  recalcButton_.SetGlyph(CalculatorGlyph());
+  locButton_.Create(buttonStrip_.Handle(), kLocButton.id, kLocButton.caption,
+                    DesignedBounds(kLocButton), font_.Get());
   Layout();
 }
 
@@ -146,11 +146,11 @@ void TfmMainForm::Layout() {
   RECT client;
   GetClientRect(handle_, &client);
   const int stripTop = std::max(0L, client.bottom - kPanelHeight);
-  myStatisticM.SetBounds({0, 0, client.right, stripTop});
-  Panel1.SetBounds({0, stripTop, client.right, client.bottom});
+  reportMemo_.SetBounds({0, 0, client.right, stripTop});
+  buttonStrip_.SetBounds({0, stripTop, client.right, client.bottom});
   const int shift = client.right - designedClientWidth_;
-  BitBtn1.MoveTo(kRecalcButton.left + shift, kRecalcButton.top);
-  BitBtn2.MoveTo(kLocButton.left + shift, kLocButton.top);
+  recalcButton_.MoveTo(kRecalcButton.left + shift, kRecalcButton.top);
+  locButton_.MoveTo(kLocButton.left + shift, kLocButton.top);
 }
 
 // The settings come back as the window becomes visible, before its show handler runs.
@@ -182,7 +182,7 @@ LRESULT TfmMainForm::OnCommand(WPARAM wParam) {
       RunEvent([this] { ExecuteRecalcStatistic(); });
       break;
     case kLocButton.id:
-      RunEvent([this] { BitBtn2Click(); });
+      RunEvent([this] { OpenLocatorMap(); });
       break;
     default:
       break;
@@ -192,10 +192,10 @@ LRESULT TfmMainForm::OnCommand(WPARAM wParam) {
 
 LRESULT TfmMainForm::OnDrawItem(LPARAM lParam) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (item.hwndItem == BitBtn1.Handle()) {
-    BitBtn1.Draw(item);
-  } else if (item.hwndItem == BitBtn2.Handle()) {
-    BitBtn2.Draw(item);
+  if (item.hwndItem == recalcButton_.Handle()) {
+    recalcButton_.Draw(item);
+  } else if (item.hwndItem == locButton_.Handle()) {
+    locButton_.Draw(item);
   }
   return TRUE;
 }
@@ -285,9 +285,9 @@ void TfmMainForm::FormClose() {
   }
 }
 
-void TfmMainForm::BitBtn2Click() {
+void TfmMainForm::OpenLocatorMap() {
   if (locatorMap_ == nullptr) {
-    TfmLocList::Create(scoring_.WorkedFields, FormStorage1, locatorMap_);
+    TfmLocList::Create(scoring_.WorkedFields, formStorage_, locatorMap_);
   }
 }
 
@@ -296,17 +296,17 @@ void TfmMainForm::ExecuteRecalcStatistic() {
 }
 
 void TfmMainForm::RestoreSettings() {
-  const FormRestore restore = FormStorage1.Restore(PresentPlacement(handle_), PresentScreen(),
+  const FormRestore restore = formStorage_.Restore(PresentPlacement(handle_), PresentScreen(),
                                                    Application.Handle() != nullptr);
   ApplyFormRestore(handle_, restore, Application.Handle());
 }
 
 void TfmMainForm::SaveSettingsOnClose() {
-  FormStorage1.SaveOnClose(PresentPlacement(handle_), PresentScreen());
+  formStorage_.SaveOnClose(PresentPlacement(handle_), PresentScreen());
 }
 
 void TfmMainForm::SaveSettingsOnDestroy() {
-  FormStorage1.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
+  formStorage_.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
 }
 
 void TfmMainForm::ProcessMessages() {
@@ -314,7 +314,7 @@ void TfmMainForm::ProcessMessages() {
 }
 
 void TfmMainForm::SetActionEnabled(bool enabled) {
-  BitBtn1.SetEnabled(enabled);
+  recalcButton_.SetEnabled(enabled);
 }
 
 std::string TfmMainForm::LogTable() {
@@ -326,11 +326,11 @@ std::string TfmMainForm::OwnLocator() {
 }
 
 void TfmMainForm::ShowStatistic() {
-  myStatisticM.SetText(scoring_.ReportText());
+  reportMemo_.SetText(scoring_.ReportText());
 }
 
 void TfmMainForm::ClearStatistic() {
-  myStatisticM.SetText("");
+  reportMemo_.SetText("");
 }
 
 void TfmMainForm::SelectMapBand(int index) {

@@ -9,7 +9,7 @@ constexpr char kFontFace[] = "Courier New";
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 }  // namespace
 
-void TMemo::Create(HWND parent) {
+void Memo::Create(HWND parent) {
   handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, parent, nullptr,
                             LibraryInstance(), nullptr);
   if (handle_ == nullptr) {
@@ -21,11 +21,11 @@ void TMemo::Create(HWND parent) {
   }
 }
 
-void TMemo::SetBounds(const RECT& bounds) {
+void Memo::SetBounds(const RECT& bounds) {
   MoveWindow(handle_, bounds.left, bounds.top, bounds.right - bounds.left,
              bounds.bottom - bounds.top, TRUE);
 }
 
-void TMemo::SetText(const std::string& text) {
+void Memo::SetText(const std::string& text) {
   SetWindowTextA(handle_, text.c_str());
 }

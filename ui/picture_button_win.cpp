@@ -1,4 +1,4 @@
-#include "ui/bit_btn_win.h"
+#include "ui/picture_button_win.h"
 
 #include <stdexcept>
 #include <string>
@@ -30,7 +30,8 @@ void DrawCaption(HDC dc, int x, int y, const std::string& caption, bool disabled
 }
 }  // namespace
 
-void TBitBtn::Create(HWND parent, int id, const char* caption, const RECT& bounds, HFONT font) {
+void PictureButton::Create(HWND parent, int id, const char* caption, const RECT& bounds,
+                           HFONT font) {
   handle_ = CreateWindowExA(
       0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, bounds.left,
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -42,7 +43,7 @@ void TBitBtn::Create(HWND parent, int id, const char* caption, const RECT& bound
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
+void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
@@ -80,10 +81,10 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
   RestoreDC(dc, saved);
 }
 
-void TBitBtn::SetEnabled(bool enabled) {
+void PictureButton::SetEnabled(bool enabled) {
   EnableWindow(handle_, enabled ? TRUE : FALSE);
 }
 
-void TBitBtn::MoveTo(int left, int top) {
+void PictureButton::MoveTo(int left, int top) {
   SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
