@@ -1,5 +1,7 @@
 #include "ui/form_placement_win.h"
 
+#include "ui/application_win.h"
+
 FormPlacement ToFormPlacement(const WINDOWPLACEMENT& placement) {
   FormPlacement form;
   form.flags = static_cast<int>(placement.flags);
@@ -72,4 +74,18 @@ ScreenMetrics PresentScreen() {
   screen.width = GetSystemMetrics(SM_CXSCREEN);
   screen.height = GetSystemMetrics(SM_CYSCREEN);
   return screen;
+}
+
+void RestoreFormSettings(FormStorage& storage, HWND window) {
+  const FormRestore restore =
+      storage.Restore(PresentPlacement(window), PresentScreen(), Application.Handle() != nullptr);
+  ApplyFormRestore(window, restore, Application.Handle());
+}
+
+void SaveFormSettingsOnClose(FormStorage& storage, HWND window) {
+  storage.SaveOnClose(PresentPlacement(window), PresentScreen());
+}
+
+void SaveFormSettingsOnDestroy(FormStorage& storage, HWND window) {
+  storage.SaveOnDestroy(PresentPlacement(window), PresentScreen());
 }

@@ -40,7 +40,9 @@ TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, FormStorage&
                                                      "Cannot create the locator map window");
   openMap = created;
   // An event's error box runs a message loop, which may end the window: look again after each.
-  Application.RunEvent(window, [created] { created->RestorePlacement(); });
+  // The placement comes back while the window is still hidden: it is shown last.
+  Application.RunEvent(window,
+                       [created, window] { RestoreFormSettings(created->formStorage_, window); });
   if (TfmLocList* restored = FormWindow<TfmLocList>::Of(window)) {
     Application.RunEvent(window, [restored] { restored->FormShow(); });
   }
@@ -162,7 +164,7 @@ LRESULT TfmLocList::OnNotify(NMHDR& header) {
 
 LRESULT TfmLocList::OnClose() {
   const HWND window = handle_;
-  Application.RunEvent(window, [this] { SaveOnClose(); });
+  Application.RunEvent(window, [this] { SaveFormSettingsOnClose(formStorage_, handle_); });
   if (FormWindow<TfmLocList>::Of(window) == this) {
     FormClose();
     ShowWindow(window, SW_HIDE);
@@ -172,7 +174,7 @@ LRESULT TfmLocList::OnClose() {
 
 LRESULT TfmLocList::OnDestroy() {
   // The window is going: an error's box gets no owner.
-  Application.RunEvent(nullptr, [this] { SaveOnDestroy(); });
+  Application.RunEvent(nullptr, [this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
 }
 
@@ -209,20 +211,6 @@ void TfmLocList::CreateControls() {
     throw std::runtime_error("Cannot create the locator list");
   }
   SendMessageA(fieldList_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-}
-
-void TfmLocList::RestorePlacement() {
-  const FormRestore restore = formStorage_.Restore(PresentPlacement(handle_), PresentScreen(),
-                                                   Application.Handle() != nullptr);
-  ApplyFormRestore(handle_, restore, Application.Handle());  // still hidden: Create shows it
-}
-
-void TfmLocList::SaveOnClose() {
-  formStorage_.SaveOnClose(PresentPlacement(handle_), PresentScreen());
-}
-
-void TfmLocList::SaveOnDestroy() {
-  formStorage_.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
 }
 
 // The list view works out its own column width when it first paints its items; ours must come

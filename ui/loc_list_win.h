@@ -55,9 +55,6 @@ class TfmLocList {
   LRESULT OnRelease();
 
   void CreateControls();
-  void RestorePlacement();
-  void SaveOnClose();
-  void SaveOnDestroy();
   void SizeColumns();
 
   void FormCreate();

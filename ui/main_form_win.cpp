@@ -157,7 +157,7 @@ void TfmMainForm::Layout() {
 LRESULT TfmMainForm::OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   if (wParam != FALSE && !shown_) {
     shown_ = true;
-    RunEvent([this] { RestoreSettings(); });
+    RunEvent([this] { RestoreFormSettings(formStorage_, handle_); });
     RunEvent([this] { FormShow(); });
   }
   return DefWindowProcA(handle_, message, wParam, lParam);
@@ -227,7 +227,7 @@ void TfmMainForm::FinishClose() {
     return;
   }
   closed_ = true;
-  RunEvent([this] { SaveSettingsOnClose(); });
+  RunEvent([this] { SaveFormSettingsOnClose(formStorage_, handle_); });
   FormClose();
   ShowWindow(handle_, SW_HIDE);
 }
@@ -236,7 +236,7 @@ LRESULT TfmMainForm::OnDestroy() {
   if (locatorMap_ != nullptr) {
     locatorMap_->DestroyWithOwner();
   }
-  RunEvent([this] { SaveSettingsOnDestroy(); });
+  RunEvent([this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
 }
 
@@ -293,20 +293,6 @@ void TfmMainForm::OpenLocatorMap() {
 
 void TfmMainForm::ExecuteRecalcStatistic() {
   rebuild_.Execute();
-}
-
-void TfmMainForm::RestoreSettings() {
-  const FormRestore restore = formStorage_.Restore(PresentPlacement(handle_), PresentScreen(),
-                                                   Application.Handle() != nullptr);
-  ApplyFormRestore(handle_, restore, Application.Handle());
-}
-
-void TfmMainForm::SaveSettingsOnClose() {
-  formStorage_.SaveOnClose(PresentPlacement(handle_), PresentScreen());
-}
-
-void TfmMainForm::SaveSettingsOnDestroy() {
-  formStorage_.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
 }
 
 void TfmMainForm::ProcessMessages() {

@@ -86,9 +86,6 @@ class TfmMainForm : private RecalcHost {
   void ExecuteRecalcStatistic();
   // The close path after the close query: save, release request, hide.
   void FinishClose();
-  void RestoreSettings();
-  void SaveSettingsOnClose();
-  void SaveSettingsOnDestroy();
 
   // RecalcHost: what a rebuild needs of the window.
   void ProcessMessages() override;
