@@ -386,3 +386,21 @@ TEST_F(RecalcTest, FollowBandMovesAnOpenMapToTheTrimmedBand) {
   AddQso("DL1AB", "14", "599");
   EXPECT_TRUE(host.selected.empty());
 }
+
+// The library's unload gives the query up without calling into the database: an open query stays
+// open, and a rebuild after that finds no connection.
+TEST_F(RecalcTest, AnAbandonedQueryIsNeitherClosedNorUsedAgain) {
+  query->Open();
+  rebuild->AbandonQuery();
+  const std::unique_ptr<MemoryLogQuery> abandoned(query);  // what the unload leaves, freed here
+  EXPECT_TRUE(abandoned->open);
+
+  try {
+    rebuild->RecalcFromLog();
+    FAIL() << "rebuilt without a query";
+  } catch (const DatabaseError& e) {
+    EXPECT_STREQ(e.what(), "LogQuery: no database connection");
+  }
+  EXPECT_TRUE(abandoned->open);
+  EXPECT_EQ(abandoned->opens, 1);
+}

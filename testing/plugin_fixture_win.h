@@ -34,7 +34,8 @@ class PluginTest : public HostTest {
   PluginLibrary plugin{kPluginFile};
 };
 
-// Where the statistics window keeps its settings when the test program is its host.
+// Where the windows keep their settings when the test program is their host.
+inline constexpr char kHostKey[] = "Software\\marovinta_wine_tests";
 inline constexpr char kMainFormKey[] = "Software\\marovinta_wine_tests\\TfmMainForm";
 
 // A host record: title "Field Day", own locator JO31, the host's own stretches filled with a

@@ -71,6 +71,7 @@ void PluginApplication::ProcessMessages() {
 }
 
 void PluginApplication::Shutdown() noexcept {
+  unloading_ = true;
   // Each destruction removes its window from the list (and may take owned windows with it).
   while (!windows_.empty()) {
     const HWND window = windows_.back();
@@ -85,5 +86,9 @@ void PluginApplication::Shutdown() noexcept {
 }
 
 void PluginApplication::ShowError(HWND owner, const std::string& text) const {
+  // A message box runs a message loop and may load libraries: not under the loader lock.
+  if (unloading_) {
+    return;
+  }
   MessageBoxA(owner, text.c_str(), kErrorCaption, MB_OK | MB_ICONSTOP);
 }

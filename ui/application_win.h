@@ -32,19 +32,23 @@ class PluginApplication {
   // chosen points; a quit request is left for the host's message loop.
   void ProcessMessages();
 
-  // For unloading: destroys the windows still open, then unregisters the window classes.
+  // For unloading, under the loader lock: destroys the windows still open, then unregisters the
+  // window classes. From then on Unloading() is true and no error is shown.
   void Shutdown() noexcept;
+  bool Unloading() const { return unloading_; }
 
   // Runs a window event; an error is shown in a message box and the window stays usable.
   template <typename Event>
   void RunEvent(HWND window, Event&& event) noexcept;
 
+  // Shows the error in a message box, unless the library is unloading.
   void ShowError(HWND owner, const std::string& text) const;
 
  private:
   HWND handle_ = nullptr;
   std::vector<HWND> windows_;
   std::vector<std::string> classNames_;
+  bool unloading_ = false;
 };
 
 // The library's instance: window classes belong to it, not to the host.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <new>
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
@@ -58,10 +59,21 @@ TfmMainForm* TfmMainForm::Create(const TContestData& lastRecord) {
 }
 
 TfmMainForm::~TfmMainForm() {
+  if (Application.Unloading()) {
+    AbandonForeignObjects();
+  }
   // A window released by _Release may go after a new one has taken its place.
   if (fmMainForm == this) {
     fmMainForm = nullptr;
   }
+}
+
+// Under the loader lock, the distance component and the log's statement are left to COM and to the
+// host's connection: releasing them could wait on another apartment or on the driver.
+void TfmMainForm::AbandonForeignObjects() noexcept {
+  static_cast<void>(new (std::nothrow)
+                        std::shared_ptr<DistanceComponent>(std::move(scoring_.CalcDist)));
+  rebuild_.AbandonQuery();
 }
 
 template <typename Event>

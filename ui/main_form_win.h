@@ -71,6 +71,7 @@ class TfmMainForm : private RecalcHost {
   LRESULT OnRelease();
   LRESULT HandleSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void AbandonForeignObjects() noexcept;
   void CreateControls();
   void Layout();
   void SetCaption();
