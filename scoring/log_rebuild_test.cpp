@@ -39,7 +39,7 @@ class ScriptedHost : public QuietRecalcHost {
   std::size_t points = 0;
 };
 
-const std::vector<LogRow> kLog = {
+const std::vector<HostLogRow> kLog = {
     {"DL1AB", "14", "CW", "599 ko85"},
     {"DL1AB", "14", "CW", "599 KO85"},  // a duplicate
     {"OK1X", "14", "SSB", "59"},        // no square
@@ -108,9 +108,9 @@ TEST_F(RecalcTest, ReadsEachValueAsARecordFieldHoldsIt) {
   const std::string second = longCall + "2";                        // the same call once cut
   const std::string lateSquare = std::string(252, ' ') + "x KO85";  // the square is cut off
   Recreate(std::make_unique<MemoryLogQuery>(
-      std::vector<LogRow>{{first.c_str(), "14", "CW", "JO31"},
-                          {second.c_str(), "14", "CW", "JO31"},
-                          {"OK1X", "21", "ssb", lateSquare.c_str()}}));
+      std::vector<HostLogRow>{{first.c_str(), "14", "CW", "JO31"},
+                              {second.c_str(), "14", "CW", "JO31"},
+                              {"OK1X", "21", "ssb", lateSquare.c_str()}}));
 
   rebuild->RecalcStatisticExecute();
 
@@ -183,7 +183,7 @@ TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) 
 TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
   struct Case {
     const char* name;
-    std::vector<LogRow> log;
+    std::vector<HostLogRow> log;
     std::vector<int> selected;
   } const cases[] = {
       {"last on the nine", {{"DL1AB", "14", "CW", "KO85"}, {"G3X", " 21 ", "CW", "IO91"}}, {7}},

@@ -93,12 +93,12 @@ void TempSqliteFile::CreateLogTable(const std::string& table, const std::string&
   Execute("CREATE TABLE " + table + " (" + columns + ");");
 }
 
-void TempSqliteFile::InsertRows(const std::string& table, const std::vector<LogRow>& rows,
+void TempSqliteFile::InsertRows(const std::string& table, const std::vector<HostLogRow>& rows,
                                 const std::string& without) const {
   const std::string names = ColumnList(without, [](std::size_t i) { return HostLogColumns()[i]; });
   std::string sql = "BEGIN;";
   int id = 0;
-  for (const LogRow& row : rows) {
+  for (const HostLogRow& row : rows) {
     const std::vector<LogValue> values = HostLogValues(row, ++id);
     sql += "INSERT INTO " + table + " (" + names + ") VALUES (" +
            ColumnList(without, [&](std::size_t i) { return Literal(values[i]); }) + ");";

@@ -23,7 +23,7 @@ class TempSqliteFile {
   // is added to the CallSign column ("NOCASE" for a case-blind callsign order).
   void CreateLogTable(const std::string& table, const std::string& without = "",
                       const std::string& collation = "") const;
-  void InsertRows(const std::string& table, const std::vector<LogRow>& rows,
+  void InsertRows(const std::string& table, const std::vector<HostLogRow>& rows,
                   const std::string& without = "") const;
 
  private:
