@@ -36,7 +36,7 @@ struct ButtonLayout {
   ButtonBounds bounds;
 };
 
-// Panel2Resize: the band buttons side by side across the strip, equal widths, the last one taking
+// The band strip's layout: its buttons side by side across it, equal widths, the last one taking
 // the remainder less 4 pixels. `isBandButton` holds one entry per child of the strip, in child
 // order. Empty when the strip has no width or no band button.
 std::vector<ButtonLayout> LayOutBandButtons(int width, int height,

@@ -20,7 +20,7 @@ constexpr char kDesignedCaption[] = "Marovinta";
 constexpr FormDesign kDesign = {"TfmMainForm", kDesignedCaption, 579, 167, 374, 196};
 
 // The button strip at the bottom; the memo takes the rest.
-constexpr int kPanelHeight = 23;
+constexpr int kButtonStripHeight = 23;
 
 // A button of the strip at its designed place; both keep their distance to the right edge.
 struct ButtonDesign {
@@ -138,7 +138,8 @@ void TfmMainForm::CreateControls() {
   designedClientWidth_ = client.right;
   font_ = DesignFont(DEFAULT_CHARSET);
   reportMemo_.Create(handle_);
-  buttonStrip_.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
+  buttonStrip_.Create(handle_,
+                      {0, client.bottom - kButtonStripHeight, client.right, client.bottom});
   recalcButton_.Create(buttonStrip_.Handle(), kRecalcButton.id, kRecalcButton.caption,
                        DesignedBounds(kRecalcButton), font_.Get());
   recalcButton_.SetGlyph(CalculatorGlyph());
@@ -157,7 +158,7 @@ LRESULT TfmMainForm::OnSize(WPARAM wParam) {
 void TfmMainForm::Layout() {
   RECT client;
   GetClientRect(handle_, &client);
-  const int stripTop = std::max(0L, client.bottom - kPanelHeight);
+  const int stripTop = std::max(0L, client.bottom - kButtonStripHeight);
   reportMemo_.SetBounds({0, 0, client.right, stripTop});
   buttonStrip_.SetBounds({0, stripTop, client.right, client.bottom});
   const int shift = client.right - designedClientWidth_;
