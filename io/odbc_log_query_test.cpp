@@ -33,7 +33,7 @@ class OdbcLogTest : public testing::Test {
 std::string Message(const std::function<void()>& action) {
   try {
     action();
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     return e.what();
   }
   return "no error";
