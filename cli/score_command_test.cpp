@@ -26,10 +26,10 @@ Outcome Score(const std::vector<std::string>& arguments) {
 // JN18 439 km (31), QF56 16504 km (62).
 }  // namespace
 
-// small.log: 10 readable QSO lines. 14: DL1AAA JO62, G4BBB IO91, W1CCC FN42, OH2DDD KP20lf (six
+// small.log: 9 readable QSO lines. 14: DL1AAA JO62, G4BBB IO91, W1CCC FN42, OH2DDD KP20lf (six
 // characters), and DL1AAA again (a duplicate); 7: DL1AAA jo62 (lower case); 21: K2EEE ZZ00 (a
-// placeholder); 50: F5FFF JN18; 3.5: PA3GGG without a grid; 28: VK2HHH QF56. One line too short,
-// one on 15000 kHz; an X-QSO line and the lines after END-OF-LOG do not count.
+// placeholder); 50: F5FFF JN18; 28: VK2HHH QF56. PA3GGG's line lacks its grid, one line is too
+// short, one is on 15000 kHz; an X-QSO line and the lines after END-OF-LOG do not count.
 TEST(ScoreCommand, CabrilloLogGivesThePluginsReport) {
   const Outcome run = Score({kTestData + "/small.log"});
   EXPECT_EQ(run.status, 0);
@@ -39,14 +39,19 @@ TEST(ScoreCommand, CabrilloLogGivesThePluginsReport) {
             "    7\t    1\t   31\t    1\n"
             "   21\t    1\t    0\t    0\n"
             "   50\t    1\t   31\t    1\n"
-            "  3.5\t    1\t    0\t    0\n"
             "   28\t    1\t   62\t    1\n"
-            "Total\t    9\t  273\t    7\n"
+            "Total\t    8\t  273\t    7\n"
             " Score: 273 + (7 * 100) =973\n");
+  const std::string expected =
+      "two exchanges of 2 fields each (call first) and an optional "
+      "transmitter id; skipped\n";
   EXPECT_EQ(run.err, kTestData +
-                         "/small.log:15: warning: QSO line with 3 columns, expected frequency, "
-                         "mode, date, time, own call, own grid, call and grid; skipped\n" +
-                         kTestData +
+                         "/small.log:14: warning: QSO line with 3 fields after the time, where the "
+                         "log's other QSO lines have " +
+                         expected + kTestData +
+                         "/small.log:15: warning: QSO line with 3 fields, expected frequency, "
+                         "mode, date, time and " +
+                         expected + kTestData +
                          "/small.log:16: warning: frequency '15000' is on no amateur band; "
                          "skipped\n");
 }
@@ -109,13 +114,15 @@ TEST(ScoreCommand, VerboseAndFields) {
   const Outcome run = Score({"--verbose", "--fields", kTestData + "/small.log"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
-            kTestData + "/small.log: Cabrillo log of DL1ABC from JO31, 10 QSOs\n");
+            kTestData + "/small.log: Cabrillo log of DL1ABC from JO31, 9 QSOs\n");
+  EXPECT_NE(run.out.find("\nQSOs scoring 0: duplicate 1, not a valid locator 1\nBand\t"),
+            std::string::npos)
+      << run.out;
   EXPECT_NE(run.out.find(" Score: 273 + (7 * 100) =973\n\n"
                          "Fields on 14 (4): FN IO JO KP\n"
                          "Fields on 7 (1): JO\n"
                          "Fields on 21 (0):\n"
                          "Fields on 50 (1): JN\n"
-                         "Fields on 3.5 (0):\n"
                          "Fields on 28 (1): QF\n"),
             std::string::npos)
       << run.out;
@@ -141,14 +148,19 @@ TEST(ScoreCommand, ManyLogsGiveOneSummaryLineEachInTheOrderGiven) {
   const Outcome run = Score({"--jobs", "3", kTestData + "/small.log", notALog,
                              kTestData + "/small.adi", empty, kTestData + "/small.log"});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\n" + kTestData +
-                         "/small.log\tDL1ABC\tJO31\t10\t1\t273\t7\t973\n" + kTestData +
-                         "/small.adi\tDL1ABC\tJO31LK\t11\t1\t325\t7\t1025\n" + kTestData +
-                         "/small.log\tDL1ABC\tJO31\t10\t1\t273\t7\t973\n");
   const std::string notALogError =
-      ": error: not a log: no Cabrillo START-OF-LOG:, no ADIF tags and no SQLite database\n";
-  EXPECT_NE(run.err.find(notALog + notALogError), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find(empty + notALogError), std::string::npos) << run.err;
+      "not a log: no Cabrillo START-OF-LOG:, no EDI [REG1TEST;1], no ADIF tags, no ADX document "
+      "and no SQLite database";
+  // A log that could not be scored keeps its line, with its error.
+  EXPECT_EQ(run.out, "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\terror\n" + kTestData +
+                         "/small.log\tDL1ABC\tJO31\t9\t1\t273\t7\t973\t-\n" + notALog +
+                         "\t-\t-\t-\t-\t-\t-\t-\t" + notALogError + "\n" + kTestData +
+                         "/small.adi\tDL1ABC\tJO31LK\t11\t1\t325\t7\t1025\t-\n" + empty +
+                         "\t-\t-\t-\t-\t-\t-\t-\t" + notALogError + "\n" + kTestData +
+                         "/small.log\tDL1ABC\tJO31\t9\t1\t273\t7\t973\t-\n");
+  EXPECT_NE(run.err.find(notALog + ": error: " + notALogError + "\n"), std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find(empty + ": error: " + notALogError + "\n"), std::string::npos) << run.err;
 }
 
 TEST(ScoreCommand, MissingFileIsAnError) {
@@ -161,19 +173,33 @@ TEST(ScoreCommand, JsonForOneLogAndForMany) {
   const Outcome one = Score({"--json", kTestData + "/small.log"});
   EXPECT_EQ(one.status, 0);
   for (const char* part : {
+           "{\n  \"version\":1,",
            "\"format\":\"Cabrillo\"",
            "\"station\":\"DL1ABC\"",
-           "\"own_locator\":\"JO31\"",
+           "\"contest\":\"WW-DIGI\"",
+           "\"own_locators\":[\"JO31\"]",
            "{\"band\":\"14\",\"qsos\":4,\"points\":149,\"new_fields\":4,"
            "\"fields\":[\"FN\",\"IO\",\"JO\",\"KP\"]}",
-           "\"totals\":{\"qsos\":9,\"duplicates\":1,\"points\":273,\"new_fields\":7}",
+           // QSOs counted as the summary line counts them: duplicates included.
+           "\"totals\":{\"qsos\":9,\"duplicates\":1,\"scored_qsos\":8,\"points\":273,"
+           "\"new_fields\":7,\"left_out\":0}",
+           "\"zero_points\":{\"duplicate\":1,\"no_locator\":0,\"invalid_locator\":1,"
+           "\"distance_outside_table\":0}",
            "\"score\":973",
-           "{\"line\":6,\"callsign\":\"DL1AAA\",\"band\":\"14\",\"mode\":\"DG\",\"square\":"
-           "\"JO62\",\"distance_km\":425.4,\"points\":31,\"duplicate\":false}",
-           "{\"line\":10,\"callsign\":\"DL1AAA\",\"band\":\"14\",\"mode\":\"DG\",\"square\":"
-           "\"JO62\",\"distance_km\":null,\"points\":0,\"duplicate\":true}",
-           "{\"line\":12,\"callsign\":\"K2EEE\",\"band\":\"21\",\"mode\":\"DG\",\"square\":null,"
-           "\"distance_km\":null,\"points\":0,\"duplicate\":false}",
+           "{\"line\":6,\"time\":\"2025-08-30T12:00:00Z\",\"frequency_khz\":14074,"
+           "\"callsign\":\"DL1AAA\",\"band\":\"14\",\"adif_band\":\"20m\",\"mode\":\"DG\","
+           "\"grid\":\"JO62\",\"own_square\":\"JO31\",\"square\":\"JO62\","
+           "\"distance_km\":425.4,\"points\":31,\"new_field\":true,\"duplicate\":false,"
+           "\"reason\":null}",
+           "{\"line\":10,\"time\":\"2025-08-30T12:04:00Z\",\"frequency_khz\":14074,"
+           "\"callsign\":\"DL1AAA\",\"band\":\"14\",\"adif_band\":\"20m\",\"mode\":\"DG\","
+           "\"grid\":\"JO62\",\"own_square\":\"JO31\",\"square\":\"JO62\","
+           "\"distance_km\":null,\"points\":0,\"new_field\":false,\"duplicate\":true,"
+           "\"reason\":\"duplicate\"}",
+           "\"callsign\":\"K2EEE\",\"band\":\"21\",\"adif_band\":\"15m\",\"mode\":\"DG\","
+           "\"grid\":\"ZZ00\",\"own_square\":\"JO31\",\"square\":null,\"distance_km\":null,"
+           "\"points\":0,\"new_field\":false,\"duplicate\":false,\"reason\":"
+           "\"invalid_locator\"}",
            "{\"line\":16,\"message\":\"frequency '15000' is on no amateur band; skipped\"}",
        }) {
     EXPECT_NE(one.out.find(part), std::string::npos) << part << "\n" << one.out;
@@ -183,8 +209,9 @@ TEST(ScoreCommand, JsonForOneLogAndForMany) {
   EXPECT_EQ(many.status, 1);
   EXPECT_EQ(many.out.substr(0, 3), "[\n{");
   EXPECT_NE(many.out.find("\"score\":973"), std::string::npos);
-  EXPECT_NE(many.out.find(",\n{\"file\":\"/nonexistent.log\",\"error\":\"cannot open: No such "
-                          "file or directory\"}\n]\n"),
+  EXPECT_NE(many.out.find(",\n{\n  \"version\":1,\n  \"file\":\"/nonexistent.log\",\n  "
+                          "\"format\":null,\n  \"error\":\"cannot open: No such file or "
+                          "directory\",\n  \"error_line\":null,\n  \"warnings\":[]\n}\n]\n"),
             std::string::npos)
       << many.out;
 }

@@ -1,0 +1,56 @@
+#include "cli/zero_reason.h"
+
+#include "cli/log_text.h"
+
+namespace {
+struct ReasonName {
+  const char* key;
+  const char* text;
+};
+constexpr ReasonName kNames[kZeroReasonCount] = {
+    {"", ""},
+    {"duplicate", "duplicate"},
+    {"no_locator", "no locator in the exchange"},
+    {"invalid_locator", "not a valid locator"},
+    {"distance_outside_table", "distance outside the points table"},
+};
+
+// A word of the exchange meant as a locator, valid or not: "59" or "001" are not.
+bool HasLocatorLikeWord(std::string_view exchange) {
+  std::size_t p = 0;
+  while (p < exchange.size()) {
+    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) <= 32) {
+      ++p;
+    }
+    const std::size_t start = p;
+    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) > 32) {
+      ++p;
+    }
+    if (LooksLikeLocator(exchange.substr(start, p - start))) {
+      return true;
+    }
+  }
+  return false;
+}
+}  // namespace
+
+ZeroReason ZeroReasonOf(const QsoResult& result, const std::string& exchange) {
+  if (result.duplicate) {
+    return ZeroReason::kDuplicate;
+  }
+  if (result.points > 0) {
+    return ZeroReason::kNone;
+  }
+  if (result.distanceKm) {
+    return ZeroReason::kOutsideTable;
+  }
+  return HasLocatorLikeWord(exchange) ? ZeroReason::kInvalidLocator : ZeroReason::kNoLocator;
+}
+
+const char* ZeroReasonKey(ZeroReason reason) {
+  return kNames[static_cast<std::size_t>(reason)].key;
+}
+
+const char* ZeroReasonText(ZeroReason reason) {
+  return kNames[static_cast<std::size_t>(reason)].text;
+}
