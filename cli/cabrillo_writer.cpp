@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "cli/band_map.h"
 #include "cli/log_text.h"
@@ -49,13 +50,31 @@ std::string DateTime(std::int64_t seconds) {
   return buffer;
 }
 
-// The received grid as a single field: the logged locator, else the square the scorer found.
-std::string ReceivedGrid(const LogQso& qso, const QsoResult& result) {
-  const std::string_view logged = TrimControl(qso.exchange);
-  if (IsLocator(logged)) {
-    return UpperAscii(std::string(logged));
+// The received grid as one field: the word of the exchange that is a locator, else the one meant
+// as a locator (as logged: the contest judges it), else the exchange's only word.
+std::string ReceivedGrid(const std::string& exchange) {
+  std::vector<std::string_view> words;
+  std::size_t p = 0;
+  while (p < exchange.size()) {
+    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) <= 32) {
+      ++p;
+    }
+    const std::size_t start = p;
+    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) > 32) {
+      ++p;
+    }
+    if (p > start) {
+      words.push_back(std::string_view(exchange).substr(start, p - start));
+    }
   }
-  return result.square;
+  for (const auto fits : {IsLocator, LooksLikeLocator}) {
+    for (std::string_view word : words) {
+      if (fits(word)) {
+        return UpperAscii(std::string(word));
+      }
+    }
+  }
+  return words.size() == 1 ? std::string(words.front()) : "";
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -89,7 +108,7 @@ std::string CabrilloLog(const ScoredLog& scored, const std::string& contestId) {
       throw LogError("the QSO has no own locator, which a Cabrillo line needs; give it with --own",
                      qso.line);
     }
-    const std::string grid = ReceivedGrid(qso, score.qsos[i]);
+    const std::string grid = ReceivedGrid(qso.exchange);
     if (grid.empty()) {
       throw LogError("the QSO has no received locator, which a Cabrillo line needs", qso.line);
     }

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/test_support.h"
@@ -228,4 +235,186 @@ TEST(ScoreCommand, MapIsWrittenToTheFileGiven) {
   const Outcome unwritable = Score({"--map", "/nonexistent/map.svg", kTestData + "/small.adi"});
   EXPECT_EQ(unwritable.status, 1);
   EXPECT_NE(unwritable.err.find("cannot write the map to /nonexistent/map.svg"), std::string::npos);
+}
+
+// Our own small logs in the layouts contesters send: each scored right.
+TEST(ScoreCommand, LogsOfEveryLayoutAndEncoding) {
+  struct Case {
+    const char* file;
+    const char* summary;  // after the file's name
+  } cases[] = {
+      {"vhf.log", "OE5XYZ\tJN78DH\t7\t1\t155\t3\t455\t-"},  // serial numbers and grids
+      {"hf.log", "DL1ABC\t-\t4\t1\t0\t0\t0\t-"},            // RST and zone: no grids
+      {"rover.log", "K1ABC/R\tFN42,FN43,FN32\t6\t3\t93\t1\t193\t-"},
+      {"small.edi", "OE1ABC\tJN88EF\t5\t1\t93\t2\t293\t-"},
+      {"small.adx", "DL1ABC\tJO31LK\t5\t1\t176\t4\t576\t-"},
+      {"utf16.log", "DL1ABC\tJO31\t9\t1\t273\t7\t973\t-"},  // small.log in UTF-16
+      {"cr-only.log", "DL1ABC\tJO31\t9\t1\t273\t7\t973\t-"},
+  };
+  std::vector<std::string> arguments;
+  std::string expected = "file\tcall\tgrid\tqsos\tdupes\tpoints\tfields\tscore\terror\n";
+  for (const Case& c : cases) {
+    arguments.push_back(kTestData + "/" + c.file);
+    expected += arguments.back() + "\t" + c.summary + "\n";
+  }
+  const Outcome run = Score(arguments);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, expected);
+  EXPECT_NE(run.err.find("hf.log: warning: no QSO has a locator in its exchange, so none scores "
+                         "points (a contest without grids?)\n"),
+            std::string::npos)
+      << run.err;
+}
+
+// Rovers: each distance from the own square of its QSO, the squares named in the summary.
+TEST(ScoreCommand, ARoverScoresFromEachOwnSquare) {
+  const Outcome run = Score({"--verbose", kTestData + "/rover.log"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, run.out.find("Band")),
+            kTestData +
+                "/rover.log: Cabrillo log of K1ABC/R from FN42, FN43, FN32, 6 QSOs\n"
+                "QSOs scoring 0: duplicate 3\n");
+}
+
+TEST(ScoreCommand, AFailedLogShowsTheWarningsThatExplainIt) {
+  const TempDir dir;
+  const std::string cut = dir.Write("cut.adi", "<eoh>\n<call:5>EA8AA <band:3>20m");
+  const Outcome run = Score({cut});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, cut + ":2: warning: the last record has no <EOR>; skipped\n" + cut +
+                         ": error: no QSO could be read from the log\n");
+
+  const Outcome json = Score({"--json", cut});
+  EXPECT_EQ(json.status, 1);
+  EXPECT_EQ(json.out, "{\n  \"version\":1,\n  \"file\":\"" + cut +
+                          "\",\n  \"format\":\"ADIF\",\n  \"error\":\"no QSO could be read from "
+                          "the log\",\n  \"error_line\":null,\n  \"warnings\":[\n    "
+                          "{\"line\":2,\"message\":\"the last record has no <EOR>; skipped\"}\n  "
+                          "]\n}\n");
+}
+
+TEST(ScoreCommand, ControlCharactersFromALogNeverReachTheOutputRaw) {
+  const TempDir dir;
+  const std::string log = dir.Write(
+      "tab\there.log",
+      "START-OF-LOG: 3.0\nCALLSIGN: DL1\x1b[2JABC\n"
+      "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\n"
+      "QSO: 14\x07\x30\x37\x34 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\nEND-OF-LOG:\n");
+  const std::string db = MakeDatabase(
+      dir.Path("host.db"),
+      {CreateLogTable("Log"), "INSERT INTO Log VALUES ('JO62', '', '', 'A1A', '14' || char(27) "
+                              "|| '[31m', 'CW', '')"});
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{log}, {log, log}, {"--own", "JO31", db}, {"--verbose", log}}) {
+    const Outcome run = Score(arguments);
+    for (const std::string& text : {run.out, run.err}) {
+      for (char c : text) {
+        EXPECT_TRUE(c == '\t' || c == '\n' || static_cast<unsigned char>(c) >= 0x20)
+            << static_cast<int>(c) << " in " << text;
+      }
+    }
+    if (arguments.size() == 2 && arguments[0] == log) {
+      EXPECT_NE(run.out.find(dir.Path("tab\\x09here.log") + "\tDL1\\x1b[2JABC\tJO31\t1\t"),
+                std::string::npos)
+          << run.out;
+    }
+  }
+}
+
+namespace {
+// A stream buffer that fails every write, as standard output on a full disk does.
+class FullDisk : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+}  // namespace
+
+TEST(ScoreCommand, OutputThatCannotBeWrittenFailsTheRun) {
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{kTestData + "/small.log"},
+        {kTestData + "/small.log", kTestData + "/small.adi"}}) {
+    FullDisk full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(RunScorer(ParseOptions(arguments), out, err), 1);
+    EXPECT_NE(err.str().find("marovinta-score: error: cannot write the results to standard "
+                             "output\n"),
+              std::string::npos);
+  }
+}
+
+namespace {
+// Scores `file` with room for what the test program holds now and far less than the log needs,
+// then ends the process with the scorer's exit status.
+[[noreturn]] void ScoreWithLittleMemory(const std::string& file) {
+  std::ifstream statm("/proc/self/statm");
+  std::size_t pages = 0;
+  statm >> pages;
+  const rlim_t limit = pages * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (40 << 20);
+  const rlimit memory{limit, limit};
+  setrlimit(RLIMIT_AS, &memory);
+  std::ostringstream out;
+  std::exit(RunScorer(ParseOptions({file}), out, std::cerr));
+}
+}  // namespace
+
+TEST(ScoreCommand, OutOfMemoryIsSaidWithTheFilesName) {
+  const TempDir dir;
+  std::string records;
+  for (int i = 0; i < 200000; ++i) {
+    records += "<call:5>EA8AA<band:3>20m<eor>\n";
+  }
+  const std::string big = dir.Write("big.adi", records);
+  EXPECT_EXIT(ScoreWithLittleMemory(big), ::testing::ExitedWithCode(1),
+              big + ": error: out of memory");
+}
+
+TEST(ScoreCommand, AProgressLineOnlyWhereStandardErrorIsATerminal) {
+  for (bool terminal : {false, true}) {
+    SCOPED_TRACE(terminal);
+    Options options = ParseOptions({kTestData + "/small.log", kTestData + "/small.adi"});
+    options.progress = terminal;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunScorer(options, out, err), 0);
+    const bool shown =
+        err.str().find("\r\x1b[Kmarovinta-score: 1 of 2 logs, ") != std::string::npos;
+    EXPECT_EQ(shown, terminal) << err.str();
+    EXPECT_EQ(err.str().find("\x1b[K") != std::string::npos, terminal);
+    EXPECT_EQ(out.str().find('\x1b'), std::string::npos);
+  }
+}
+
+TEST(ScoreCommand, FiltersPickTheContestPeriod) {
+  const Outcome run = Score({"--verbose", "--from", "2025-08-30T12:02", "--to",
+                             "2025-08-30T12:07", "--contest-id", "ww-digi",
+                             kTestData + "/small.log"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
+            kTestData +
+                "/small.log: Cabrillo log of DL1ABC from JO31, 5 QSOs (4 more left out by "
+                "--from, --to and --contest-id)\n");
+  const Outcome other = Score({"--contest-id", "CQ-WW-CW", kTestData + "/small.log"});
+  EXPECT_EQ(other.status, 1);
+  EXPECT_EQ(other.err.substr(other.err.rfind(": error: ")),
+            ": error: no QSO is left after --from, --to and --contest-id\n");
+}
+
+TEST(ScoreCommand, CabrilloOutputIsWrittenToTheFileGiven) {
+  const TempDir dir;
+  const Outcome run = Score({"--cabrillo", dir.Path("out.log"), kTestData + "/small.adx"});
+  EXPECT_EQ(run.status, 0);
+  std::ifstream file(dir.Path("out.log"));
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("CLAIMED-SCORE: 576\n"), std::string::npos);
+
+  const Outcome refused = Score({"--cabrillo", dir.Path("edi.log"), kTestData + "/small.edi"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.out.find(" Score: 93 + (2 * 100) =293\n"), std::string::npos);
+  EXPECT_NE(refused.err.find("small.edi:16: error: the QSO has no received locator, which a "
+                             "Cabrillo line needs\n"),
+            std::string::npos)
+      << refused.err;
 }
