@@ -5,43 +5,6 @@
 #include "cli/log_time.h"
 
 namespace {
-struct FieldName {
-  std::string_view name;  // lower case
-  AdifField field;
-};
-constexpr FieldName kFields[] = {
-    {"call", AdifField::kCall},
-    {"band", AdifField::kBand},
-    {"freq", AdifField::kFreq},
-    {"mode", AdifField::kMode},
-    {"submode", AdifField::kSubmode},
-    {"gridsquare", AdifField::kGrid},
-    {"my_gridsquare", AdifField::kMyGrid},
-    {"station_callsign", AdifField::kStation},
-    {"operator", AdifField::kOperator},
-    {"qso_date", AdifField::kDate},
-    {"time_on", AdifField::kTime},
-    {"contest_id", AdifField::kContestId},
-};
-static_assert(std::size(kFields) == kAdifFieldCount);
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// `known` is in lower case. The reader meets every field name of the file here: no copies.
-bool IsName(std::string_view name, std::string_view known) {
-  if (name.size() != known.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (Lower(name[i]) != known[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
 std::string NoBandMessage(std::string_view band, std::string_view freq) {
   band = TrimControl(band);
   freq = TrimControl(freq);
@@ -59,15 +22,6 @@ std::string NoBandMessage(std::string_view band, std::string_view freq) {
   return bandText + " and " + freqText + " name no amateur band; skipped";
 }
 }  // namespace
-
-std::optional<AdifField> FindAdifField(std::string_view name) {
-  for (const FieldName& known : kFields) {
-    if (IsName(name, known.name)) {
-      return known.field;
-    }
-  }
-  return std::nullopt;
-}
 
 std::string FillAdifQso(const AdifValues& r, LogQso& qso) {
   using F = AdifField;

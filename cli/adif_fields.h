@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,52 @@ enum class AdifField {
 };
 inline constexpr std::size_t kAdifFieldCount = 12;
 
-// The field of that name in any case; nothing for the fields the scorer passes over.
-std::optional<AdifField> FindAdifField(std::string_view name);
+namespace adif_fields_detail {
+struct FieldName {
+  std::string_view name;  // lower case
+  AdifField field;
+};
+inline constexpr FieldName kFields[] = {
+    {"call", AdifField::kCall},
+    {"band", AdifField::kBand},
+    {"freq", AdifField::kFreq},
+    {"mode", AdifField::kMode},
+    {"submode", AdifField::kSubmode},
+    {"gridsquare", AdifField::kGrid},
+    {"my_gridsquare", AdifField::kMyGrid},
+    {"station_callsign", AdifField::kStation},
+    {"operator", AdifField::kOperator},
+    {"qso_date", AdifField::kDate},
+    {"time_on", AdifField::kTime},
+    {"contest_id", AdifField::kContestId},
+};
+static_assert(std::size(kFields) == kAdifFieldCount);
+
+// `known` is in lower case.
+inline bool IsName(std::string_view name, std::string_view known) {
+  if (name.size() != known.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    if (((c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c) != known[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+}  // namespace adif_fields_detail
+
+// The field of that name in any case; nothing for the fields the scorer passes over. Inline: the
+// tag reader asks for every field name of the file.
+inline std::optional<AdifField> FindAdifField(std::string_view name) {
+  for (const adif_fields_detail::FieldName& known : adif_fields_detail::kFields) {
+    if (adif_fields_detail::IsName(name, known.name)) {
+      return known.field;
+    }
+  }
+  return std::nullopt;
+}
 
 // A record's values of the fields above, empty where it has none.
 class AdifValues {

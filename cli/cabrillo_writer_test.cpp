@@ -34,9 +34,10 @@ TEST(CabrilloLog, LinesAsContestRobotsReadThem) {
   EXPECT_EQ(cabrillo.substr(0, cabrillo.find("QSO:")),
             "START-OF-LOG: 3.0\nCREATED-BY: marovinta-score\nCONTEST: WW-DIGI\n"
             "CALLSIGN: DL1ABC\nGRID-LOCATOR: JO31LK\nCLAIMED-SCORE: 576\n");
-  EXPECT_NE(cabrillo.find("QSO: 14000 DG 2025-08-30 1200 DL1ABC        JO31LK DL1AAA        JO62\n"
-                          "QSO: 14074 DG 2025-08-30 1201 DL1ABC        JO31LK G4BBB         IO91\n"),
-            std::string::npos)
+  EXPECT_NE(
+      cabrillo.find("QSO: 14000 DG 2025-08-30 1200 DL1ABC        JO31LK DL1AAA        JO62\n"
+                    "QSO: 14074 DG 2025-08-30 1201 DL1ABC        JO31LK G4BBB         IO91\n"),
+      std::string::npos)
       << cabrillo;
   EXPECT_NE(cabrillo.find("QSO: 28000 DG 2025-08-30 1204 DL1ABC        JO31LK VK2HHH        "
                           "QF56OD\nEND-OF-LOG:\n"),

@@ -64,10 +64,26 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
 }
 
 TEST(ParseOptions, TheHelpNamesEveryOptionAndStandardInput) {
-  for (const char* option : {"--own", "--table", "--from", "--to", "--contest-id", "--fields",
-                             "--json", "--map", "--cabrillo", "--verbose", "--jobs", "--help",
-                             "'-' reads the log from standard input", "Cabrillo", "EDI", "ADIF",
-                             "ADX", "SQLite", "UTF-16", "docs/score-result.schema.json"}) {
+  for (const char* option : {"--own",
+                             "--table",
+                             "--from",
+                             "--to",
+                             "--contest-id",
+                             "--fields",
+                             "--json",
+                             "--map",
+                             "--cabrillo",
+                             "--verbose",
+                             "--jobs",
+                             "--help",
+                             "'-' reads the log from standard input",
+                             "Cabrillo",
+                             "EDI",
+                             "ADIF",
+                             "ADX",
+                             "SQLite",
+                             "UTF-16",
+                             "docs/score-result.schema.json"}) {
     EXPECT_NE(std::string(kUsage).find(option), std::string::npos) << option;
   }
 }

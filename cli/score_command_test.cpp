@@ -1,7 +1,6 @@
 #include "cli/score_command.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -302,9 +301,9 @@ TEST(ScoreCommand, ControlCharactersFromALogNeverReachTheOutputRaw) {
       "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\n"
       "QSO: 14\x07\x30\x37\x34 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\nEND-OF-LOG:\n");
   const std::string db = MakeDatabase(
-      dir.Path("host.db"),
-      {CreateLogTable("Log"), "INSERT INTO Log VALUES ('JO62', '', '', 'A1A', '14' || char(27) "
-                              "|| '[31m', 'CW', '')"});
+      dir.Path("host.db"), {CreateLogTable("Log"),
+                            "INSERT INTO Log VALUES ('JO62', '', '', 'A1A', '14' || char(27) "
+                            "|| '[31m', 'CW', '')"});
   for (const std::vector<std::string>& arguments :
        {std::vector<std::string>{log}, {log, log}, {"--own", "JO31", db}, {"--verbose", log}}) {
     const Outcome run = Score(arguments);
@@ -388,9 +387,8 @@ TEST(ScoreCommand, AProgressLineOnlyWhereStandardErrorIsATerminal) {
 }
 
 TEST(ScoreCommand, FiltersPickTheContestPeriod) {
-  const Outcome run = Score({"--verbose", "--from", "2025-08-30T12:02", "--to",
-                             "2025-08-30T12:07", "--contest-id", "ww-digi",
-                             kTestData + "/small.log"});
+  const Outcome run = Score({"--verbose", "--from", "2025-08-30T12:02", "--to", "2025-08-30T12:07",
+                             "--contest-id", "ww-digi", kTestData + "/small.log"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1),
             kTestData +

@@ -46,9 +46,10 @@ std::string UriPath(const std::string& path) {
   return uri;
 }
 
+// StepAPI: the driver hands rows on as SQLite steps to them, rather than the whole result at once.
 std::string ConnectionString(const std::string& uri) {
   return "DRIVER={SQLite3};Database=" + uri + ";Timeout=" + std::to_string(kLockWaitMilliseconds) +
-         ";NoCreat=1";
+         ";NoCreat=1;StepAPI=1";
 }
 
 // A database and its leftover journal copied into a folder of their own, removed with the object.
