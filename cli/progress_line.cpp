@@ -22,7 +22,7 @@ void ProgressLine::LogDone(std::uint64_t qsos) {
   ++done_;
   qsos_ += qsos;
   const Clock::time_point now = Clock::now();
-  if (!shown_ || done_ == logs_ || (drawn_ && now - lastDrawn_ < kRedrawEvery)) {
+  if (!shown_ || done_ == logs_ || now - lastDrawn_ < kRedrawEvery) {
     return;  // the last log's line would only be erased again
   }
   const double seconds = std::chrono::duration<double>(now - start_).count();
