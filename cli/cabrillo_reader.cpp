@@ -12,27 +12,6 @@ namespace {
 // Frequency, mode, date and time come before the exchanges.
 constexpr std::size_t kLeadingFields = 4;
 
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
-
-void SplitFields(std::string_view line, std::vector<std::string_view>* fields) {
-  fields->clear();
-  std::size_t p = 0;
-  while (p < line.size()) {
-    while (p < line.size() && IsBlank(line[p])) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < line.size() && !IsBlank(line[p])) {
-      ++p;
-    }
-    if (p > start) {
-      fields->push_back(line.substr(start, p - start));
-    }
-  }
-}
-
 bool IsTransmitterId(std::string_view field) {
   return field.size() == 1 && field[0] >= '0' && field[0] <= '9';
 }
@@ -97,7 +76,7 @@ class CabrilloReader {
       if (qso.width == width) {
         Qso(qso);
       } else {
-        SplitFields(qso.value, &fields_);
+        SplitWords(qso.value, &fields_);
         Warn(qso.number, MismatchMessage(fields_.size(), width));
       }
     }
@@ -131,7 +110,7 @@ class CabrilloReader {
     const std::string_view tag = TrimControl(line.substr(0, colon));
     const std::string_view value = TrimControl(line.substr(colon + 1));
     if (EqualsIgnoringCase(tag, "QSO")) {
-      SplitFields(value, &fields_);
+      SplitWords(value, &fields_);
       qsoLines_.push_back({number, value, ExchangeWidth(fields_)});
     } else if (EqualsIgnoringCase(tag, "CALLSIGN")) {
       log_.stationCall = UpperTrimmed(value);
@@ -165,7 +144,7 @@ class CabrilloReader {
   }
 
   void Qso(const QsoLine& line) {
-    SplitFields(line.value, &fields_);
+    SplitWords(line.value, &fields_);
     const std::string_view frequency = fields_[0];
     const char* band = BandOfCabrilloFrequency(frequency);
     if (!band) {

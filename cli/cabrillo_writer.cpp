@@ -54,19 +54,7 @@ std::string DateTime(std::int64_t seconds) {
 // as a locator (as logged: the contest judges it), else the exchange's only word.
 std::string ReceivedGrid(const std::string& exchange) {
   std::vector<std::string_view> words;
-  std::size_t p = 0;
-  while (p < exchange.size()) {
-    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) <= 32) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) > 32) {
-      ++p;
-    }
-    if (p > start) {
-      words.push_back(std::string_view(exchange).substr(start, p - start));
-    }
-  }
+  SplitWords(exchange, &words);
   for (const auto fits : {IsLocator, LooksLikeLocator}) {
     for (std::string_view word : words) {
       if (fits(word)) {

@@ -64,3 +64,21 @@ bool LooksLikeLocator(std::string_view text) {
   }
   return false;
 }
+
+void SplitWords(std::string_view text, std::vector<std::string_view>* words) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  words->clear();
+  std::size_t p = 0;
+  while (p < text.size()) {
+    while (p < text.size() && blank(text[p])) {
+      ++p;
+    }
+    const std::size_t start = p;
+    while (p < text.size() && !blank(text[p])) {
+      ++p;
+    }
+    if (p > start) {
+      words->push_back(text.substr(start, p - start));
+    }
+  }
+}

@@ -98,26 +98,16 @@ std::optional<std::string> LeftoverJournal(const std::string& path) {
   return std::nullopt;
 }
 
-std::string Literal(const std::string& text) {
-  std::string literal = "'";
+// `text` between `quote`s, each quote inside doubled: an SQL string literal ('), or a name (").
+std::string Quoted(const std::string& text, char quote) {
+  std::string quoted(1, quote);
   for (char c : text) {
-    literal += c;
-    if (c == '\'') {
-      literal += c;
-    }
-  }
-  return literal + "'";
-}
-
-std::string Quoted(const std::string& name) {
-  std::string quoted = "\"";
-  for (char c : name) {
     quoted += c;
-    if (c == '"') {
+    if (c == quote) {
       quoted += c;
     }
   }
-  return quoted + "\"";
+  return quoted + quote;
 }
 
 class LogDatabase {
@@ -140,7 +130,7 @@ class LogDatabase {
   }
 
   std::vector<std::string> ColumnNames(const std::string& table) {
-    return Names("SELECT name FROM pragma_table_info(" + Literal(table) + ")");
+    return Names("SELECT name FROM pragma_table_info(" + Quoted(table, '\'') + ")");
   }
 
   // The first of the log columns that the table lacks, or nothing.
@@ -185,8 +175,8 @@ class LogDatabase {
   }
 
   void CheckLogTable(const std::string& table) {
-    if (Names("SELECT name FROM sqlite_master WHERE type = 'table' AND name = " + Literal(table) +
-              " COLLATE NOCASE")
+    if (Names("SELECT name FROM sqlite_master WHERE type = 'table' AND name = " +
+              Quoted(table, '\'') + " COLLATE NOCASE")
             .empty()) {
       throw LogError("no table '" + table + "' in the database");
     }
@@ -216,14 +206,14 @@ class LogDatabase {
     bool byRowId = rowId != nullptr;
     if (byRowId) {
       try {
-        Open("SELECT " + columns + ", " + rowId + " AS " + kRowIdColumn + " FROM " + Quoted(table) +
-             " ORDER BY " + rowId);
+        Open("SELECT " + columns + ", " + rowId + " AS " + kRowIdColumn + " FROM " +
+             Quoted(table, '"') + " ORDER BY " + rowId);
       } catch (const LogError&) {
         byRowId = false;  // a table WITHOUT ROWID: read in its own order
       }
     }
     if (!byRowId) {
-      Open("SELECT " + columns + " FROM " + Quoted(table));
+      Open("SELECT " + columns + " FROM " + Quoted(table, '"'));
       log.warnings.push_back({0,
                               "the table has no row id to tell the logging order by; read "
                               "in the database's own order"});

@@ -1,5 +1,8 @@
 #include "cli/zero_reason.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "cli/log_text.h"
 
 namespace {
@@ -17,20 +20,9 @@ constexpr ReasonName kNames[kZeroReasonCount] = {
 
 // A word of the exchange meant as a locator, valid or not: "59" or "001" are not.
 bool HasLocatorLikeWord(std::string_view exchange) {
-  std::size_t p = 0;
-  while (p < exchange.size()) {
-    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) <= 32) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < exchange.size() && static_cast<unsigned char>(exchange[p]) > 32) {
-      ++p;
-    }
-    if (LooksLikeLocator(exchange.substr(start, p - start))) {
-      return true;
-    }
-  }
-  return false;
+  std::vector<std::string_view> words;
+  SplitWords(exchange, &words);
+  return std::any_of(words.begin(), words.end(), LooksLikeLocator);
 }
 }  // namespace
 
