@@ -87,6 +87,11 @@ std::string ReadFileContent(const std::string& path) {
 }
 
 bool IsSqliteFile(const std::string& path) {
+  // A pipe (a shell's <(...)) would lose what is read from it here: only a file can be a database.
+  struct stat status {};
+  if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return false;
+  }
   const File file = Open(path);
   char head[16];
   const std::size_t got = std::fread(head, 1, sizeof head, file.get());

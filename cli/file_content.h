@@ -7,6 +7,6 @@
 // read.
 std::string ReadFileContent(const std::string& path);
 
-// True when the file at `path` begins as an SQLite database does. Reads only its first bytes: a
-// database may be far larger than the log it holds.
+// True when `path` is a regular file that begins as an SQLite database does. Reads only its first
+// bytes: a database may be far larger than the log it holds.
 bool IsSqliteFile(const std::string& path);
