@@ -16,7 +16,7 @@ bool IsTransmitterId(std::string_view field) {
   return field.size() == 1 && field[0] >= '0' && field[0] <= '9';
 }
 
-// The width of each exchange on a line of `count` fields, or 0 when the fields after the time do
+// The width of each exchange on a QSO line of these fields, or 0 when the fields after the time do
 // not split into two exchanges of one width (and a transmitter id).
 std::size_t ExchangeWidth(const std::vector<std::string_view>& fields) {
   if (fields.size() < kLeadingFields + 2) {
