@@ -1,5 +1,6 @@
-// Reading and scoring whole logs: a 100,000-QSO ADIF file on one core, and a batch of 1,000 logs
-// on two threads as marovinta-score runs it.
+// Reading and scoring whole logs: a 100,000-QSO ADIF file on one core, from one own square and a
+// rover's from a different one for nearly every QSO, and a batch of 1,000 logs on two threads as
+// marovinta-score runs it.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -57,8 +58,21 @@ std::string AdifField(const std::string& name, const std::string& value) {
   return "<" + name + ":" + std::to_string(value.size()) + ">" + value + " ";
 }
 
+// Own locators: the same for every QSO, or for a rover a different one for each QSO (a different
+// square for each of the first 32,400, then subsquares of them).
+std::string OwnLocator(int qso, bool rover) {
+  if (!rover) {
+    return "JO31LK";
+  }
+  const int square = qso % 32400;
+  const int subsquare = qso / 32400;
+  return {static_cast<char>('A' + square / 1800),       static_cast<char>('A' + square / 100 % 18),
+          static_cast<char>('0' + square / 10 % 10),    static_cast<char>('0' + square % 10),
+          static_cast<char>('a' + subsquare / 24 % 24), static_cast<char>('a' + subsquare % 24)};
+}
+
 // WSJT-X's layout: every record carries its times, reports, station and comment.
-std::string AdifLog(int qsos, unsigned seed) {
+std::string AdifLog(int qsos, unsigned seed, bool rover = false) {
   QsoMaker make(seed);
   std::string text = "ADIF Export\n<adif_ver:5>3.1.1\n<programid:6>WSJT-X\n<eoh>\n";
   for (int i = 0; i < qsos; ++i) {
@@ -71,7 +85,8 @@ std::string AdifLog(int qsos, unsigned seed) {
             AdifField("qso_date", "20250830") + AdifField("time_on", "120000") +
             AdifField("qso_date_off", "20250830") + AdifField("time_off", "120100") +
             AdifField("band", band.adif) + AdifField("freq", band.mhz) +
-            AdifField("station_callsign", "DL1ABC") + AdifField("my_gridsquare", "JO31LK") +
+            AdifField("station_callsign", "DL1ABC") +
+            AdifField("my_gridsquare", OwnLocator(i, rover)) +
             AdifField("comment", "FT8  Sent: -05  Rcvd: -12") + "<eor>\n";
   }
   return text;
@@ -114,16 +129,20 @@ const TempDir& Files() {
   return dir;
 }
 
+// Argument 0: one own square for the whole log; 1: a rover's, a different one for each QSO.
 void ScoreAdifFile(benchmark::State& state) {
-  static const std::string file = Files().Write("big.adi", AdifLog(kBigLogQsos, 1));
+  const bool rover = state.range(0) != 0;
+  const std::string file =
+      Files().Write(rover ? "rover.adi" : "big.adi", AdifLog(kBigLogQsos, 1, rover));
   for (auto _ : state) {
-    const ScoredLog scored = ScoreLogFile(file, "", "");
+    const ScoredLog scored = ScoreLogFile(file, Options());
     benchmark::DoNotOptimize(scored.score.score);
   }
   state.SetItemsProcessed(state.iterations() * kBigLogQsos);
-  state.SetLabel("QSOs/s: read, parse and score on one core");
+  state.SetLabel(rover ? "QSOs/s: read, parse and score, 100,000 own locators"
+                       : "QSOs/s: read, parse and score on one core");
 }
-BENCHMARK(ScoreAdifFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScoreAdifFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void ParseAdifText(benchmark::State& state) {
   static const std::string text = AdifLog(kBigLogQsos, 1);

@@ -4,51 +4,13 @@
 #include <array>
 #include <cstring>
 
-#include "cli/band_map.h"
-#include "cli/log_text.h"
-#include "cli/log_time.h"
+#include "cli/adif_fields.h"
 
 namespace {
-// The fields a QSO is made of; every other field is passed over.
-enum class Field {
-  kCall,
-  kBand,
-  kFreq,
-  kMode,
-  kSubmode,
-  kGrid,
-  kMyGrid,
-  kStation,
-  kOperator,
-  kDate,
-  kTime
-};
-struct FieldName {
-  std::string_view name;
-  Field field;
-};
-constexpr FieldName kFields[] = {
-    {"call", Field::kCall},
-    {"band", Field::kBand},
-    {"freq", Field::kFreq},
-    {"mode", Field::kMode},
-    {"submode", Field::kSubmode},
-    {"gridsquare", Field::kGrid},
-    {"my_gridsquare", Field::kMyGrid},
-    {"station_callsign", Field::kStation},
-    {"operator", Field::kOperator},
-    {"qso_date", Field::kDate},
-    {"time_on", Field::kTime},
-};
-constexpr std::size_t kFieldCount = std::size(kFields);
-
 struct Record {
-  std::string_view values[kFieldCount];
+  AdifValues values;
   bool started = false;
   std::size_t start = 0;  // offset of its first tag
-
-  std::string_view operator[](Field f) const { return values[static_cast<int>(f)]; }
-  void Clear() { *this = Record(); }
 };
 
 // What lies between '<' and '>': a name, and for a data field its length.
@@ -108,37 +70,21 @@ bool ReadTag(std::string_view text, std::size_t open, Tag* tag) {
   return true;
 }
 
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-// `known` is in lower case.
-bool IsName(std::string_view name, std::string_view known) {
-  if (name.size() != known.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (Lower(name[i]) != known[i]) {
-      return false;
-    }
-  }
-  return true;
-}
-
-const FieldName* FindField(std::string_view name) {
-  for (const FieldName& known : kFields) {
-    if (IsName(name, known.name)) {
-      return &known;
-    }
-  }
-  return nullptr;
+bool IsMarker(std::string_view name, char second, char third) {
+  const auto lower = [](char c) { return static_cast<char>(c | 0x20); };
+  return name.size() == 3 && lower(name[0]) == 'e' && lower(name[1]) == second &&
+         lower(name[2]) == third;
 }
 
 // Counts lines as the reader moves forward, so that a line number costs one pass over the text.
+// Lines end in LF (alone or after CR), or in a CR alone in a file that has no LF at all.
 class LineCounter {
  public:
-  explicit LineCounter(std::string_view text) : text_(text) {}
-  int LineAt(std::size_t offset) {
+  explicit LineCounter(std::string_view text)
+      : text_(text),
+        end_(std::memchr(text.data(), '\n', text.size()) != nullptr || text.empty() ? '\n' : '\r') {
+  }
+  std::int64_t LineAt(std::size_t offset) {
     offset = std::min(offset, text_.size());
     if (offset < counted_) {  // a warning about an earlier place: count afresh
       counted_ = 0;
@@ -147,7 +93,7 @@ class LineCounter {
     const char* p = text_.data() + counted_;
     const char* const end = text_.data() + offset;
     while ((p = static_cast<const char*>(
-                std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
+                std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
       ++line_;
       ++p;
     }
@@ -157,8 +103,9 @@ class LineCounter {
 
  private:
   std::string_view text_;
+  char end_;
   std::size_t counted_ = 0;
-  int line_ = 1;
+  std::int64_t line_ = 1;
 };
 
 class AdifReader {
@@ -186,6 +133,7 @@ class AdifReader {
     if (record_.started) {
       Warn(record_.start, "the last record has no <EOR>; skipped");
     }
+    log_.ownLocators = ownLocators_.Take();
     return std::move(log_);
   }
 
@@ -200,77 +148,41 @@ class AdifReader {
       record_.started = true;
       record_.start = open;
     }
-    if (const FieldName* known = FindField(tag.name)) {
-      record_.values[static_cast<int>(known->field)] = text_.substr(tag.end, length);
+    if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
+      record_.values.Set(*field, text_.substr(tag.end, length));
     }
     return tag.end + length;
   }
 
   std::size_t Marker(const Tag& tag) {
-    if (IsName(tag.name, "eor")) {
+    if (IsMarker(tag.name, 'o', 'r')) {
       if (record_.started) {
         AddQso();
       }
-      record_.Clear();
-    } else if (IsName(tag.name, "eoh")) {
-      record_.Clear();  // what came before was the header
+      record_ = Record();
+    } else if (IsMarker(tag.name, 'o', 'h')) {
+      record_ = Record();  // what came before was the header
     }
     return tag.end;
   }
 
   void AddQso() {
-    using F = Field;
-    const Record& r = record_;
-    LogQso qso;
-    qso.callSign = UpperTrimmed(r[F::kCall]);
-    if (qso.callSign.empty()) {
-      Warn(r.start, "record without CALL; skipped");
+    LogQso& qso = log_.qsos.emplace_back();
+    const std::string problem = FillAdifQso(record_.values, qso);
+    if (!problem.empty()) {
+      log_.qsos.pop_back();
+      Warn(record_.start, problem);
       return;
     }
-    const char* band = BandOfAdifName(r[F::kBand]);
-    if (!band) {
-      band = BandOfMhzText(r[F::kFreq]);
-    }
-    if (!band) {
-      Warn(r.start, NoBandMessage(r[F::kBand], r[F::kFreq]));
-      return;
-    }
-    qso.band = band;
-    // A submode names the mode the operator used (FT4), the mode only its family (MFSK).
-    const std::string_view submode = TrimControl(r[F::kSubmode]);
-    qso.mode = UpperTrimmed(submode.empty() ? r[F::kMode] : submode);
-    qso.exchange = std::string(TrimControl(r[F::kGrid]));
-    qso.line = lines_.LineAt(r.start);
-    const std::string_view station = TrimControl(r[F::kStation]);
-    qso.ownCall = UpperTrimmed(station.empty() ? r[F::kOperator] : station);
-    qso.ownLocator = UpperTrimmed(r[F::kMyGrid]);
-    qso.frequency = std::string(TrimControl(r[F::kFreq]));
-    qso.utcSeconds = UtcSeconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
-    if (r[F::kMyGrid] != lastOwnLocator_) {  // most logs repeat one locator in every record
-      lastOwnLocator_ = r[F::kMyGrid];
-      AddOwnLocator(log_.ownLocators, lastOwnLocator_);
+    qso.line = lines_.LineAt(record_.start);
+    const std::string_view ownLocator = record_.values[AdifField::kMyGrid];
+    if (ownLocator != lastOwnLocator_) {  // most logs repeat one locator in every record
+      lastOwnLocator_ = ownLocator;
+      ownLocators_.Add(ownLocator);
     }
     if (log_.stationCall.empty()) {
       log_.stationCall = qso.ownCall;
     }
-    log_.qsos.push_back(std::move(qso));
-  }
-
-  static std::string NoBandMessage(std::string_view band, std::string_view freq) {
-    band = TrimControl(band);
-    freq = TrimControl(freq);
-    const std::string bandText = "band '" + std::string(band) + "'";
-    const std::string freqText = "frequency '" + std::string(freq) + "'";
-    if (band.empty() && freq.empty()) {
-      return "record without BAND or FREQ; skipped";
-    }
-    if (freq.empty()) {
-      return bandText + " is no amateur band; skipped";
-    }
-    if (band.empty()) {
-      return freqText + " is on no amateur band; skipped";
-    }
-    return bandText + " and " + freqText + " name no amateur band; skipped";
   }
 
   void Warn(std::size_t offset, std::string message) {
@@ -281,6 +193,7 @@ class AdifReader {
   LineCounter lines_;
   ContestLog log_;
   Record record_;
+  OwnLocatorCollector ownLocators_;
   std::string_view lastOwnLocator_;
 };
 }  // namespace

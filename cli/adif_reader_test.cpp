@@ -50,6 +50,46 @@ TEST(AdifReader, HeaderIsPassedOver) {
   }
 }
 
+// The header is no record: nothing of it reaches the first QSO, its line or the warnings.
+TEST(AdifReader, TheHeaderLeaksIntoNoRecord) {
+  const ContestLog log = ReadAdif(
+      "Exported by hand\n"
+      "<adif_ver:5>3.1.4 <call:5>XX0XX <my_gridsquare:4>KO85 <gridsquare:4>KO85\n"
+      "<station_callsign:5>YY0YY <band:3>40m <mode:2>CW <qso_date:8>20240101 <eoh>\n"
+      "\n"
+      "<call:6>DL1ABC <band:3>20m <eor>\n");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].line, 5);
+  EXPECT_EQ(log.qsos[0].band, "14");
+  EXPECT_EQ(log.qsos[0].mode, "");
+  EXPECT_EQ(log.qsos[0].exchange, "");
+  EXPECT_EQ(log.qsos[0].ownLocator, "");
+  EXPECT_EQ(log.qsos[0].ownCall, "");
+  EXPECT_FALSE(log.qsos[0].utcSeconds.has_value());
+  EXPECT_TRUE(log.ownLocators.empty());
+  EXPECT_TRUE(log.warnings.empty());
+
+  const ContestLog headerOnly = ReadAdif("<adif_ver:5>3.1.4 <call:5>XX0XX <band:3>20m <eoh>\n");
+  EXPECT_TRUE(headerOnly.qsos.empty());
+  EXPECT_TRUE(headerOnly.warnings.empty());
+}
+
+TEST(AdifReader, AFileCutAfterACompleteFieldLacksOnlyItsEor) {
+  const ContestLog log = ReadAdif("<eoh>\n<call:5>EA8AA <band:3>20m <eor>\n<call:5>EA8BB");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].line, 3);
+  EXPECT_EQ(log.warnings[0].message, "the last record has no <EOR>; skipped");
+}
+
+TEST(AdifReader, LinesEndingInACarriageReturnAloneAreCounted) {
+  const ContestLog log = ReadAdif("<eoh>\r<call:5>EA8AA <band:3>20m <eor>\r\r<call:5>EA8BB <eor>");
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].line, 4);
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].line, 2);
+}
+
 TEST(AdifReader, UnreadableRecordsAreWarnedAboutAndSkipped) {
   const ContestLog log = ReadAdif(
       "header <eoh>\n"
@@ -94,7 +134,7 @@ TEST(AdifReader, StationAndOwnLocators) {
 TEST(AdifReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
   const ContestLog log = ReadAdif(
       "<call:5>EA8AA <freq:6>14.074 <operator:5>dl1ab <my_gridsquare:6>jo31lk "
-      "<qso_date:8>20250830 <time_on:6>120030 <eor>\n"
+      "<qso_date:8>20250830 <time_on:6>120030 <contest_id:7>ww-digi <eor>\n"
       "<call:5>EA8BB <band:3>20m <station_callsign:6>DL1ABC <operator:4>DL2X <qso_date:8>20250830 "
       "<eor>\n");
   ASSERT_EQ(log.qsos.size(), 2u);
@@ -102,6 +142,7 @@ TEST(AdifReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
   EXPECT_EQ(log.qsos[0].ownLocator, "JO31LK");
   EXPECT_EQ(log.qsos[0].frequency, "14.074");
   EXPECT_EQ(log.qsos[0].utcSeconds, 1756555230);
+  EXPECT_EQ(log.qsos[0].contestId, "WW-DIGI");
   EXPECT_EQ(log.qsos[1].ownCall, "DL1ABC");  // the station's call before the operator's
   EXPECT_EQ(log.qsos[1].ownLocator, "");
   EXPECT_FALSE(log.qsos[1].utcSeconds.has_value());  // no time

@@ -8,13 +8,7 @@ namespace {
 // The amateur bands by their ADIF names and edges. The texts of the first nine bands of the plug-in
 // ("1.8" ... "28") are the nominal MHz the host writes; the others follow that habit below 50 MHz
 // and Cabrillo's band designators above.
-struct Band {
-  std::string_view adifName;
-  double lowKhz;
-  double highKhz;
-  const char* text;
-};
-constexpr Band kBands[] = {
+constexpr AmateurBand kBands[] = {
     {"2190m", 135.7, 137.8, "0.136"},
     {"630m", 472, 479, "0.472"},
     {"560m", 501, 504, "0.501"},
@@ -60,8 +54,17 @@ bool ReadNumber(std::string_view text, double* value) {
 }
 }  // namespace
 
+const AmateurBand* BandOfText(std::string_view text) {
+  for (const AmateurBand& band : kBands) {
+    if (text == band.text) {
+      return &band;
+    }
+  }
+  return nullptr;
+}
+
 const char* BandOfKhz(double khz) {
-  for (const Band& band : kBands) {
+  for (const AmateurBand& band : kBands) {
     if (khz >= band.lowKhz && khz <= band.highKhz) {
       return band.text;
     }
@@ -71,7 +74,7 @@ const char* BandOfKhz(double khz) {
 
 const char* BandOfAdifName(std::string_view name) {
   name = TrimControl(name);
-  for (const Band& band : kBands) {
+  for (const AmateurBand& band : kBands) {
     if (name.size() == band.adifName.size() && EqualsIgnoringCase(name, band.adifName)) {
       return band.text;
     }
@@ -88,7 +91,7 @@ const char* BandOfCabrilloFrequency(std::string_view frequency) {
   frequency = TrimControl(frequency);
   double value = 0;
   if (!ReadNumber(frequency, &value)) {
-    for (const Band& band : kBands) {
+    for (const AmateurBand& band : kBands) {
       if (EqualsIgnoringCase(frequency, band.text)) {
         return band.text;
       }
@@ -101,4 +104,44 @@ const char* BandOfCabrilloFrequency(std::string_view frequency) {
   // Below 1000 a band in MHz, except the LF bands, which only kHz can name (137, 475).
   const char* band = BandOfKhz(value * 1000);
   return band ? band : BandOfKhz(value);
+}
+
+const char* BandOfEdiName(std::string_view name) {
+  name = TrimControl(name);
+  std::size_t end = 0;
+  while (end < name.size() &&
+         ((name[end] >= '0' && name[end] <= '9') || name[end] == '.' || name[end] == ',')) {
+    ++end;
+  }
+  std::string number(name.substr(0, end));
+  for (char& c : number) {
+    c = c == ',' ? '.' : c;
+  }
+  const std::string_view unit = TrimControl(name.substr(end));
+  const bool giga = EqualsIgnoringCase(unit, "GHz");
+  double value = 0;
+  if (!ReadNumber(number, &value) || (!giga && !unit.empty() && !EqualsIgnoringCase(unit, "MHz"))) {
+    return nullptr;
+  }
+  if (const char* band = BandOfKhz(value * (giga ? 1e6 : 1e3))) {
+    return band;
+  }
+  // The 23 cm band is also called 1,2 GHz, below its edges: the band designators know it so.
+  const AmateurBand* band = giga ? BandOfText(number + "G") : nullptr;
+  return band ? band->text : nullptr;
+}
+
+std::optional<double> KhzOfLogFrequency(std::string_view frequency, bool cabrillo) {
+  double value = 0;
+  if (!ReadNumber(TrimControl(frequency), &value) || value <= 0) {
+    return std::nullopt;
+  }
+  if (!cabrillo) {
+    return value * 1000;
+  }
+  // Below 1000 a designator names a VHF band; only the LF bands are written in kHz there.
+  if (value >= kCabrilloKhzFrom || (!BandOfKhz(value * 1000) && BandOfKhz(value))) {
+    return value;
+  }
+  return std::nullopt;
 }

@@ -2,7 +2,19 @@
 // Each returns nullptr when the value names no amateur band.
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+// An amateur band: its ADIF name, its edges and the band text the scorer gives it.
+struct AmateurBand {
+  std::string_view adifName;
+  double lowKhz;
+  double highKhz;
+  const char* text;
+};
+
+// The band whose text is `text` exactly ("14", "1.2G"), or nullptr.
+const AmateurBand* BandOfText(std::string_view text);
 
 // A frequency in kHz: 14074 gives "14".
 const char* BandOfKhz(double khz);
@@ -16,3 +28,10 @@ const char* BandOfMhzText(std::string_view mhz);
 // A Cabrillo frequency: kHz on HF ("14074"), MHz for VHF bands ("50", "144"), or a band
 // designator ("1.2G").
 const char* BandOfCabrilloFrequency(std::string_view frequency);
+
+// An EDI PBand: a number with a decimal point or comma, and MHz or GHz ("144 MHz", "1,3 GHz").
+const char* BandOfEdiName(std::string_view name);
+
+// The frequency in kHz that a log writes as `frequency`: ADIF in MHz ("14.074"), Cabrillo in kHz
+// ("14074"), where a Cabrillo band designator ("144", "1.2G") gives none.
+std::optional<double> KhzOfLogFrequency(std::string_view frequency, bool cabrillo);

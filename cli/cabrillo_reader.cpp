@@ -1,107 +1,104 @@
 #include "cli/cabrillo_reader.h"
 
-#include <array>
+#include <algorithm>
+#include <map>
 
 #include "cli/band_map.h"
 #include "cli/log_text.h"
 #include "cli/log_time.h"
+#include "cli/text_lines.h"
 
 namespace {
-// Frequency, mode, date, time, own call, own grid, call, grid.
-constexpr std::size_t kQsoColumns = 8;
+// Frequency, mode, date and time come before the exchanges.
+constexpr std::size_t kLeadingFields = 4;
 
-bool IsBlank(char c) {
-  return static_cast<unsigned char>(c) <= 32;
+bool IsTransmitterId(std::string_view field) {
+  return field.size() == 1 && field[0] >= '0' && field[0] <= '9';
 }
 
-// The first eight words of a line, and how many it has in all.
-struct Words {
-  std::array<std::string_view, kQsoColumns> word;
-  std::size_t count = 0;
+// The width of each exchange on a QSO line of these fields, or 0 when the fields after the time do
+// not split into two exchanges of one width (and a transmitter id).
+std::size_t ExchangeWidth(const std::vector<std::string_view>& fields) {
+  if (fields.size() < kLeadingFields + 2) {
+    return 0;
+  }
+  const std::size_t exchanges = fields.size() - kLeadingFields;
+  if (exchanges % 2 == 0) {
+    return exchanges / 2;
+  }
+  return IsTransmitterId(fields.back()) ? exchanges / 2 : 0;
+}
+
+std::string MismatchMessage(std::size_t fieldCount, std::size_t width) {
+  const std::string expected = "two exchanges of " + std::to_string(width) +
+                               " fields each (call first) and an optional transmitter id; skipped";
+  if (fieldCount < kLeadingFields) {
+    return "QSO line with " + std::to_string(fieldCount) +
+           " fields, expected frequency, mode, date, time and " + expected;
+  }
+  return "QSO line with " + std::to_string(fieldCount - kLeadingFields) +
+         " fields after the time, where the log's other QSO lines have " + expected;
+}
+
+// The locator among an exchange's fields after the call; else a field meant as one, as logged;
+// else nothing.
+std::string_view GridOf(const std::string_view* fields, std::size_t width) {
+  for (std::size_t i = 1; i < width; ++i) {
+    if (IsLocator(fields[i])) {
+      return fields[i];
+    }
+  }
+  for (std::size_t i = 1; i < width; ++i) {
+    if (LooksLikeLocator(fields[i])) {
+      return fields[i];
+    }
+  }
+  return {};
+}
+
+struct QsoLine {
+  std::int64_t number;
+  std::string_view value;  // what follows "QSO:"
+  std::size_t width;       // 0: does not split
 };
-
-Words SplitWords(std::string_view line) {
-  Words words;
-  std::size_t p = 0;
-  while (p < line.size()) {
-    while (p < line.size() && IsBlank(line[p])) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < line.size() && !IsBlank(line[p])) {
-      ++p;
-    }
-    if (p > start) {
-      if (words.count < kQsoColumns) {
-        words.word[words.count] = line.substr(start, p - start);
-      }
-      ++words.count;
-    }
-  }
-  return words;
-}
-
-// The columns of a QSO line by name. A line one column short lacks a grid: the received one
-// when the sixth column is a locator, else the own one.
-struct QsoColumns {
-  std::string_view frequency, mode, date, time, ownCall, ownGrid, call, grid;
-};
-
-bool SplitQso(const Words& w, QsoColumns* columns) {
-  if (w.count < kQsoColumns - 1) {
-    return false;
-  }
-  columns->frequency = w.word[0];
-  columns->mode = w.word[1];
-  columns->date = w.word[2];
-  columns->time = w.word[3];
-  columns->ownCall = w.word[4];
-  if (w.count >= kQsoColumns) {
-    columns->ownGrid = w.word[5];
-    columns->call = w.word[6];
-    columns->grid = w.word[7];
-  } else if (StartsWithSquare(w.word[5])) {
-    columns->ownGrid = w.word[5];
-    columns->call = w.word[6];
-  } else {
-    columns->call = w.word[5];
-    columns->grid = w.word[6];
-  }
-  return true;
-}
 
 class CabrilloReader {
  public:
   CabrilloReader() { log_.format = "Cabrillo"; }
 
   ContestLog Read(std::string_view text) {
-    int number = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-      std::size_t end = text.find('\n', pos);
-      if (end == std::string_view::npos) {
-        end = text.size();
-      }
-      ++number;
-      const bool more = Line(number, TrimControl(text.substr(pos, end - pos)));
-      if (!more) {
-        break;
-      }
-      pos = end + 1;
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.Next(&line) && Line(lines.Number(), TrimControl(line))) {
     }
+    const std::size_t width = CommonWidth();
+    for (const QsoLine& qso : qsoLines_) {
+      if (qso.width == width) {
+        Qso(qso);
+      } else {
+        SplitWords(qso.value, &fields_);
+        Warn(qso.number, MismatchMessage(fields_.size(), width));
+      }
+    }
+    // Header lines were warned about while the QSO lines waited for the log's width.
+    std::stable_sort(log_.warnings.begin(), log_.warnings.end(),
+                     [](const LogWarning& a, const LogWarning& b) { return a.line < b.line; });
     if (log_.stationCall.empty()) {
       log_.stationCall = firstOwnCall_;
     }
     // The header's locator comes first wherever it stands; the QSO lines' follow.
-    for (const std::string& grid : lineGrids_) {
-      AddOwnLocator(log_.ownLocators, grid);
+    OwnLocatorCollector ownLocators;
+    ownLocators.Add(log_.headerLocator);
+    for (const LogQso& qso : log_.qsos) {
+      ownLocators.Add(qso.ownLocator);
     }
+    log_.ownLocators = ownLocators.Take();
     return std::move(log_);
   }
 
  private:
   // False at the end of the log.
-  bool Line(int number, std::string_view line) {
+  bool Line(std::int64_t number, std::string_view line) {
     if (line.empty()) {
       return true;
     }
@@ -113,55 +110,77 @@ class CabrilloReader {
     const std::string_view tag = TrimControl(line.substr(0, colon));
     const std::string_view value = TrimControl(line.substr(colon + 1));
     if (EqualsIgnoringCase(tag, "QSO")) {
-      Qso(number, value);
+      SplitWords(value, &fields_);
+      qsoLines_.push_back({number, value, ExchangeWidth(fields_)});
     } else if (EqualsIgnoringCase(tag, "CALLSIGN")) {
       log_.stationCall = UpperTrimmed(value);
-    } else if (EqualsIgnoringCase(tag, "GRID-LOCATOR")) {
-      AddOwnLocator(log_.ownLocators, value);
+    } else if (EqualsIgnoringCase(tag, "CONTEST")) {
+      log_.contest = UpperTrimmed(value);
+    } else if (EqualsIgnoringCase(tag, "GRID-LOCATOR") && log_.headerLocator.empty()) {
+      log_.headerLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(tag, "END-OF-LOG")) {
       return false;
     }
     return true;  // other tags (X-QSO, the header's) do not take part in the scoring
   }
 
-  void Qso(int number, std::string_view value) {
-    const Words words = SplitWords(value);
-    QsoColumns columns;
-    if (!SplitQso(words, &columns)) {
-      Warn(number, "QSO line with " + std::to_string(words.count) +
-                       " columns, expected frequency, mode, date, time, own call, own grid, call "
-                       "and grid; skipped");
-      return;
+  // The width most QSO lines share, the first met among equals. Throws when no line splits.
+  std::size_t CommonWidth() const {
+    std::map<std::size_t, std::size_t> lines;
+    std::size_t best = 0;
+    for (const QsoLine& qso : qsoLines_) {
+      if (qso.width != 0 && ++lines[qso.width] > (best ? lines[best] : 0)) {
+        best = qso.width;
+      }
     }
-    const char* band = BandOfCabrilloFrequency(columns.frequency);
+    if (best == 0 && !qsoLines_.empty()) {
+      throw LogError(
+          "QSO line whose fields after the time do not split into the sent exchange (own call "
+          "first) and the received exchange (worked call first) of one width, with an optional "
+          "transmitter id; the log's layout cannot be read",
+          qsoLines_.front().number);
+    }
+    return best;
+  }
+
+  void Qso(const QsoLine& line) {
+    SplitWords(line.value, &fields_);
+    const std::string_view frequency = fields_[0];
+    const char* band = BandOfCabrilloFrequency(frequency);
     if (!band) {
-      Warn(number,
-           "frequency '" + std::string(columns.frequency) + "' is on no amateur band; skipped");
+      Warn(line.number,
+           "frequency '" + std::string(frequency) + "' is on no amateur band; skipped");
       return;
     }
+    const std::string_view* sent = &fields_[kLeadingFields];
+    const std::string_view* received = sent + line.width;
     LogQso qso;
-    qso.callSign = UpperTrimmed(columns.call);
+    qso.callSign = UpperTrimmed(received[0]);
     qso.band = band;
-    qso.mode = UpperTrimmed(columns.mode);
-    qso.exchange = std::string(columns.grid);
-    qso.line = number;
-    qso.ownCall = UpperTrimmed(columns.ownCall);
-    qso.ownLocator = UpperTrimmed(columns.ownGrid);
-    qso.frequency = std::string(columns.frequency);
-    qso.utcSeconds = UtcSeconds(columns.date, columns.time);
+    qso.mode = UpperTrimmed(fields_[1]);
+    qso.exchange = std::string(GridOf(received, line.width));
+    qso.line = line.number;
+    qso.ownCall = UpperTrimmed(sent[0]);
+    for (std::size_t i = 1; i < line.width && qso.ownLocator.empty(); ++i) {
+      if (IsLocator(sent[i])) {
+        qso.ownLocator = UpperTrimmed(sent[i]);
+      }
+    }
+    qso.frequency = std::string(frequency);
+    qso.utcSeconds = UtcSeconds(fields_[2], fields_[3]);
     if (firstOwnCall_.empty()) {
       firstOwnCall_ = qso.ownCall;
     }
-    AddOwnLocator(lineGrids_, columns.ownGrid);
     log_.qsos.push_back(std::move(qso));
   }
 
-  void Warn(int number, std::string message) {
+  void Warn(std::int64_t number, std::string message) {
     log_.warnings.push_back({number, std::move(message)});
   }
 
   ContestLog log_;
-  std::vector<std::string> lineGrids_;  // own locators of the QSO lines, one per square
+  std::vector<QsoLine> qsoLines_;
+  std::vector<std::string_view> fields_;  // of the line at hand
   std::string firstOwnCall_;
 };
 }  // namespace

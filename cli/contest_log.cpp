@@ -2,17 +2,11 @@
 
 #include "cli/log_text.h"
 
-void AddOwnLocator(std::vector<std::string>& ownLocators, std::string_view text) {
-  const std::string locator = UpperTrimmed(text);
-  if (locator.empty()) {
-    return;
-  }
+void OwnLocatorCollector::Add(std::string_view text) {
+  text = TrimControl(text);
   // Locators differing after the square (JN75 and JN75UR) score alike: one square, one entry.
-  const std::string_view square = std::string_view(locator).substr(0, 4);
-  for (const std::string& known : ownLocators) {
-    if (std::string_view(known).substr(0, 4) == square) {
-      return;
-    }
+  const std::optional<int> square = SquareIndex(text);
+  if (square && squares_.Insert(*square)) {
+    locators_.push_back(UpperAscii(std::string(text)));
   }
-  ownLocators.push_back(locator);
 }

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <set>
 
+#include "cli/text_output.h"
 #include "scoring/band_names.h"
 #include "scoring/contest_score.h"
+#include "scoring/text_rules.h"
 
 namespace {
 constexpr int kFields = 18;  // letters A..R on each axis
@@ -66,7 +68,7 @@ std::string Text(int x, int y, const std::string& text, const char* attributes) 
 }
 
 std::string Panel(const TStatistic& band, const std::vector<std::string>& fields,
-                  const std::string& ownField, int left, int top) {
+                  const std::set<std::string>& ownFields, int left, int top) {
   const std::set<std::string> worked(fields.begin(), fields.end());
   std::string svg = Text(left + kLabel, top + 15,
                          "Band " + Xml(band.Band) + ": " +
@@ -94,7 +96,7 @@ std::string Panel(const TStatistic& band, const std::vector<std::string>& fields
     svg +=
         Text(left + kLabel / 2, gridTop + (kFields - 1 - i) * kCell + 14, letter, "class=\"axis\"");
   }
-  if (ownField.size() == 2) {
+  for (const std::string& ownField : ownFields) {
     const int column = ownField[0] - 'A';
     const int row = 'R' - ownField[1];
     svg += "<rect x=\"" + std::to_string(gridLeft + column * kCell) + "\" y=\"" +
@@ -112,7 +114,11 @@ std::string FieldMapSvg(const ScoredLog& scored) {
   const int rows = (panels + kPanelsPerRow - 1) / kPanelsPerRow;
   const int width = columns * kPanelWidth + kGap;
   const int height = kHeading + rows * kPanelHeight;
-  const std::string ownField = scored.ownLocator.substr(0, 2);
+  std::set<std::string> ownFields;
+  for (const std::string& locator : scored.score.ownLocators) {
+    ownFields.insert(UpperAscii(locator.substr(0, 2)));  // a square's field: two letters A..R
+  }
+  const std::string own = OwnLocatorsText(scored.score, ", ");
 
   std::string svg =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -136,7 +142,7 @@ std::string FieldMapSvg(const ScoredLog& scored) {
       "<rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>\n";
   svg += Text(kGap, 22,
               Xml(scored.log.stationCall.empty() ? scored.file : scored.log.stationCall) +
-                  " from " + Xml(scored.ownLocator) + ": score " +
+                  (own.empty() ? "" : " from " + Xml(own)) + ": score " +
                   std::to_string(scored.score.score) + " (" + std::to_string(scored.score.points) +
                   " points + " + std::to_string(scored.score.newFields) + " fields x " +
                   std::to_string(kNewFieldBonus) + "); own field framed in red",
@@ -147,7 +153,7 @@ std::string FieldMapSvg(const ScoredLog& scored) {
   for (std::size_t i = 0; i < bands.size(); ++i) {
     const int left = kGap / 2 + static_cast<int>(i % kPanelsPerRow) * kPanelWidth;
     const int top = kHeading + static_cast<int>(i / kPanelsPerRow) * kPanelHeight;
-    svg += Panel(*bands[i], FieldsOfBand(scored.score, bands[i]->Band), ownField, left, top);
+    svg += Panel(*bands[i], FieldsOfBand(scored.score, bands[i]->Band), ownFields, left, top);
   }
   return svg + "</svg>\n";
 }

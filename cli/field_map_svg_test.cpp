@@ -7,7 +7,7 @@ ScoredLog Scored(std::vector<TStatistic> bands, std::vector<std::string> keys) {
   ScoredLog scored;
   scored.file = "test.log";
   scored.log.stationCall = "DL1A<B>";
-  scored.ownLocator = "JO31";
+  scored.score.ownLocators = {"JO31"};
   scored.score.bands = std::move(bands);
   scored.score.fieldKeys = std::move(keys);
   for (const TStatistic& band : scored.score.bands) {

@@ -2,38 +2,11 @@
 
 #include <cstdio>
 
-namespace {
-// The length of the UTF-8 sequence starting at `p`, or 0 when none starts there.
-std::size_t Utf8Length(std::string_view text, std::size_t p) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(p);
-  std::size_t length = 0;
-  unsigned char low = 0x80;
-  unsigned char high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong forms
-    high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    low = lead == 0xF0 ? 0x90 : 0x80;
-    high = lead == 0xF4 ? 0x8F : 0xBF;
-  } else {
-    return 0;
-  }
-  if (p + length > text.size() || byte(p + 1) < low || byte(p + 1) > high) {
-    return 0;
-  }
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(p + i) < 0x80 || byte(p + i) > 0xBF) {
-      return 0;
-    }
-  }
-  return length;
-}
+#include "cli/band_map.h"
+#include "cli/log_time.h"
+#include "cli/utf8.h"
 
+namespace {
 std::string Escaped(unsigned code) {
   char buffer[8];
   std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
@@ -44,44 +17,89 @@ std::string Number(std::int64_t value) {
   return std::to_string(value);
 }
 
-std::string Kilometres(double km) {
+std::string Decimal(const char* format, double value) {
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.1f", km);
+  std::snprintf(buffer, sizeof buffer, format, value);
   return buffer;
+}
+
+std::string Bool(bool value) {
+  return value ? "true" : "false";
 }
 
 std::string OptionalString(const std::string& text) {
   return text.empty() ? "null" : JsonString(text);
 }
 
+std::string TimeText(const std::optional<std::int64_t>& seconds) {
+  if (!seconds) {
+    return "null";
+  }
+  const UtcTime t = UtcTimeOf(*seconds);
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "\"%04d-%02d-%02dT%02d:%02d:%02dZ\"", t.year, t.month, t.day,
+                t.hour, t.minute, t.second);
+  return buffer;
+}
+
+std::string StringList(const std::vector<std::string>& texts) {
+  std::string json = "[";
+  for (const std::string& text : texts) {
+    json += (json.size() > 1 ? "," : "") + JsonString(text);
+  }
+  return json + "]";
+}
+
 std::string Bands(const LogScore& score) {
   std::string json = "[";
   for (const TStatistic& band : score.bands) {
-    std::string fields;
-    for (const std::string& field : FieldsOfBand(score, band.Band)) {
-      fields += (fields.empty() ? "" : ",") + JsonString(field);
-    }
     json += std::string(json.size() > 1 ? "," : "") + "\n    {\"band\":" + JsonString(band.Band) +
             ",\"qsos\":" + Number(band.QSOs) + ",\"points\":" + Number(band.Points) +
-            ",\"new_fields\":" + Number(band.NewLoc) + ",\"fields\":[" + fields + "]}";
+            ",\"new_fields\":" + Number(band.NewLoc) +
+            ",\"fields\":" + StringList(FieldsOfBand(score, band.Band)) + "}";
   }
   return json + (score.bands.empty() ? "]" : "\n  ]");
 }
 
+std::string Qso(const ScoredLog& scored, std::size_t i) {
+  const LogQso& qso = scored.log.qsos[i];
+  const QsoResult& result = scored.score.qsos[i];
+  const QsoNote& note = scored.score.notes[i];
+  const AmateurBand* band = BandOfText(qso.band);
+  const std::optional<double> khz =
+      KhzOfLogFrequency(qso.frequency, scored.log.format == "Cabrillo");
+  const std::string ownSquare =
+      note.ownLocator < 0
+          ? ""
+          : scored.score.ownLocators[static_cast<std::size_t>(note.ownLocator)].substr(0, 4);
+  return "{\"line\":" + Number(qso.line) + ",\"time\":" + TimeText(qso.utcSeconds) +
+         ",\"frequency_khz\":" + (khz ? Decimal("%.10g", *khz) : "null") +
+         ",\"callsign\":" + JsonString(qso.callSign) + ",\"band\":" + JsonString(qso.band) +
+         ",\"adif_band\":" + (band ? JsonString(band->adifName) : "null") +
+         ",\"mode\":" + JsonString(qso.mode) + ",\"grid\":" + OptionalString(qso.exchange) +
+         ",\"own_square\":" + OptionalString(ownSquare) +
+         ",\"square\":" + OptionalString(result.square) +
+         ",\"distance_km\":" + (result.distanceKm ? Decimal("%.1f", *result.distanceKm) : "null") +
+         ",\"points\":" + Number(result.points) + ",\"new_field\":" + Bool(result.newField) +
+         ",\"duplicate\":" + Bool(result.duplicate) + ",\"reason\":" +
+         (note.reason == ZeroReason::kNone ? "null" : JsonString(ZeroReasonKey(note.reason))) + "}";
+}
+
 std::string Qsos(const ScoredLog& scored) {
   std::string json = "[";
-  const std::vector<LogQso>& qsos = scored.log.qsos;
-  for (std::size_t i = 0; i < qsos.size(); ++i) {
-    const LogQso& qso = qsos[i];
-    const QsoResult& score = scored.score.qsos[i];
-    json += std::string(i ? "," : "") + "\n    {\"line\":" + Number(qso.line) +
-            ",\"callsign\":" + JsonString(qso.callSign) + ",\"band\":" + JsonString(qso.band) +
-            ",\"mode\":" + JsonString(qso.mode) + ",\"square\":" + OptionalString(score.square) +
-            ",\"distance_km\":" + (score.distanceKm ? Kilometres(*score.distanceKm) : "null") +
-            ",\"points\":" + Number(score.points) +
-            ",\"duplicate\":" + (score.duplicate ? "true" : "false") + "}";
+  for (std::size_t i = 0; i < scored.log.qsos.size(); ++i) {
+    json += std::string(i ? "," : "") + "\n    " + Qso(scored, i);
   }
-  return json + (qsos.empty() ? "]" : "\n  ]");
+  return json + (scored.log.qsos.empty() ? "]" : "\n  ]");
+}
+
+std::string ZeroPoints(const LogScore& score) {
+  std::string json = "{";
+  for (std::size_t i = 1; i < kZeroReasonCount; ++i) {
+    json += std::string(i > 1 ? "," : "") + JsonString(ZeroReasonKey(static_cast<ZeroReason>(i))) +
+            ":" + Number(score.zeroReasons[i]);
+  }
+  return json + "}";
 }
 
 std::string Warnings(const ContestLog& log) {
@@ -91,6 +109,14 @@ std::string Warnings(const ContestLog& log) {
             ",\"message\":" + JsonString(warning.message) + "}";
   }
   return json + (log.warnings.empty() ? "]" : "\n  ]");
+}
+
+std::string Failure(const ScoredLog& scored) {
+  return "{\n  \"version\":" + Number(kJsonVersion) + ",\n  \"file\":" + JsonString(scored.file) +
+         ",\n  \"format\":" + OptionalString(scored.log.format) +
+         ",\n  \"error\":" + JsonString(scored.error) +
+         ",\n  \"error_line\":" + (scored.errorLine > 0 ? Number(scored.errorLine) : "null") +
+         ",\n  \"warnings\":" + Warnings(scored.log) + "\n}";
 }
 }  // namespace
 
@@ -122,21 +148,26 @@ std::string JsonString(std::string_view text) {
 }
 
 std::string JsonResult(const ScoredLog& scored) {
-  const LogScore& s = scored.score;
-  std::int64_t qsos = 0;
-  for (const TStatistic& band : s.bands) {
-    qsos += band.QSOs;
+  if (scored.Failed()) {
+    return Failure(scored);
   }
-  return "{\n  \"file\":" + JsonString(scored.file) +
+  const LogScore& s = scored.score;
+  const std::int64_t qsos = static_cast<std::int64_t>(scored.log.qsos.size());
+  return "{\n  \"version\":" + Number(kJsonVersion) + ",\n  \"file\":" + JsonString(scored.file) +
          ",\n  \"format\":" + JsonString(scored.log.format) +
          ",\n  \"station\":" + OptionalString(scored.log.stationCall) +
-         ",\n  \"own_locator\":" + JsonString(scored.ownLocator) + ",\n  \"bands\":" + Bands(s) +
+         ",\n  \"contest\":" + OptionalString(scored.log.contest) +
+         ",\n  \"own_locators\":" + StringList(s.ownLocators) + ",\n  \"bands\":" + Bands(s) +
          ",\n  \"totals\":{\"qsos\":" + Number(qsos) + ",\"duplicates\":" + Number(s.duplicates) +
-         ",\"points\":" + Number(s.points) + ",\"new_fields\":" + Number(s.newFields) +
-         "},\n  \"score\":" + Number(s.score) + ",\n  \"qsos\":" + Qsos(scored) +
-         ",\n  \"warnings\":" + Warnings(scored.log) + "\n}";
+         ",\"scored_qsos\":" + Number(qsos - s.duplicates) + ",\"points\":" + Number(s.points) +
+         ",\"new_fields\":" + Number(s.newFields) +
+         ",\"left_out\":" + Number(scored.filtered.leftOut) +
+         "},\n  \"zero_points\":" + ZeroPoints(s) + ",\n  \"score\":" + Number(s.score) +
+         ",\n  \"qsos\":" + Qsos(scored) + ",\n  \"warnings\":" + Warnings(scored.log) + "\n}";
 }
 
 std::string JsonError(const std::string& file, const std::string& message) {
-  return "{\"file\":" + JsonString(file) + ",\"error\":" + JsonString(message) + "}";
+  return "{\"version\":" + Number(kJsonVersion) + ",\"file\":" + JsonString(file) +
+         ",\"format\":null,\"error\":" + JsonString(message) +
+         ",\"error_line\":null,\"warnings\":[]}";
 }

@@ -1,6 +1,7 @@
 #include "cli/log_format.h"
 
 #include "cli/log_text.h"
+#include "cli/text_lines.h"
 
 namespace {
 constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
@@ -11,21 +12,24 @@ bool IsNameChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-// A line beginning (blanks allowed) with START-OF-LOG:.
-bool HasCabrilloStart(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) {
-      end = text.size();
-    }
-    const std::string_view line = TrimControl(text.substr(pos, end - pos));
-    if (EqualsIgnoringCase(line.substr(0, 13), "START-OF-LOG:")) {
+// A line beginning (blanks allowed) with `start`, in any case.
+bool HasLineStarting(std::string_view text, std::string_view start) {
+  TextLines lines(text);
+  std::string_view line;
+  while (lines.Next(&line)) {
+    if (EqualsIgnoringCase(TrimControl(line).substr(0, start.size()), start)) {
       return true;
     }
-    pos = end + 1;
   }
   return false;
+}
+
+// An XML document whose root is ADX: an XML declaration or the root element first.
+bool IsAdx(std::string_view text) {
+  text = TrimControl(text);
+  return EqualsIgnoringCase(text.substr(0, 5), "<?xml") ||
+         EqualsIgnoringCase(text.substr(0, 5), "<adx>") ||
+         EqualsIgnoringCase(text.substr(0, 5), "<adx ");
 }
 
 // <EOH>, <EOR>, or a data tag such as <call:6> or <CALL:6:S>.
@@ -58,8 +62,14 @@ LogFormat DetectFormat(std::string_view content) {
     content.remove_prefix(kUtf8Mark.size());
   }
   const std::string_view head = content.substr(0, kLookAhead);
-  if (HasCabrilloStart(head)) {
+  if (HasLineStarting(head, "START-OF-LOG:")) {
     return LogFormat::kCabrillo;
+  }
+  if (HasLineStarting(head, "[REG1TEST")) {
+    return LogFormat::kEdi;
+  }
+  if (IsAdx(head)) {
+    return LogFormat::kAdx;
   }
   if (HasAdifTag(head)) {
     return LogFormat::kAdif;

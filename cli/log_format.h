@@ -3,6 +3,6 @@
 
 #include <string_view>
 
-enum class LogFormat { kUnknown, kCabrillo, kAdif, kSqlite };
+enum class LogFormat { kUnknown, kCabrillo, kAdif, kAdx, kEdi, kSqlite };
 
 LogFormat DetectFormat(std::string_view content);

@@ -13,6 +13,11 @@ TEST(DetectFormat, FromTheContentAlone) {
       {"START-OF-LOG: 3.0\nCALLSIGN: DL1ABC\n", LogFormat::kCabrillo},
       {"\xEF\xBB\xBFstart-of-log: 3.0\r\n", LogFormat::kCabrillo},
       {"\n\n   START-OF-LOG:3.0\n", LogFormat::kCabrillo},
+      {"CREATED-BY: x\rSTART-OF-LOG: 3.0\rQSO: 14074\r", LogFormat::kCabrillo},  // CR-only
+      {"[REG1TEST;1]\r\nTName=Test\r\n", LogFormat::kEdi},
+      {"\xEF\xBB\xBF[reg1test;1]\n", LogFormat::kEdi},
+      {"<?xml version=\"1.0\"?>\n<ADX><RECORDS/></ADX>", LogFormat::kAdx},
+      {"  <ADX>\n<HEADER></HEADER>", LogFormat::kAdx},
       {"ADIF export\n<adif_ver:5>3.1.0\n<EOH>\n", LogFormat::kAdif},
       {"<call:6>DL1ABC <band:3>20m <eor>\n", LogFormat::kAdif},
       {"<CALL:6:S>DL1ABC", LogFormat::kAdif},

@@ -1,86 +1,48 @@
 #include "cli/log_reader.h"
 
-#include <sys/stat.h>
-
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
-
 #include "cli/adif_reader.h"
+#include "cli/adx_reader.h"
 #include "cli/cabrillo_reader.h"
+#include "cli/edi_reader.h"
+#include "cli/file_content.h"
 #include "cli/log_format.h"
 #include "cli/sqlite_reader.h"
+#include "cli/text_encoding.h"
 
 namespace {
 constexpr const char* kNotALog =
-    "not a log: no Cabrillo START-OF-LOG:, no ADIF tags and no SQLite database";
+    "not a log: no Cabrillo START-OF-LOG:, no EDI [REG1TEST;1], no ADIF tags, no ADX document "
+    "and no SQLite database";
 
-struct CloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::string ReadAll(std::FILE* file) {
-  std::string content;
-  struct stat status {};
-  if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode)) {
-    content.resize(static_cast<std::size_t>(status.st_size) +
-                   1);  // +1: the read that meets the end
-  }
-  std::size_t filled = 0;
-  while (true) {
-    if (filled == content.size()) {
-      content.resize(std::max<std::size_t>(2 * content.size(), 1 << 16));
-    }
-    const std::size_t got = std::fread(content.data() + filled, 1, content.size() - filled, file);
-    if (got == 0) {
-      break;
-    }
-    filled += got;
-  }
-  if (std::ferror(file)) {
-    throw LogError(std::string("cannot read: ") + std::strerror(errno));
-  }
-  content.resize(filled);
-  return content;
+std::string NotALogMessage(std::string_view content) {
+  const std::string kind = UnreadableKind(content);
+  return kind.empty() ? kNotALog : "not a log: the file is " + kind;
 }
+}  // namespace
 
-std::string ReadContent(const std::string& path) {
-  if (path == "-") {
-    return ReadAll(stdin);
-  }
-  std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    throw LogError("cannot open: " + std::string(std::strerror(errno)));
-  }
-  return ReadAll(file.get());
-}
-
-ContestLog ReadLog(std::string_view content, LogFormat format) {
-  switch (format) {
+ContestLog ReadLogText(std::string_view content) {
+  std::string decoded;
+  const std::string_view text = SingleByteText(content, decoded);
+  switch (DetectFormat(text)) {
     case LogFormat::kCabrillo:
-      return ReadCabrillo(content);
+      return ReadCabrillo(text);
     case LogFormat::kAdif:
-      return ReadAdif(content);
+      return ReadAdif(text);
+    case LogFormat::kEdi:
+      return ReadEdi(text);
+    case LogFormat::kAdx:
+      return ReadAdx(content);  // the XML parser reads the encoding the document declares
     case LogFormat::kSqlite:
       throw LogError("an SQLite log is read from its file, not from standard input");
     case LogFormat::kUnknown:
       break;
   }
-  throw LogError(kNotALog);
-}
-}  // namespace
-
-ContestLog ReadLogText(std::string_view content) {
-  return ReadLog(content, DetectFormat(content));
+  throw LogError(NotALogMessage(content));
 }
 
 ContestLog ReadLogFile(const std::string& path, const std::string& table) {
-  const std::string content = ReadContent(path);
-  const LogFormat format = DetectFormat(content);
-  if (format == LogFormat::kSqlite && path != "-") {
+  if (path != "-" && IsSqliteFile(path)) {
     return ReadSqliteLog(path, table);
   }
-  return ReadLog(content, format);
+  return ReadLogText(ReadFileContent(path));
 }

@@ -10,5 +10,6 @@
 // Throws LogError for a file that cannot be read or is no log.
 ContestLog ReadLogFile(const std::string& path, const std::string& table);
 
-// A Cabrillo or ADIF log already in memory.
+// A Cabrillo, ADIF, ADX or EDI log already in memory, in UTF-8, a single-byte code page or UTF-16
+// with its byte-order mark.
 ContestLog ReadLogText(std::string_view content);

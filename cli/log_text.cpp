@@ -7,6 +7,12 @@ bool IsFieldLetter(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+bool IsSubsquareLetter(char c) {
+  return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
+}
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 char Lower(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -31,4 +37,48 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 bool StartsWithSquare(std::string_view text) {
   return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
          IsDigit(text[3]);
+}
+
+bool IsLocator(std::string_view text) {
+  if (!StartsWithSquare(text) || text.size() % 2 != 0 || text.size() > 10) {
+    return false;
+  }
+  for (std::size_t i = 4; i < text.size(); i += 2) {
+    const bool letters = i % 4 == 0;  // pairs of letters at 4 and 8, digits at 6
+    const auto fits = letters ? IsSubsquareLetter : IsDigit;
+    if (!fits(text[i]) || !fits(text[i + 1])) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool LooksLikeLocator(std::string_view text) {
+  if (text.size() < 3 || !IsLetter(text[0]) || !IsLetter(text[1])) {
+    return false;
+  }
+  for (char c : text) {
+    if (IsDigit(c)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void SplitWords(std::string_view text, std::vector<std::string_view>* words) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  words->clear();
+  std::size_t p = 0;
+  while (p < text.size()) {
+    while (p < text.size() && blank(text[p])) {
+      ++p;
+    }
+    const std::size_t start = p;
+    while (p < text.size() && !blank(text[p])) {
+      ++p;
+    }
+    if (p > start) {
+      words->push_back(text.substr(start, p - start));
+    }
+  }
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "scoring/text_rules.h"
 
@@ -15,3 +16,15 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // True when the text begins with a square: two letters A..R (either case) and two digits.
 bool StartsWithSquare(std::string_view text);
+
+// The words of a text: runs of characters above 32, in order. Fills `words`, which a caller
+// reading many lines keeps.
+void SplitWords(std::string_view text, std::vector<std::string_view>* words);
+
+// True when the whole text is a Maidenhead locator of 4, 6, 8 or 10 characters (either case):
+// a square, then letters A..X, digits and letters A..X in turn.
+bool IsLocator(std::string_view text);
+
+// True when the text seems meant as a locator, valid or not (IN2dp, ZZ00): it begins with two
+// letters and holds a digit. Reports, serial numbers and names do not.
+bool LooksLikeLocator(std::string_view text);

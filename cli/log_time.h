@@ -9,3 +9,11 @@
 // as ADIF does) and `time` ("1405", or "140530" with seconds); nothing when either is not a valid
 // date or time of day.
 std::optional<std::int64_t> UtcSeconds(std::string_view date, std::string_view time);
+
+// A moment in UTC, as its calendar date and time of day.
+struct UtcTime {
+  int year, month, day, hour, minute, second;
+};
+
+// The calendar date and time of day of `seconds` since 1970-01-01 00:00 UTC.
+UtcTime UtcTimeOf(std::int64_t seconds);

@@ -28,3 +28,26 @@ TEST(UtcSeconds, ReadsCabrilloAndAdifDatesAndTimes) {
     EXPECT_EQ(UtcSeconds(c.date, c.time), c.seconds);
   }
 }
+
+TEST(UtcTimeOf, IsTheInverseOfUtcSeconds) {
+  struct Case {
+    const char *date, *time;
+    UtcTime expected;
+  } cases[] = {
+      {"1970-01-01", "000000", {1970, 1, 1, 0, 0, 0}},
+      {"2024-02-29", "235959", {2024, 2, 29, 23, 59, 59}},
+      {"2000-03-01", "120030", {2000, 3, 1, 12, 0, 30}},
+      {"2100-12-31", "0101", {2100, 12, 31, 1, 1, 0}},
+      {"1969-12-31", "2359", {1969, 12, 31, 23, 59, 0}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.date) + " " + c.time);
+    const UtcTime t = UtcTimeOf(*UtcSeconds(c.date, c.time));
+    EXPECT_EQ(t.year, c.expected.year);
+    EXPECT_EQ(t.month, c.expected.month);
+    EXPECT_EQ(t.day, c.expected.day);
+    EXPECT_EQ(t.hour, c.expected.hour);
+    EXPECT_EQ(t.minute, c.expected.minute);
+    EXPECT_EQ(t.second, c.expected.second);
+  }
+}

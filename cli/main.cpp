@@ -1,5 +1,8 @@
 // marovinta-score: scores contest logs on the plug-in's engine from the command line.
+#include <unistd.h>
+
 #include <iostream>
+#include <new>
 
 #include "cli/options.h"
 #include "cli/score_command.h"
@@ -14,10 +17,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (options.help) {
-    std::cout << kUsage;
-    return 0;
+    std::cout << kUsage << std::flush;
+    return std::cout ? 0 : 1;
   }
-  const int status = RunScorer(options, std::cout, std::cerr);
-  std::cout.flush();
-  return status;
+  options.progress = options.files.size() > 1 && isatty(STDERR_FILENO) == 1;
+  try {
+    return RunScorer(options, std::cout, std::cerr);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "marovinta-score: error: out of memory\n";
+  } catch (const std::exception& error) {
+    std::cerr << "marovinta-score: error: " << error.what() << "\n";
+  }
+  return 1;
 }

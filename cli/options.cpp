@@ -2,29 +2,52 @@
 
 #include <charconv>
 
+#include "cli/log_text.h"
+
 const char* const kUsage =
     "Usage: marovinta-score [OPTION]... LOG...\n"
     "Scores contest logs for Marovinta on the plug-in's own engine.\n"
     "\n"
-    "A log is a Cabrillo 3.0 file whose QSO lines carry both grids, an ADIF (.adi) file, or an\n"
-    "SQLite database holding the host's log table; the kind is told from the content. QSOs are\n"
-    "scored in the order of the file, as they were logged (an SQLite table by row id, while the\n"
-    "plug-in's own rebuild takes the callsign order).\n"
+    "A LOG is a Cabrillo 3.0 file, an EDI (REG1TEST) file, an ADIF (.adi) or ADX (.adx) file, or\n"
+    "an SQLite database holding the host's log table; the kind is told from the content. Text\n"
+    "files may be UTF-8, a single-byte code page, or UTF-16 with its byte-order mark, with any\n"
+    "line ends. '-' reads the log from standard input (not an SQLite database). QSOs are scored\n"
+    "in the order of the file, as they were logged (an SQLite table by row id, while the "
+    "plug-in's\n"
+    "own rebuild takes the callsign order).\n"
     "\n"
-    "With one LOG the plug-in's report is printed; with several, one summary line per log\n"
-    "(file, call, own grid, QSOs, duplicates, points, fields, score), scored on all cores.\n"
+    "Each distance is measured from the own square of its QSO (a rover's changes): the own grid "
+    "of\n"
+    "its Cabrillo line, its ADIF MY_GRIDSQUARE, its EDI section's PWWLo; where a QSO names none,\n"
+    "the Cabrillo GRID-LOCATOR.\n"
     "\n"
-    "  --own LOCATOR   own locator (wins over the log's; needed for an SQLite log)\n"
-    "  --table NAME    the log table of an SQLite file (default: the one with the log columns)\n"
-    "  --fields        also list the worked fields of each band\n"
-    "  --json          a machine-readable result (an array with several logs)\n"
-    "  --map FILE.svg  draw the worked fields of each band as a map\n"
-    "  --verbose       begin with the log's station, own grid and QSO count\n"
-    "  --jobs N        score several logs on N threads (default: one per core)\n"
-    "  -h, --help      show this help\n"
+    "With one LOG the plug-in's report is printed; with several, one tab-separated summary line\n"
+    "per log (file, call, own grids, QSOs read with duplicates, duplicates, points, fields, "
+    "score,\n"
+    "error), scored on all cores. A log that cannot be scored keeps its line, with its error.\n"
     "\n"
-    "Warnings (a line that cannot be read) go to standard error. Exit status: 0 when every log\n"
-    "was scored, 1 when a file could not be scored, 2 for a wrong command line.\n";
+    "  --own LOCATOR      own locator for every QSO (wins over the log's; needed for an SQLite\n"
+    "                     log)\n"
+    "  --table NAME       the log table of an SQLite file (default: the one with the log columns)\n"
+    "  --from TIME        score only QSOs at or after TIME (UTC: 2025-08-30, 2025-08-30T12:00,\n"
+    "                     '2025-08-30 1200'; a date alone is the start of that day)\n"
+    "  --to TIME          score only QSOs before TIME (a date alone: up to the end of that day)\n"
+    "  --contest-id ID    score only QSOs of that contest (ADIF CONTEST_ID, Cabrillo CONTEST,\n"
+    "                     EDI TName), letter case aside\n"
+    "  --fields           also list the worked fields of each band\n"
+    "  --json             a machine-readable result (an array with several logs); its layout is\n"
+    "                     docs/score-result.schema.json\n"
+    "  --map FILE.svg     draw the worked fields of each band as a map\n"
+    "  --cabrillo FILE    write the scored log as a Cabrillo 3.0 file with CLAIMED-SCORE and\n"
+    "                     GRID-LOCATOR, to send it to the contest\n"
+    "  --verbose          begin with the log's station, own grids and QSO count, and why QSOs\n"
+    "                     scored 0\n"
+    "  --jobs N           score several logs on N threads (default: one per core)\n"
+    "  -h, --help         show this help\n"
+    "\n"
+    "Warnings (a line that cannot be read) go to standard error, and with several logs on a\n"
+    "terminal a progress line. Exit status: 0 when every log was scored, 1 when a file could not\n"
+    "be scored or an output not be written, 2 for a wrong command line.\n";
 
 namespace {
 unsigned ReadJobs(const std::string& text) {
@@ -34,6 +57,37 @@ unsigned ReadJobs(const std::string& text) {
     throw UsageError("--jobs needs a whole number above 0, not '" + text + "'");
   }
   return jobs;
+}
+
+std::int64_t ReadTime(const std::string& option, const std::string& text, bool endOfDay) {
+  const std::optional<std::int64_t> time = ParseUtcTime(text, endOfDay);
+  if (!time) {
+    throw UsageError(option + " needs a UTC date and time such as 2025-08-30T12:00, not '" + text +
+                     "'");
+  }
+  return *time;
+}
+
+bool EndsWithSvg(const std::string& path) {
+  return path.size() > 4 &&
+         EqualsIgnoringCase(std::string_view(path).substr(path.size() - 4), ".svg");
+}
+
+void CheckCombination(const Options& options) {
+  if (options.files.empty()) {
+    throw UsageError("no log given");
+  }
+  if (options.files.size() > 1 &&
+      (options.fields || !options.mapFile.empty() || !options.cabrilloFile.empty())) {
+    throw UsageError("--fields, --map and --cabrillo apply to one log at a time");
+  }
+  if (!options.mapFile.empty() && !EndsWithSvg(options.mapFile)) {
+    throw UsageError("--map draws an SVG picture: give a file name ending in .svg, not '" +
+                     options.mapFile + "'");
+  }
+  if (options.filter.from && options.filter.to && *options.filter.from >= *options.filter.to) {
+    throw UsageError("--from must come before --to");
+  }
 }
 }  // namespace
 
@@ -71,11 +125,19 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       noValue();
       onlyFiles = true;
     } else if (argument == "--own") {
-      options.own = takeValue();
+      options.own = UpperTrimmed(takeValue());
     } else if (argument == "--table") {
       options.table = takeValue();
     } else if (argument == "--map") {
       options.mapFile = takeValue();
+    } else if (argument == "--cabrillo") {
+      options.cabrilloFile = takeValue();
+    } else if (argument == "--from") {
+      options.filter.from = ReadTime(argument, takeValue(), false);
+    } else if (argument == "--to") {
+      options.filter.to = ReadTime(argument, takeValue(), true);
+    } else if (argument == "--contest-id") {
+      options.filter.contestId = UpperTrimmed(takeValue());
     } else if (argument == "--jobs") {
       options.jobs = ReadJobs(takeValue());
     } else if (argument == "--fields") {
@@ -94,14 +156,8 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
       throw UsageError("unknown option " + argument);
     }
   }
-  if (options.help) {
-    return options;
-  }
-  if (options.files.empty()) {
-    throw UsageError("no log given");
-  }
-  if (options.files.size() > 1 && (options.fields || !options.mapFile.empty())) {
-    throw UsageError("--fields and --map apply to one log at a time");
+  if (!options.help) {
+    CheckCombination(options);
   }
   return options;
 }

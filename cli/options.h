@@ -5,16 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "cli/log_filter.h"
+
 struct Options {
   std::vector<std::string> files;
-  std::string own;      // --own LOCATOR
-  std::string table;    // --table NAME
-  std::string mapFile;  // --map FILE.svg
+  std::string own;           // --own LOCATOR, upper-cased
+  std::string table;         // --table NAME
+  std::string mapFile;       // --map FILE.svg
+  std::string cabrilloFile;  // --cabrillo FILE
+  LogFilter filter;          // --from, --to, --contest-id
   bool fields = false;
   bool json = false;
   bool verbose = false;
   bool help = false;
-  unsigned jobs = 0;  // 0: one per core
+  bool progress = false;  // a progress line on standard error (not an option: a terminal there)
+  unsigned jobs = 0;      // 0: one per core
 };
 
 class UsageError : public std::runtime_error {
@@ -22,7 +27,8 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws UsageError for an unknown option, a missing value, or options that do not go together.
+// Throws UsageError for an unknown option, a missing or wrong value, or options that do not go
+// together.
 Options ParseOptions(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;

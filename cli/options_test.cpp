@@ -3,11 +3,17 @@
 #include <gtest/gtest.h>
 
 TEST(ParseOptions, ReadsEveryOption) {
-  const Options options = ParseOptions({"--own", "JO31", "--table=Log", "--fields", "--json",
-                                        "--verbose", "--map", "out.svg", "--jobs", "4", "a.adi"});
-  EXPECT_EQ(options.own, "JO31");
+  const Options options =
+      ParseOptions({"--own", " jo31lk", "--table=Log", "--fields", "--json", "--verbose", "--map",
+                    "out.SVG", "--cabrillo", "out.log", "--from", "2025-08-30T12:00", "--to",
+                    "2025-08-30", "--contest-id", "ww-digi", "--jobs", "4", "a.adi"});
+  EXPECT_EQ(options.own, "JO31LK");
+  EXPECT_EQ(options.cabrilloFile, "out.log");
+  EXPECT_EQ(options.filter.from, 1756555200);
+  EXPECT_EQ(options.filter.to, 1756598400);  // the end of that day
+  EXPECT_EQ(options.filter.contestId, "WW-DIGI");
   EXPECT_EQ(options.table, "Log");
-  EXPECT_EQ(options.mapFile, "out.svg");
+  EXPECT_EQ(options.mapFile, "out.SVG");
   EXPECT_TRUE(options.fields);
   EXPECT_TRUE(options.json);
   EXPECT_TRUE(options.verbose);
@@ -30,8 +36,21 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
       {{"--jobs", "0", "a.log"}, "--jobs needs a whole number above 0, not '0'"},
       {{"--jobs", "2x", "a.log"}, "--jobs needs a whole number above 0, not '2x'"},
       {{"--colour", "a.log"}, "unknown option --colour"},
-      {{"--fields", "a.log", "b.log"}, "--fields and --map apply to one log at a time"},
-      {{"--map", "m.svg", "a.log", "b.log"}, "--fields and --map apply to one log at a time"},
+      {{"--fields", "a.log", "b.log"}, "--fields, --map and --cabrillo apply to one log at a time"},
+      {{"--map", "m.svg", "a.log", "b.log"},
+       "--fields, --map and --cabrillo apply to one log at a time"},
+      {{"--cabrillo", "c.log", "a.log", "b.log"},
+       "--fields, --map and --cabrillo apply to one log at a time"},
+      {{"--map", "map.png", "a.log"},
+       "--map draws an SVG picture: give a file name ending in .svg, not 'map.png'"},
+      {{"--map", ".svg", "a.log"},
+       "--map draws an SVG picture: give a file name ending in .svg, not '.svg'"},
+      {{"--from", "2025-08-30T25:00", "a.log"},
+       "--from needs a UTC date and time such as 2025-08-30T12:00, not '2025-08-30T25:00'"},
+      {{"--to", "soon", "a.log"},
+       "--to needs a UTC date and time such as 2025-08-30T12:00, not 'soon'"},
+      {{"--from", "2025-08-31", "--to", "2025-08-30T12:00", "a.log"},
+       "--from must come before --to"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.error);
@@ -41,5 +60,30 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
     } catch (const UsageError& error) {
       EXPECT_EQ(std::string(error.what()), c.error);
     }
+  }
+}
+
+TEST(ParseOptions, TheHelpNamesEveryOptionAndStandardInput) {
+  for (const char* option : {"--own",
+                             "--table",
+                             "--from",
+                             "--to",
+                             "--contest-id",
+                             "--fields",
+                             "--json",
+                             "--map",
+                             "--cabrillo",
+                             "--verbose",
+                             "--jobs",
+                             "--help",
+                             "'-' reads the log from standard input",
+                             "Cabrillo",
+                             "EDI",
+                             "ADIF",
+                             "ADX",
+                             "SQLite",
+                             "UTF-16",
+                             "docs/score-result.schema.json"}) {
+    EXPECT_NE(std::string(kUsage).find(option), std::string::npos) << option;
   }
 }

@@ -5,23 +5,23 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
-#include <thread>
+#include <system_error>
 #include <vector>
 
+namespace {
 unsigned CoreCount() {
   return std::max(1u, std::thread::hardware_concurrency());
+}
+}  // namespace
+
+std::thread StartThread(std::function<void()> body) {
+  return std::thread(std::move(body));
 }
 
 void RunInOrder(std::size_t count, unsigned threads,
                 const std::function<JobOutput(std::size_t)>& work,
-                const std::function<void(const JobOutput&)>& emit) {
+                const std::function<void(const JobOutput&)>& emit, const ThreadStarter& start) {
   const std::size_t workers = std::min<std::size_t>(threads == 0 ? CoreCount() : threads, count);
-  if (workers <= 1) {
-    for (std::size_t i = 0; i < count; ++i) {
-      emit(work(i));
-    }
-    return;
-  }
   std::vector<std::optional<JobOutput>> done(count);
   std::mutex mutex;
   std::condition_variable finished;
@@ -35,8 +35,18 @@ void RunInOrder(std::size_t count, unsigned threads,
     }
   };
   std::vector<std::thread> pool;
-  for (std::size_t t = 0; t < workers; ++t) {
-    pool.emplace_back(worker);
+  for (std::size_t t = 0; workers > 1 && t < workers; ++t) {
+    try {
+      pool.push_back(start(worker));
+    } catch (const std::system_error&) {
+      break;  // fewer threads, or none: the jobs still get done
+    }
+  }
+  if (pool.empty()) {
+    for (std::size_t i = 0; i < count; ++i) {
+      emit(work(i));
+    }
+    return;
   }
   for (std::size_t i = 0; i < count; ++i) {
     std::optional<JobOutput> output;

@@ -1,92 +1,143 @@
 #include "cli/score_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
+#include <new>
 
+#include "cli/cabrillo_writer.h"
 #include "cli/field_map_svg.h"
 #include "cli/json_output.h"
 #include "cli/ordered_pool.h"
+#include "cli/progress_line.h"
 #include "cli/text_output.h"
 
 namespace {
-// A file that cannot be scored costs only its own result, whatever went wrong with it.
+std::string ErrorText(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error)) {
+    return "out of memory";
+  }
+  return error.what();
+}
+
+// A file whose scoring failed unexpectedly costs only its own result, whatever went wrong.
 template <typename Body>
-JobOutput Guarded(const std::string& file, const Options& options, Body body) {
+JobOutput Guarded(const std::string& file, const Options& options, bool many, Body body) {
   try {
     return body();
   } catch (const std::exception& error) {
+    ScoredLog failed;
+    failed.file = file;
+    failed.error = ErrorText(error);
     JobOutput output;
     output.failed = true;
-    output.err = file + ": error: " + error.what() + "\n";
-    if (options.json && options.files.size() > 1) {
-      output.out = JsonError(file, error.what());
+    output.err = ErrorLine(file, failed.error);
+    if (options.json) {
+      output.out = JsonError(file, failed.error) + (many ? "" : "\n");
+    } else if (many) {
+      output.out = SummaryLine(failed);
     }
     return output;
   }
 }
 
-void WriteMap(const ScoredLog& scored, const std::string& path) {
+void WriteFile(const std::string& path, const std::string& content, const std::string& what) {
   std::ofstream file(path, std::ios::binary);
-  file << FieldMapSvg(scored);
+  file << content;
   file.close();
   if (!file) {
-    throw LogError("cannot write the map to " + path);
+    throw LogError("cannot write the " + what + " to " + path + ": " + std::strerror(errno));
+  }
+}
+
+// --map and --cabrillo; a failure is the log's, after its score has been printed.
+void WriteFiles(const ScoredLog& scored, const Options& options, JobOutput& output) {
+  try {
+    if (!options.mapFile.empty()) {
+      WriteFile(options.mapFile, FieldMapSvg(scored), "map");
+    }
+    if (!options.cabrilloFile.empty()) {
+      WriteFile(options.cabrilloFile, CabrilloLog(scored, options.filter.contestId),
+                "Cabrillo log");
+    }
+  } catch (const LogError& error) {
+    output.err += ErrorLine(scored.file, error.what(), error.Line());
+    output.failed = true;
   }
 }
 
 JobOutput ScoreOne(const std::string& file, const Options& options) {
-  const ScoredLog scored = ScoreLogFile(file, options.own, options.table);
+  const ScoredLog scored = ScoreLogFile(file, options);
   JobOutput output;
   output.err = WarningLines(scored);
+  output.failed = scored.Failed();
   if (options.json) {
     output.out = JsonResult(scored) + "\n";
-  } else {
-    output.out = (options.verbose ? HeaderLine(scored) : "") + ReportOutput(scored.score) +
+  } else if (!scored.Failed()) {
+    output.out = (options.verbose ? HeaderLines(scored) : "") + ReportOutput(scored.score) +
                  (options.fields ? "\n" + FieldsOutput(scored.score) : "");
   }
-  if (!options.mapFile.empty()) {
-    WriteMap(scored, options.mapFile);
+  if (!scored.Failed()) {
+    WriteFiles(scored, options, output);
   }
   return output;
 }
 
 JobOutput SummarizeOne(const std::string& file, const Options& options) {
-  const ScoredLog scored = ScoreLogFile(file, options.own, options.table);
+  const ScoredLog scored = ScoreLogFile(file, options);
   JobOutput output;
   output.err = WarningLines(scored);
   output.out = options.json ? JsonResult(scored) : SummaryLine(scored);
+  output.failed = scored.Failed();
+  output.qsos = scored.log.qsos.size();
   return output;
 }
-}  // namespace
 
-int RunScorer(const Options& options, std::ostream& out, std::ostream& err) {
+int RunMany(const Options& options, std::ostream& out, std::ostream& err) {
   const std::vector<std::string>& files = options.files;
+  ProgressLine progress(err, files.size(), options.progress);
   bool failed = false;
-  if (files.size() == 1) {
-    const JobOutput output =
-        Guarded(files[0], options, [&]() { return ScoreOne(files[0], options); });
-    err << output.err;
-    out << output.out;
-    return output.failed ? 1 : 0;
-  }
-  out << (options.json ? "[\n" : SummaryHeader());
   bool first = true;
+  out << (options.json ? "[\n" : SummaryHeader());
   RunInOrder(
       files.size(), options.jobs,
       [&](std::size_t i) {
-        return Guarded(files[i], options, [&]() { return SummarizeOne(files[i], options); });
+        return Guarded(files[i], options, true, [&]() { return SummarizeOne(files[i], options); });
       },
       [&](const JobOutput& output) {
+        progress.Erase();
         err << output.err;
-        if (options.json) {
-          out << (first ? "" : ",\n") << output.out;
-          first = false;
-        } else {
-          out << output.out;
+        out << (options.json && !first ? ",\n" : "") << output.out;
+        if (options.progress) {
+          out.flush();  // before the progress line is drawn again on the same terminal
         }
+        first = false;
         failed = failed || output.failed;
+        progress.LogDone(output.qsos);
       });
+  progress.Erase();
   if (options.json) {
     out << "\n]\n";
   }
   return failed ? 1 : 0;
+}
+}  // namespace
+
+int RunScorer(const Options& options, std::ostream& out, std::ostream& err) {
+  int status = 0;
+  if (options.files.size() == 1) {
+    const std::string& file = options.files.front();
+    const JobOutput output =
+        Guarded(file, options, false, [&]() { return ScoreOne(file, options); });
+    err << output.err;
+    out << output.out;
+    status = output.failed ? 1 : 0;
+  } else {
+    status = RunMany(options, out, err);
+  }
+  if (!out.flush()) {
+    err << "marovinta-score: error: cannot write the results to standard output\n";
+    return 1;
+  }
+  return status;
 }

@@ -1,19 +1,28 @@
-// One log file read and scored: what every output is written from.
+// One log file read and scored, or the reason it could not be: what every output is written from.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "cli/contest_log.h"
+#include "cli/log_filter.h"
 #include "cli/log_scorer.h"
+#include "cli/options.h"
 
 struct ScoredLog {
   std::string file;
-  ContestLog log;
-  std::string ownLocator;  // the one scored with
+  ContestLog log;  // as read, less the QSOs the filters left out
   LogScore score;
+  FilterResult filtered;
+  std::string error;           // why the log could not be scored; empty when it was
+  std::int64_t errorLine = 0;  // the line the error concerns, 0 for the whole file
+
+  bool Failed() const { return !error.empty(); }
 };
 
-// `ownLocator` from --own (empty: the log's), `table` from --table. Throws LogError for a file
-// that cannot be scored.
-ScoredLog ScoreLogFile(const std::string& path, const std::string& ownLocator,
-                       const std::string& table);
+// Reads and scores the file at `path` with --own, --table and the filters of `options`. A file
+// that cannot be read or scored comes back with its error, and with the warnings read before.
+ScoredLog ScoreLogFile(const std::string& path, const Options& options);
+
+// Scores a log already read, as ScoreLogFile does.
+ScoredLog ScoreLog(std::string file, ContestLog log, const Options& options);

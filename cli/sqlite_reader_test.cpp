@@ -2,9 +2,40 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "cli/log_scorer.h"
+#include "cli/odbc_connection.h"
 #include "cli/test_support.h"
+#include "distance/geometry_distance.h"
 #include "host/log_table.h"
 #include "host/sample_log.h"
+#include "io/odbc_log_query.h"
+#include "scoring/log_rebuild.h"
+#include "testing/quiet_recalc_host.h"
+
+namespace {
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// An open connection with a statement run on it, kept while the test needs it.
+class SqliteSession {
+ public:
+  explicit SqliteSession(const std::string& path) { sqlite3_open(path.c_str(), &db_); }
+  ~SqliteSession() { sqlite3_close(db_); }
+  bool Run(const std::string& sql) {
+    return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+}  // namespace
 
 TEST(SqliteReader, ReadsTheLogTableInRowIdOrder) {
   const TempDir dir;
@@ -49,7 +80,7 @@ TEST(SqliteReader, FindsOrChecksTheLogTable) {
       {two, "Partial", "table 'Partial' has no column QSOReportRecived"},
       {two, "Missing", "no table 'Missing' in the database"},
       {dir.Write("broken.db", std::string("SQLite format 3\0", 16) + std::string(200, '\x7f')), "",
-       "cannot read the database: file is not a database"},
+       "cannot read the database: [SQLite]file is not a database (26)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + " " + c.table);
@@ -94,4 +125,105 @@ TEST(SqliteReader, ReadsALogWrittenWithTheHostsOwnStatements) {
     EXPECT_EQ(log.qsos[i].mode, rows[i].QSOMode);
     EXPECT_EQ(log.qsos[i].exchange, rows[i].QSOReportRecived);
   }
+}
+
+// The plug-in reads its log through the SQLite ODBC driver as wide text: a text with a NUL inside
+// ends there, a BLOB comes as the driver shows it. The scorer reads the same texts, so both score
+// a table alike.
+TEST(SqliteReader, SeesTheTextsThePluginSees) {
+  const TempDir dir;
+  const std::string db = MakeDatabase(
+      dir.Path("host.db"),
+      {CreateLogTable("QSOLog"),
+       "INSERT INTO QSOLog VALUES ('59' || char(0) || 'JO62', '', '', 'AA1AA', '14', 'CW', '')",
+       "INSERT INTO QSOLog VALUES (CAST('KO85' AS BLOB), '', '', 'BB1BB', '14', 'CW', '')",
+       "INSERT INTO QSOLog VALUES ('599 FN42', '', '', 'CC1CC', 'x' || char(0) || 'y', 'CW', '')",
+       "INSERT INTO QSOLog VALUES ('jo62', '', '', 'DD1DD', '7', 'CW', '')"});
+  const ContestLog log = ReadSqliteLog(db, "");
+  ASSERT_EQ(log.qsos.size(), 4u);
+  EXPECT_EQ(log.qsos[0].exchange, "59");
+  EXPECT_EQ(log.qsos[2].band, "x");
+
+  ScoringState state;
+  state.CalcDist = std::make_shared<GeometryDistance>();
+  QuietRecalcHost host(state);
+  const OdbcConnection connection("DRIVER={SQLite3};Database=" + db);
+  LogRebuild rebuild(state, host, std::make_unique<OdbcLogQuery>(connection.Handle()));
+  host.ownLocator = "JO31";
+  rebuild.RecalcStatisticExecute();
+  const LogScore scored = ScoreQsos(log.qsos, "JO31");
+  EXPECT_EQ(scored.report, state.ReportText());
+}
+
+TEST(SqliteReader, RowIdsAreSixtyFourBitAndTheRealOnesEvenWhenAColumnTakesTheName) {
+  const TempDir dir;
+  const std::string db = MakeDatabase(
+      dir.Path("host.db"),
+      {"CREATE TABLE QSOLog (QSOReportRecived TEXT, DXCCPrefix TEXT, MainPrefix TEXT, CallSign "
+       "TEXT, DigiBand TEXT, QSOMode TEXT, Continent TEXT, rowid TEXT)",
+       "INSERT INTO QSOLog (_rowid_, CallSign, DigiBand, rowid) VALUES (5000000001, 'SECOND', "
+       "'14', "
+       "'a')",
+       "INSERT INTO QSOLog (_rowid_, CallSign, DigiBand, rowid) VALUES (5000000000, 'FIRST', '14', "
+       "'z')"});
+  const ContestLog log = ReadSqliteLog(db, "");
+  ASSERT_EQ(log.qsos.size(), 2u);
+  EXPECT_EQ(log.qsos[0].callSign, "FIRST");
+  EXPECT_EQ(log.qsos[0].line, 5000000000);
+  EXPECT_EQ(log.qsos[1].callSign, "SECOND");
+  EXPECT_EQ(log.qsos[1].line, 5000000001);
+}
+
+TEST(SqliteReader, ALockedLogIsWaitedForThenRefusedPlainly) {
+  const TempDir dir;
+  const std::string db = MakeDatabase(dir.Path("host.db"), {CreateLogTable("QSOLog")});
+  SqliteSession logger(db);
+  ASSERT_TRUE(logger.Run("BEGIN EXCLUSIVE"));
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    ReadSqliteLog(db, "");
+    ADD_FAILURE() << "no error";
+  } catch (const LogError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "the database is locked by another program (waited 3 s); try again when the logger "
+              "has finished writing");
+  }
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
+}
+
+// A logger that stopped in the middle of a transaction leaves a journal to roll it back with.
+// The scorer reads the log as it was before, without writing the log or its journal.
+TEST(SqliteReader, ALogWithALeftoverJournalIsReadWithoutWriting) {
+  const TempDir dir;
+  const std::string db =
+      MakeDatabase(dir.Path("live.db"),
+                   {CreateLogTable("QSOLog"),
+                    "INSERT INTO QSOLog VALUES ('JO62', '', '', 'BEFORE', '14', 'CW', '')"});
+  const std::string crashed = dir.Path("crashed.db");
+  {
+    SqliteSession logger(db);
+    ASSERT_TRUE(logger.Run("PRAGMA cache_size = 1; BEGIN"));
+    for (int i = 0; i < 200; ++i) {
+      ASSERT_TRUE(logger.Run("INSERT INTO QSOLog VALUES ('" + std::string(200, 'x') +
+                             "', '', '', 'DURING', '14', 'CW', '')"));
+    }
+    // What a crash now would leave: the database with some new pages, and the journal.
+    std::filesystem::copy_file(db, crashed);
+    std::filesystem::copy_file(db + "-journal", crashed + "-journal");
+    ASSERT_TRUE(logger.Run("ROLLBACK"));
+  }
+  const std::string before = Bytes(crashed);
+  const std::string journal = Bytes(crashed + "-journal");
+  ASSERT_FALSE(journal.empty());
+
+  const ContestLog log = ReadSqliteLog(crashed, "");
+  ASSERT_EQ(log.qsos.size(), 1u);
+  EXPECT_EQ(log.qsos[0].callSign, "BEFORE");
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].message,
+            "the database has a leftover journal (" + crashed +
+                "-journal): read from a copy with its unfinished transaction settled, the "
+                "database itself left as it is");
+  EXPECT_EQ(Bytes(crashed), before);
+  EXPECT_EQ(Bytes(crashed + "-journal"), journal);
 }

@@ -6,8 +6,16 @@ TEST(TextRules, TrimRemovesBlanksAndControlCharactersAtBothEnds) {
   struct Case {
     std::string in, out;
   } cases[] = {
-      {"", ""}, {"  ", ""}, {" \t14 \r\n", "14"}, {"a b", "a b"}, {std::string("\x01x\x20", 3), "x"},
+      {"", ""},
+      {"  ", ""},
+      {" \t14 \r\n", "14"},
+      {"a b", "a b"},
+      {std::string("\x01x\x20", 3), "x"},
       {"\x7f", "\x7f"},  // DEL is above 32 and stays
+      // Bytes above 127 are characters of the host's code page, at either end.
+      {"\xE9t\xE9", "\xE9t\xE9"},
+      {" \xA0JO31\xFF\t", "\xA0JO31\xFF"},
+      {"\x80", "\x80"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.in);
@@ -32,11 +40,15 @@ TEST(TextRules, CompareBytesIsUnsignedByteOrder) {
     std::string a, b;
     int expected;
   } cases[] = {
-      {"", "", 0},         {"", "A", -1},         {"DL1AB", "DL1AB", 0}, {"DL1AB", "DL1ABC", -1},
-      {"DL1AB/P", "DL1AB", 1}, {"DL1AB/P", "DL1AB0", -1},  // slash before digits
-      {"DL1", "DLA", -1},  // a digit before a letter, whatever follows
-      {"Z", "a", -1},      // every capital before every small letter
-      {"\x80", "z", 1},    // codes above 127 come last
+      {"", "", 0},
+      {"", "A", -1},
+      {"DL1AB", "DL1AB", 0},
+      {"DL1AB", "DL1ABC", -1},
+      {"DL1AB/P", "DL1AB", 1},
+      {"DL1AB/P", "DL1AB0", -1},  // slash before digits
+      {"DL1", "DLA", -1},         // a digit before a letter, whatever follows
+      {"Z", "a", -1},             // every capital before every small letter
+      {"\x80", "z", 1},           // codes above 127 come last
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.a + " vs " + c.b);

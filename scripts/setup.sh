@@ -2,8 +2,8 @@
 # Installs every Debian package the project needs. Safe to run again: it only installs what is missing.
 set -euo pipefail
 
-native=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev
-        sqlite3 libsqlite3-dev unixodbc unixodbc-dev libsqliteodbc libhamlib-dev
+native=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev libexpat1-dev
+        sqlite3 libsqlite3-dev unixodbc unixodbc-dev libsqliteodbc libhamlib-dev python3-jsonschema
         clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 nsis
          libodbc2:i386 libodbcinst2:i386 libsqliteodbc:i386)

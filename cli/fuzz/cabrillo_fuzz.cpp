@@ -5,8 +5,6 @@
 #include "cli/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  DetectFormat(text);
-  ScoreFuzzInput(ReadCabrillo(text));
+  FuzzOne(ReadCabrillo, std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

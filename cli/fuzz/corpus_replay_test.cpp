@@ -7,8 +7,11 @@
 #include <iterator>
 
 #include "cli/adif_reader.h"
+#include "cli/adx_reader.h"
 #include "cli/cabrillo_reader.h"
+#include "cli/edi_reader.h"
 #include "cli/fuzz/fuzz_input.h"
+#include "cli/log_reader.h"
 
 namespace {
 const std::filesystem::path kCorpus = MAROVINTA_FUZZ_CORPUS;
@@ -23,19 +26,23 @@ int Replay(const char* folder, Reader read) {
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kCorpus / folder)) {
     SCOPED_TRACE(entry.path().string());
-    const std::string content = Content(entry.path());
-    DetectFormat(content);
-    ScoreFuzzInput(read(content));
+    FuzzOne(read, Content(entry.path()));
     ++count;
   }
   return count;
 }
 }  // namespace
 
-TEST(FuzzCorpus, AdifInputsReadAndScore) {
-  EXPECT_GT(Replay("adif", ReadAdif), 0);
-}
-
-TEST(FuzzCorpus, CabrilloInputsReadAndScore) {
-  EXPECT_GT(Replay("cabrillo", ReadCabrillo), 0);
+TEST(FuzzCorpus, EveryParsersInputsReadAndScore) {
+  struct Case {
+    const char* folder;
+    ContestLog (*read)(std::string_view);
+  } cases[] = {
+      {"adif", ReadAdif}, {"adx", ReadAdx},          {"cabrillo", ReadCabrillo},
+      {"edi", ReadEdi},   {"log_text", ReadLogText},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    EXPECT_GT(Replay(c.folder, c.read), 0);
+  }
 }

@@ -1,0 +1,23 @@
+#include "cli/log_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(LogText, LocatorsAndWhatLooksLikeOne) {
+  struct Case {
+    const char* text;
+    bool locator, looksLikeOne;
+  } cases[] = {
+      {"JO31", true, true},       {"jo31lk", true, true},       {"JO31LK12", true, true},
+      {"JO31lk12ab", true, true}, {"RR99XX99XX", true, true},   {"AA00AA00AA", true, true},
+      {"JO31X", false, true},     {"JO31LK1", false, true},     {"JO31YY", false, true},
+      {"JO31LKAB", false, true},  {"JO31LK12ABC", false, true}, {"ZZ00", false, true},
+      {"IN2dp", false, true},     {"SA00", false, true},        {"J031", false, false},
+      {"JO3", false, true},       {"599", false, false},        {"JOHN", false, false},
+      {"28", false, false},       {"", false, false},           {"5NN", false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(IsLocator(c.text), c.locator);
+    EXPECT_EQ(LooksLikeLocator(c.text), c.looksLikeOne);
+  }
+}

@@ -1,0 +1,26 @@
+// Locator squares as numbers, for sets of squares that cost the same however many a log names:
+// there are 18 x 18 fields of 10 x 10 squares.
+#pragma once
+
+#include <bitset>
+#include <optional>
+#include <string_view>
+
+inline constexpr int kSquareCount = 18 * 18 * 10 * 10;
+
+// The number of the square that `locator` begins with (either case), or nothing when it begins
+// with none.
+std::optional<int> SquareIndex(std::string_view locator);
+
+class SquareSet {
+ public:
+  // True when `square` was not in the set before.
+  bool Insert(int square) {
+    const bool added = !seen_[static_cast<std::size_t>(square)];
+    seen_.set(static_cast<std::size_t>(square));
+    return added;
+  }
+
+ private:
+  std::bitset<kSquareCount> seen_;
+};

@@ -1,0 +1,48 @@
+#include "cli/zero_reason.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "cli/log_text.h"
+
+namespace {
+struct ReasonName {
+  const char* key;
+  const char* text;
+};
+constexpr ReasonName kNames[kZeroReasonCount] = {
+    {"", ""},
+    {"duplicate", "duplicate"},
+    {"no_locator", "no locator in the exchange"},
+    {"invalid_locator", "not a valid locator"},
+    {"distance_outside_table", "distance outside the points table"},
+};
+
+// A word of the exchange meant as a locator, valid or not: "59" or "001" are not.
+bool HasLocatorLikeWord(std::string_view exchange) {
+  std::vector<std::string_view> words;
+  SplitWords(exchange, &words);
+  return std::any_of(words.begin(), words.end(), LooksLikeLocator);
+}
+}  // namespace
+
+ZeroReason ZeroReasonOf(const QsoResult& result, const std::string& exchange) {
+  if (result.duplicate) {
+    return ZeroReason::kDuplicate;
+  }
+  if (result.points > 0) {
+    return ZeroReason::kNone;
+  }
+  if (result.distanceKm) {
+    return ZeroReason::kOutsideTable;
+  }
+  return HasLocatorLikeWord(exchange) ? ZeroReason::kInvalidLocator : ZeroReason::kNoLocator;
+}
+
+const char* ZeroReasonKey(ZeroReason reason) {
+  return kNames[static_cast<std::size_t>(reason)].key;
+}
+
+const char* ZeroReasonText(ZeroReason reason) {
+  return kNames[static_cast<std::size_t>(reason)].text;
+}
