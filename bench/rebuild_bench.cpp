@@ -10,6 +10,7 @@
 
 #include "distance/geometry_distance.h"
 #include "host/sample_log.h"
+#include "io/odbc_connection.h"
 #include "io/odbc_log_query.h"
 #include "scoring/log_rebuild.h"
 #include "testing/quiet_recalc_host.h"
@@ -39,7 +40,7 @@ const TempSqliteFile& LogOf(int rows) {
 }
 
 void BareRead(benchmark::State& state) {
-  OdbcSqliteConnection connection(LogOf(static_cast<int>(state.range(0))).Path());
+  OdbcConnection connection(SqliteConnectionString(LogOf(static_cast<int>(state.range(0))).Path()));
   OdbcLogQuery query(connection.Handle());
   for (auto _ : state) {
     query.SetSQL(LogSelect("QSOLog"));
@@ -54,7 +55,7 @@ void BareRead(benchmark::State& state) {
 }
 
 void Rebuild(benchmark::State& state) {
-  OdbcSqliteConnection connection(LogOf(static_cast<int>(state.range(0))).Path());
+  OdbcConnection connection(SqliteConnectionString(LogOf(static_cast<int>(state.range(0))).Path()));
   ScoringState scoring;
   scoring.CalcDist = std::make_shared<GeometryDistance>();
   QuietRecalcHost host(scoring);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/log_text.h"
-#include "cli/odbc_connection.h"
+#include "io/odbc_connection.h"
 #include "io/odbc_log_query.h"
 
 namespace fs = std::filesystem;
@@ -47,9 +47,13 @@ std::string UriPath(const std::string& path) {
 }
 
 // StepAPI: the driver hands rows on as SQLite steps to them, rather than the whole result at once.
-std::string ConnectionString(const std::string& uri) {
-  return "DRIVER={SQLite3};Database=" + uri + ";Timeout=" + std::to_string(kLockWaitMilliseconds) +
-         ";NoCreat=1;StepAPI=1";
+OdbcConnection Connect(const std::string& uri) {
+  try {
+    return OdbcConnection("DRIVER={SQLite3};Database=" + uri + ";Timeout=" +
+                          std::to_string(kLockWaitMilliseconds) + ";NoCreat=1;StepAPI=1");
+  } catch (const DatabaseError& error) {
+    throw LogError(std::string("cannot open the database through ODBC: ") + error.what());
+  }
 }
 
 // A database and its leftover journal copied into a folder of their own, removed with the object.
@@ -113,7 +117,7 @@ std::string Quoted(const std::string& text, char quote) {
 class LogDatabase {
  public:
   explicit LogDatabase(const std::string& uri)
-      : connection_(ConnectionString(uri)), query_(connection_.Handle()) {}
+      : connection_(Connect(uri)), query_(connection_.Handle()) {}
 
   // The column "name" of every row of `sql`.
   std::vector<std::string> Names(const std::string& sql) {
@@ -262,7 +266,7 @@ class LogDatabase {
   void Guard(Body body) {
     try {
       body();
-    } catch (const EDatabaseError& error) {
+    } catch (const DatabaseError& error) {
       const std::string message = error.what();
       if (message.find("database is locked") != std::string::npos) {
         const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(

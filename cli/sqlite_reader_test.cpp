@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "cli/log_scorer.h"
-#include "cli/odbc_connection.h"
+#include "io/odbc_connection.h"
 #include "cli/test_support.h"
 #include "distance/geometry_distance.h"
 #include "host/log_table.h"

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "io/odbc_connection.h"
 #include "scoring/log_rebuild.h"
 #include "testing/fake_distance_component.h"
 #include "testing/quiet_recalc_host.h"
@@ -16,7 +17,7 @@ class OdbcLogTest : public testing::Test {
  protected:
   // Connects once the file holds its tables, as the host would be connected to its log.
   void Connect() {
-    connection = std::make_unique<OdbcSqliteConnection>(file.Path());
+    connection = std::make_unique<OdbcConnection>(SqliteConnectionString(file.Path()));
     query = std::make_unique<OdbcLogQuery>(connection->Handle());
   }
 
@@ -26,7 +27,7 @@ class OdbcLogTest : public testing::Test {
   }
 
   TempSqliteFile file;
-  std::unique_ptr<OdbcSqliteConnection> connection;
+  std::unique_ptr<OdbcConnection> connection;
   std::unique_ptr<OdbcLogQuery> query;
 };
 

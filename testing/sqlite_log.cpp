@@ -1,6 +1,5 @@
 #include "testing/sqlite_log.h"
 
-#include <sqlext.h>
 #include <sqlite3.h>
 #include <stdlib.h>
 
@@ -33,18 +32,6 @@ std::string ColumnList(const std::string& without, Pick pick) {
     list += (list.empty() ? "" : ", ") + pick(i);
   }
   return list;
-}
-
-std::string OdbcMessage(SQLSMALLINT type, SQLHANDLE handle) {
-  SQLCHAR state[6];
-  SQLINTEGER nativeCode = 0;
-  SQLCHAR text[512];
-  SQLSMALLINT length = 0;
-  if (!SQL_SUCCEEDED(
-          SQLGetDiagRec(type, handle, 1, state, &nativeCode, text, sizeof text, &length))) {
-    return "ODBC failure";
-  }
-  return reinterpret_cast<const char*>(text);
 }
 }  // namespace
 
@@ -106,21 +93,6 @@ void TempSqliteFile::InsertRows(const std::string& table, const std::vector<Host
   Execute(sql + "COMMIT;");
 }
 
-OdbcSqliteConnection::OdbcSqliteConnection(const std::string& path) {
-  environment_.Allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
-  SQLSetEnvAttr(environment_.Get(), SQL_ATTR_ODBC_VERSION,
-                reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-  connection_.Allocate(SQL_HANDLE_DBC, environment_.Get());
-  std::string text = "DRIVER={SQLite3};Database=" + path;
-  const SQLRETURN rc =
-      SQLDriverConnect(connection_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
-                       nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
-  if (!SQL_SUCCEEDED(rc)) {
-    throw std::runtime_error("cannot connect to " + path + ": " +
-                             OdbcMessage(SQL_HANDLE_DBC, connection_.Get()));
-  }
-}
-
-OdbcSqliteConnection::~OdbcSqliteConnection() {
-  SQLDisconnect(connection_.Get());
+std::string SqliteConnectionString(const std::string& path) {
+  return "DRIVER={SQLite3};Database=" + path;
 }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "io/odbc_handle.h"
 #include "testing/host_log.h"
 
 // A fresh SQLite file in a temporary folder of its own; both are removed with the object.
@@ -31,17 +30,6 @@ class TempSqliteFile {
   std::string path_;
 };
 
-// An ODBC connection to an SQLite file, standing in for the one the host holds.
-class OdbcSqliteConnection {
- public:
-  explicit OdbcSqliteConnection(const std::string& path);
-  ~OdbcSqliteConnection();
-  OdbcSqliteConnection(const OdbcSqliteConnection&) = delete;
-  OdbcSqliteConnection& operator=(const OdbcSqliteConnection&) = delete;
-
-  void* Handle() const { return connection_.Get(); }
-
- private:
-  OdbcHandle environment_;
-  OdbcHandle connection_;
-};
+// The connection string of an SQLite file through the SQLite ODBC driver, for an OdbcConnection
+// that stands in for the one the host holds.
+std::string SqliteConnectionString(const std::string& path);
