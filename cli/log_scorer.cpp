@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "cli/cached_distance.h"
 #include "cli/square_set.h"
-#include "distance/geometry_distance.h"
 #include "scoring/scoring_state.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
@@ -78,7 +78,7 @@ LogScore ScoreQsos(const std::vector<LogQso>& qsos, const std::string& given,
                    const std::string& logLocator) {
   ScoringState scoring;
   // The own coordinates of a distance are those of the QSO's own square, measured with it.
-  scoring.CalcDist = std::make_shared<GeometryDistance>();
+  scoring.CalcDist = std::make_shared<CachedGeometryDistance>();
   OwnLocatorTable ownLocators;
 
   LogScore result;
