@@ -84,6 +84,13 @@ class AdifValues {
   std::array<std::string_view, kAdifFieldCount> values_{};
 };
 
+// A QSO made of a record's values: views of the values, or of upper-cased copies of them held in
+// `copies` as long as the views are used.
+struct AdifQso {
+  QsoView view;
+  std::array<std::string, 5> copies;
+};
+
 // Fills `qso` (all but its line) from a record's values. Returns empty, or, when the values make no
 // QSO, the warning that says why.
-std::string FillAdifQso(const AdifValues& values, LogQso& qso);
+std::string FillAdifQso(const AdifValues& values, AdifQso& qso);

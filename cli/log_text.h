@@ -11,6 +11,10 @@
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);
 
+// UpperTrimmed(text) without a copy where none is needed: `text` trimmed when it holds no a..z,
+// else an upper-cased copy made in `room`.
+std::string_view UpperTrimmedView(std::string_view text, std::string& room);
+
 // Equal when A..Z and a..z are taken as the same.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

@@ -224,13 +224,14 @@ class LogDatabase {
     }
     std::int64_t sequence = 0;
     while (!query_.Eof()) {
-      LogQso& qso = log.qsos.emplace_back();
+      LogQso qso;
       qso.exchange = Field("QSOReportRecived");
       qso.callSign = Field("CallSign");
       qso.band = Field("DigiBand");
       qso.mode = Field("QSOMode");
       ++sequence;
       qso.line = byRowId ? RowId(Field(kRowIdColumn), sequence) : sequence;
+      log.qsos.push_back(qso);
       Next();
     }
     query_.Close();

@@ -1,0 +1,38 @@
+// A window on a text read from its beginning: a reader lets go of what lies behind it and asks for
+// more ahead, so that a log of any size is read in the memory of a few pieces of it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+class LogFile;
+
+class TextWindow {
+ public:
+  static constexpr std::size_t kPiece = 1 << 20;
+
+  // The whole text, held by the caller.
+  explicit TextWindow(std::string_view text) : text_(text), atEnd_(true) {}
+  // The text of `file`, of which `head` has been read already; read on `piece` bytes at a time.
+  TextWindow(LogFile& file, std::string head, std::size_t piece = kPiece);
+
+  // The bytes held, the first of them at offset Base() of the whole text.
+  std::string_view Text() const { return text_; }
+  std::size_t Base() const { return base_; }
+  // True when Text() reaches the end of the whole text.
+  bool AtEnd() const { return atEnd_; }
+
+  // Lets go of the bytes before `from` (an index into Text()) and reads one more piece. Throws
+  // LogError when the file cannot be read.
+  void Advance(std::size_t from);
+
+ private:
+  LogFile* file_ = nullptr;
+  std::size_t piece_ = 0;
+  std::string buffer_;  // its whole size is room; the first held_ bytes are the text
+  std::size_t held_ = 0;
+  std::string_view text_;
+  std::size_t base_ = 0;
+  bool atEnd_;
+};
