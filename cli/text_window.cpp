@@ -7,23 +7,30 @@
 TextWindow::TextWindow(LogFile& file, std::string head, std::size_t piece)
     : file_(&file),
       piece_(piece),
-      buffer_(std::move(head)),
-      held_(buffer_.size()),
-      text_(buffer_),
-      atEnd_(false) {}
+      buffer_(new char[head.size()]),
+      room_(head.size()),
+      held_(head.size()),
+      atEnd_(false) {
+  std::memcpy(buffer_.get(), head.data(), held_);
+  text_ = std::string_view(buffer_.get(), held_);
+}
 
 void TextWindow::Advance(std::size_t from) {
   if (atEnd_) {
     return;
   }
-  std::memmove(buffer_.data(), buffer_.data() + from, held_ - from);
   held_ -= from;
   base_ += from;
-  if (buffer_.size() < held_ + piece_) {
-    buffer_.resize(held_ + piece_);
+  if (room_ < held_ + piece_) {
+    std::unique_ptr<char[]> larger(new char[held_ + piece_]);
+    std::memcpy(larger.get(), buffer_.get() + from, held_);
+    buffer_ = std::move(larger);
+    room_ = held_ + piece_;
+  } else {
+    std::memmove(buffer_.get(), buffer_.get() + from, held_);
   }
-  const std::size_t got = file_->Read(buffer_.data() + held_, piece_);
+  const std::size_t got = file_->Read(buffer_.get() + held_, piece_);
   held_ += got;
   atEnd_ = got < piece_;
-  text_ = std::string_view(buffer_.data(), held_);
+  text_ = std::string_view(buffer_.get(), held_);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,7 +31,9 @@ class TextWindow {
  private:
   LogFile* file_ = nullptr;
   std::size_t piece_ = 0;
-  std::string buffer_;  // its whole size is room; the first held_ bytes are the text
+  // Room for the text held, left as allocated: only what a read fills takes memory.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t room_ = 0;
   std::size_t held_ = 0;
   std::string_view text_;
   std::size_t base_ = 0;
