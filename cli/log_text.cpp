@@ -77,19 +77,23 @@ bool LooksLikeLocator(std::string_view text) {
 }
 
 void SplitWords(std::string_view text, std::vector<std::string_view>* words) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
   words->clear();
   std::size_t p = 0;
-  while (p < text.size()) {
-    while (p < text.size() && blank(text[p])) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < text.size() && !blank(text[p])) {
-      ++p;
-    }
-    if (p > start) {
-      words->push_back(text.substr(start, p - start));
-    }
+  for (std::string_view word = NextWord(text, &p); !word.empty(); word = NextWord(text, &p)) {
+    words->push_back(word);
   }
+}
+
+std::string_view NextWord(std::string_view text, std::size_t* pos) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  std::size_t p = *pos;
+  while (p < text.size() && blank(text[p])) {
+    ++p;
+  }
+  const std::size_t start = p;
+  while (p < text.size() && !blank(text[p])) {
+    ++p;
+  }
+  *pos = p;
+  return text.substr(start, p - start);
 }

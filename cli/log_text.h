@@ -25,6 +25,9 @@ bool StartsWithSquare(std::string_view text);
 // reading many lines keeps.
 void SplitWords(std::string_view text, std::vector<std::string_view>* words);
 
+// The next word of `text` from `*pos` on, `*pos` moved past it; empty when no word is left.
+std::string_view NextWord(std::string_view text, std::size_t* pos);
+
 // True when the whole text is a Maidenhead locator of 4, 6, 8 or 10 characters (either case):
 // a square, then letters A..X, digits and letters A..X in turn.
 bool IsLocator(std::string_view text);
