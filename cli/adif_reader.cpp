@@ -122,6 +122,9 @@ class LineCounter {
   std::int64_t keptLine_ = 1;
 };
 
+// LF ends the lines of a text that has one, CR those of a text that has none. A text read in
+// pieces is told by its first piece: the scorer reads in pieces only a text whose first piece has
+// an LF.
 char LineEnd(std::string_view text) {
   return std::memchr(text.data(), '\n', text.size()) != nullptr || text.empty() ? '\n' : '\r';
 }

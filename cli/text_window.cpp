@@ -1,5 +1,6 @@
 #include "cli/text_window.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "cli/file_content.h"
@@ -21,16 +22,17 @@ void TextWindow::Advance(std::size_t from) {
   }
   held_ -= from;
   base_ += from;
-  if (room_ < held_ + piece_) {
-    std::unique_ptr<char[]> larger(new char[held_ + piece_]);
+  const std::size_t wanted = std::max(piece_, held_);
+  if (room_ < held_ + wanted) {
+    std::unique_ptr<char[]> larger(new char[held_ + wanted]);
     std::memcpy(larger.get(), buffer_.get() + from, held_);
     buffer_ = std::move(larger);
-    room_ = held_ + piece_;
+    room_ = held_ + wanted;
   } else {
     std::memmove(buffer_.get(), buffer_.get() + from, held_);
   }
-  const std::size_t got = file_->Read(buffer_.get() + held_, piece_);
+  const std::size_t got = file_->Read(buffer_.get() + held_, wanted);
   held_ += got;
-  atEnd_ = got < piece_;
+  atEnd_ = got < wanted;
   text_ = std::string_view(buffer_.get(), held_);
 }

@@ -24,8 +24,10 @@ class TextWindow {
   // True when Text() reaches the end of the whole text.
   bool AtEnd() const { return atEnd_; }
 
-  // Lets go of the bytes before `from` (an index into Text()) and reads one more piece. Throws
-  // LogError when the file cannot be read.
+  // Lets go of the bytes before `from` (an index into Text()) and reads one more piece, or as much
+  // as is held when that is more: a reader that must read a long record again from its start
+  // reads it again only as often as its size doubles. Throws LogError when the file cannot be
+  // read.
   void Advance(std::size_t from);
 
  private:
