@@ -257,10 +257,8 @@ void RecordWorkedList(benchmark::State& state) {
   static const std::vector<TQSO> keys = [] {
     const ContestLog log = ReadLogText(AdifLog(1000000, 1));
     std::vector<TQSO> qsos;
-    for (std::size_t i = 0; i < log.qsos.size(); ++i) {
-      qsos.emplace_back(std::string(log.qsos.Text(i, QsoText::kCallSign)),
-                        std::string(log.qsos.Text(i, QsoText::kBand)),
-                        std::string(log.qsos.Text(i, QsoText::kMode)));
+    for (const LogQso& qso : log.qsos) {
+      qsos.emplace_back(qso.callSign, qso.band, qso.mode);
     }
     return qsos;
   }();
