@@ -11,13 +11,11 @@
 
 namespace {
 // The QSO as the host's record would carry it to the plug-in: each text at most 255 characters.
-// Fills `qso` in place: its texts keep their room from QSO to QSO.
-void TakeRecorded(const QsoList& qsos, std::size_t i, Qso& qso) {
-  const auto cut = [](std::string_view text) { return text.substr(0, kRecordTextCapacity); };
-  qso.callSign.assign(cut(qsos.Text(i, QsoText::kCallSign)));
-  qso.band.assign(cut(qsos.Text(i, QsoText::kBand)));
-  qso.mode.assign(cut(qsos.Text(i, QsoText::kMode)));
-  qso.reportReceived.assign(cut(qsos.Text(i, QsoText::kExchange)));
+Qso RecordedQso(const QsoList& qsos, std::size_t i) {
+  return {CutToRecordText(qsos.Text(i, QsoText::kCallSign)),
+          CutToRecordText(qsos.Text(i, QsoText::kBand)),
+          CutToRecordText(qsos.Text(i, QsoText::kMode)),
+          CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
 std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::string& given,
@@ -97,11 +95,9 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
 
   LogScore result;
   result.qsos.reserve(qsos.size());
-  Qso qso;
-  std::string ownLocator;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    TakeRecorded(qsos, i, qso);
-    ownLocator.assign(OwnLocatorOf(qsos, i, given, logLocator));
+    const Qso qso = RecordedQso(qsos, i);
+    const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();
     scored.ownLocator = ownLocators.Note(ownLocator);
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
