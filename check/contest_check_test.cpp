@@ -153,3 +153,106 @@ TEST(ContestCheck, MatchingRules) {
     }
   }
 }
+
+namespace {
+// Four stations that work each other on five bands, one QSO a minute apart; `late` logs every
+// time `lateMinutes` later than the others.
+std::vector<StationLog> RoundRobin(const std::string& late, int lateMinutes) {
+  const char* const calls[] = {"DL1AAA", "OK1BBB", "SP1CCC", "F5DDD"};
+  const char* const grids[] = {"JO31", "JN79", "JO73", "JN18"};
+  const char* const bands[] = {"3550", "7030", "14050", "21050", "28050"};
+  std::vector<StationLog> stations;
+  for (int s = 0; s < 4; ++s) {
+    stations.push_back({calls[s], grids[s], {}});
+  }
+  int minute = 0;
+  for (const char* band : bands) {
+    for (int a = 0; a < 4; ++a) {
+      for (int b = a + 1; b < 4; ++b, ++minute) {
+        for (const auto& [logger, worked] : {std::pair{a, b}, std::pair{b, a}}) {
+          const int shown = minute + (stations[logger].call == late ? lateMinutes : 0);
+          char when[64];
+          std::snprintf(when, sizeof when, "%s CW 2024-09-07 %02d%02d", band, 14 + shown / 60,
+                        shown % 60);
+          stations[logger].qsos.push_back({when, std::string(calls[worked]) + " " + grids[worked]});
+        }
+      }
+    }
+  }
+  return stations;
+}
+}  // namespace
+
+TEST(ContestCheck, ClockOffsetEstimatedAndCorrected) {
+  const CheckedContest contest = CheckStations(RoundRobin("SP1CCC", 25));
+  for (const char* call : {"DL1AAA", "OK1BBB", "SP1CCC", "F5DDD"}) {
+    SCOPED_TRACE(call);
+    const LogCheck& check = contest.result.logs[contest.Log(call)];
+    EXPECT_EQ(check.clock.offset, std::string(call) == "SP1CCC" ? 25 * 60 : 0);
+    EXPECT_EQ(check.clock.basis, 15u);
+    EXPECT_EQ(check.classes[static_cast<int>(QsoClass::kConfirmed)], 15u);
+  }
+}
+
+TEST(ContestCheck, CheckedScoreCountsWhatTheRulesSay) {
+  // DL1AAA: a confirmed QSO with OK1BBB on 14, one not in OK1BBB's log on 7, and a unique call.
+  const std::vector<StationLog> stations = {
+      {"DL1AAA",
+       "JO31",
+       {{"14000 CW 2024-09-07 1400", "OK1BBB JN79"},
+        {"7000 CW 2024-09-07 1500", "OK1BBB JN79"},
+        {"21000 CW 2024-09-07 1600", "VK2ZZZ QF56"}}},
+      {"OK1BBB", "JN79", {{"14000 CW 2024-09-07 1400", "DL1AAA JO31"}}}};
+  // JO31 to JN79 is 31 points, to QF56 62; each QSO is a new field on its band.
+  const struct {
+    const char* name;
+    CheckRules rules;
+    ScoreTally checked;
+    std::int64_t penalty;
+  } cases[] = {
+      {"defaults: the unique call counts", {}, {2, 93, 2, 293}, 0},
+      {"unique calls do not count", {600, true, false, 0, 0, 0}, {1, 31, 1, 131}, 0},
+      {"not in log costs its points twice more", {600, true, true, 2, 0, 0}, {2, 93, 2, 293}, 62},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CheckedContest contest = CheckStations(stations, c.rules);
+    const std::size_t log = contest.Log("DL1AAA");
+    const ScoreTally& claimed = contest.logs.logs[log].claimed;
+    EXPECT_EQ(claimed.qsos, 3);
+    EXPECT_EQ(claimed.points, 124);
+    EXPECT_EQ(claimed.score, 124 + 300);
+    const LogCheck& check = contest.result.logs[log];
+    EXPECT_EQ(check.checked.qsos, c.checked.qsos);
+    EXPECT_EQ(check.checked.points, c.checked.points);
+    EXPECT_EQ(check.checked.fields, c.checked.fields);
+    EXPECT_EQ(check.checked.score, c.checked.score);
+    EXPECT_EQ(check.penalty, c.penalty);
+    EXPECT_EQ(check.score, c.checked.score - c.penalty);
+  }
+}
+
+TEST(ContestCheck, LogWithoutOwnLocatorIsAnErrorButConfirmsOthers) {
+  CheckedContest contest{ContestLogs(2), {}};
+  EnterLog(contest.logs, 0, "a.log",
+           ReadLogText("START-OF-LOG: 3.0\nCALLSIGN: DL1AAA\n"
+                       "QSO: 14000 CW 2024-09-07 1400 DL1AAA JO31 OK1BBB JN79\nEND-OF-LOG:\n"));
+  ContestLog noLocator;
+  noLocator.format = "ADIF";
+  noLocator.stationCall = "OK1BBB";
+  LogQso qso;
+  qso.callSign = "DL1AAA";
+  qso.band = "14";
+  qso.mode = "CW";
+  qso.exchange = "JO31";
+  qso.ownCall = "OK1BBB";
+  qso.utcSeconds = 1725717600;
+  noLocator.qsos.push_back(qso);
+  EnterLog(contest.logs, 1, "b.adi", noLocator);
+  contest.logs.Seal();
+  ProgressBar quiet(false, nullptr);
+  contest.result = CheckContest(contest.logs, CheckRules(), 1, quiet);
+  EXPECT_EQ(contest.logs.logs[1].error, "the log names no own locator");
+  EXPECT_EQ(contest.Outcome("DL1AAA", 1).qsoClass, QsoClass::kConfirmed);
+  EXPECT_EQ(contest.result.logs[1].score, 0);
+}

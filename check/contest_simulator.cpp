@@ -132,15 +132,18 @@ class Simulator {
     contest_.logs.resize(logs);
   }
 
-  // Each QSO joins a station that sends a log with any other; so that a log holds qsosPerLog
-  // entries on average, there are that many over the chance of a log to take part in one.
+  // Each QSO joins a station that sends a log with any other; it is entered once, twice when the
+  // other sends a log too (less the missing), once more when duplicated. There are as many QSOs
+  // as give each log qsosPerLog entries on average.
   std::size_t QsoCount() const {
     const double logs = static_cast<double>(Settings().logs);
     const double others = static_cast<double>(contest_.stations.size()) - 1;
-    if (logs < 1 || others < 1) {
+    if (others < 1) {
       return 0;
     }
-    return static_cast<std::size_t>(std::llround(Settings().qsosPerLog / (1 / logs + 1 / others)));
+    const double otherLogs = (logs - 1) / others;
+    const double entries = 1 + otherLogs * (1 - Settings().missing) + Settings().duplicates;
+    return static_cast<std::size_t>(std::llround(Settings().qsosPerLog * logs / entries));
   }
 
   void MakeQsos() {

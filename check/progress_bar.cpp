@@ -13,6 +13,7 @@ void ProgressBar::Begin(const std::string& phase, std::size_t total) {
   total_ = total;
   done_ = 0;
   drawnPercent_ = -1;
+  began_ = std::chrono::steady_clock::now();
   Draw(0);
 }
 
@@ -33,6 +34,8 @@ void ProgressBar::Advance(std::size_t steps) {
 }
 
 void ProgressBar::End() {
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began_;
+  times_.emplace_back(phase_, took.count());
   if (!shown_) {
     return;
   }

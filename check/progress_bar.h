@@ -3,10 +3,13 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <mutex>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ProgressBar {
  public:
@@ -20,6 +23,9 @@ class ProgressBar {
   // Draws the phase complete and ends its line.
   void End();
 
+  // Each phase ended so far and the seconds it took, timed whether shown or not.
+  const std::vector<std::pair<std::string, double>>& PhaseSeconds() const { return times_; }
+
  private:
   void Draw(std::size_t done);
 
@@ -30,4 +36,6 @@ class ProgressBar {
   std::atomic<std::size_t> done_{0};
   std::atomic<int> drawnPercent_{-1};
   std::mutex drawing_;
+  std::chrono::steady_clock::time_point began_;
+  std::vector<std::pair<std::string, double>> times_;
 };
