@@ -75,6 +75,7 @@ struct CheckOptions {
   std::string out;
   unsigned jobs = 0;
   bool timings = false;
+  bool help = false;
 };
 
 CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
@@ -82,19 +83,23 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
       ParseArguments(arguments, {"--rules", "--out", "--jobs"}, {"--help", "--timings"});
   CheckOptions options;
   if (parsed.flags.count("--help")) {
+    options.help = true;
     return options;
+  }
+  options.jobs = static_cast<unsigned>(WholeOption(parsed, "--jobs", 0, 1, 256));
+  if (parsed.Has("--out")) {
+    options.out = parsed.values.at("--out");
   }
   if (parsed.operands.empty()) {
     throw CommandLineError("no logs given");
   }
-  options.files = LogFilesOf(parsed.operands);
   if (parsed.Has("--rules")) {
     options.rules = ReadRulesFile(parsed.values.at("--rules"));
   }
-  if (parsed.Has("--out")) {
-    options.out = parsed.values.at("--out");
+  options.files = LogFilesOf(parsed.operands);
+  if (options.files.empty()) {
+    throw CommandLineError("no logs in the folders given");
   }
-  options.jobs = static_cast<unsigned>(WholeOption(parsed, "--jobs", 0, 1, 256));
   options.timings = parsed.flags.count("--timings") != 0;
   return options;
 }
@@ -109,7 +114,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
     err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
     return 2;
   }
-  if (options.files.empty()) {
+  if (options.help) {
     out << kCheckUsage;
     return 0;
   }

@@ -1,6 +1,7 @@
 #include "check/clock_offsets.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "check/parallel_for.h"
 
@@ -103,6 +104,11 @@ std::vector<ClockEstimate> EstimateClockOffsets(
     }
     if (!changed) {
       break;
+    }
+  }
+  for (ClockEstimate& estimate : estimates) {
+    if (std::llabs(estimate.offset) < kClockNoticeSeconds) {
+      estimate.offset = 0;
     }
   }
   return estimates;

@@ -75,8 +75,14 @@ int RunContestCommand(const std::vector<std::string>& arguments, std::ostream& o
     err << "marovinta-contest: " << error.what() << "\nTry 'marovinta-contest --help'.\n";
     return 2;
   }
+  SimulatedContest contest;
   try {
-    const SimulatedContest contest = SimulateContest(settings);
+    contest = SimulateContest(settings);
+  } catch (const std::invalid_argument& error) {
+    err << "marovinta-contest: " << error.what() << "\nTry 'marovinta-contest --help'.\n";
+    return 2;
+  }
+  try {
     WriteSimulatedContest(contest, folder);
     std::size_t qsos = 0;
     for (const auto& log : contest.logs) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -146,8 +147,21 @@ class Simulator {
     return static_cast<std::size_t>(std::llround(Settings().qsosPerLog * logs / entries));
   }
 
+  // Each two stations work once on a band; drawing pairs at random finds new ones quickly only
+  // while at most half of them are taken.
+  std::size_t MostQsos() const {
+    const std::size_t logs = Settings().logs;
+    const std::size_t silent = contest_.stations.size() - logs;
+    return (logs * (logs - 1) / 2 + logs * silent) * std::size(kSimulatedBands) / 2;
+  }
+
   void MakeQsos() {
     const std::size_t count = QsoCount();
+    if (count > MostQsos()) {
+      throw std::invalid_argument("too many QSOs for so few stations: at most " +
+                                  std::to_string(MostQsos()) + " in all, " + std::to_string(count) +
+                                  " asked");
+    }
     std::unordered_set<std::uint64_t> worked;  // each pair once per band
     worked.reserve(count);
     const std::uint64_t stations = contest_.stations.size();

@@ -74,4 +74,6 @@ inline constexpr SimulatedBand kSimulatedBands[] = {{"3550", "3.550", "80m"},
 // The simulated stations stand in a few fields of Europe; a square is numbered within them.
 std::string SquareText(std::uint16_t square);
 
+// Throws std::invalid_argument when the stations are too few for the QSOs asked: each two work
+// each other once on a band.
 SimulatedContest SimulateContest(const SimulationSettings& settings);

@@ -1,7 +1,6 @@
 #include "check/findings.h"
 
 #include <charconv>
-#include <cstdlib>
 #include <stdexcept>
 
 std::vector<Finding> CheckFindings(const ContestLogs& logs, const CheckResult& result) {
@@ -9,7 +8,7 @@ std::vector<Finding> CheckFindings(const ContestLogs& logs, const CheckResult& r
   for (std::size_t i = 0; i < logs.logs.size(); ++i) {
     const CheckLog& log = logs.logs[i];
     const std::int64_t offset = result.logs[i].clock.offset;
-    if (std::llabs(offset) >= kClockNoticeSeconds) {
+    if (offset != 0) {
       findings.push_back({log.file, 0, std::string(kClockOffsetKind), std::to_string(offset)});
     }
     for (std::size_t q = log.first; q < log.first + log.count; ++q) {

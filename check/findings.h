@@ -12,9 +12,6 @@
 
 inline constexpr std::string_view kClockOffsetKind = "clock-offset";
 
-// A clock off by less than this is taken as right: times are logged in whole minutes.
-inline constexpr std::int64_t kClockNoticeSeconds = 120;
-
 struct Finding {
   std::string file;
   std::int64_t line = 0;  // 0 for a whole log

@@ -2,14 +2,17 @@
 
 #include <cstdlib>
 
-#include "check/findings.h"
 #include "check/qso_text.h"
 #include "scoring/square_scan.h"
 
 namespace {
+// "1 QSO", "2 QSOs".
+std::string Count(std::int64_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string Minutes(std::int64_t seconds) {
-  const std::int64_t minutes = (std::llabs(seconds) + 30) / 60;
-  return std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes");
+  return Count((std::llabs(seconds) + 30) / 60, "minute");
 }
 
 // Between two QSOs of different logs, on the contest's clock.
@@ -62,8 +65,8 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
 }
 
 std::string Tally(const char* what, const ScoreTally& tally) {
-  return std::string(what) + std::to_string(tally.qsos) + " QSOs, " + std::to_string(tally.points) +
-         " points, " + std::to_string(tally.fields) + " fields";
+  return what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point") + ", " +
+         Count(tally.fields, "field");
 }
 
 std::string ClassCounts(const LogCheck& check) {
@@ -77,9 +80,6 @@ std::string ClassCounts(const LogCheck& check) {
 }  // namespace
 
 std::int64_t ClockMinutes(std::int64_t offsetSeconds) {
-  if (std::llabs(offsetSeconds) < kClockNoticeSeconds) {
-    return 0;
-  }
   const std::int64_t minutes = (std::llabs(offsetSeconds) + 30) / 60;
   return offsetSeconds > 0 ? minutes : -minutes;
 }
@@ -109,8 +109,8 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
           std::to_string(entry.claimed.score) + "\n" + Tally("Checked: ", check.checked) +
           ", penalty " + std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
-          std::to_string(check.clock.basis) +
-          " QSOs with other logs)\nQSOs: " + ClassCounts(check) + "\n";
+          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
+          " with other logs)\nQSOs: " + ClassCounts(check) + "\n";
 
   std::string unconfirmed;
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {

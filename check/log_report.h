@@ -13,8 +13,7 @@
 std::string LogReportText(const ContestLogs& logs, const CheckResult& result, std::size_t log,
                           std::size_t place);
 
-// The whole minutes a clock is ahead (negative: behind); 0 when it is right, off by less than
-// logs' minutes can show.
+// The whole minutes a clock is ahead (negative: behind), rounded.
 std::int64_t ClockMinutes(std::int64_t offsetSeconds);
 
 // "12 minutes ahead", "3 minutes behind" or "right": a clock offset as people say it.
