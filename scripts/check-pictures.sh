@@ -20,6 +20,6 @@ cd "$work"
 "$root/build/native/check/marovinta-check" --out result contest/logs || true
 
 # Chromium refuses to run as root inside its sandbox; the page is our own file.
-chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1240,570 \
+chromium --headless --no-sandbox --disable-gpu --hide-scrollbars --window-size=1280,590 \
   --screenshot="$root/docs/check-summary.png" "file://$PWD/result/index.html" 2>/dev/null
 echo "check-pictures: docs/check-summary.png"
