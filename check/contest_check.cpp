@@ -47,7 +47,7 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
 
   const std::vector<PairEntry> entries = SortedPairs(logs, threads);
   const auto chunks = GroupChunks(entries, kChunks);
-  progress.Begin("matching", 2 * chunks.size() + 1);
+  progress.Begin("matching", 2 * chunks.size());
   const std::vector<ClockEstimate> clocks =
       EstimateClockOffsets(context, entries, chunks, threads, progress);
   for (std::size_t log = 0; log < clocks.size(); ++log) {

@@ -65,7 +65,7 @@ std::string Row(const ContestLogs& logs, const CheckResult& result, const Result
   const std::string link = "<a href=\"" + HtmlText(row.report) + "\">" +
                            HtmlText(log.stationCall.empty() ? log.file : log.stationCall) + "</a>";
   if (!log.error.empty()) {
-    return "<tr class=\"error\"><td></td><td class=\"call\">" + link + "</td><td colspan=\"13\">" +
+    return "<tr class=\"error\"><td></td><td class=\"call\">" + link + "</td><td colspan=\"15\">" +
            HtmlText(log.file + ": " + log.error) + "</td></tr>\n";
   }
   const auto count = [&](QsoClass qsoClass) {

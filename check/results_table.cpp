@@ -29,6 +29,15 @@ std::string Padded(const std::string& text, std::size_t width, bool right) {
   return right ? blanks + text : text + blanks;
 }
 
+// "not_in_log": a class as the CSV columns and JSON keys name it.
+std::string ClassColumn(QsoClass qsoClass) {
+  std::string name(ClassKey(qsoClass));
+  for (char& c : name) {
+    c = c == '-' ? '_' : c;
+  }
+  return name;
+}
+
 std::size_t ClassCount(const LogCheck& check, QsoClass qsoClass) {
   return check.classes[static_cast<std::size_t>(qsoClass)];
 }
@@ -165,7 +174,7 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
       "place,call,locator,file,claimed_qsos,claimed_points,claimed_fields,claimed_score,"
       "checked_qsos,checked_points,checked_fields,penalty,checked_score,clock_offset_seconds";
   for (QsoClass qsoClass : kAllClasses) {
-    csv += "," + std::string(ClassKey(qsoClass));
+    csv += "," + ClassColumn(qsoClass);
   }
   csv += ",report,error\n";
   for (const ResultRow& row : rows) {
@@ -205,7 +214,7 @@ std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
     const LogCheck& check = result.logs[row.log];
     std::string classes;
     for (QsoClass qsoClass : kAllClasses) {
-      classes += (classes.empty() ? "" : ",") + JsonString(ClassKey(qsoClass)) + ":" +
+      classes += (classes.empty() ? "" : ",") + JsonString(ClassColumn(qsoClass)) + ":" +
                  std::to_string(ClassCount(check, qsoClass));
     }
     json += std::string(i ? "," : "") +
