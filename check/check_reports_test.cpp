@@ -40,6 +40,14 @@ TEST(CheckReports, ResultsSortedByCheckedScoreWithSharedPlaces) {
   EXPECT_EQ(rows[2].report, "reports/DL1AAA.txt");
   const std::string text = ResultsText(contest.logs, contest.result, rows);
   EXPECT_NE(text.find("    3  DL1AAA      JO31         2"), std::string::npos) << text;
+  const std::string csv = ResultsCsv(contest.logs, contest.result, rows);
+  EXPECT_NE(csv.find("\n3,DL1AAA,JO31,DL1AAA.log,2,62,2,262,1,31,1,0,131,0,1,0,1,0,0,0,0,"
+                     "reports/DL1AAA.txt,\n"),
+            std::string::npos)
+      << csv;
+  const std::string json = ResultsJson(contest.logs, contest.result, rows, CheckRules());
+  EXPECT_NE(json.find("{\"place\":3,\"call\":\"DL1AAA\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"busted_call\":1"), std::string::npos) << json;
 }
 
 TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {
