@@ -1,6 +1,6 @@
 // What an open locator map costs a rebuild: the map moves to the band of every log row the rebuild
-// scores, repainting its 324 fields each time. Times the rebuild of a generated log through ODBC
-// on SQLite, with the map closed and with it open, under Wine:
+// scores, repainting its 324 fields each time. Times the rebuild of a sample log through ODBC on
+// SQLite, with the map closed and with it open, under Wine:
 //   wine marovinta_wine_bench.exe UNIXPATH [ROWS [RUNS]]
 // UNIXPATH is an SQLite file that does not exist yet (or holds a log of ROWS rows from an earlier
 // run). The distance component is the in-process geometry, so the figures are the rebuild's own.
@@ -9,7 +9,6 @@
 #include <sqlext.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -18,6 +17,7 @@
 
 #include "distance/geometry_distance.h"
 #include "host/odbc_log_win.h"
+#include "host/sample_log.h"
 #include "io/odbc_log_query.h"
 #include "scoring/log_rebuild.h"
 #include "testing/quiet_recalc_host.h"
@@ -25,37 +25,11 @@
 #include "ui/memory_settings_store.h"
 
 namespace {
-const char* const kBands[] = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28", "50", "144"};
-const char* const kModes[] = {"CW", "SSB", "FT8"};
-const char* const kPrefixes[] = {"DL", "OK", "SP", "G", "F", "I", "UA", "JA", "W", "VK", "PY"};
-
-// A contest log from a fixed seed: every band, one report in twenty without a square.
-std::vector<LogRow> GeneratedLog(int rows) {
-  std::uint32_t seed = 20240615;
-  auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
-  std::vector<LogRow> log;
-  for (int i = 0; i < rows; ++i) {
-    const std::uint32_t n = next();
-    const std::string prefix = kPrefixes[n % std::size(kPrefixes)];
-    std::string call = prefix + std::to_string(n / 16 % 10);
-    for (int k = 0; k < 3; ++k) {
-      call.push_back(static_cast<char>('A' + next() % 26));
-    }
-    const std::uint32_t q = next();
-    const std::string square = {
-        static_cast<char>('A' + q % 18), static_cast<char>('A' + q / 18 % 18),
-        static_cast<char>('0' + q / 324 % 10), static_cast<char>('0' + q / 3240 % 10)};
-    log.push_back({call, kBands[n / 7 % std::size(kBands)], kModes[n / 3 % std::size(kModes)],
-                   q % 20 == 0 ? "599" : "599 " + square, prefix, prefix, "EU"});
-  }
-  return log;
-}
-
 // One transaction for the whole log: row by row with a commit each takes minutes under Wine.
 void Fill(OdbcLog& log, int rows) {
   SQLSetConnectAttrW(log.Connection(), SQL_ATTR_AUTOCOMMIT,
                      reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
-  for (const LogRow& row : GeneratedLog(rows)) {
+  for (const LogRow& row : SampleLog(rows)) {
     log.Insert(row);
   }
   SQLEndTran(SQL_HANDLE_DBC, log.Connection(), SQL_COMMIT);
@@ -113,7 +87,7 @@ void Print(const char* what, int rows, const std::vector<double>& times) {
 }
 
 int Bench(const std::string& path, int rows, int runs) {
-  OdbcLog log(path, DefaultLogTable);
+  OdbcLog log(path, kDefaultLogTable);
   const long present = log.CountRows();
   if (present == 0) {
     Fill(log, rows);
@@ -125,14 +99,14 @@ int Bench(const std::string& path, int rows, int runs) {
   ScoringState scoring;
   scoring.CalcDist = std::make_shared<GeometryDistance>();
   WindowRecalcHost host(scoring);
-  host.logTable = DefaultLogTable;
+  host.logTable = kDefaultLogTable;
   LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(log.Connection()));
 
   const std::vector<double> closed = TimeRebuilds(rebuild, runs);
   Print("closed", rows, closed);
 
   MemorySettingsStore store;
-  TFormStorage mainStorage(store, "Bench", MainFormStorageOptions);
+  FormStorage mainStorage(store, "Bench", kMainFormStorageOptions);
   TfmLocList::Create(scoring.WorkedFields, mainStorage, host.map);
   if (host.map == nullptr) {
     throw std::runtime_error("the map did not open");
@@ -142,7 +116,7 @@ int Bench(const std::string& path, int rows, int runs) {
   Print("open", rows, open);
   std::printf("open / closed: %.2f; the map ends on band index %s\n",
               open[open.size() / 2] / closed[closed.size() / 2],
-              mainStorage.StoredValue(CurrentBandName).value_or("?").c_str());
+              mainStorage.StoredValue(kCurrentBandName).value_or("?").c_str());
   host.map->DestroyWithOwner();
   return 0;
 }

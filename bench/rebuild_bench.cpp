@@ -1,12 +1,15 @@
 // The rebuild reads the log once: the bare read of its seven columns from every row, against the
 // whole rebuild (the same read, the scoring of every row with the in-process distance component,
-// the report), on the same SQLite file through the same ODBC driver, for 10,000 and 100,000 rows.
+// the report), on the same SQLite file through the same ODBC driver, for sample logs of 10,000 and
+// 100,000 rows.
 #include <benchmark/benchmark.h>
 
-#include <deque>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "distance/geometry_distance.h"
+#include "host/sample_log.h"
 #include "io/odbc_log_query.h"
 #include "scoring/log_rebuild.h"
 #include "testing/quiet_recalc_host.h"
@@ -15,61 +18,28 @@
 namespace {
 const char* const kColumns[] = {"QSOReportRecived", "DXCCPrefix", "MainPrefix", "CallSign",
                                 "DigiBand",         "QSOMode",    "Continent"};
-const char* const kBands[] = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28"};
-const char* const kModes[] = {"CW", "SSB", "FT8"};
-const char* const kPrefixes[] = {"DL", "OK", "SP", "G",  "F",  "I",
-                                 "UA", "JA", "W",  "VK", "PY", "ZS"};
-const char* const kContinents[] = {"EU", "eu", "AS", "NA", "OC", "SA", "AF"};
 
-// A contest log of plausible QSOs: a few percent repeated (duplicates) or without a square.
-class SampleLog {
- public:
-  explicit SampleLog(int rows) {
-    std::uint32_t seed = 12345;
-    auto next = [&seed] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
-    std::vector<LogRow> log;
-    for (int i = 0; i < rows; ++i) {
-      if (i > 0 && next() % 100 < 3) {
-        log.push_back(log[next() % log.size()]);  // worked again: a duplicate
-        continue;
-      }
-      const std::uint32_t n = next();
-      const char* prefix = kPrefixes[n % std::size(kPrefixes)];
-      std::string call = std::string(prefix) + std::to_string(n / 16 % 10);
-      for (int k = 0; k < 3; ++k) {
-        call.push_back(static_cast<char>('A' + next() % 26));
-      }
-      const std::uint32_t q = next();
-      const std::string square = {
-          static_cast<char>('A' + q % 18), static_cast<char>('A' + q / 18 % 18),
-          static_cast<char>('0' + q / 324 % 10), static_cast<char>('0' + q / 3240 % 10)};
-      const std::string report = q % 20 == 0 ? "599" : "599 " + square;
-      log.push_back({Keep(call), kBands[n % 9], kModes[n / 9 % 3], Keep(report),
-                     kContinents[q % std::size(kContinents)], prefix, prefix});
+// The sample log of that many rows, in an SQLite file in the host's layout: made once a size.
+const TempSqliteFile& LogOf(int rows) {
+  static std::map<int, std::unique_ptr<TempSqliteFile>> files;
+  std::unique_ptr<TempSqliteFile>& file = files[rows];
+  if (!file) {
+    const std::vector<LogRow> log = SampleLog(rows);
+    std::vector<HostLogRow> hostRows;
+    for (const LogRow& row : log) {
+      hostRows.push_back({row.CallSign.c_str(), row.DigiBand.c_str(), row.QSOMode.c_str(),
+                          row.QSOReportRecived.c_str(), row.Continent.c_str(),
+                          row.MainPrefix.c_str(), row.DXCCPrefix.c_str()});
     }
-    file.CreateLogTable("QSOLog");
-    file.InsertRows("QSOLog", log);
+    file = std::make_unique<TempSqliteFile>();
+    file->CreateLogTable("QSOLog");
+    file->InsertRows("QSOLog", hostRows);
   }
-
-  TempSqliteFile file;
-
- private:
-  const char* Keep(const std::string& text) { return texts_.emplace_back(text).c_str(); }
-  std::deque<std::string> texts_;  // the rows point into it: a deque never moves its entries
-};
-
-SampleLog& LogOf(int rows) {
-  static std::map<int, std::unique_ptr<SampleLog>> logs;
-  auto& log = logs[rows];
-  if (!log) {
-    log = std::make_unique<SampleLog>(rows);
-  }
-  return *log;
+  return *file;
 }
 
 void BareRead(benchmark::State& state) {
-  SampleLog& log = LogOf(static_cast<int>(state.range(0)));
-  OdbcSqliteConnection connection(log.file.Path());
+  OdbcSqliteConnection connection(LogOf(static_cast<int>(state.range(0))).Path());
   OdbcLogQuery query(connection.Handle());
   for (auto _ : state) {
     query.SetSQL(LogSelect("QSOLog"));
@@ -84,8 +54,7 @@ void BareRead(benchmark::State& state) {
 }
 
 void Rebuild(benchmark::State& state) {
-  SampleLog& log = LogOf(static_cast<int>(state.range(0)));
-  OdbcSqliteConnection connection(log.file.Path());
+  OdbcSqliteConnection connection(LogOf(static_cast<int>(state.range(0))).Path());
   ScoringState scoring;
   scoring.CalcDist = std::make_shared<GeometryDistance>();
   QuietRecalcHost host(scoring);

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "distance/geometry_distance.h"
+#include "scoring/band_names.h"
 #include "scoring/scoring_state.h"
 
 namespace {
@@ -22,15 +23,14 @@ std::string Square(std::uint32_t n) {
           static_cast<char>('0' + n / 324 % 10), static_cast<char>('0' + n / 3240 % 10)};
 }
 
-const char* const kBands[] = {"1.8", "3.5", "7", "10", "14", "18", "21", "24", "28"};
-
 void RecordQso(benchmark::State& state) {
   const std::string ownLocator = "JO31";
   ScoringState scoring;
   scoring.CalcDist = std::make_shared<GeometryDistance>();
   const auto worked = static_cast<std::uint32_t>(state.range(0));
   auto qso = [&](std::uint32_t n) {
-    return Qso{Callsign(n), kBands[n % 9], n % 3 ? "FT8" : "CW", "-12 " + Square(n * 7), ""};
+    return Qso{Callsign(n), BandNames[n % BandNames.size()], n % 3 ? "FT8" : "CW",
+               "-12 " + Square(n * 7), ""};
   };
   for (std::uint32_t n = 0; n < worked; ++n) {
     scoring.ScoreQSO(qso(n), ownLocator, ScoreMode::Record);

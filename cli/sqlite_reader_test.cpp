@@ -67,12 +67,12 @@ TEST(SqliteReader, FindsOrChecksTheLogTable) {
 TEST(SqliteReader, ReadsALogWrittenWithTheHostsOwnStatements) {
   const TempDir dir;
   const std::string path =
-      MakeDatabase(dir.Path("sample.db"), {CreateTableStatement(DefaultLogTable)});
+      MakeDatabase(dir.Path("sample.db"), {CreateTableStatement(kDefaultLogTable)});
   const std::vector<LogRow> rows = TinyLog();
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
   sqlite3_stmt* insert = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db, InsertStatement(DefaultLogTable).c_str(), -1, &insert, nullptr),
+  ASSERT_EQ(sqlite3_prepare_v2(db, InsertStatement(kDefaultLogTable).c_str(), -1, &insert, nullptr),
             SQLITE_OK);
   for (const LogRow& row : rows) {
     int index = 1;

@@ -138,7 +138,7 @@ std::string HostSession::Open(const Arguments& args) {
   if (log_) {
     throw std::runtime_error("a log is already open");
   }
-  const std::string table = args.words.size() > 2 ? args.words[2] : DefaultLogTable;
+  const std::string table = args.words.size() > 2 ? args.words[2] : kDefaultLogTable;
   log_ = std::make_unique<OdbcLog>(args.words[1], table);
   data_.Connection =
       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(log_->Connection()));

@@ -4,7 +4,7 @@ namespace {
 
 std::string QuotedColumnList(const char* suffix) {
   std::string list;
-  for (const char* column : LogColumns) {
+  for (const char* column : kLogColumns) {
     list += (list.empty() ? "" : ", ") + QuoteIdentifier(column) + suffix;
   }
   return list;
@@ -32,7 +32,7 @@ std::string CreateTableStatement(const std::string& table) {
 
 std::string InsertStatement(const std::string& table) {
   std::string placeholders;
-  for (std::size_t i = 0; i < LogColumns.size(); ++i) {
+  for (std::size_t i = 0; i < kLogColumns.size(); ++i) {
     placeholders += i == 0 ? "?" : ", ?";
   }
   return "INSERT INTO " + QuoteIdentifier(table) + " (" + QuotedColumnList("") + ") VALUES (" +

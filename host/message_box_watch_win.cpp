@@ -1,19 +1,15 @@
 #include "host/message_box_watch_win.h"
 
 #include <string>
+#include <vector>
 
+#include "host/own_windows_win.h"
 #include "host/text_win.h"
 #include "host/transcript.h"
 
 namespace {
 
 constexpr DWORD kPollMilliseconds = 50;
-
-bool HasClass(HWND window, const wchar_t* name) {
-  wchar_t actual[64] = {};
-  GetClassNameW(window, actual, 64);
-  return lstrcmpiW(actual, name) == 0;
-}
 
 std::wstring TextOf(HWND window) {
   wchar_t text[2048] = {};
@@ -32,54 +28,27 @@ std::string OneLine(std::wstring text) {
   return Utf8(line);
 }
 
-struct BoxParts {
-  std::wstring text;
-  HWND firstButton = nullptr;
-};
-
-BOOL CALLBACK CollectPart(HWND child, LPARAM parts) {
-  BoxParts& box = *reinterpret_cast<BoxParts*>(parts);
-  if (HasClass(child, L"Static") && box.text.empty()) {
-    box.text = TextOf(child);
-  } else if (HasClass(child, L"Button") && box.firstButton == nullptr) {
-    box.firstButton = child;
-  }
-  return TRUE;
+HWND FirstButton(HWND box) {
+  const std::vector<HWND> buttons = Descendants(box, "Button");
+  return buttons.empty() ? nullptr : buttons.front();
 }
 
 void Dismiss(HWND box) {
-  BoxParts parts;
-  EnumChildWindows(box, CollectPart, reinterpret_cast<LPARAM>(&parts));
-  PrintLine("message box: " + OneLine(TextOf(box)) + ": " + OneLine(parts.text));
-  const int command = parts.firstButton != nullptr ? GetDlgCtrlID(parts.firstButton) : IDCANCEL;
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
-               reinterpret_cast<LPARAM>(parts.firstButton));
-}
-
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindOwnDialog(HWND window, LPARAM search) {
-  Search& s = *reinterpret_cast<Search*>(search);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process != s.process || !IsWindowVisible(window) || !HasClass(window, L"#32770")) {
-    return TRUE;
-  }
-  s.found = window;
-  return FALSE;
+  const HWND message = MessageTextControl(box);
+  PrintLine("message box: " + OneLine(TextOf(box)) + ": " +
+            OneLine(message != nullptr ? TextOf(message) : L""));
+  const HWND button = FirstButton(box);
+  const int command = button != nullptr ? GetDlgCtrlID(button) : IDCANCEL;
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 DWORD WINAPI Watch(void* stop) {
   HWND dismissed = nullptr;  // the box just answered may still exist on the next look
   while (WaitForSingleObject(stop, kPollMilliseconds) == WAIT_TIMEOUT) {
-    Search search{GetCurrentProcessId(), nullptr};
-    EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr && search.found != dismissed) {
-      Dismiss(search.found);
-      dismissed = search.found;
+    const HWND box = VisibleOwnDialog();
+    if (box != nullptr && box != dismissed) {
+      Dismiss(box);
+      dismissed = box;
     }
   }
   return 0;

@@ -36,6 +36,14 @@ SQLWCHAR* Sql(std::wstring& text) {
   return reinterpret_cast<SQLWCHAR*>(text.data());
 }
 
+OdbcHandle Allocated(SQLSMALLINT type, SQLHANDLE parent) {
+  OdbcHandle handle;
+  if (!Succeeded(handle.Allocate(type, parent))) {
+    throw std::runtime_error("cannot allocate an ODBC handle of type " + std::to_string(type));
+  }
+  return handle;
+}
+
 // The environment must be set to ODBC 3 before a connection handle is allocated from it.
 SQLHENV Odbc3(const OdbcHandle& environment) {
   SQLSetEnvAttr(environment.Get(), SQL_ATTR_ODBC_VERSION,
@@ -45,20 +53,10 @@ SQLHENV Odbc3(const OdbcHandle& environment) {
 
 }  // namespace
 
-OdbcHandle::OdbcHandle(SQLSMALLINT type, SQLHANDLE parent) : type_(type), handle_(SQL_NULL_HANDLE) {
-  if (!Succeeded(SQLAllocHandle(type, parent, &handle_))) {
-    throw std::runtime_error("cannot allocate an ODBC handle of type " + std::to_string(type));
-  }
-}
-
-OdbcHandle::~OdbcHandle() {
-  SQLFreeHandle(type_, handle_);
-}
-
 OdbcLog::OdbcLog(const std::string& path, const std::string& table)
     : table_(table),
-      environment_(SQL_HANDLE_ENV, SQL_NULL_HANDLE),
-      connection_(SQL_HANDLE_DBC, Odbc3(environment_)) {
+      environment_(Allocated(SQL_HANDLE_ENV, SQL_NULL_HANDLE)),
+      connection_(Allocated(SQL_HANDLE_DBC, Odbc3(environment_))) {
   std::wstring settings = L"DRIVER={SQLite3};Database=" + WidenHostText(path) + L";";
   SQLWCHAR out[1024];
   SQLSMALLINT outLength = 0;
@@ -78,13 +76,13 @@ OdbcLog::~OdbcLog() {
 }
 
 void OdbcLog::Execute(const std::string& sql) {
-  OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
+  const OdbcHandle statement = Allocated(SQL_HANDLE_STMT, connection_.Get());
   std::wstring text = WidenHostText(sql);
   Check(SQLExecDirectW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(), sql);
 }
 
 long OdbcLog::CountRows() {
-  OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
+  const OdbcHandle statement = Allocated(SQL_HANDLE_STMT, connection_.Get());
   std::wstring text = WidenHostText(CountStatement(table_));
   Check(SQLExecDirectW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(),
         "cannot count the rows");
@@ -97,7 +95,7 @@ long OdbcLog::CountRows() {
 }
 
 void OdbcLog::Insert(const LogRow& row) {
-  OdbcHandle statement(SQL_HANDLE_STMT, connection_.Get());
+  const OdbcHandle statement = Allocated(SQL_HANDLE_STMT, connection_.Get());
   std::wstring text = WidenHostText(InsertStatement(table_));
   Check(SQLPrepareW(statement.Get(), Sql(text), SQL_NTS), SQL_HANDLE_STMT, statement.Get(),
         "cannot prepare the insert");

@@ -2,28 +2,10 @@
 // program keeps it open for its plug-ins.
 #pragma once
 
-#include <windows.h>
-// sql.h needs the Windows types first.
-#include <sql.h>
-
 #include <string>
 
 #include "host/log_table.h"
-
-// One ODBC handle of a given type, freed with it.
-class OdbcHandle {
- public:
-  OdbcHandle(SQLSMALLINT type, SQLHANDLE parent);
-  ~OdbcHandle();
-  OdbcHandle(const OdbcHandle&) = delete;
-  OdbcHandle& operator=(const OdbcHandle&) = delete;
-
-  SQLHANDLE Get() const { return handle_; }
-
- private:
-  SQLSMALLINT type_;
-  SQLHANDLE handle_;
-};
+#include "io/odbc_handle.h"
 
 class OdbcLog {
  public:

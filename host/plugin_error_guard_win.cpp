@@ -29,7 +29,7 @@ void CopyMessage(const EXCEPTION_RECORD& record) {
 
 LONG CALLBACK OnPluginError(EXCEPTION_POINTERS* exception) {
   const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
-  if (record.ExceptionCode != PluginErrorCode || activeGuard == nullptr) {
+  if (record.ExceptionCode != kPluginErrorCode || activeGuard == nullptr) {
     return EXCEPTION_CONTINUE_SEARCH;
   }
   caughtFlags = record.ExceptionFlags;
@@ -64,5 +64,5 @@ std::optional<PluginError> CallGuarded(void (*call)(void* context), void* contex
     return std::nullopt;
   }
   activeGuard = outer;
-  return PluginError{PluginErrorCode, caughtFlags, caughtArgumentCount, caughtMessage};
+  return PluginError{kPluginErrorCode, caughtFlags, caughtArgumentCount, caughtMessage};
 }

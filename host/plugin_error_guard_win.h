@@ -1,5 +1,5 @@
 // Catches the plug-in's error exception around a call into it, so one failing call does not end
-// the host. The plug-in raises its errors as a structured exception (code PluginErrorCode, one
+// the host. The plug-in raises its errors as a structured exception (code kPluginErrorCode, one
 // argument: the address of a zero-terminated message); mingw g++ has no __try, so a vectored
 // handler takes the exception and jumps back to the guarded call.
 #pragma once
@@ -8,7 +8,7 @@
 #include <string>
 #include <type_traits>
 
-inline constexpr unsigned long PluginErrorCode = 0xE04D5256;
+inline constexpr unsigned long kPluginErrorCode = 0xE04D5256;
 
 // The exception as the plug-in raised it.
 struct PluginError {

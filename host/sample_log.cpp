@@ -1,5 +1,6 @@
 #include "host/sample_log.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <random>
@@ -42,6 +43,7 @@ constexpr const char* kModes[] = {"CW",  "CW",  "CW",  "CW",  "CW",  "CW",  "CW"
                                   "SSB", "SSB", "SSB", "SSB", "SSB", "FT8", "FT8",
                                   "FT8", "FT8", "FT8", "FT4", "FT4", "RTTY"};
 
+// The demonstration's log; a log of another size keeps its proportions.
 constexpr int kStations = 150;
 constexpr int kQSOs = 320;
 constexpr int kRepeatedQSOs = 6;  // logged twice on purpose, on top of the chance duplicates
@@ -144,17 +146,28 @@ LogRow MakeQSO(Draw& draw, const Station& station) {
 }  // namespace
 
 std::vector<LogRow> SampleLog() {
+  return SampleLog(kQSOs + kRepeatedQSOs);
+}
+
+std::vector<LogRow> SampleLog(int rows) {
+  if (rows <= 0) {
+    return {};
+  }
+  const int repeated = rows * kRepeatedQSOs / (kQSOs + kRepeatedQSOs);
+  const int qsos = rows - repeated;
+  const int stationCount = std::max(1, qsos * kStations / kQSOs);
   Draw draw(kSeed);
   std::vector<Station> stations;
-  for (int i = 0; i < kStations; ++i) {
+  for (int i = 0; i < stationCount; ++i) {
     stations.push_back(MakeStation(draw));
   }
   std::vector<LogRow> log;
-  for (int i = 0; i < kQSOs; ++i) {
-    log.push_back(MakeQSO(draw, stations[draw.Below(kStations)]));
+  log.reserve(static_cast<std::size_t>(rows));
+  for (int i = 0; i < qsos; ++i) {
+    log.push_back(MakeQSO(draw, stations[draw.Below(stationCount)]));
   }
-  for (int i = 0; i < kRepeatedQSOs; ++i) {
-    log.push_back(log[draw.Below(kQSOs)]);
+  for (int i = 0; i < repeated; ++i) {
+    log.push_back(log[draw.Below(qsos)]);
   }
   return log;
 }

@@ -64,7 +64,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
   bool tiny = false;
-  std::string table = DefaultLogTable;
+  std::string table = kDefaultLogTable;
   std::string path;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];

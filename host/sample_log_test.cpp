@@ -61,4 +61,25 @@ TEST(SampleLog, ShowsEveryKindOfQSOItIsMeantTo) {
   EXPECT_EQ(modes, (std::set<std::string>{"CW", "FT4", "FT8", "RTTY", "SSB"}));
 }
 
+TEST(SampleLog, GrowsToAnySizeInTheSameProportions) {
+  for (const int rows : {0, 1, 2, 326, 10000}) {
+    SCOPED_TRACE(rows);
+    EXPECT_EQ(SampleLog(rows).size(), static_cast<std::size_t>(rows));
+  }
+  EXPECT_EQ(Texts(SampleLog(static_cast<int>(SampleLog().size()))), Texts(SampleLog()));
+
+  // As many stations per QSO as in the small log: the calls vary, a few QSOs in a hundred repeat.
+  const std::vector<LogRow> log = SampleLog(10000);
+  std::set<std::string> calls;
+  std::set<std::tuple<std::string, std::string, std::string>> seen;
+  int duplicates = 0;
+  for (const LogRow& row : log) {
+    calls.insert(row.CallSign);
+    duplicates += seen.insert({row.CallSign, row.DigiBand, row.QSOMode}).second ? 0 : 1;
+  }
+  EXPECT_GE(calls.size(), 3000u);
+  EXPECT_GE(duplicates, 200);
+  EXPECT_LE(duplicates, 1000);
+}
+
 }  // namespace

@@ -1,12 +1,8 @@
 #include "io/odbc_log_query.h"
 
-#include <algorithm>
-
-#ifdef _WIN32
-#include <windows.h>  // the ODBC headers need its types
-#endif
-#include <sql.h>
 #include <sqlext.h>
+
+#include <algorithm>
 
 #include "io/host_code_page.h"
 #include "scoring/text_rules.h"
@@ -28,7 +24,7 @@ std::u16string Cut(const std::u16string& text, std::size_t length) {
 }
 
 // The database's own message for the failure last reported on `handle`.
-EDatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
+DatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
   std::u16string state(6, u'\0');
   std::u16string text(kMessageChars, u'\0');
   SQLINTEGER nativeCode = 0;
@@ -41,9 +37,9 @@ EDatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
                         static_cast<SQLSMALLINT>(text.size()), &length);
   }
   if (!SQL_SUCCEEDED(rc) || length <= 0) {
-    return EDatabaseError(std::string(kLogQueryName) + ": the database reported an error");
+    return DatabaseError(std::string(kLogQueryName) + ": the database reported an error");
   }
-  return EDatabaseError(ToHostCodePage(Cut(text, static_cast<std::size_t>(length))));
+  return DatabaseError(ToHostCodePage(Cut(text, static_cast<std::size_t>(length))));
 }
 
 void Check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle) {
@@ -53,15 +49,11 @@ void Check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle) {
 }
 }  // namespace
 
-void OdbcLogQuery::FreeStatement::operator()(void* statement) const noexcept {
-  SQLFreeHandle(SQL_HANDLE_STMT, statement);
-}
-
 OdbcLogQuery::OdbcLogQuery(void* connection)
     : connection_(connection), buffer_(kPieceChars, u'\0') {}
 
 void OdbcLogQuery::Close() noexcept {
-  statement_.reset();
+  statement_.Free();
   columnKeys_.clear();
   values_.clear();
   eof_ = true;
@@ -72,9 +64,8 @@ void OdbcLogQuery::Open() {
   if (connection_ == nullptr) {
     throw NoConnection();
   }
-  SQLHSTMT statement = SQL_NULL_HSTMT;
-  Check(SQLAllocHandle(SQL_HANDLE_STMT, connection_, &statement), SQL_HANDLE_DBC, connection_);
-  statement_.reset(statement);
+  Check(statement_.Allocate(SQL_HANDLE_STMT, connection_), SQL_HANDLE_DBC, connection_);
+  const SQLHSTMT statement = statement_.Get();
 
   std::u16string text = FromHostCodePage(sql_);
   const SQLRETURN rc = SQLExecDirectW(statement, Wide(text), static_cast<SQLINTEGER>(text.size()));
@@ -89,7 +80,7 @@ void OdbcLogQuery::Open() {
 
 void OdbcLogQuery::DescribeColumns() {
   SQLSMALLINT count = 0;
-  Check(SQLNumResultCols(statement_.get(), &count), SQL_HANDLE_STMT, statement_.get());
+  Check(SQLNumResultCols(statement_.Get(), &count), SQL_HANDLE_STMT, statement_.Get());
   std::u16string name(kNameChars, u'\0');
   for (SQLUSMALLINT column = 1; column <= count; ++column) {
     SQLSMALLINT length = 0;
@@ -98,10 +89,10 @@ void OdbcLogQuery::DescribeColumns() {
     SQLSMALLINT digits = 0;
     SQLSMALLINT nullable = 0;
     auto describe = [&] {
-      Check(SQLDescribeColW(statement_.get(), column, Wide(name),
+      Check(SQLDescribeColW(statement_.Get(), column, Wide(name),
                             static_cast<SQLSMALLINT>(name.size()), &length, &type, &size, &digits,
                             &nullable),
-            SQL_HANDLE_STMT, statement_.get());
+            SQL_HANDLE_STMT, statement_.Get());
     };
     describe();
     if (static_cast<std::size_t>(length) >= name.size()) {
@@ -114,10 +105,10 @@ void OdbcLogQuery::DescribeColumns() {
 
 void OdbcLogQuery::Fetch() {
   values_.clear();
-  const SQLRETURN rc = SQLFetch(statement_.get());
+  const SQLRETURN rc = SQLFetch(statement_.Get());
   eof_ = rc == SQL_NO_DATA;
   if (!eof_) {
-    Check(rc, SQL_HANDLE_STMT, statement_.get());
+    Check(rc, SQL_HANDLE_STMT, statement_.Get());
   }
 }
 
@@ -155,11 +146,11 @@ std::string OdbcLogQuery::ReadColumn(std::size_t index) {
   for (;;) {
     SQLLEN indicator = 0;
     const SQLRETURN rc =
-        SQLGetData(statement_.get(), column, SQL_C_WCHAR, Wide(buffer_), pieceBytes, &indicator);
+        SQLGetData(statement_.Get(), column, SQL_C_WCHAR, Wide(buffer_), pieceBytes, &indicator);
     if (rc == SQL_NO_DATA) {
       break;
     }
-    Check(rc, SQL_HANDLE_STMT, statement_.get());
+    Check(rc, SQL_HANDLE_STMT, statement_.Get());
     if (indicator == SQL_NULL_DATA) {
       return {};
     }

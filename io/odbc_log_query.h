@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "io/odbc_handle.h"
 #include "scoring/log_query.h"
 
 class OdbcLogQuery : public LogQuery {
@@ -23,10 +23,6 @@ class OdbcLogQuery : public LogQuery {
   void Next() override;
 
  private:
-  struct FreeStatement {
-    void operator()(void* statement) const noexcept;
-  };
-
   void DescribeColumns();
   void Fetch();
   std::size_t ColumnIndex(const std::string& name) const;
@@ -34,7 +30,7 @@ class OdbcLogQuery : public LogQuery {
 
   void* connection_;
   std::string sql_;
-  std::unique_ptr<void, FreeStatement> statement_;
+  OdbcHandle statement_;
   std::vector<std::string> columnKeys_;  // the result's column names, case folded
   // The current row's columns read so far, from the first on: drivers need not allow reading
   // them out of order, so a column is read together with every one before it.

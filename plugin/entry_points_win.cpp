@@ -53,8 +53,16 @@ void ReleaseWindow() {
 
 extern "C" {
 
+// The unload runs under the loader lock, so it does only what needs no other thread and no
+// library not yet loaded. At FreeLibrary (reserved is null) it destroys the windows still open,
+// on the host's GUI thread that made them (a window left behind would call into unmapped code at
+// its next message), and unregisters their classes. That destruction writes the windows' settings
+// to the registry and deletes their GDI objects, both through libraries loaded with this one. It
+// makes no COM or ODBC call: the distance component and an open statement of the log are given
+// up, not released, since a release may wait on another apartment or on the driver. It shows no
+// error: a message box would run a message loop here. When the process ends (reserved is not
+// null) it does nothing: the windows go with the process.
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
-  // Only at FreeLibrary: when the process ends, its windows go with it.
   if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
     Application.Shutdown();
   }

@@ -288,3 +288,18 @@ TEST_F(PluginUnload, DestroysTheWindowsAndUnregistersTheClass) {
     PumpMessages();  // a release request left behind finds no window
   }
 }
+
+// The unload runs under the loader lock, where a message box would run a message loop: an error
+// of the windows it destroys is not shown.
+TEST_F(PluginUnload, ShowsNoErrorOfTheWindowsItDestroys) {
+  MakeVolatileKey(kHostKey);  // the statistics window cannot save its settings
+  PluginLibrary plugin(kPluginFile);
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  ASSERT_NE(window, nullptr);
+
+  plugin.Unload();
+
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{});
+}

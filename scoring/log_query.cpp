@@ -1,20 +1,20 @@
 #include "scoring/log_query.h"
 
 namespace {
-EDatabaseError QueryError(const std::string& text) {
-  return EDatabaseError(std::string(kLogQueryName) + ": " + text);
+DatabaseError QueryError(const std::string& text) {
+  return DatabaseError(std::string(kLogQueryName) + ": " + text);
 }
 }  // namespace
 
-EDatabaseError FieldNotFound(const std::string& name) {
+DatabaseError FieldNotFound(const std::string& name) {
   return QueryError("Field '" + name + "' not found");
 }
 
-EDatabaseError NoConnection() {
+DatabaseError NoConnection() {
   return QueryError("no database connection");
 }
 
-EDatabaseError NoCurrentRow() {
+DatabaseError NoCurrentRow() {
   return QueryError("no current row");
 }
 

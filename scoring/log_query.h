@@ -6,7 +6,7 @@
 #include <string>
 
 // A database failure; its message is the text the user sees.
-class EDatabaseError : public std::runtime_error {
+class DatabaseError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -17,13 +17,13 @@ class LogQuery {
   // Ends the current result, if any; never closes the connection.
   virtual void Close() noexcept = 0;
   virtual void SetSQL(const std::string& text) = 0;
-  // Runs the query text and stands on its first row; EDatabaseError with the database's own
+  // Runs the query text and stands on its first row; DatabaseError with the database's own
   // message when the text cannot be run.
   virtual void Open() = 0;
   // True past the last row, and while the query is closed.
   virtual bool Eof() const = 0;
   // The current row's column, found by name with letter case ignored; NULL reads as "".
-  // EDatabaseError when there is no such column or no current row.
+  // DatabaseError when there is no such column or no current row.
   virtual std::string FieldByName(const std::string& name) = 0;
   virtual void Next() = 0;
 };
@@ -32,11 +32,11 @@ class LogQuery {
 inline constexpr const char* kLogQueryName = "LogQuery";
 
 // "LogQuery: Field 'Continent' not found"
-EDatabaseError FieldNotFound(const std::string& name);
+DatabaseError FieldNotFound(const std::string& name);
 // "LogQuery: no database connection": the host gave no connection to read the log through.
-EDatabaseError NoConnection();
+DatabaseError NoConnection();
 // "LogQuery: no current row"
-EDatabaseError NoCurrentRow();
+DatabaseError NoCurrentRow();
 
 // The query text of the rebuild: every row of the host's log table in callsign order.
 std::string LogSelect(const std::string& table);

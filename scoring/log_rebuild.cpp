@@ -145,6 +145,10 @@ void LogRebuild::TearDownNow() noexcept {
   state_.Clear();
 }
 
+void LogRebuild::AbandonQuery() noexcept {
+  static_cast<void>(query_.release());
+}
+
 bool LogRebuild::TakeDeferredClose() {
   if (Rebuilding() || !closedAfterRebuild_) {
     return false;

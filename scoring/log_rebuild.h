@@ -43,6 +43,10 @@ class LogRebuild {
   // was asked for during it: it has been done now, and the window goes on with its close.
   bool TakeDeferredClose();
 
+  // Gives the query up without closing or deleting it: for the library's unload, which makes no
+  // call into the database. The rebuild then reports that there is no connection.
+  void AbandonQuery() noexcept;
+
  private:
   class RunningScope;
   void SetEnabled(bool enabled);

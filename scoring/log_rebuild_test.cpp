@@ -39,7 +39,7 @@ class ScriptedHost : public QuietRecalcHost {
   std::size_t points = 0;
 };
 
-const std::vector<LogRow> kLog = {
+const std::vector<HostLogRow> kLog = {
     {"DL1AB", "14", "CW", "599 ko85"},
     {"DL1AB", "14", "CW", "599 KO85"},  // a duplicate
     {"OK1X", "14", "SSB", "59"},        // no square
@@ -108,14 +108,14 @@ TEST_F(RecalcTest, ReadsEachValueAsARecordFieldHoldsIt) {
   const std::string second = longCall + "2";                        // the same call once cut
   const std::string lateSquare = std::string(252, ' ') + "x KO85";  // the square is cut off
   Recreate(std::make_unique<MemoryLogQuery>(
-      std::vector<LogRow>{{first.c_str(), "14", "CW", "JO31"},
-                          {second.c_str(), "14", "CW", "JO31"},
-                          {"OK1X", "21", "ssb", lateSquare.c_str()}}));
+      std::vector<HostLogRow>{{first.c_str(), "14", "CW", "JO31"},
+                              {second.c_str(), "14", "CW", "JO31"},
+                              {"OK1X", "21", "ssb", lateSquare.c_str()}}));
 
   rebuild->RecalcStatisticExecute();
 
   EXPECT_EQ(state.WorkedList.Count(), 2u);
-  EXPECT_EQ(state.WorkedList.begin()->CallSign, longCall);
+  EXPECT_TRUE(state.WorkedList.Contains(longCall, "14", "CW"));
   const TStatistic& band21 = state.BandStats.Entries().at(1);
   EXPECT_EQ(band21.QSOs, 1);
   EXPECT_EQ(band21.NewLoc, 0);
@@ -149,7 +149,7 @@ TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
   try {
     rebuild->Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: Field 'Continent' not found");
   }
   EXPECT_EQ(state.WorkedList.Count(), 0u);
@@ -183,7 +183,7 @@ TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) 
 TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
   struct Case {
     const char* name;
-    std::vector<LogRow> log;
+    std::vector<HostLogRow> log;
     std::vector<int> selected;
   } const cases[] = {
       {"last on the nine", {{"DL1AB", "14", "CW", "KO85"}, {"G3X", " 21 ", "CW", "IO91"}}, {7}},
@@ -226,7 +226,7 @@ TEST_F(RecalcTest, AQueryThatCannotOpenGivesTheDatabaseMessage) {
   try {
     rebuild->Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "no such table: Nope");
   }
   EXPECT_TRUE(rebuild->Enabled());
@@ -238,7 +238,7 @@ TEST_F(RecalcTest, WithoutAQueryTheRebuildSaysThereIsNoConnection) {
   try {
     unconnected.Execute();
     FAIL() << "no error";
-  } catch (const EDatabaseError& e) {
+  } catch (const DatabaseError& e) {
     EXPECT_STREQ(e.what(), "LogQuery: no database connection");
   }
   EXPECT_TRUE(unconnected.Enabled());
@@ -385,4 +385,22 @@ TEST_F(RecalcTest, FollowBandMovesAnOpenMapToTheTrimmedBand) {
   host.selected.clear();
   AddQso("DL1AB", "14", "599");
   EXPECT_TRUE(host.selected.empty());
+}
+
+// The library's unload gives the query up without calling into the database: an open query stays
+// open, and a rebuild after that finds no connection.
+TEST_F(RecalcTest, AnAbandonedQueryIsNeitherClosedNorUsedAgain) {
+  query->Open();
+  rebuild->AbandonQuery();
+  const std::unique_ptr<MemoryLogQuery> abandoned(query);  // what the unload leaves, freed here
+  EXPECT_TRUE(abandoned->open);
+
+  try {
+    rebuild->RecalcFromLog();
+    FAIL() << "rebuilt without a query";
+  } catch (const DatabaseError& e) {
+    EXPECT_STREQ(e.what(), "LogQuery: no database connection");
+  }
+  EXPECT_TRUE(abandoned->open);
+  EXPECT_EQ(abandoned->opens, 1);
 }

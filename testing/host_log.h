@@ -7,7 +7,7 @@
 #include <vector>
 
 // One QSO of the host's log; a null pointer stands for NULL.
-struct LogRow {
+struct HostLogRow {
   const char* callSign;
   const char* band;
   const char* mode;
@@ -29,7 +29,7 @@ inline const std::vector<std::string>& HostLogColumns() {
 }
 
 // The row's values in the order of HostLogColumns().
-inline std::vector<LogValue> HostLogValues(const LogRow& row, int id) {
+inline std::vector<LogValue> HostLogValues(const HostLogRow& row, int id) {
   auto value = [](const char* text) { return text ? LogValue(text) : std::nullopt; };
   return {std::to_string(id),
           "2024-05-04",

@@ -13,9 +13,9 @@ class MemoryLogQuery : public LogQuery {
   MemoryLogQuery() = default;
   // A table in the host's layout holding `rows`, in the order given (the order the database
   // would deliver them in).
-  explicit MemoryLogQuery(const std::vector<LogRow>& logRows) : columns(HostLogColumns()) {
+  explicit MemoryLogQuery(const std::vector<HostLogRow>& logRows) : columns(HostLogColumns()) {
     int id = 0;
-    for (const LogRow& row : logRows) {
+    for (const HostLogRow& row : logRows) {
       std::vector<std::string> values;
       for (const LogValue& value : HostLogValues(row, ++id)) {
         values.push_back(value.value_or(""));
@@ -43,7 +43,7 @@ class MemoryLogQuery : public LogQuery {
     Close();
     ++opens;
     if (!openError.empty()) {
-      throw EDatabaseError(openError);
+      throw DatabaseError(openError);
     }
     open = true;
     row = 0;

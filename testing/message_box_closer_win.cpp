@@ -2,40 +2,10 @@
 
 #include <chrono>
 
+#include "host/own_windows_win.h"
+
 namespace {
 constexpr auto kPollInterval = std::chrono::milliseconds(10);
-
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-std::string TextOf(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
-// A message box: a dialog of this process that is up on the screen.
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window) && ClassOf(window) == "#32770") {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The box's message is its one static control with text (the icon is a static without).
-BOOL CALLBACK FindMessage(HWND child, LPARAM text) {
-  if (ClassOf(child) == "Static" && !TextOf(child).empty()) {
-    *reinterpret_cast<std::string*>(text) = TextOf(child);
-    return FALSE;
-  }
-  return TRUE;
-}
 }  // namespace
 
 MessageBoxCloser::MessageBoxCloser() : watcher_([this] { Watch(); }) {}
@@ -57,8 +27,7 @@ void MessageBoxCloser::WhileShown(std::function<void()> action) {
 
 void MessageBoxCloser::Watch() {
   while (!stop_) {
-    HWND box = nullptr;
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
+    const HWND box = VisibleOwnDialog();
     if (box != nullptr) {
       CloseBox(box);
     }
@@ -67,8 +36,7 @@ void MessageBoxCloser::Watch() {
 }
 
 void MessageBoxCloser::CloseBox(HWND box) {
-  std::string text;
-  EnumChildWindows(box, FindMessage, reinterpret_cast<LPARAM>(&text));
+  const std::string text = WindowText(MessageTextControl(box));
   std::function<void()> whileShown;
   {
     std::lock_guard<std::mutex> lock(mutex_);

@@ -30,67 +30,28 @@ TContestData QsoRecord(const std::string& call, const std::string& band, const s
   return data;
 }
 
-std::string WindowText(HWND window) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), text.size())));
-  return text;
-}
-
-std::string ClassName(HWND window) {
-  char name[256] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 namespace {
-struct WindowSearch {
-  std::string className;
-  std::string text;  // top-level windows: not compared
-  int count;
-  HWND first;
-};
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM found) {
-  auto& windows = *reinterpret_cast<WindowSearch*>(found);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && ClassName(window) == windows.className) {
-    windows.first = windows.count == 0 ? window : windows.first;
-    ++windows.count;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK FindChildWindow(HWND window, LPARAM found) {
-  auto& search = *reinterpret_cast<WindowSearch*>(found);
-  if (ClassName(window) == search.className && WindowText(window) == search.text) {
-    search.first = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND Memo(HWND statisticsWindow) {
   return FindWindowExA(statisticsWindow, nullptr, "Edit", nullptr);
 }
 }  // namespace
 
 int CountOwnWindows(const std::string& className) {
-  WindowSearch windows{className, "", 0, nullptr};
-  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows.count;
+  return static_cast<int>(OwnWindowsOfClass(className).size());
 }
 
 HWND FindOwnWindow(const std::string& className) {
-  WindowSearch windows{className, "", 0, nullptr};
-  EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&windows));
-  return windows.first;
+  const std::vector<HWND> windows = OwnWindowsOfClass(className);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 HWND FindChild(HWND parent, const std::string& className, const std::string& text) {
-  WindowSearch search{className, text, 0, nullptr};
-  EnumChildWindows(parent, FindChildWindow, reinterpret_cast<LPARAM>(&search));
-  return search.first;
+  for (HWND child : Descendants(parent, className)) {
+    if (WindowText(child) == text) {
+      return child;
+    }
+  }
+  return nullptr;
 }
 
 void Click(HWND button) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/own_windows_win.h"
 #include "host/plugin_library_win.h"
 #include "plugin/contest_data.h"
 #include "testing/message_box_closer_win.h"
@@ -34,7 +35,8 @@ class PluginTest : public HostTest {
   PluginLibrary plugin{kPluginFile};
 };
 
-// Where the statistics window keeps its settings when the test program is its host.
+// Where the windows keep their settings when the test program is their host.
+inline constexpr char kHostKey[] = "Software\\marovinta_wine_tests";
 inline constexpr char kMainFormKey[] = "Software\\marovinta_wine_tests\\TfmMainForm";
 
 // A host record: title "Field Day", own locator JO31, the host's own stretches filled with a
@@ -44,7 +46,6 @@ TContestData HostRecord();
 TContestData QsoRecord(const std::string& call, const std::string& band, const std::string& mode,
                        const std::string& report, const std::string& probe = "");
 
-std::string WindowText(HWND window);
 // How many top-level windows of this class this process has (other test processes may run).
 int CountOwnWindows(const std::string& className);
 // This process's first top-level window of the class, or nullptr.
@@ -53,7 +54,6 @@ HWND FindOwnWindow(const std::string& className);
 HWND FindChild(HWND parent, const std::string& className, const std::string& text);
 // Presses a button as a click does: its parent gets the notification before this returns.
 void Click(HWND button);
-std::string ClassName(HWND window);
 // The report as the statistics window's memo shows it.
 std::string MemoText(HWND statisticsWindow);
 void SetMemoText(HWND statisticsWindow, const std::string& text);

@@ -56,6 +56,15 @@ std::map<std::string, RegistryValue> RegistryValues(const std::string& path) {
   return values;
 }
 
+void MakeVolatileKey(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    throw std::runtime_error("cannot create the volatile registry key " + path);
+  }
+  RegCloseKey(key);
+}
+
 void WriteRegistryString(const std::string& path, const std::string& name,
                          const std::string& text) {
   const HKEY key = CreateKey(HKEY_CURRENT_USER, path);

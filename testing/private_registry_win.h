@@ -30,5 +30,7 @@ struct RegistryValue {
 
 // Every value of a key under HKEY_CURRENT_USER, by name; empty when the key does not exist.
 std::map<std::string, RegistryValue> RegistryValues(const std::string& path);
+// Creates a volatile key, which takes no lasting key below it: creating one there fails.
+void MakeVolatileKey(const std::string& path);
 // Writes a string value, creating the key.
 void WriteRegistryString(const std::string& path, const std::string& name, const std::string& text);

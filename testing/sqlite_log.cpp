@@ -1,12 +1,13 @@
 #include "testing/sqlite_log.h"
 
-#include <sql.h>
 #include <sqlext.h>
 #include <sqlite3.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <stdexcept>
+
+#include "host/sqlite_handles.h"
 
 namespace {
 std::string Literal(const LogValue& value) {
@@ -62,16 +63,16 @@ TempSqliteFile::~TempSqliteFile() {
 }
 
 void TempSqliteFile::Execute(const std::string& sql) const {
-  sqlite3* db = nullptr;
-  if (sqlite3_open(path_.c_str(), &db) != SQLITE_OK) {
-    sqlite3_close(db);
+  sqlite3* opened = nullptr;
+  const int openRc = sqlite3_open(path_.c_str(), &opened);
+  const Database db(opened);
+  if (openRc != SQLITE_OK) {
     throw std::runtime_error("cannot open " + path_);
   }
   char* error = nullptr;
-  const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
+  const int rc = sqlite3_exec(db.get(), sql.c_str(), nullptr, nullptr, &error);
   const std::string message = error ? error : "";
   sqlite3_free(error);
-  sqlite3_close(db);
   if (rc != SQLITE_OK) {
     throw std::runtime_error(message);
   }
@@ -92,12 +93,12 @@ void TempSqliteFile::CreateLogTable(const std::string& table, const std::string&
   Execute("CREATE TABLE " + table + " (" + columns + ");");
 }
 
-void TempSqliteFile::InsertRows(const std::string& table, const std::vector<LogRow>& rows,
+void TempSqliteFile::InsertRows(const std::string& table, const std::vector<HostLogRow>& rows,
                                 const std::string& without) const {
   const std::string names = ColumnList(without, [](std::size_t i) { return HostLogColumns()[i]; });
   std::string sql = "BEGIN;";
   int id = 0;
-  for (const LogRow& row : rows) {
+  for (const HostLogRow& row : rows) {
     const std::vector<LogValue> values = HostLogValues(row, ++id);
     sql += "INSERT INTO " + table + " (" + names + ") VALUES (" +
            ColumnList(without, [&](std::size_t i) { return Literal(values[i]); }) + ");";
@@ -106,23 +107,20 @@ void TempSqliteFile::InsertRows(const std::string& table, const std::vector<LogR
 }
 
 OdbcSqliteConnection::OdbcSqliteConnection(const std::string& path) {
-  SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &environment_);
-  SQLSetEnvAttr(environment_, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-  SQLAllocHandle(SQL_HANDLE_DBC, environment_, &connection_);
+  environment_.Allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
+  SQLSetEnvAttr(environment_.Get(), SQL_ATTR_ODBC_VERSION,
+                reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+  connection_.Allocate(SQL_HANDLE_DBC, environment_.Get());
   std::string text = "DRIVER={SQLite3};Database=" + path;
   const SQLRETURN rc =
-      SQLDriverConnect(connection_, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
+      SQLDriverConnect(connection_.Get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
                        nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
   if (!SQL_SUCCEEDED(rc)) {
-    const std::string message = OdbcMessage(SQL_HANDLE_DBC, connection_);
-    SQLFreeHandle(SQL_HANDLE_DBC, connection_);
-    SQLFreeHandle(SQL_HANDLE_ENV, environment_);
-    throw std::runtime_error("cannot connect to " + path + ": " + message);
+    throw std::runtime_error("cannot connect to " + path + ": " +
+                             OdbcMessage(SQL_HANDLE_DBC, connection_.Get()));
   }
 }
 
 OdbcSqliteConnection::~OdbcSqliteConnection() {
-  SQLDisconnect(connection_);
-  SQLFreeHandle(SQL_HANDLE_DBC, connection_);
-  SQLFreeHandle(SQL_HANDLE_ENV, environment_);
+  SQLDisconnect(connection_.Get());
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "io/odbc_handle.h"
 #include "testing/host_log.h"
 
 // A fresh SQLite file in a temporary folder of its own; both are removed with the object.
@@ -22,7 +23,7 @@ class TempSqliteFile {
   // is added to the CallSign column ("NOCASE" for a case-blind callsign order).
   void CreateLogTable(const std::string& table, const std::string& without = "",
                       const std::string& collation = "") const;
-  void InsertRows(const std::string& table, const std::vector<LogRow>& rows,
+  void InsertRows(const std::string& table, const std::vector<HostLogRow>& rows,
                   const std::string& without = "") const;
 
  private:
@@ -38,9 +39,9 @@ class OdbcSqliteConnection {
   OdbcSqliteConnection(const OdbcSqliteConnection&) = delete;
   OdbcSqliteConnection& operator=(const OdbcSqliteConnection&) = delete;
 
-  void* Handle() const { return connection_; }
+  void* Handle() const { return connection_.Get(); }
 
  private:
-  void* environment_ = nullptr;
-  void* connection_ = nullptr;
+  OdbcHandle environment_;
+  OdbcHandle connection_;
 };

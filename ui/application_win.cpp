@@ -5,7 +5,7 @@
 
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
-TApplication Application;
+PluginApplication Application;
 
 namespace {
 constexpr char kErrorCaption[] = "Marovinta";
@@ -20,7 +20,7 @@ void ShowAndBringToFront(HWND window) {
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void TApplication::RegisterWindowClass(WNDCLASSEXA windowClass) {
+void PluginApplication::RegisterWindowClass(WNDCLASSEXA windowClass) {
   const std::string name = windowClass.lpszClassName;
   if (std::find(classNames_.begin(), classNames_.end(), name) != classNames_.end()) {
     return;
@@ -33,21 +33,21 @@ void TApplication::RegisterWindowClass(WNDCLASSEXA windowClass) {
   classNames_.push_back(name);
 }
 
-void TApplication::AddWindow(HWND window) {
+void PluginApplication::AddWindow(HWND window) {
   windows_.push_back(window);
 }
 
-void TApplication::RemoveWindow(HWND window) {
+void PluginApplication::RemoveWindow(HWND window) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
 }
 
-void TApplication::PostRelease(HWND window) const {
+void PluginApplication::PostRelease(HWND window) const {
   if (window != nullptr) {
-    PostMessageA(window, CM_RELEASE, 0, 0);
+    PostMessageA(window, kReleaseMessage, 0, 0);
   }
 }
 
-void TApplication::ProcessMessages() {
+void PluginApplication::ProcessMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     // A Unicode window (the host's, say) takes its messages as Unicode, so typed text survives.
@@ -70,7 +70,8 @@ void TApplication::ProcessMessages() {
   }
 }
 
-void TApplication::Shutdown() noexcept {
+void PluginApplication::Shutdown() noexcept {
+  unloading_ = true;
   // Each destruction removes its window from the list (and may take owned windows with it).
   while (!windows_.empty()) {
     const HWND window = windows_.back();
@@ -84,6 +85,10 @@ void TApplication::Shutdown() noexcept {
   classNames_.clear();
 }
 
-void TApplication::ShowError(HWND owner, const std::string& text) const {
+void PluginApplication::ShowError(HWND owner, const std::string& text) const {
+  // A message box runs a message loop and may load libraries: not under the loader lock.
+  if (unloading_) {
+    return;
+  }
   MessageBoxA(owner, text.c_str(), kErrorCaption, MB_OK | MB_ICONSTOP);
 }

@@ -11,9 +11,9 @@
 #include <vector>
 
 // Posted to one of the plug-in's windows: destroy yourself (when the message loop gets to it).
-constexpr UINT CM_RELEASE = WM_USER + 1;
+constexpr UINT kReleaseMessage = WM_USER + 1;
 
-class TApplication {
+class PluginApplication {
  public:
   HWND Handle() const { return handle_; }
   void SetHandle(HWND handle) { handle_ = handle; }
@@ -32,19 +32,23 @@ class TApplication {
   // chosen points; a quit request is left for the host's message loop.
   void ProcessMessages();
 
-  // For unloading: destroys the windows still open, then unregisters the window classes.
+  // For unloading, under the loader lock: destroys the windows still open, then unregisters the
+  // window classes. From then on Unloading() is true and no error is shown.
   void Shutdown() noexcept;
+  bool Unloading() const { return unloading_; }
 
   // Runs a window event; an error is shown in a message box and the window stays usable.
   template <typename Event>
   void RunEvent(HWND window, Event&& event) noexcept;
 
+  // Shows the error in a message box, unless the library is unloading.
   void ShowError(HWND owner, const std::string& text) const;
 
  private:
   HWND handle_ = nullptr;
   std::vector<HWND> windows_;
   std::vector<std::string> classNames_;
+  bool unloading_ = false;
 };
 
 // The library's instance: window classes belong to it, not to the host.
@@ -54,10 +58,10 @@ HINSTANCE LibraryInstance();
 // is only brought forward.
 void ShowAndBringToFront(HWND window);
 
-extern TApplication Application;
+extern PluginApplication Application;
 
 template <typename Event>
-void TApplication::RunEvent(HWND window, Event&& event) noexcept {
+void PluginApplication::RunEvent(HWND window, Event&& event) noexcept {
   std::string error;
   try {
     event();

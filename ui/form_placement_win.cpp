@@ -1,5 +1,7 @@
 #include "ui/form_placement_win.h"
 
+#include "ui/application_win.h"
+
 FormPlacement ToFormPlacement(const WINDOWPLACEMENT& placement) {
   FormPlacement form;
   form.flags = static_cast<int>(placement.flags);
@@ -56,7 +58,7 @@ class ScreenDc {
   }
   ScreenDc(const ScreenDc&) = delete;
   ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
+  HDC Get() const { return dc_; }
 
  private:
   HDC dc_;
@@ -66,10 +68,24 @@ class ScreenDc {
 ScreenMetrics PresentScreen() {
   ScreenMetrics screen;
   const ScreenDc dc;
-  if (dc.get()) {
-    screen.pixelsPerInch = GetDeviceCaps(dc.get(), LOGPIXELSY);
+  if (dc.Get()) {
+    screen.pixelsPerInch = GetDeviceCaps(dc.Get(), LOGPIXELSY);
   }
   screen.width = GetSystemMetrics(SM_CXSCREEN);
   screen.height = GetSystemMetrics(SM_CYSCREEN);
   return screen;
+}
+
+void RestoreFormSettings(FormStorage& storage, HWND window) {
+  const FormRestore restore =
+      storage.Restore(PresentPlacement(window), PresentScreen(), Application.Handle() != nullptr);
+  ApplyFormRestore(window, restore, Application.Handle());
+}
+
+void SaveFormSettingsOnClose(FormStorage& storage, HWND window) {
+  storage.SaveOnClose(PresentPlacement(window), PresentScreen());
+}
+
+void SaveFormSettingsOnDestroy(FormStorage& storage, HWND window) {
+  storage.SaveOnDestroy(PresentPlacement(window), PresentScreen());
 }

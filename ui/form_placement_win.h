@@ -18,3 +18,9 @@ void ApplyFormRestore(HWND window, const FormRestore& restore, HWND applicationW
 
 // The screen's pixels per inch and size in pixels now.
 ScreenMetrics PresentScreen();
+
+// A window's settings storage at work on the window as it now stands: the settings restored as it
+// becomes visible, saved when its close has been allowed and as it is destroyed.
+void RestoreFormSettings(FormStorage& storage, HWND window);
+void SaveFormSettingsOnClose(FormStorage& storage, HWND window);
+void SaveFormSettingsOnDestroy(FormStorage& storage, HWND window);

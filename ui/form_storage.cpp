@@ -6,9 +6,9 @@
 
 #include "ui/whole_number.h"
 
-const FormStorageOptions MainFormStorageOptions = {
-    "TfmMainForm", true, true, {{CurrentBandName, "0"}}};
-const FormStorageOptions LocListStorageOptions = {"TfmLocList", false, true, {}};
+const FormStorageOptions kMainFormStorageOptions = {
+    "TfmMainForm", true, true, {{kCurrentBandName, "0"}}};
+const FormStorageOptions kLocListStorageOptions = {"TfmLocList", false, true, {}};
 
 namespace {
 // The storage's version: a restore goes ahead only for settings at least this new.
@@ -134,15 +134,15 @@ StoredValues SaveEntries(const FormStorageOptions& options, const FormPlacement&
   return entries;
 }
 
-TFormStorage::TFormStorage(SettingsStore& store, const std::string& hostBaseName,
-                           const FormStorageOptions& options)
+FormStorage::FormStorage(SettingsStore& store, const std::string& hostBaseName,
+                         const FormStorageOptions& options)
     : store_(store),
       keyPath_(SettingsKeyPath(hostBaseName, options.subkey)),
       options_(options),
       values_(options.storedValues) {}
 
-FormRestore TFormStorage::Restore(const FormPlacement& present, const ScreenMetrics& screen,
-                                  bool hasApplicationWindow) {
+FormRestore FormStorage::Restore(const FormPlacement& present, const ScreenMetrics& screen,
+                                 bool hasApplicationWindow) {
   shown_ = true;
   savedSinceShown_ = false;
   const std::unique_ptr<SettingsKey> key = store_.OpenForReading(keyPath_);
@@ -165,9 +165,9 @@ FormRestore TFormStorage::Restore(const FormPlacement& present, const ScreenMetr
   return restore;
 }
 
-std::optional<FormPlacement> TFormStorage::RestoredPlacement(SettingsKey& key,
-                                                             const FormPlacement& present,
-                                                             const ScreenMetrics& screen) const {
+std::optional<FormPlacement> FormStorage::RestoredPlacement(SettingsKey& key,
+                                                            const FormPlacement& present,
+                                                            const ScreenMetrics& screen) const {
   FormPlacement placement = present;
   placement.flags = ReadNumber(key, kFlagsName).value_or(present.flags);
   bool found = false;
@@ -193,7 +193,7 @@ std::optional<FormPlacement> TFormStorage::RestoredPlacement(SettingsKey& key,
   return placement;
 }
 
-bool TFormStorage::SaveOnClose(const FormPlacement& placement, const ScreenMetrics& screen) {
+bool FormStorage::SaveOnClose(const FormPlacement& placement, const ScreenMetrics& screen) {
   if (!shown_) {
     return false;
   }
@@ -201,7 +201,7 @@ bool TFormStorage::SaveOnClose(const FormPlacement& placement, const ScreenMetri
   return true;
 }
 
-bool TFormStorage::SaveOnDestroy(const FormPlacement& placement, const ScreenMetrics& screen) {
+bool FormStorage::SaveOnDestroy(const FormPlacement& placement, const ScreenMetrics& screen) {
   if (!shown_ || savedSinceShown_) {
     return false;
   }
@@ -209,8 +209,8 @@ bool TFormStorage::SaveOnDestroy(const FormPlacement& placement, const ScreenMet
   return true;
 }
 
-void TFormStorage::Save(const FormPlacement& placement, const ScreenMetrics& screen,
-                        bool destroying) {
+void FormStorage::Save(const FormPlacement& placement, const ScreenMetrics& screen,
+                       bool destroying) {
   const std::unique_ptr<SettingsKey> key = store_.CreateForWriting(keyPath_);
   for (const auto& [name, text] : SaveEntries(options_, placement, screen, destroying, values_)) {
     key->Write(name, text);
@@ -218,7 +218,7 @@ void TFormStorage::Save(const FormPlacement& placement, const ScreenMetrics& scr
   savedSinceShown_ = true;
 }
 
-std::optional<std::string> TFormStorage::StoredValue(const std::string& name) const {
+std::optional<std::string> FormStorage::StoredValue(const std::string& name) const {
   const auto it = Find(values_, name);
   if (it == values_.end()) {
     return std::nullopt;
@@ -226,7 +226,7 @@ std::optional<std::string> TFormStorage::StoredValue(const std::string& name) co
   return it->second;
 }
 
-void TFormStorage::SetStoredValue(const std::string& name, const std::string& text) {
+void FormStorage::SetStoredValue(const std::string& name, const std::string& text) {
   const auto it = Find(values_, name);
   if (it == values_.end()) {
     values_.emplace_back(name, text);
@@ -235,7 +235,7 @@ void TFormStorage::SetStoredValue(const std::string& name, const std::string& te
   values_[it - values_.begin()].second = text;
 }
 
-int TFormStorage::StoredValueAsInteger(const std::string& name) const {
+int FormStorage::StoredValueAsInteger(const std::string& name) const {
   const std::string text = StoredValue(name).value_or("");
   const std::optional<int> number = ReadWholeNumber(text);
   if (!number) {

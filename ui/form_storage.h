@@ -1,4 +1,4 @@
-// A window's settings storage (FormStorage1): what a save writes and in which order, how a restore
+// A window's settings storage: what a save writes and in which order, how a restore
 // applies what it reads, the stored values held in memory between the two, and when a window saves.
 // The window layer converts its placement to and from FormPlacement and applies FormRestore.
 #pragma once
@@ -47,12 +47,12 @@ struct FormStorageOptions {
   StoredValues storedValues;  // with their defaults
 };
 
-inline constexpr char CurrentBandName[] = "CurrentBand";
+inline constexpr char kCurrentBandName[] = "CurrentBand";
 
 // The statistics window: state, position and the band last shown in the locator map.
-extern const FormStorageOptions MainFormStorageOptions;
+extern const FormStorageOptions kMainFormStorageOptions;
 // The locator map window: position only.
-extern const FormStorageOptions LocListStorageOptions;
+extern const FormStorageOptions kLocListStorageOptions;
 
 // The values a save writes, in order; `destroying` tells a save at destruction from one on close.
 StoredValues SaveEntries(const FormStorageOptions& options, const FormPlacement& placement,
@@ -67,11 +67,11 @@ struct FormRestore {
   bool minimiseApplication = false;            // post a minimise command to the application window
 };
 
-class TFormStorage {
+class FormStorage {
  public:
   // Keeps the settings under SettingsKeyPath(hostBaseName, options.subkey).
-  TFormStorage(SettingsStore& store, const std::string& hostBaseName,
-               const FormStorageOptions& options);
+  FormStorage(SettingsStore& store, const std::string& hostBaseName,
+              const FormStorageOptions& options);
 
   // Reads the settings as the window becomes visible, before its own show handler runs.
   // `present` is the window's placement now.

@@ -47,8 +47,8 @@ void ExpectSamePlacement(const FormPlacement& a, const FormPlacement& b) {
 
 class FormStorageTest : public testing::Test {
  protected:
-  TFormStorage Main() { return TFormStorage(store, "Host", MainFormStorageOptions); }
-  TFormStorage Map() { return TFormStorage(store, "Host", LocListStorageOptions); }
+  FormStorage Main() { return FormStorage(store, "Host", kMainFormStorageOptions); }
+  FormStorage Map() { return FormStorage(store, "Host", kLocListStorageOptions); }
 
   // The statistics window's values as a placement saved at 96 pixels per inch on 1024 x 768 left
   // them: Moved() and "CurrentBand" 5.
@@ -73,7 +73,7 @@ class FormStorageTest : public testing::Test {
 
 TEST(SaveEntries, StatisticsWindowWritesPlacementStateAndCurrentBandInOrder) {
   const StoredValues entries =
-      SaveEntries(MainFormStorageOptions, Moved(), kScreen, false, {{"CurrentBand", "5"}});
+      SaveEntries(kMainFormStorageOptions, Moved(), kScreen, false, {{"CurrentBand", "5"}});
   const StoredValues expected = {
       {"FormVersion", "0"},
       {"Flags", "2"},
@@ -93,7 +93,7 @@ TEST(SaveEntries, LocatorMapWritesThePlacementOnlyAndVisibleTellsDestructionFrom
   FormPlacement placement = Designed();
   placement.normalPosition = {-505, -164, 43, 208};
   const ScreenMetrics screen = {120, 1920, 1080};
-  const StoredValues entries = SaveEntries(LocListStorageOptions, placement, screen, true, {});
+  const StoredValues entries = SaveEntries(kLocListStorageOptions, placement, screen, true, {});
   const StoredValues expected = {
       {"FormVersion", "0"},
       {"Flags", "0"},
@@ -109,13 +109,13 @@ TEST(SaveEntries, LocatorMapWritesThePlacementOnlyAndVisibleTellsDestructionFrom
 }
 
 TEST_F(FormStorageTest, SaveWritesEveryValueToTheWindowsKeyInOrder) {
-  TFormStorage storage = Main();
+  FormStorage storage = Main();
   storage.Restore(Designed(), kScreen, true);
   storage.SetStoredValue("CurrentBand", "7");
   storage.SetStoredValue("Extra", "x");
   ASSERT_TRUE(storage.SaveOnClose(Moved(), kScreen));
 
-  const StoredValues entries = SaveEntries(MainFormStorageOptions, Moved(), kScreen, false,
+  const StoredValues entries = SaveEntries(kMainFormStorageOptions, Moved(), kScreen, false,
                                            {{"CurrentBand", "7"}, {"Extra", "x"}});
   ASSERT_EQ(store.writes.size(), entries.size());
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -146,7 +146,7 @@ TEST_F(FormStorageTest, SavesOnEveryAllowedCloseAndAtDestructionOnlyIfNotSavedSi
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     store = MemorySettingsStore();
-    TFormStorage storage = Map();
+    FormStorage storage = Map();
     for (const Step& step : c.steps) {
       if (step.kind == Step::kShow) {
         storage.Restore(Designed(), kScreen, true);
@@ -165,7 +165,7 @@ TEST_F(FormStorageTest, SavesOnEveryAllowedCloseAndAtDestructionOnlyIfNotSavedSi
 }
 
 TEST_F(FormStorageTest, AFailedSaveReportsItsTextKeepsEarlierWritesAndIsTriedAgainAtDestruction) {
-  TFormStorage storage = Main();
+  FormStorage storage = Main();
   storage.Restore(Designed(), kScreen, true);
 
   store.failCreatingKey = kMainKey;
@@ -195,7 +195,7 @@ TEST_F(FormStorageTest, AFailedSaveReportsItsTextKeepsEarlierWritesAndIsTriedAga
 }
 
 TEST_F(FormStorageTest, NothingStoredLeavesTheWindowAsDesigned) {
-  TFormStorage main = Main();
+  FormStorage main = Main();
   const FormRestore restore = main.Restore(Designed(), kScreen, true);
   EXPECT_FALSE(restore.placement);
   EXPECT_FALSE(restore.windowState);
@@ -211,12 +211,12 @@ TEST_F(FormStorageTest, NothingStoredLeavesTheWindowAsDesigned) {
 }
 
 TEST_F(FormStorageTest, ASavedWindowComesBackWhereItWasLeft) {
-  TFormStorage saved = Main();
+  FormStorage saved = Main();
   saved.Restore(Designed(), kScreen, true);
   saved.SetStoredValue("CurrentBand", "6");
   saved.SaveOnClose(Moved(), kScreen);
 
-  TFormStorage next = Main();
+  FormStorage next = Main();
   const FormRestore restore = next.Restore(Designed(), kScreen, true);
   ASSERT_TRUE(restore.placement);
   FormPlacement expected = Moved();
@@ -239,7 +239,7 @@ TEST_F(FormStorageTest, PixelsPerInchDecidesWhetherThePositionComesBack) {
     } else {
       store.keys[kMainKey].erase("PixelsPerInch");
     }
-    TFormStorage storage = Main();
+    FormStorage storage = Main();
     const FormRestore restore = storage.Restore(Designed(), kScreen, true);
     EXPECT_EQ(restore.placement.has_value(), c.applied);
     // The state and the stored values come back either way.
@@ -345,7 +345,7 @@ TEST_F(FormStorageTest, ANewerFormVersionStopsTheWholeRestore) {
     SCOPED_TRACE(c.version);
     StoreMainValues();
     store.keys[kMainKey]["FormVersion"] = c.version;
-    TFormStorage storage = Main();
+    FormStorage storage = Main();
     const FormRestore restore = storage.Restore(Designed(), kScreen, true);
     EXPECT_EQ(restore.placement.has_value(), c.restored);
     EXPECT_EQ(restore.windowState.has_value(), c.restored);
@@ -389,7 +389,7 @@ TEST_F(FormStorageTest, ShowCmdGivesTheStatisticsWindowsState) {
 TEST_F(FormStorageTest, TheLocatorMapRestoresItsPositionOnly) {
   StoreMainValues();
   store.keys[kMapKey] = store.keys[kMainKey];
-  TFormStorage map = Map();
+  FormStorage map = Map();
   const FormRestore restore = map.Restore(Designed(), kScreen, true);
   EXPECT_TRUE(restore.placement);
   EXPECT_FALSE(restore.windowState);
@@ -415,7 +415,7 @@ TEST_F(FormStorageTest, CurrentBandComesBackAsText) {
     } else {
       store.keys[kMainKey].erase("CurrentBand");
     }
-    TFormStorage storage = Main();
+    FormStorage storage = Main();
     storage.SetStoredValue("CurrentBand", "3");  // the value's present text is the default
     storage.Restore(Designed(), kScreen, true);
     EXPECT_EQ(storage.StoredValue("CurrentBand"), c.text);
@@ -433,7 +433,7 @@ TEST_F(FormStorageTest, CurrentBandComesBackAsText) {
 }
 
 TEST_F(FormStorageTest, StoredValuesAreReadAndSetByNameInMemory) {
-  TFormStorage storage = Main();
+  FormStorage storage = Main();
   EXPECT_EQ(storage.StoredValue("CurrentBand"), "0");
   EXPECT_FALSE(storage.StoredValue("Other"));
   EXPECT_THROW(storage.StoredValueAsInteger("Other"), std::runtime_error);

@@ -1,8 +1,8 @@
-// The locator map window. A strip of nine owner-drawn band buttons (Panel2) sits on a list view
-// (LV1) in list style that holds the 324 fields; the list view asks before drawing each item, and
-// LV1CustomDrawItem picks blue and underlined for the fields worked on the band shown. The window
-// object lives from the window's first message to its last. The band shown is kept in the
-// statistics window's settings ("CurrentBand"), the map's own placement in its own.
+// The locator map window. The band strip sits on a list view in list style that holds the 324
+// fields; the list view asks before drawing each item, and FieldListCustomDraw picks blue and
+// underlined for the fields worked on the band shown. The window object lives from the window's
+// first message to its last. The band shown is kept in the statistics window's settings
+// ("CurrentBand"), the map's own placement in its own.
 #include "ui/loc_list_win.h"
 
 #include <algorithm>
@@ -13,69 +13,36 @@
 #include "ui/form_placement_win.h"
 
 namespace {
-constexpr char kClassName[] = "TfmLocList";
-constexpr char kPanelClassName[] = "TfmLocListStrip";
-constexpr char kCaption[] = "Loc";
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
-// The designed frame (outer size), in pixels.
-constexpr int kLeft = 505;
-constexpr int kTop = 164;
-constexpr int kWidth = 548;
-constexpr int kHeight = 372;
+constexpr FormDesign kDesign = {"TfmLocList", "Loc", 505, 164, 548, 372};
 
-constexpr int kPanelHeight = 18;
-constexpr int kPanelId = 1;
-constexpr int kListId = 2;  // the band buttons' ids are their tags, inside the strip
-constexpr DWORD kPanelStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-constexpr DWORD kBandButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
-constexpr UINT_PTR kBandButtonSubclass = 1;
-constexpr UINT_PTR kListSubclass = 2;
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER;
-constexpr DWORD kListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
+constexpr int kBandStripHeight = 18;
+constexpr int kBandStripId = 1;
+constexpr int kFieldListId = 2;  // the band buttons' ids are their tags, inside the strip
+constexpr UINT_PTR kFieldListSubclass = 2;
+constexpr DWORD kFieldListStyle = WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER;
+constexpr DWORD kFieldListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
 constexpr int kColumnMargin = 10;  // pixels beside a field's two letters
-
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
-constexpr char kFontFace[] = "MS Sans Serif";
-
-HFONT CreateMapFont(bool underlined) {
-  return CreateFontA(kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, RUSSIAN_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_SWISS, kFontFace);
-}
-
-// A checkerboard of the button face and its highlight, as a pressed toggle button shows it.
-HBRUSH CreateDownPattern() {
-  static const WORD kChecker[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
-  const Bitmap bitmap(CreateBitmap(8, 8, 1, 1, kChecker));
-  return bitmap.Get() ? CreatePatternBrush(bitmap.Get()) : nullptr;
-}
-
 }  // namespace
 
-TfmLocList::TfmLocList(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+TfmLocList::TfmLocList(const WorkedFieldList& workedFields, FormStorage& mainStorage,
                        TfmLocList*& openMap)
     : workedFields_(workedFields),
       mainStorage_(mainStorage),
       openMap_(&openMap),
-      FormStorage1(settings_, HostExecutableBaseName(), LocListStorageOptions) {}
+      formStorage_(settings_, HostExecutableBaseName(), kLocListStorageOptions) {}
 
-TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, TFormStorage& mainStorage,
+TfmLocList* TfmLocList::Create(const WorkedFieldList& workedFields, FormStorage& mainStorage,
                                TfmLocList*& openMap) {
-  RegisterWindowClasses();
+  RegisterControlClasses();
   auto form = std::unique_ptr<TfmLocList>(new TfmLocList(workedFields, mainStorage, openMap));
   TfmLocList* created = form.get();
-  // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  const HWND window =
-      CreateWindowExA(kExStyle, kClassName, kCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form);
-  if (window == nullptr) {
-    throw std::runtime_error("Cannot create the locator map window");
-  }
+  const HWND window = FormWindow<TfmLocList>::Create(std::move(form), kDesign,
+                                                     "Cannot create the locator map window");
   openMap = created;
   // An event's error box runs a message loop, which may end the window: look again after each.
-  Application.RunEvent(window, [created] { created->RestorePlacement(); });
+  // The placement comes back while the window is still hidden: it is shown last.
+  Application.RunEvent(window,
+                       [created, window] { RestoreFormSettings(created->formStorage_, window); });
   if (TfmLocList* restored = FormWindow<TfmLocList>::Of(window)) {
     Application.RunEvent(window, [restored] { restored->FormShow(); });
   }
@@ -94,12 +61,11 @@ void TfmLocList::DestroyWithOwner() {
   DestroyWindow(handle_);  // saves the placement, then deletes this object
 }
 
-void TfmLocList::RegisterWindowClasses() {
+// The classes of the controls the window creates as it is created.
+void TfmLocList::RegisterControlClasses() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);
-
-  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmLocList>::Proc));
-  Application.RegisterWindowClass(FormWindowClass(kPanelClassName, PanelProc));
+  BandStrip::RegisterWindowClass();
 }
 
 TfmLocList::~TfmLocList() {
@@ -114,51 +80,14 @@ void TfmLocList::LeaveOwner() {
   openMap_ = nullptr;
 }
 
-// The strip passes its buttons' clicks and drawing on to the window, and lays them out itself.
-LRESULT CALLBACK TfmLocList::PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE:
-      if (TfmLocList* form = FormWindow<TfmLocList>::Of(GetParent(panel))) {
-        form->Panel2Resize();
-      }
-      return 0;
-    case WM_COMMAND:
-    case WM_DRAWITEM:
-      return SendMessageA(GetParent(panel), message, wParam, lParam);
-    default:
-      return DefWindowProcA(panel, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK TfmLocList::BandButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR id, DWORD_PTR data) {
-  auto* form = reinterpret_cast<TfmLocList*>(data);
-  switch (message) {
-    case WM_MOUSEMOVE:
-      form->OnBandButtonMouseMove(button);
-      break;
-    case WM_MOUSELEAVE:
-      form->OnBandButtonMouseLeave(button);
-      break;
-    case BM_GETCHECK:
-      return form->OnBandButtonGetCheck(button);
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(button, BandButtonProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(button, message, wParam, lParam);
-}
-
-LRESULT CALLBACK TfmLocList::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR id, DWORD_PTR) {
+LRESULT CALLBACK TfmLocList::FieldListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR) {
   switch (message) {
     case WM_ERASEBKGND:
-      OnListEraseBackground(list, reinterpret_cast<HDC>(wParam));
+      OnFieldListEraseBackground(list, reinterpret_cast<HDC>(wParam));
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(list, ListProc, id);
+      RemoveWindowSubclass(list, FieldListProc, id);
       break;
     default:
       break;
@@ -174,15 +103,13 @@ LRESULT TfmLocList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnSize(wParam);
     case WM_COMMAND:
       return OnCommand(wParam, lParam);
-    case WM_DRAWITEM:
-      return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_NOTIFY:
       return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
     case WM_CLOSE:
       return OnClose();
     case WM_DESTROY:
       return OnDestroy();
-    case CM_RELEASE:
+    case kReleaseMessage:
       return OnRelease();
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
@@ -208,9 +135,9 @@ LRESULT TfmLocList::OnSize(WPARAM kind) {
   }
   RECT client;
   GetClientRect(handle_, &client);
-  MoveWindow(Panel2, 0, 0, client.right, kPanelHeight, TRUE);
-  MoveWindow(LV1, 0, kPanelHeight, client.right, std::max<int>(client.bottom - kPanelHeight, 0),
-             TRUE);
+  MoveWindow(bandStrip_.Handle(), 0, 0, client.right, kBandStripHeight, TRUE);
+  MoveWindow(fieldList_, 0, kBandStripHeight, client.right,
+             std::max<int>(client.bottom - kBandStripHeight, 0), TRUE);
   return 0;
 }
 
@@ -218,26 +145,18 @@ LRESULT TfmLocList::OnCommand(WPARAM wParam, LPARAM lParam) {
   const auto sender = reinterpret_cast<HWND>(lParam);
   // An owner-drawn button reports a quick second click as a double click.
   const WORD code = HIWORD(wParam);
-  if (TagOf(sender) != 0 && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
-    Application.RunEvent(handle_, [this, sender] { RzBitBtn1Click(sender); });
+  if (bandStrip_.TagOf(sender) != 0 && (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
+    Application.RunEvent(handle_, [this, sender] { BandButtonClick(sender); });
   }
   return 0;
 }
 
-LRESULT TfmLocList::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (TagOf(item.hwndItem) == 0) {
-    return FALSE;
-  }
-  DrawBandButton(item);
-  return TRUE;
-}
-
 LRESULT TfmLocList::OnNotify(NMHDR& header) {
-  if (header.hwndFrom != LV1 || header.code != static_cast<UINT>(NM_CUSTOMDRAW)) {
+  if (header.hwndFrom != fieldList_ || header.code != static_cast<UINT>(NM_CUSTOMDRAW)) {
     return 0;
   }
   try {
-    return LV1CustomDrawItem(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    return FieldListCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
   } catch (...) {
     return CDRF_DODEFAULT;  // no message box in the middle of painting: the item draws plain
   }
@@ -245,7 +164,7 @@ LRESULT TfmLocList::OnNotify(NMHDR& header) {
 
 LRESULT TfmLocList::OnClose() {
   const HWND window = handle_;
-  Application.RunEvent(window, [this] { SaveOnClose(); });
+  Application.RunEvent(window, [this] { SaveFormSettingsOnClose(formStorage_, handle_); });
   if (FormWindow<TfmLocList>::Of(window) == this) {
     FormClose();
     ShowWindow(window, SW_HIDE);
@@ -255,7 +174,7 @@ LRESULT TfmLocList::OnClose() {
 
 LRESULT TfmLocList::OnDestroy() {
   // The window is going: an error's box gets no owner.
-  Application.RunEvent(nullptr, [this] { SaveOnDestroy(); });
+  Application.RunEvent(nullptr, [this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
 }
 
@@ -264,35 +183,10 @@ LRESULT TfmLocList::OnRelease() {
   return 0;
 }
 
-void TfmLocList::OnBandButtonMouseMove(HWND button) {
-  if (hotButton_ == button) {
-    return;
-  }
-  if (hotButton_ != nullptr) {
-    InvalidateRect(hotButton_, nullptr, FALSE);
-  }
-  hotButton_ = button;
-  TRACKMOUSEEVENT leave = {sizeof leave, TME_LEAVE, button, 0};
-  TrackMouseEvent(&leave);
-  InvalidateRect(button, nullptr, FALSE);
-}
-
-void TfmLocList::OnBandButtonMouseLeave(HWND button) {
-  if (hotButton_ == button) {
-    hotButton_ = nullptr;
-    InvalidateRect(button, nullptr, FALSE);
-  }
-}
-
-// The buttons answer like radio buttons: the one down is checked.
-LRESULT TfmLocList::OnBandButtonGetCheck(HWND button) const {
-  return TagOf(button) == downTag_ ? BST_CHECKED : BST_UNCHECKED;
-}
-
 // A list view in list style keeps a strip at its bottom free of items (room for a scroll bar);
 // drawing double-buffered, Wine's copies its buffer without that strip, which would show whatever
 // was there before. Nothing else is ever drawn below the items.
-void TfmLocList::OnListEraseBackground(HWND list, HDC dc) {
+void TfmLocList::OnFieldListEraseBackground(HWND list, HDC dc) {
   RECT items = {};
   SendMessageA(list, LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&items));
   RECT below;
@@ -304,124 +198,41 @@ void TfmLocList::OnListEraseBackground(HWND list, HDC dc) {
 }
 
 void TfmLocList::CreateControls() {
-  font_ = Font(CreateMapFont(false));
-  underlinedFont_ = Font(CreateMapFont(true));
-  downPattern_ = GdiObject<HBRUSH>(CreateDownPattern());
-  if (!font_.Get() || !underlinedFont_.Get() || !downPattern_.Get()) {
+  font_ = DesignFont(RUSSIAN_CHARSET);
+  underlinedFont_ = DesignFont(RUSSIAN_CHARSET, true);
+  if (!font_.Get() || !underlinedFont_.Get()) {
     throw std::runtime_error("Cannot create the locator map's fonts");
   }
-  Panel2 = CreateWindowExA(0, kPanelClassName, "", kPanelStyle, 0, 0, 0, 0, handle_,
-                           reinterpret_cast<HMENU>(kPanelId), LibraryInstance(), nullptr);
-  if (Panel2 == nullptr) {
-    throw std::runtime_error("Cannot create the band strip");
-  }
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
-    bandButtons_[i] = CreateBandButton(BandButtons[i]);
-  }
-  LV1 = CreateWindowExA(0, WC_LISTVIEWA, "", kListStyle, 0, 0, 0, 0, handle_,
-                        reinterpret_cast<HMENU>(kListId), LibraryInstance(), nullptr);
-  if (LV1 == nullptr || !SetWindowSubclass(LV1, ListProc, kListSubclass, 0)) {
+  bandStrip_.Create(handle_, kBandStripId, font_.Get());
+  fieldList_ = CreateWindowExA(0, WC_LISTVIEWA, "", kFieldListStyle, 0, 0, 0, 0, handle_,
+                               reinterpret_cast<HMENU>(kFieldListId), LibraryInstance(), nullptr);
+  if (fieldList_ == nullptr ||
+      !SetWindowSubclass(fieldList_, FieldListProc, kFieldListSubclass, 0)) {
     throw std::runtime_error("Cannot create the locator list");
   }
-  SendMessageA(LV1, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-}
-
-HWND TfmLocList::CreateBandButton(const BandButton& button) {
-  const HWND created = CreateWindowExA(
-      0, "BUTTON", button.caption, kBandButtonStyle, 0, 0, 0, 0, Panel2,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.tag)), LibraryInstance(), nullptr);
-  if (created == nullptr || !SetWindowSubclass(created, BandButtonProc, kBandButtonSubclass,
-                                               reinterpret_cast<DWORD_PTR>(this))) {
-    throw std::runtime_error(std::string("Cannot create the band button ") + button.name);
-  }
-  SendMessageA(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-  return created;
-}
-
-void TfmLocList::RestorePlacement() {
-  const FormRestore restore = FormStorage1.Restore(PresentPlacement(handle_), PresentScreen(),
-                                                   Application.Handle() != nullptr);
-  ApplyFormRestore(handle_, restore, Application.Handle());  // still hidden: Create shows it
-}
-
-void TfmLocList::SaveOnClose() {
-  FormStorage1.SaveOnClose(PresentPlacement(handle_), PresentScreen());
-}
-
-void TfmLocList::SaveOnDestroy() {
-  FormStorage1.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
+  SendMessageA(fieldList_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
 }
 
 // The list view works out its own column width when it first paints its items; ours must come
 // after that, so the list paints itself once, off the screen, first.
 void TfmLocList::SizeColumns() {
-  const std::unique_ptr<std::remove_pointer_t<HDC>, decltype(&DeleteDC)> offScreen(
-      CreateCompatibleDC(nullptr), DeleteDC);
-  SendMessageA(LV1, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.get()), PRF_CLIENT);
-  const auto letters = SendMessageA(LV1, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("WW"));
-  SendMessageA(LV1, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(letters + kColumnMargin, 0));
-}
-
-void TfmLocList::PutDown(int tag) {
-  const int previous = downTag_;
-  downTag_ = tag;
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
-    if (BandButtons[i].tag == previous || BandButtons[i].tag == tag) {
-      InvalidateRect(bandButtons_[i], nullptr, FALSE);
-    }
-  }
-}
-
-int TfmLocList::TagOf(HWND button) const {
-  for (std::size_t i = 0; i < BandButtons.size(); ++i) {
-    if (button != nullptr && bandButtons_[i] == button) {
-      return BandButtons[i].tag;
-    }
-  }
-  return 0;
-}
-
-void TfmLocList::DrawBandButton(const DRAWITEMSTRUCT& item) const {
-  const int tag = TagOf(item.hwndItem);
-  const bool down = tag == downTag_ || (item.itemState & ODS_SELECTED) != 0;
-  const bool hot = item.hwndItem == hotButton_;
-  const bool plain = tag == DefaultDownTag;  // "10": no down pattern, no focus rectangle
-  const HDC dc = item.hDC;
-  RECT bounds = item.rcItem;
-  if (down && !plain) {
-    SetTextColor(dc, GetSysColor(COLOR_BTNFACE));
-    SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-    FillRect(dc, &bounds, downPattern_.Get());
-  } else {
-    FillRect(dc, &bounds, GetSysColorBrush(hot ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
-  }
-  DrawEdge(dc, &bounds, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-  if (down) {
-    OffsetRect(&bounds, 1, 1);
-  }
-  char caption[16] = "";
-  GetWindowTextA(item.hwndItem, caption, sizeof caption);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor(hot ? COLOR_HOTLIGHT : COLOR_BTNTEXT));
-  const HGDIOBJ previousFont = SelectObject(dc, font_.Get());
-  DrawTextA(dc, caption, -1, &bounds, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, previousFont);
-  if ((item.itemState & ODS_FOCUS) != 0 && !plain) {
-    InflateRect(&bounds, -1, -1);
-    DrawFocusRect(dc, &bounds);
-  }
+  const MemoryDc offScreen;
+  SendMessageA(fieldList_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(offScreen.Get()), PRF_CLIENT);
+  const auto letters =
+      SendMessageA(fieldList_, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("WW"));
+  SendMessageA(fieldList_, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(letters + kColumnMargin, 0));
 }
 
 void TfmLocList::FormCreate() {
-  SendMessageA(LV1, LVM_SETEXTENDEDLISTVIEWSTYLE, kListExStyle, kListExStyle);
+  SendMessageA(fieldList_, LVM_SETEXTENDEDLISTVIEWSTYLE, kFieldListExStyle, kFieldListExStyle);
   captions_ = LocatorItemCaptions();
-  SendMessageA(LV1, LVM_SETITEMCOUNT, captions_.size(), 0);
+  SendMessageA(fieldList_, LVM_SETITEMCOUNT, captions_.size(), 0);
   for (std::size_t i = 0; i < captions_.size(); ++i) {
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = static_cast<int>(i);
     item.pszText = captions_[i].data();
-    SendMessageA(LV1, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(fieldList_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
   SizeColumns();
 }
@@ -431,22 +242,19 @@ void TfmLocList::FormShow() {
 }
 
 void TfmLocList::SelectBand(int index) {
-  const std::string name = BandButtonName(index);
-  for (const BandButton& button : BandButtons) {
-    if (name == button.name) {
-      PutDown(button.tag);
-    }
+  if (IsBandButtonTag(index)) {
+    bandStrip_.PutDown(index);
   }
   BandPrefix = BandPrefixFor(index, BandPrefix);
-  RedrawWindow(LV1, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  RedrawWindow(fieldList_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   StoreCurrentBand(mainStorage_, index);
 }
 
-void TfmLocList::RzBitBtn1Click(HWND sender) {
-  SelectBand(TagOf(sender));
+void TfmLocList::BandButtonClick(HWND sender) {
+  SelectBand(bandStrip_.TagOf(sender));
 }
 
-LRESULT TfmLocList::LV1CustomDrawItem(NMLVCUSTOMDRAW& draw) const {
+LRESULT TfmLocList::FieldListCustomDraw(NMLVCUSTOMDRAW& draw) const {
   if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
     return CDRF_NOTIFYITEMDRAW;
   }
@@ -456,18 +264,9 @@ LRESULT TfmLocList::LV1CustomDrawItem(NMLVCUSTOMDRAW& draw) const {
   }
   const ItemLook look = ItemLookFor(workedFields_, BandPrefix, captions_[item]);
   draw.clrText = RGB(look.red, look.green, look.blue);
+  // Left selected: the list view draws the item with it and restores its own (CDRF_NEWFONT).
   SelectObject(draw.nmcd.hdc, look.underlined ? underlinedFont_.Get() : font_.Get());
   return CDRF_NEWFONT;
-}
-
-void TfmLocList::Panel2Resize() {
-  RECT strip = {};  // the strip's first size comes before Panel2 is known: nothing to lay out
-  GetClientRect(Panel2, &strip);
-  const std::vector<bool> isBandButton(bandButtons_.size(), true);
-  for (const ButtonLayout& place : LayOutBandButtons(strip.right, strip.bottom, isBandButton)) {
-    const ButtonBounds& b = place.bounds;
-    MoveWindow(bandButtons_[place.child], b.left, b.top, b.width, b.height, TRUE);
-  }
 }
 
 void TfmLocList::FormClose() {

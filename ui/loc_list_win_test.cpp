@@ -19,26 +19,6 @@ namespace {
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
-struct ChildSearch {
-  std::string className;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectChild(HWND child, LPARAM search) {
-  auto& children = *reinterpret_cast<ChildSearch*>(search);
-  if (ClassName(child) == children.className) {
-    children.found.push_back(child);
-  }
-  return TRUE;
-}
-
-// Every descendant of the window with the class, in the order the system lists them.
-std::vector<HWND> Descendants(HWND window, const std::string& className) {
-  ChildSearch search{className, {}};
-  EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND ButtonWithText(HWND window, const std::string& text) {
   for (HWND button : Descendants(window, "Button")) {
     if (WindowText(button) == text) {
@@ -52,28 +32,6 @@ void Click(HWND window, const std::string& buttonText) {
   const HWND button = ButtonWithText(window, buttonText);
   ASSERT_NE(button, nullptr) << buttonText;
   SendMessageA(button, BM_CLICK, 0, 0);
-}
-
-struct WindowFind {
-  std::string className;
-  HWND found;
-};
-
-BOOL CALLBACK FindOwnWindow(HWND window, LPARAM search) {
-  auto& find = *reinterpret_cast<WindowFind*>(search);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && ClassName(window) == find.className) {
-    find.found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND OwnWindow(const std::string& className) {
-  WindowFind find{className, nullptr};
-  EnumWindows(FindOwnWindow, reinterpret_cast<LPARAM>(&find));
-  return find.found;
 }
 
 HWND ListOf(HWND map) {
@@ -193,7 +151,7 @@ class LocListTest : public testing::Test {
   std::vector<std::string> expectedBoxes;
   WorkedFieldList worked;
   MemorySettingsStore store;
-  TFormStorage mainStorage{store, "Host", MainFormStorageOptions};
+  FormStorage mainStorage{store, "Host", kMainFormStorageOptions};
   TfmLocList* openMap = nullptr;  // the statistics window's reference to its map
 };
 }  // namespace
@@ -244,7 +202,7 @@ TEST_F(LocListTest, TheBandButtonsLieAcrossTheTopStripWithTenLast) {
   std::string strip;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     strip += WindowText(buttons[i]) + " ";
-    EXPECT_EQ(GetDlgCtrlID(buttons[i]), BandButtons[i].tag);  // the Tag
+    EXPECT_EQ(GetDlgCtrlID(buttons[i]), kBandButtonTags[i]);  // the Tag
     EXPECT_FALSE(GetWindowLongA(buttons[i], GWL_STYLE) & WS_TABSTOP);
   }
   EXPECT_EQ(strip, "1.8 3.5 7 14 18 21 24 28 10 ");
@@ -447,7 +405,7 @@ TEST_F(PluginTest, LocOpensOneMapThatFollowsTheBandOfEachRecordedQSO) {
   Click(statistics, "Loc");
   Click(statistics, "Loc");
   ASSERT_EQ(CountOwnWindows("TfmLocList"), 1);
-  const HWND map = OwnWindow("TfmLocList");
+  const HWND map = FindOwnWindow("TfmLocList");
   EXPECT_EQ(SendMessageA(ListOf(map), LVM_GETITEMCOUNT, 0, 0), 324);
 
   const TContestData on21 = QsoRecord("JA1ABC", "21", "CW", "599 PM95");
@@ -471,7 +429,7 @@ TEST_F(PluginTest, AClosedMapIsGoneAndLocOpensANewOneOnTheLastStoredBand) {
   const TContestData start = HostRecord();
   const HWND statistics = plugin.Run(0, &start);
   Click(statistics, "Loc");
-  const HWND first = OwnWindow("TfmLocList");
+  const HWND first = FindOwnWindow("TfmLocList");
   Click(first, "21");
 
   SendMessageA(first, WM_CLOSE, 0, 0);
@@ -483,7 +441,7 @@ TEST_F(PluginTest, AClosedMapIsGoneAndLocOpensANewOneOnTheLastStoredBand) {
 
   Click(statistics, "Loc");
   ASSERT_EQ(CountOwnWindows("TfmLocList"), 1);
-  const HWND second = OwnWindow("TfmLocList");
+  const HWND second = FindOwnWindow("TfmLocList");
   EXPECT_EQ(DownBands(second), "21");
   ExpectOpen(second, "KO");
 }

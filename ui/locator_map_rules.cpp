@@ -23,8 +23,8 @@ std::vector<std::string> LocatorItemCaptions() {
   return captions;
 }
 
-std::string BandButtonName(int index) {
-  return "RzBitBtn" + std::to_string(index);
+bool IsBandButtonTag(int tag) {
+  return std::find(kBandButtonTags.begin(), kBandButtonTags.end(), tag) != kBandButtonTags.end();
 }
 
 std::vector<ButtonLayout> LayOutBandButtons(int width, int height,
@@ -59,10 +59,10 @@ ItemLook ItemLookFor(const WorkedFieldList& workedFields, const std::string& ban
   return workedFields.Contains(bandPrefix + caption) ? kWorkedLook : kOpenLook;
 }
 
-void StoreCurrentBand(TFormStorage& mainStorage, int index) {
-  mainStorage.SetStoredValue(CurrentBandName, std::to_string(index));
+void StoreCurrentBand(FormStorage& mainStorage, int index) {
+  mainStorage.SetStoredValue(kCurrentBandName, std::to_string(index));
 }
 
-int StoredCurrentBand(const TFormStorage& mainStorage) {
-  return mainStorage.StoredValueAsInteger(CurrentBandName);
+int StoredCurrentBand(const FormStorage& mainStorage) {
+  return mainStorage.StoredValueAsInteger(kCurrentBandName);
 }

@@ -14,30 +14,15 @@
 // in columns, the map reads north at the top and west at the left.
 std::vector<std::string> LocatorItemCaptions();
 
-struct BandButton {
-  const char* name;
-  int tag;  // the band index, the caption's position in BandNames
-  const char* caption;
-};
-
-// The band buttons in child order, which is their order from left to right: "10" stands last.
-inline constexpr std::array<BandButton, 9> BandButtons = {{
-    {"RzBitBtn1", 1, "1.8"},
-    {"RzBitBtn2", 2, "3.5"},
-    {"RzBitBtn3", 3, "7"},
-    {"RzBitBtn5", 5, "14"},
-    {"RzBitBtn6", 6, "18"},
-    {"RzBitBtn7", 7, "21"},
-    {"RzBitBtn8", 8, "24"},
-    {"RzBitBtn9", 9, "28"},
-    {"RzBitBtn4", 4, "10"},
-}};
+// The band buttons in child order, which is their order from left to right, each by its tag: the
+// band index, whose name in BandNames is the button's caption. "10" stands last.
+inline constexpr std::array<int, 9> kBandButtonTags = {1, 2, 3, 5, 6, 7, 8, 9, 4};
 
 // The band button first down in a new window.
-inline constexpr int DefaultDownTag = 4;
+inline constexpr int kDefaultDownTag = 4;
 
-// The name of the button that shows band `index`; no button has it outside 1..9.
-std::string BandButtonName(int index);
+// True when one of the band buttons has the tag: only 1..9.
+bool IsBandButtonTag(int tag);
 
 struct ButtonBounds {
   int left;
@@ -51,7 +36,7 @@ struct ButtonLayout {
   ButtonBounds bounds;
 };
 
-// Panel2Resize: the band buttons side by side across the strip, equal widths, the last one taking
+// The band strip's layout: its buttons side by side across it, equal widths, the last one taking
 // the remainder less 4 pixels. `isBandButton` holds one entry per child of the strip, in child
 // order. Empty when the strip has no width or no band button.
 std::vector<ButtonLayout> LayOutBandButtons(int width, int height,
@@ -73,8 +58,8 @@ ItemLook ItemLookFor(const WorkedFieldList& workedFields, const std::string& ban
 
 // SelectBand's last step: the statistics window's "CurrentBand" becomes the index, also when it
 // already was.
-void StoreCurrentBand(TFormStorage& mainStorage, int index);
+void StoreCurrentBand(FormStorage& mainStorage, int index);
 
 // The band to show as the map opens; throws std::runtime_error when "CurrentBand" is not a whole
 // number.
-int StoredCurrentBand(const TFormStorage& mainStorage);
+int StoredCurrentBand(const FormStorage& mainStorage);

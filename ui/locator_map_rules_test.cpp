@@ -28,16 +28,20 @@ TEST(LocatorItemCaptions, EveryFieldOnceColumnByColumnFromNorthToSouth) {
 TEST(BandButtons, TagsAreBandIndexesAndTenStandsLast) {
   std::string strip;
   std::set<int> tags;
-  for (const BandButton& button : BandButtons) {
-    SCOPED_TRACE(button.name);
-    EXPECT_STREQ(button.caption, BandNameOf(button.tag));
-    EXPECT_EQ(BandButtonName(button.tag), button.name);
-    tags.insert(button.tag);
-    strip += std::string(button.caption) + " ";
+  for (const int tag : kBandButtonTags) {
+    SCOPED_TRACE(tag);
+    ASSERT_NE(BandNameOf(tag), nullptr);
+    EXPECT_TRUE(IsBandButtonTag(tag));
+    tags.insert(tag);
+    strip += std::string(BandNameOf(tag)) + " ";
   }
   EXPECT_EQ(strip, "1.8 3.5 7 14 18 21 24 28 10 ");
   EXPECT_EQ(tags, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-  EXPECT_STREQ(BandButtons.back().name, BandButtonName(DefaultDownTag).c_str());
+  EXPECT_EQ(kBandButtonTags.back(), kDefaultDownTag);
+  for (const int index : {-1, 0, 10, 11, 100}) {
+    SCOPED_TRACE(index);
+    EXPECT_FALSE(IsBandButtonTag(index));
+  }
 }
 
 TEST(LayOutBandButtons, EqualWidthsLeftToRightAndTheLastTakesTheRemainderLessFour) {
@@ -127,7 +131,7 @@ TEST(ItemLookFor, WorkedFieldsOfTheBandShownAreBlueAndUnderlined) {
 
 TEST(StoreCurrentBand, SetsTheIndexEvenWhenUnchangedAndReadsBack) {
   MemorySettingsStore store;
-  TFormStorage storage(store, "Host", MainFormStorageOptions);
+  FormStorage storage(store, "Host", kMainFormStorageOptions);
   EXPECT_EQ(StoredCurrentBand(storage), 0);
 
   for (int index : {5, 5, 0, 12}) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <stdexcept>
+#include <new>
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
@@ -16,21 +16,11 @@
 TfmMainForm* fmMainForm = nullptr;
 
 namespace {
-constexpr char kClassName[] = "TfmMainForm";
 constexpr char kDesignedCaption[] = "Marovinta";
-constexpr DWORD kStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOPMOST;
-// The designed frame (outer size), in pixels.
-constexpr int kLeft = 579;
-constexpr int kTop = 167;
-constexpr int kWidth = 374;
-constexpr int kHeight = 196;
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
-constexpr char kFontFace[] = "MS Sans Serif";
+constexpr FormDesign kDesign = {"TfmMainForm", kDesignedCaption, 579, 167, 374, 196};
 
 // The button strip at the bottom; the memo takes the rest.
-constexpr int kPanelHeight = 23;
+constexpr int kButtonStripHeight = 23;
 
 // A button of the strip at its designed place; both keep their distance to the right edge.
 struct ButtonDesign {
@@ -54,34 +44,36 @@ RECT DesignedBounds(const ButtonDesign& button) {
 }  // namespace
 
 TfmMainForm::TfmMainForm(const TContestData& lastRecord)
-    : FormStorage1(settingsStore_, HostExecutableBaseName(), MainFormStorageOptions),
+    : formStorage_(settingsStore_, HostExecutableBaseName(), kMainFormStorageOptions),
       lastRecord_(lastRecord),
       rebuild_(scoring_, *this,
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
 
 TfmMainForm* TfmMainForm::Create(const TContestData& lastRecord) {
-  RegisterWindowClass();
   auto form = std::unique_ptr<TfmMainForm>(new TfmMainForm(lastRecord));
   TfmMainForm* created = form.get();
-  // From WM_NCCREATE on, the window owns the object; a failed creation has deleted it again.
-  if (CreateWindowExA(kExStyle, kClassName, kDesignedCaption, kStyle, kLeft, kTop, kWidth, kHeight,
-                      Application.Handle(), nullptr, LibraryInstance(), &form) == nullptr) {
-    throw std::runtime_error("Cannot create the statistics window");
-  }
+  FormWindow<TfmMainForm>::Create(std::move(form), kDesign, "Cannot create the statistics window");
   created->SetCaption();
   created->FormCreate();
   return created;
 }
 
-void TfmMainForm::RegisterWindowClass() {
-  Application.RegisterWindowClass(FormWindowClass(kClassName, FormWindow<TfmMainForm>::Proc));
-}
-
 TfmMainForm::~TfmMainForm() {
+  if (Application.Unloading()) {
+    AbandonForeignObjects();
+  }
   // A window released by _Release may go after a new one has taken its place.
   if (fmMainForm == this) {
     fmMainForm = nullptr;
   }
+}
+
+// Under the loader lock, the distance component and the log's statement are left to COM and to the
+// host's connection: releasing them could wait on another apartment or on the driver.
+void TfmMainForm::AbandonForeignObjects() noexcept {
+  static_cast<void>(new (std::nothrow)
+                        std::shared_ptr<DistanceComponent>(std::move(scoring_.CalcDist)));
+  rebuild_.AbandonQuery();
 }
 
 template <typename Event>
@@ -124,7 +116,7 @@ LRESULT TfmMainForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnClose();
     case WM_DESTROY:
       return OnDestroy();
-    case CM_RELEASE:
+    case kReleaseMessage:
       return OnRelease();
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
@@ -144,14 +136,15 @@ void TfmMainForm::CreateControls() {
   RECT client;
   GetClientRect(handle_, &client);
   designedClientWidth_ = client.right;
-  font_ = MakeFont(kFontHeight, kFontFace, DEFAULT_CHARSET, DEFAULT_PITCH | FF_SWISS);
-  myStatisticM.Create(handle_);
-  Panel1.Create(handle_, {0, client.bottom - kPanelHeight, client.right, client.bottom});
-  BitBtn1.Create(Panel1.Handle(), kRecalcButton.id, kRecalcButton.caption,
-                 DesignedBounds(kRecalcButton), font_.Get());
-  BitBtn1.SetGlyph(CalculatorGlyph());
-  BitBtn2.Create(Panel1.Handle(), kLocButton.id, kLocButton.caption, DesignedBounds(kLocButton),
-                 font_.Get());
+  font_ = DesignFont(DEFAULT_CHARSET);
+  reportMemo_.Create(handle_);
+  buttonStrip_.Create(handle_,
+                      {0, client.bottom - kButtonStripHeight, client.right, client.bottom});
+  recalcButton_.Create(buttonStrip_.Handle(), kRecalcButton.id, kRecalcButton.caption,
+                       DesignedBounds(kRecalcButton), font_.Get());
+  recalcButton_.SetGlyph(CalculatorGlyph());
+  locButton_.Create(buttonStrip_.Handle(), kLocButton.id, kLocButton.caption,
+                    DesignedBounds(kLocButton), font_.Get());
   Layout();
 }
 
@@ -165,19 +158,19 @@ LRESULT TfmMainForm::OnSize(WPARAM wParam) {
 void TfmMainForm::Layout() {
   RECT client;
   GetClientRect(handle_, &client);
-  const int stripTop = std::max(0L, client.bottom - kPanelHeight);
-  myStatisticM.SetBounds({0, 0, client.right, stripTop});
-  Panel1.SetBounds({0, stripTop, client.right, client.bottom});
+  const int stripTop = std::max(0L, client.bottom - kButtonStripHeight);
+  reportMemo_.SetBounds({0, 0, client.right, stripTop});
+  buttonStrip_.SetBounds({0, stripTop, client.right, client.bottom});
   const int shift = client.right - designedClientWidth_;
-  BitBtn1.MoveTo(kRecalcButton.left + shift, kRecalcButton.top);
-  BitBtn2.MoveTo(kLocButton.left + shift, kLocButton.top);
+  recalcButton_.MoveTo(kRecalcButton.left + shift, kRecalcButton.top);
+  locButton_.MoveTo(kLocButton.left + shift, kLocButton.top);
 }
 
 // The settings come back as the window becomes visible, before its show handler runs.
 LRESULT TfmMainForm::OnShowWindow(UINT message, WPARAM wParam, LPARAM lParam) {
   if (wParam != FALSE && !shown_) {
     shown_ = true;
-    RunEvent([this] { RestoreSettings(); });
+    RunEvent([this] { RestoreFormSettings(formStorage_, handle_); });
     RunEvent([this] { FormShow(); });
   }
   return DefWindowProcA(handle_, message, wParam, lParam);
@@ -202,7 +195,7 @@ LRESULT TfmMainForm::OnCommand(WPARAM wParam) {
       RunEvent([this] { ExecuteRecalcStatistic(); });
       break;
     case kLocButton.id:
-      RunEvent([this] { BitBtn2Click(); });
+      RunEvent([this] { OpenLocatorMap(); });
       break;
     default:
       break;
@@ -212,10 +205,10 @@ LRESULT TfmMainForm::OnCommand(WPARAM wParam) {
 
 LRESULT TfmMainForm::OnDrawItem(LPARAM lParam) {
   const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-  if (item.hwndItem == BitBtn1.Handle()) {
-    BitBtn1.Draw(item);
-  } else if (item.hwndItem == BitBtn2.Handle()) {
-    BitBtn2.Draw(item);
+  if (item.hwndItem == recalcButton_.Handle()) {
+    recalcButton_.Draw(item);
+  } else if (item.hwndItem == locButton_.Handle()) {
+    locButton_.Draw(item);
   }
   return TRUE;
 }
@@ -247,7 +240,7 @@ void TfmMainForm::FinishClose() {
     return;
   }
   closed_ = true;
-  RunEvent([this] { SaveSettingsOnClose(); });
+  RunEvent([this] { SaveFormSettingsOnClose(formStorage_, handle_); });
   FormClose();
   ShowWindow(handle_, SW_HIDE);
 }
@@ -256,7 +249,7 @@ LRESULT TfmMainForm::OnDestroy() {
   if (locatorMap_ != nullptr) {
     locatorMap_->DestroyWithOwner();
   }
-  RunEvent([this] { SaveSettingsOnDestroy(); });
+  RunEvent([this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
 }
 
@@ -305,9 +298,9 @@ void TfmMainForm::FormClose() {
   }
 }
 
-void TfmMainForm::BitBtn2Click() {
+void TfmMainForm::OpenLocatorMap() {
   if (locatorMap_ == nullptr) {
-    TfmLocList::Create(scoring_.WorkedFields, FormStorage1, locatorMap_);
+    TfmLocList::Create(scoring_.WorkedFields, formStorage_, locatorMap_);
   }
 }
 
@@ -315,26 +308,12 @@ void TfmMainForm::ExecuteRecalcStatistic() {
   rebuild_.Execute();
 }
 
-void TfmMainForm::RestoreSettings() {
-  const FormRestore restore = FormStorage1.Restore(PresentPlacement(handle_), PresentScreen(),
-                                                   Application.Handle() != nullptr);
-  ApplyFormRestore(handle_, restore, Application.Handle());
-}
-
-void TfmMainForm::SaveSettingsOnClose() {
-  FormStorage1.SaveOnClose(PresentPlacement(handle_), PresentScreen());
-}
-
-void TfmMainForm::SaveSettingsOnDestroy() {
-  FormStorage1.SaveOnDestroy(PresentPlacement(handle_), PresentScreen());
-}
-
 void TfmMainForm::ProcessMessages() {
   Application.ProcessMessages();
 }
 
 void TfmMainForm::SetActionEnabled(bool enabled) {
-  BitBtn1.SetEnabled(enabled);
+  recalcButton_.SetEnabled(enabled);
 }
 
 std::string TfmMainForm::LogTable() {
@@ -346,11 +325,11 @@ std::string TfmMainForm::OwnLocator() {
 }
 
 void TfmMainForm::ShowStatistic() {
-  myStatisticM.SetText(scoring_.ReportText());
+  reportMemo_.SetText(scoring_.ReportText());
 }
 
 void TfmMainForm::ClearStatistic() {
-  myStatisticM.SetText("");
+  reportMemo_.SetText("");
 }
 
 void TfmMainForm::SelectMapBand(int index) {

@@ -19,12 +19,12 @@
 #include "scoring/log_rebuild.h"
 #include "scoring/recalc_host.h"
 #include "scoring/scoring_state.h"
-#include "ui/bit_btn_win.h"
 #include "ui/form_storage.h"
 #include "ui/form_window_win.h"
 #include "ui/gdi_object_win.h"
 #include "ui/memo_win.h"
 #include "ui/panel_win.h"
+#include "ui/picture_button_win.h"
 #include "ui/registry_store_win.h"
 
 class TfmLocList;
@@ -57,7 +57,6 @@ class TfmMainForm : private RecalcHost {
   TfmMainForm(const TfmMainForm&) = delete;
   TfmMainForm& operator=(const TfmMainForm&) = delete;
 
-  static void RegisterWindowClass();
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -72,6 +71,7 @@ class TfmMainForm : private RecalcHost {
   LRESULT OnRelease();
   LRESULT HandleSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
 
+  void AbandonForeignObjects() noexcept;
   void CreateControls();
   void Layout();
   void SetCaption();
@@ -83,13 +83,10 @@ class TfmMainForm : private RecalcHost {
   void FormShow();
   void FormCloseQuery();
   void FormClose();
-  void BitBtn2Click();
+  void OpenLocatorMap();
   void ExecuteRecalcStatistic();
   // The close path after the close query: save, release request, hide.
   void FinishClose();
-  void RestoreSettings();
-  void SaveSettingsOnClose();
-  void SaveSettingsOnDestroy();
 
   // RecalcHost: what a rebuild needs of the window.
   void ProcessMessages() override;
@@ -101,13 +98,13 @@ class TfmMainForm : private RecalcHost {
   void SelectMapBand(int index) override;
 
   HWND handle_ = nullptr;
-  Font font_;  // the window's: "MS Sans Serif", 8 points
+  Font font_;  // the window's design font
   RegistryStore settingsStore_;
-  TFormStorage FormStorage1;
-  TPanel Panel1;
-  TBitBtn BitBtn1;
-  TMemo myStatisticM;
-  TBitBtn BitBtn2;
+  FormStorage formStorage_;
+  Panel buttonStrip_;
+  PictureButton recalcButton_;
+  Memo reportMemo_;
+  PictureButton locButton_;
   const TContestData& lastRecord_;
   ScoringState scoring_;
   LogRebuild rebuild_;

@@ -322,11 +322,7 @@ TEST_F(PluginTest, LocTwiceOpensOneMapWindowThatGoesWithTheStatisticsWindow) {
 
 TEST_F(PluginTest, ASettingsErrorIsShownAndTheCloseGoesOn) {
   // A volatile host key takes no lasting subkey: the window's key cannot be created.
-  HKEY hostKey = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\marovinta_wine_tests", 0, nullptr,
-                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &hostKey, nullptr),
-            ERROR_SUCCESS);
-  RegCloseKey(hostKey);
+  MakeVolatileKey(kHostKey);
   const TContestData start = HostRecord();
   const HWND window = plugin.Run(0, &start);
 

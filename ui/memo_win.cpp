@@ -5,28 +5,27 @@
 #include "ui/application_win.h"
 
 namespace {
-constexpr int kFontHeight = -11;  // 8 points at 96 pixels per inch
 constexpr char kFontFace[] = "Courier New";
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 }  // namespace
 
-void TMemo::Create(HWND parent) {
+void Memo::Create(HWND parent) {
   handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, parent, nullptr,
                             LibraryInstance(), nullptr);
   if (handle_ == nullptr) {
     throw std::runtime_error("Cannot create the report memo");
   }
-  font_ = MakeFont(kFontHeight, kFontFace, RUSSIAN_CHARSET, FIXED_PITCH | FF_MODERN);
+  font_ = MakeFont(kEightPointHeight, kFontFace, RUSSIAN_CHARSET, FIXED_PITCH | FF_MODERN);
   if (font_.Get() != nullptr) {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
 }
 
-void TMemo::SetBounds(const RECT& bounds) {
+void Memo::SetBounds(const RECT& bounds) {
   MoveWindow(handle_, bounds.left, bounds.top, bounds.right - bounds.left,
              bounds.bottom - bounds.top, TRUE);
 }
 
-void TMemo::SetText(const std::string& text) {
+void Memo::SetText(const std::string& text) {
   SetWindowTextA(handle_, text.c_str());
 }

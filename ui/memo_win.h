@@ -8,11 +8,11 @@
 
 #include "ui/gdi_object_win.h"
 
-class TMemo {
+class Memo {
  public:
-  TMemo() = default;
-  TMemo(const TMemo&) = delete;
-  TMemo& operator=(const TMemo&) = delete;
+  Memo() = default;
+  Memo(const Memo&) = delete;
+  Memo& operator=(const Memo&) = delete;
 
   // Creates the control in `parent`; the parent destroys it, this object keeps its font.
   void Create(HWND parent);

@@ -8,7 +8,7 @@ namespace {
 constexpr char kClassName[] = "TPanel";
 }  // namespace
 
-void TPanel::Create(HWND parent, const RECT& bounds) {
+void Panel::Create(HWND parent, const RECT& bounds) {
   WNDCLASSEXA windowClass{};
   windowClass.lpfnWndProc = WindowProc;
   windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -23,12 +23,12 @@ void TPanel::Create(HWND parent, const RECT& bounds) {
   }
 }
 
-void TPanel::SetBounds(const RECT& bounds) {
+void Panel::SetBounds(const RECT& bounds) {
   MoveWindow(handle_, bounds.left, bounds.top, bounds.right - bounds.left,
              bounds.bottom - bounds.top, TRUE);
 }
 
-LRESULT CALLBACK TPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Panel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
     case WM_DRAWITEM:

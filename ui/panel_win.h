@@ -1,10 +1,10 @@
-// A plain strip that holds controls (a TPanel without bevels, in the button face's colour). It
+// A plain strip that holds controls, without bevels, in the button face's colour. It
 // passes its controls' notifications and drawing requests on to the window it sits in.
 #pragma once
 
 #include <windows.h>
 
-class TPanel {
+class Panel {
  public:
   // Bounds are left, top, right, bottom in the parent's client area.
   void Create(HWND parent, const RECT& bounds);

@@ -1,4 +1,4 @@
-// A push button with a picture before its caption (TBitBtn): a standard button drawn by its owner,
+// A push button with a picture before its caption: a standard button drawn by its owner,
 // so it notifies its parent as any button does. Whoever receives its WM_DRAWITEM hands it to Draw.
 #pragma once
 
@@ -14,7 +14,7 @@ struct Glyph {
   Bitmap disabled;
 };
 
-class TBitBtn {
+class PictureButton {
  public:
   // Creates the button at `bounds` (left, top, right, bottom) in `parent`.
   void Create(HWND parent, int id, const char* caption, const RECT& bounds, HFONT font);

@@ -1,4 +1,4 @@
-#include "ui/bit_btn_win.h"
+#include "ui/picture_button_win.h"
 
 #include <stdexcept>
 #include <string>
@@ -9,26 +9,6 @@ namespace {
 constexpr int kGlyphSize = 16;
 constexpr int kSpacing = 4;     // between the picture and the caption
 constexpr int kFocusInset = 4;  // the focus rectangle inside the frame
-
-// A memory device context with one bitmap selected, released with its owner.
-class BitmapDc {
- public:
-  BitmapDc(HDC compatible, HBITMAP bitmap)
-      : dc_(CreateCompatibleDC(compatible)), previous_(dc_ ? SelectObject(dc_, bitmap) : nullptr) {}
-  ~BitmapDc() {
-    if (dc_ != nullptr) {
-      SelectObject(dc_, previous_);
-      DeleteDC(dc_);
-    }
-  }
-  BitmapDc(const BitmapDc&) = delete;
-  BitmapDc& operator=(const BitmapDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
 
 std::string WindowTextOf(HWND window) {
   std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
@@ -50,7 +30,8 @@ void DrawCaption(HDC dc, int x, int y, const std::string& caption, bool disabled
 }
 }  // namespace
 
-void TBitBtn::Create(HWND parent, int id, const char* caption, const RECT& bounds, HFONT font) {
+void PictureButton::Create(HWND parent, int id, const char* caption, const RECT& bounds,
+                           HFONT font) {
   handle_ = CreateWindowExA(
       0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, bounds.left,
       bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -62,7 +43,7 @@ void TBitBtn::Create(HWND parent, int id, const char* caption, const RECT& bound
   SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
-void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
+void PictureButton::Draw(const DRAWITEMSTRUCT& item) const {
   const HDC dc = item.hDC;
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
   const bool disabled = (item.itemState & ODS_DISABLED) != 0;
@@ -84,7 +65,8 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
   const RECT& r = item.rcItem;
   int x = r.left + (r.right - r.left - pictureWidth - text.cx) / 2 + shift;
   if (picture != nullptr) {
-    const BitmapDc source(dc, picture);
+    const MemoryDc source(dc);
+    const SelectedObject selected(source.Get(), picture);
     BitBlt(dc, x, r.top + (r.bottom - r.top - kGlyphSize) / 2 + shift, kGlyphSize, kGlyphSize,
            source.Get(), 0, 0, SRCCOPY);
     x += pictureWidth;
@@ -99,10 +81,10 @@ void TBitBtn::Draw(const DRAWITEMSTRUCT& item) const {
   RestoreDC(dc, saved);
 }
 
-void TBitBtn::SetEnabled(bool enabled) {
+void PictureButton::SetEnabled(bool enabled) {
   EnableWindow(handle_, enabled ? TRUE : FALSE);
 }
 
-void TBitBtn::MoveTo(int left, int top) {
+void PictureButton::MoveTo(int left, int top) {
   SetWindowPos(handle_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
