@@ -91,7 +91,7 @@ std::string ClassCounts(const LogCheck& check) {
     text += (text.empty() ? "" : ", ") + std::to_string(check.classes[static_cast<int>(qsoClass)]) +
             " " + std::string(ClassName(qsoClass));
   }
-  return PrintableLines(text);
+  return text;
 }
 }  // namespace
 
