@@ -190,7 +190,7 @@ TEST_F(PluginTest, AComponentFailureReachesTheHostAsAStructuredException) {
   EXPECT_EQ(plugin.GetScore(&good), 135);
 }
 
-TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWas) {
+TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWasAndItsRetryScores) {
   // The own square is checked at every distance: an invalid one fails each recorded QSO.
   TContestData start = HostRecord();
   start.OwnLocator.Write("ZZ99");
@@ -206,6 +206,11 @@ TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWas) {
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, "Invalid locator 'ZZ99'");
   EXPECT_EQ(MemoText(window), "typed over");
+
+  // The QSO was not scored, so it left no trace: the host's retry scores it as new.
+  qso.OwnLocator.Write("JO31");
+  EXPECT_EQ(plugin.AddQSO(&qso), 35);
+  EXPECT_TRUE(EndsWith(MemoText(window), " Score: 35 + (1 * 100) =135")) << MemoText(window);
 }
 
 TEST_F(PluginTest, ReleaseDestroysTheWindowWhenTheMessageLoopGetsToIt) {

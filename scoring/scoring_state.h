@@ -23,7 +23,8 @@ class ScoringState {
   void CreateDistanceComponent(DistanceComponentFactory create, const std::string& ownLocator);
 
   // Distances are measured from the first four characters of `ownLocator`. A failing call of the
-  // distance component throws EOleException.
+  // distance component throws EOleException; the worked list, the band statistics and the worked
+  // fields are then as they were before the call (the float fields are not).
   QsoResult ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode);
 
   // True when an earlier recorded QSO has byte for byte the same callsign, band and mode.
