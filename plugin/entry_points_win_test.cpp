@@ -250,7 +250,7 @@ TEST_F(PluginTest, RunAfterReleaseStartsAfresh) {
   EXPECT_EQ(plugin.AddQSO(&qso), -1);
 }
 
-TEST_F(PluginTest, NullPointersCountAsNoCall) {
+TEST_F(PluginTest, NullPointersThatWouldBeReadCountAsNoCall) {
   const TContestData start = HostRecord();
   EXPECT_EQ(plugin.Run(0, nullptr), nullptr);
   EXPECT_EQ(CountOwnWindows("TfmMainForm"), 0);
@@ -258,16 +258,35 @@ TEST_F(PluginTest, NullPointersCountAsNoCall) {
   const HWND window = plugin.Run(0, &start);
   ASSERT_NE(window, nullptr);
   SetMemoText(window, "typed over");
-  EXPECT_EQ(plugin.Run(0, nullptr), nullptr);
   EXPECT_EQ(plugin.AddQSO(nullptr), 0);
   EXPECT_EQ(plugin.GetScore(nullptr), 0);
   plugin.GetInfo(nullptr);
-  plugin.GrabNumber(&start, nullptr);
   ShortString number;
   number.bytes[0] = 3;
   plugin.GrabNumber(nullptr, &number);
   EXPECT_EQ(number.bytes[0], 3);
   EXPECT_EQ(MemoText(window), "typed over");
+}
+
+// With the window open _Run does not read its record, and _GrabNumber has nothing to write into
+// a missing number: neither pointer is needed then.
+TEST_F(PluginTest, NullPointersThatWouldNotBeReadAreNoFault) {
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_HIDE);
+
+  EXPECT_EQ(plugin.Run(0, nullptr), window);
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  // The record is taken as the last one: the rebuild reads the log table it names.
+  TContestData other = HostRecord();
+  other.LogTable.Write("Missing");
+  plugin.GrabNumber(&other, nullptr);
+  Click(FindChild(window, "Button", "Recalc Statistic"));
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts()[0].find("no such table: Missing"), std::string::npos) << boxes.Texts()[0];
+  expectedBoxes = boxes.Texts();
 }
 
 using PluginUnload = HostTest;  // loads the library itself
