@@ -169,6 +169,26 @@ TEST_F(PluginTest, GetScoreProbesWithoutRecordingOrRewritingTheReport) {
   EXPECT_EQ(MemoText(window), "typed over");
 }
 
+// Letter case of a band text counts as little as that of a field, in the host's code page
+// (Windows-1252 in the tests) as in a to z.
+TEST_F(PluginTest, WorkedFieldsIgnoreLetterCaseAsTheHostsCodePageHasIt) {
+  ASSERT_EQ(GetACP(), 1252u);
+  const TContestData start = HostRecord();
+  ASSERT_NE(plugin.Run(0, &start), nullptr);
+  const TContestData qso = QsoRecord("DL1AB", "6\xC9", "CW", "599 KO72");  // E acute
+  ASSERT_EQ(plugin.AddQSO(&qso), 35);
+
+  struct {
+    const char* band;
+    std::int32_t points;
+  } const cases[] = {{"6\xE9", 35}, {"6\xC9", 35}, {"6E", 135}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.band);
+    const TContestData probe = QsoRecord("W1AW", c.band, "CW", "", "ko72");
+    EXPECT_EQ(plugin.GetScore(&probe), c.points);
+  }
+}
+
 TEST_F(PluginTest, AComponentFailureReachesTheHostAsAStructuredException) {
   const TContestData start = HostRecord();
   const HWND window = plugin.Run(0, &start);

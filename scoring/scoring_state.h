@@ -17,6 +17,10 @@ enum class ScoreMode { Record, Probe };
 
 class ScoringState {
  public:
+  // The worked fields ignore letter case as `fold` gives it for the host's code page; `fold`
+  // outlives the state.
+  explicit ScoringState(const CaseFoldTable& fold = AsciiCaseFold()) : WorkedFields(fold) {}
+
   // Creates the distance component (a failure leaves CalcDist empty; a scoring that needs a
   // distance then says so), then the own coordinates from the whole own locator; a failing
   // coordinate call throws EOleException.

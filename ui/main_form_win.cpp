@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
+#include "io/host_case_fold_win.h"
 #include "io/odbc_log_query.h"
 #include "ui/application_win.h"
 #include "ui/calculator_glyph_win.h"
@@ -46,6 +47,7 @@ RECT DesignedBounds(const ButtonDesign& button) {
 TfmMainForm::TfmMainForm(const TContestData& lastRecord)
     : formStorage_(settingsStore_, HostExecutableBaseName(), kMainFormStorageOptions),
       lastRecord_(lastRecord),
+      scoring_(HostCaseFold()),
       rebuild_(scoring_, *this,
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
 
