@@ -167,7 +167,7 @@ TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
 // The rows before the failing one stay counted; the failing one leaves nothing.
 TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) {
   auto component = std::make_shared<FakeDistanceComponent>();
-  component->failLocator = L"JO93";  // the fourth row's square, on an empty band text
+  component->failLocator = "JO93";  // the fourth row's square, on an empty band text
   state.CalcDist = component;
   EXPECT_THROW(rebuild->Execute(), EOleException);
   EXPECT_EQ(state.WorkedList.Count(), 2u);
@@ -218,7 +218,7 @@ TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
 
 TEST_F(RecalcTest, AFailingRebuildLeavesAnOpenMapOnTheBandOfTheLastRowScored) {
   auto component = std::make_shared<FakeDistanceComponent>();
-  component->failLocator = L"JO93";  // the fourth row's square
+  component->failLocator = "JO93";  // the fourth row's square
   state.CalcDist = component;
   host.mapOpen = true;
 

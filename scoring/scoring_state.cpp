@@ -94,14 +94,14 @@ DistanceComponent& ScoringState::Component() {
 float ScoringState::CoordA(const std::string& locator) {
   float value = 0;
   DistanceComponent& component = Component();
-  OleCheck(component.GetCoordA(WidenLocator(locator), &value), component);
+  OleCheck(component.GetCoordA(locator, &value), component);
   return value;
 }
 
 float ScoringState::CoordB(const std::string& locator) {
   float value = 0;
   DistanceComponent& component = Component();
-  OleCheck(component.GetCoordB(WidenLocator(locator), &value), component);
+  OleCheck(component.GetCoordB(locator, &value), component);
   return value;
 }
 

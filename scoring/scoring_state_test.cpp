@@ -47,7 +47,7 @@ TEST_F(ScoringTest, RecordModeEntersTheQsoAndReturnsItsDistancePoints) {
   EXPECT_EQ(scoring.LastDistance, 1500);
   // Own square cut to four characters, then the worked square upper-cased.
   EXPECT_EQ(component->coordCalls,
-            (std::vector<std::wstring>{L"A:JO31", L"B:JO31", L"A:KO85", L"B:KO85"}));
+            (std::vector<std::string>{"A:JO31", "B:JO31", "A:KO85", "B:KO85"}));
 }
 
 TEST_F(ScoringTest, RecordModeCountsAFieldOncePerBandText) {
@@ -122,7 +122,7 @@ TEST_F(ScoringTest, ProbeModeAddsTheBonusForANewKeyAndEntersNothing) {
 TEST_F(ScoringTest, ProbeModeSendsTheSquareAsTheHostGaveIt) {
   Qso("DL1AB", "14", "CW", "", "ko85xx");
   Probe();
-  EXPECT_EQ(component->coordCalls.back(), L"B:ko85");
+  EXPECT_EQ(component->coordCalls.back(), "B:ko85");
 }
 
 namespace {
@@ -162,10 +162,10 @@ TEST_F(ScoringTest, AFailingComponentLeavesTheListsAsTheyWereAndTheRetryScoresAs
   };
   struct Failure {
     const char* name;
-    const wchar_t* locator;  // a coordinate call for it fails
-    bool distance;           // the distance call fails
+    const char* locator;  // a coordinate call for it fails
+    bool distance;        // the distance call fails
   } const failures[] = {
-      {"own square", L"JO31", false}, {"worked square", L"KO85", false}, {"distance", L"", true}};
+      {"own square", "JO31", false}, {"worked square", "KO85", false}, {"distance", "", true}};
   for (const Case& c : cases) {
     for (const Failure& f : failures) {
       SCOPED_TRACE(std::string(c.name) + ", failing: " + f.name);
@@ -196,7 +196,7 @@ TEST_F(ScoringTest, AFailingComponentLeavesTheListsAsTheyWereAndTheRetryScoresAs
 
 // The component's calls up to the failing one are those of a scoring that succeeds.
 TEST_F(ScoringTest, AComponentFailureEndsTheScoringWithTheComponentsMessage) {
-  component->failLocator = L"KO85";
+  component->failLocator = "KO85";
   Qso("DL1AB", "14", "CW", "KO85");
   try {
     Record();
@@ -205,7 +205,7 @@ TEST_F(ScoringTest, AComponentFailureEndsTheScoringWithTheComponentsMessage) {
     EXPECT_STREQ(e.what(), "Bad locator");
     EXPECT_EQ(e.Code(), FakeDistanceComponent::kFailure);
   }
-  EXPECT_EQ(component->coordCalls, (std::vector<std::wstring>{L"A:JO31", L"B:JO31", L"A:KO85"}));
+  EXPECT_EQ(component->coordCalls, (std::vector<std::string>{"A:JO31", "B:JO31", "A:KO85"}));
   EXPECT_EQ(scoring.LastDistance, 0);
 }
 
@@ -242,7 +242,7 @@ TEST_F(ScoringTest, DistanceIsRoundedHalfToEvenBeforeTheTable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.km);
     component->distance = c.km;
-    Qso("CALL" + std::to_string(n++), "14", "CW", "KO85");
+    Qso("CAL" + std::to_string(n++), "14", "CW", "KO85");
     EXPECT_EQ(Record(), c.points);
   }
 }
