@@ -2,6 +2,8 @@
 // and on its button, its errors, and the host's calls that arrive while it lets messages through.
 #include <gtest/gtest.h>
 #include <windows.h>
+// sql.h needs the Windows types first.
+#include <sql.h>
 
 #include <atomic>
 #include <chrono>
@@ -9,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "io/odbc_handle.h"
 #include "scoring/report.h"
 #include "testing/plugin_fixture_win.h"
 #include "testing/posted_calls_win.h"
@@ -95,6 +98,45 @@ TEST_F(RecalcTest, ALogErrorIsShownAndTheWindowStaysUsable) {
     EXPECT_EQ(plugin.AddQSO(&qso), 35);
     Click(RecalcButton(window));
     EXPECT_EQ(MemoText(window), LogReport());
+    plugin.Release();
+    PumpMessages();
+  }
+  expectedBoxes = boxes.Texts();
+}
+
+// A connection that the host has closed, or a handle that is no connection at all: the box says
+// what the driver (or its manager) said, its state included.
+TEST_F(PluginTest, ABadConnectionIsReportedWithWhatTheDriverSaid) {
+  OdbcHandle environment;
+  ASSERT_TRUE(SQL_SUCCEEDED(environment.Allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE)));
+  const TContestData open = HostRecord();
+  const auto closed = reinterpret_cast<SQLHDBC>(static_cast<std::uintptr_t>(open.Connection));
+  struct {
+    const char* name;
+    std::function<std::uint32_t()> connection;
+    const char* message;
+  } const cases[] = {
+      {"closed",
+       [&] {
+         SQLDisconnect(closed);
+         return open.Connection;
+       },
+       "Connection not open (SQLSTATE 08003)"},
+      {"no connection",
+       [&] {
+         return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(environment.Get()));
+       },
+       "LogQuery: the database reported an error: invalid connection handle"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TContestData start = HostRecord();
+    start.Connection = c.connection();
+    const std::size_t boxesBefore = boxes.Texts().size();
+    plugin.Run(0, &start);
+
+    ASSERT_EQ(boxes.Texts().size(), boxesBefore + 1);
+    EXPECT_NE(boxes.Texts().back().find(c.message), std::string::npos) << boxes.Texts().back();
     plugin.Release();
     PumpMessages();
   }
