@@ -146,6 +146,39 @@ TEST_F(PluginTest, AddQSOScoresAndRewritesTheReportEvenForADuplicate) {
   EXPECT_EQ(MemoText(window), report);
 }
 
+// A NUL in a band text would end the memo's text there for the rest of the session.
+TEST_F(PluginTest, AHostileBandTextNeverHidesTheReport) {
+  std::string everyByte;
+  for (int code = 0; code < 255; ++code) {
+    everyByte.push_back(static_cast<char>(code));
+  }
+  struct {
+    const char* name;
+    std::string band;
+    std::string shown;  // in the report's band column
+  } const cases[] = {
+      {"a NUL", std::string("1\0004", 3), "\r\n  1?4\t"},
+      // Codes 0 to 31 with the tab among them, then the printable ones.
+      {"255 bytes of every kind", everyByte,
+       "\r\n?????????\t" + std::string(22, '?') + " !\"#$%&'()*+,"},
+  };
+  const TContestData start = HostRecord();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HWND window = plugin.Run(0, &start);
+    const TContestData hostile = QsoRecord("DL1AB", c.band, "CW", "599 KO72");
+    const TContestData normal = QsoRecord("W1AW", "14", "CW", "599 FN31");
+    ASSERT_EQ(plugin.AddQSO(&hostile), 35);
+    ASSERT_EQ(plugin.AddQSO(&normal), 52);
+
+    const std::string report = MemoText(window);
+    EXPECT_TRUE(EndsWith(report, " Score: 87 + (2 * 100) =287")) << report;
+    EXPECT_NE(report.find(c.shown), std::string::npos) << report;
+    plugin.Release();
+    PumpMessages();
+  }
+}
+
 TEST_F(PluginTest, GetScoreProbesWithoutRecordingOrRewritingTheReport) {
   const TContestData start = HostRecord();
   const HWND window = plugin.Run(0, &start);

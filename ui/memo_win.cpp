@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ui/application_win.h"
+#include "ui/shown_text.h"
 
 namespace {
 constexpr char kFontFace[] = "Courier New";
@@ -29,5 +30,5 @@ void Memo::SetBounds(const RECT& bounds) {
 }
 
 void Memo::SetText(const std::string& text) {
-  SetWindowTextA(handle_, text.c_str());
+  SetWindowTextA(handle_, ShownText(text).c_str());
 }
