@@ -21,8 +21,12 @@ struct PluginSession {
 };
 PluginSession Session;
 
-// The record is read only when the window is created: without one that counts as no call.
+// The record is read only when the window is created: without one that counts as no call. The
+// host asks for the window, so one whose close is pending is kept, or a new one is made.
 HWND RunWindow(const TContestData* data) {
+  if (fmMainForm != nullptr) {
+    fmMainForm->CallOffPendingClose();
+  }
   if (fmMainForm == nullptr && data == nullptr) {
     return nullptr;
   }

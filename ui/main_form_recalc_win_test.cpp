@@ -205,6 +205,73 @@ TEST_F(RecalcTest, CallsAtTheRebuildsMessagePointsFindValidStateAndCloseOnlyAfte
   }
 }
 
+// The host asks for the window after it asked it to close: the close, which waits for the rebuild,
+// is called off, and the host holds a window that lives on.
+TEST_F(RecalcTest, ARunDuringARebuildAfterACloseKeepsTheWindow) {
+  const TContestData start = HostRecord();
+  for (bool onTheButton : {false, true}) {
+    SCOPED_TRACE(onTheButton ? "on the button" : "on the show");
+    PostedCalls calls;
+    HWND window = nullptr;
+    HWND ran = nullptr;
+    const auto closeThenRun = [&] {
+      SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
+      ran = plugin.Run(0, &start);
+    };
+    if (onTheButton) {
+      window = plugin.Run(0, &start);
+      calls.Post(closeThenRun);
+      Click(RecalcButton(window));
+    } else {
+      calls.Post(closeThenRun);
+      window = plugin.Run(0, &start);
+    }
+    PumpMessages();
+
+    EXPECT_EQ(ran, window);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(MemoText(window), LogReport());
+    const TContestData logged = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+    EXPECT_EQ(plugin.AddQSO(&logged), -1);
+    plugin.Release();
+    PumpMessages();
+  }
+}
+
+// A rebuild that fails after a close arrived has torn the state down: a _Run while its error is
+// shown finishes that close and gets a new window.
+TEST_F(RecalcTest, ARunWhileAFailedRebuildsErrorIsShownAfterACloseGetsANewWindow) {
+  PostedCalls calls;
+  TContestData missing = HostRecord();
+  missing.LogTable.Write("Missing");
+  const TContestData start = HostRecord();
+  HWND ran = nullptr;
+  std::atomic<bool> done{false};
+  boxes.WhileShown([&] {
+    calls.Post([&] {
+      if (ran == nullptr) {
+        ran = plugin.Run(0, &start);
+      }
+      done = true;
+    });
+    WaitFor(done);
+  });
+  calls.Post([] { SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0); });
+
+  const HWND window = plugin.Run(0, &missing);
+  PumpMessages();
+
+  ASSERT_NE(ran, nullptr);
+  EXPECT_NE(ran, window);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(IsWindowVisible(ran));
+  EXPECT_EQ(MemoText(ran), LogReport());
+  boxes.WhileShown(nullptr);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  expectedBoxes = boxes.Texts();
+}
+
 TEST_F(PluginTest, ACloseOrReleaseWhileTheErrorIsShownTakesEffectAfterIt) {
   struct {
     const char* name;

@@ -247,6 +247,13 @@ void TfmMainForm::FinishClose() {
   ShowWindow(handle_, SW_HIDE);
 }
 
+void TfmMainForm::CallOffPendingClose() {
+  rebuild_.CancelTearDown();
+  if (rebuild_.TakeDeferredClose()) {
+    FinishClose();
+  }
+}
+
 LRESULT TfmMainForm::OnDestroy() {
   if (locatorMap_ != nullptr) {
     locatorMap_->DestroyWithOwner();

@@ -46,6 +46,10 @@ class TfmMainForm : private RecalcHost {
   // _GetScore: what the QSO would bring, the bonus of a new field included; -1 for a duplicate.
   std::int32_t GetScore(const Qso& qso);
 
+  // For _Run, which asks for this window: a close that waits for a rebuild to end is called off.
+  // One whose teardown is done already is finished now, and fmMainForm no longer names the window.
+  void CallOffPendingClose();
+
   // The number the host may grab: always the empty text, with or without a window.
   static std::string ReceivedNumber() { return {}; }
 
