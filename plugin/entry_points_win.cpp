@@ -54,6 +54,8 @@ std::int32_t ScoreWithWindow(const TContestData& data) {
 void ReleaseWindow() {
   Application.SetHandle(Session.SavedAppHandle);
   if (fmMainForm != nullptr) {
+    // The host may end before its message loop gets to the request.
+    fmMainForm->SaveSettingsAheadOfDestroy();
     Application.PostRelease(fmMainForm->Handle());
   }
   fmMainForm = nullptr;

@@ -61,6 +61,10 @@ void TfmLocList::DestroyWithOwner() {
   DestroyWindow(handle_);  // saves the placement, then deletes this object
 }
 
+void TfmLocList::SaveSettingsAheadOfDestroy() noexcept {
+  SaveFormSettingsAheadOfDestroy(formStorage_, handle_);
+}
+
 // The classes of the controls the window creates as it is created.
 void TfmLocList::RegisterControlClasses() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};

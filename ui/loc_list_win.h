@@ -32,6 +32,8 @@ class TfmLocList {
   void SelectBand(int index);
   // Destroys the window at once (its statistics window is going); saves its placement first.
   void DestroyWithOwner();
+  // Writes now what its destruction will save (see SaveFormSettingsAheadOfDestroy).
+  void SaveSettingsAheadOfDestroy() noexcept;
 
  private:
   friend class FormWindow<TfmLocList>;

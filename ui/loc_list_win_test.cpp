@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -470,4 +471,59 @@ TEST_F(PluginTest, UnloadingWithTheMapOpenDestroysBothWindows) {
 
   EXPECT_EQ(CountOwnWindows("TfmMainForm"), 0);
   EXPECT_EQ(CountOwnWindows("TfmLocList"), 0);
+}
+
+// A host may release the plug-in and end before its message loop destroys the windows, or the
+// session may end: the registry holds at once what the destruction saves.
+TEST_F(PluginTest, AReleaseOrTheEndOfTheSessionSavesBothWindowsAtOnce) {
+  const std::string mapKey = std::string(kHostKey) + "\\TfmLocList";
+  const auto stored = [](const std::map<std::string, RegistryValue>& values,
+                         const std::string& name) {
+    const auto it = values.find(name);
+    return it == values.end() ? "(absent)" : it->second.text;
+  };
+  const auto frameOf = [](HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return std::to_string(frame.left) + "," + std::to_string(frame.top) + "," +
+           std::to_string(frame.right) + "," + std::to_string(frame.bottom);
+  };
+  const TContestData start = HostRecord();
+  for (bool release : {true, false}) {
+    SCOPED_TRACE(release ? "_Release" : "end of the session");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kHostKey);
+    const HWND statistics = plugin.Run(0, &start);
+    SetWindowPos(statistics, nullptr, 100, 120, 400, 250, SWP_NOZORDER);
+    Click(statistics, "Loc");
+    const HWND map = FindOwnWindow("TfmLocList");
+    Click(map, "14");
+    SetWindowPos(map, nullptr, 30, 40, 560, 380, SWP_NOZORDER);
+
+    if (release) {
+      plugin.Release();
+    } else {
+      SendMessageA(statistics, WM_ENDSESSION, FALSE, 0);  // the end was called off
+      EXPECT_TRUE(RegistryValues(kMainFormKey).empty());
+      SendMessageA(statistics, WM_ENDSESSION, TRUE, 0);
+    }
+    const auto mainValues = RegistryValues(kMainFormKey);
+    const auto mapValues = RegistryValues(mapKey);
+    EXPECT_EQ(stored(mainValues, "NormPos"), "100,120,500,370");
+    EXPECT_EQ(stored(mainValues, "CurrentBand"), "5");
+    EXPECT_EQ(stored(mapValues, "NormPos"), "30,40,590,420");
+
+    if (release) {
+      // The next start finds them where they were left (the released windows go as it rebuilds).
+      const HWND next = plugin.Run(0, &start);
+      EXPECT_EQ(frameOf(next), "100,120,500,370");
+      Click(next, "Loc");
+      const HWND nextMap = FindOwnWindow("TfmLocList");
+      EXPECT_EQ(frameOf(nextMap), "30,40,590,420");
+      EXPECT_EQ(DownBands(nextMap), "14");
+    }
+    plugin.Release();
+    PumpMessages();
+    EXPECT_EQ(RegistryValues(kMainFormKey), mainValues);
+    EXPECT_EQ(RegistryValues(mapKey), mapValues);
+  }
 }

@@ -120,6 +120,8 @@ LRESULT TfmMainForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDestroy();
     case kReleaseMessage:
       return OnRelease();
+    case WM_ENDSESSION:
+      return OnEndSession(wParam);
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
   }
@@ -260,6 +262,21 @@ LRESULT TfmMainForm::OnDestroy() {
   }
   RunEvent([this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
+}
+
+// The process may end without destroying the windows.
+LRESULT TfmMainForm::OnEndSession(WPARAM ending) {
+  if (ending) {
+    SaveSettingsAheadOfDestroy();
+  }
+  return 0;
+}
+
+void TfmMainForm::SaveSettingsAheadOfDestroy() noexcept {
+  SaveFormSettingsAheadOfDestroy(formStorage_, handle_);
+  if (locatorMap_ != nullptr) {
+    locatorMap_->SaveSettingsAheadOfDestroy();
+  }
 }
 
 LRESULT TfmMainForm::OnRelease() {
