@@ -5,33 +5,11 @@
 // commctrl.h needs the Windows types first.
 #include <commctrl.h>
 
-#include <utility>
+#include <memory>
+#include <type_traits>
 
-class ImageList {
- public:
-  ImageList() = default;
-  explicit ImageList(HIMAGELIST handle) : handle_(handle) {}
-  ~ImageList() { Reset(); }
-  ImageList(ImageList&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  ImageList& operator=(ImageList&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-  ImageList(const ImageList&) = delete;
-  ImageList& operator=(const ImageList&) = delete;
-
-  HIMAGELIST Get() const { return handle_; }
-
- private:
-  void Reset() {
-    if (handle_ != nullptr) {
-      ImageList_Destroy(handle_);
-      handle_ = nullptr;
-    }
-  }
-
-  HIMAGELIST handle_ = nullptr;
+struct ImageListDestroyer {
+  void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
 };
+
+using ImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDestroyer>;

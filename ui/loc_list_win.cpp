@@ -259,10 +259,10 @@ void TfmLocList::SetRowHeight(int height) {
     return;
   }
   ImageList images(ImageList_Create(1, imageHeight, ILC_COLOR, 0, 1));
-  if (images.Get() == nullptr) {
+  if (!images) {
     return;  // the rows keep their height
   }
-  SendMessageA(fieldList_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images.Get()));
+  SendMessageA(fieldList_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images.get()));
   rowImages_ = std::move(images);  // the list view has given up the one it used before
   rowImagesHeight_ = imageHeight;
 }
