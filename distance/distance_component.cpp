@@ -24,12 +24,3 @@ void OleCheck(HResult code, DistanceComponent& component) {
         OleErrorMessage(code, component.ErrorDescription(), component.SystemMessage(code)), code);
   }
 }
-
-std::wstring WidenLocator(const std::string& locator) {
-  std::wstring wide;
-  wide.reserve(locator.size());
-  for (char c : locator) {
-    wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-  }
-  return wide;
-}

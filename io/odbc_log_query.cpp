@@ -23,8 +23,14 @@ std::u16string Cut(const std::u16string& text, std::size_t length) {
   return text.substr(0, std::min(length, text.size()));
 }
 
-// The database's own message for the failure last reported on `handle`.
-DatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
+// What the driver says of the failure last reported on `handle` (its first diagnostic record:
+// message and state), or what the return code says when it has no record.
+DatabaseError DiagnosticError(SQLRETURN code, SQLSMALLINT type, SQLHANDLE handle) {
+  const std::string failed = std::string(kLogQueryName) + ": the database reported an error";
+  if (code == SQL_INVALID_HANDLE) {
+    return DatabaseError(failed + ": invalid " +
+                         (type == SQL_HANDLE_DBC ? "connection" : "statement") + " handle");
+  }
   std::u16string state(6, u'\0');
   std::u16string text(kMessageChars, u'\0');
   SQLINTEGER nativeCode = 0;
@@ -36,15 +42,21 @@ DatabaseError DiagnosticError(SQLSMALLINT type, SQLHANDLE handle) {
     rc = SQLGetDiagRecW(type, handle, 1, Wide(state), &nativeCode, Wide(text),
                         static_cast<SQLSMALLINT>(text.size()), &length);
   }
-  if (!SQL_SUCCEEDED(rc) || length <= 0) {
-    return DatabaseError(std::string(kLogQueryName) + ": the database reported an error");
+  if (!SQL_SUCCEEDED(rc)) {
+    return DatabaseError(failed);
   }
-  return DatabaseError(ToHostCodePage(Cut(text, static_cast<std::size_t>(length))));
+  std::string message =
+      length > 0 ? ToHostCodePage(Cut(text, static_cast<std::size_t>(length))) : failed;
+  const std::u16string stateChars(state.c_str());  // up to its terminating zero
+  if (!stateChars.empty()) {
+    message += " (SQLSTATE " + ToHostCodePage(stateChars) + ")";
+  }
+  return DatabaseError(message);
 }
 
 void Check(SQLRETURN rc, SQLSMALLINT type, SQLHANDLE handle) {
   if (!SQL_SUCCEEDED(rc)) {
-    throw DiagnosticError(type, handle);
+    throw DiagnosticError(rc, type, handle);
   }
 }
 }  // namespace

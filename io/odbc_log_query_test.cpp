@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sql.h>
 
 #include "io/odbc_connection.h"
 #include "scoring/log_rebuild.h"
@@ -92,10 +93,20 @@ TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
   EXPECT_EQ(Message([&] { query->FieldByName("Continent"); }),
             "LogQuery: Field 'Continent' not found");
   EXPECT_THAT(Message([&] { OpenLog("Nope"); }), HasSubstr("no such table: Nope"));
+  EXPECT_THAT(Message([&] { OpenLog("Nope"); }), HasSubstr(" (SQLSTATE "));
   EXPECT_TRUE(query->Eof());
 
   OdbcLogQuery unconnected(nullptr);
   EXPECT_EQ(Message([&] { unconnected.Open(); }), "LogQuery: no database connection");
+}
+
+// A connection the host has closed meanwhile: the driver's message and state say so.
+TEST_F(OdbcLogTest, AClosedConnectionIsReportedWithTheDriversStateAndMessage) {
+  file.CreateLogTable("QSOLog");
+  Connect();
+  SQLDisconnect(connection->Handle());
+  EXPECT_EQ(Message([&] { OpenLog(); }),
+            "[unixODBC][Driver Manager]Connection not open (SQLSTATE 08003)");
 }
 
 TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {

@@ -3,15 +3,18 @@
 #include <stdexcept>
 
 #include "ui/application_win.h"
+#include "ui/shown_text.h"
 
 namespace {
 constexpr char kFontFace[] = "Courier New";
+// As designed, the memo holds one empty line: the line and its end.
+constexpr char kDesignedText[] = "\r\n";
 constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL;
 }  // namespace
 
 void Memo::Create(HWND parent) {
-  handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", kStyle, 0, 0, 0, 0, parent, nullptr,
-                            LibraryInstance(), nullptr);
+  handle_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kDesignedText, kStyle, 0, 0, 0, 0, parent,
+                            nullptr, LibraryInstance(), nullptr);
   if (handle_ == nullptr) {
     throw std::runtime_error("Cannot create the report memo");
   }
@@ -27,5 +30,5 @@ void Memo::SetBounds(const RECT& bounds) {
 }
 
 void Memo::SetText(const std::string& text) {
-  SetWindowTextA(handle_, text.c_str());
+  SetWindowTextA(handle_, ShownText(text).c_str());
 }

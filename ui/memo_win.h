@@ -17,6 +17,7 @@ class Memo {
   // Creates the control in `parent`; the parent destroys it, this object keeps its font.
   void Create(HWND parent);
   void SetBounds(const RECT& bounds);
+  // Shows the whole text, whatever characters it holds (see ShownText).
   void SetText(const std::string& text);
   HWND Handle() const { return handle_; }
 
