@@ -1,0 +1,322 @@
+// What the operator waits for, as the host sees it under Wine, on one generated log: the plain read
+// of the log's seven columns, the distance component's share of a rebuild, the rebuild ("Recalc
+// Statistic" pressed, the messages it leaves dispatched), _AddQSO in a burst with the messages the
+// burst leaves, and _GetScore.
+//   wine marovinta_wait_bench.exe UNIXPATH [ROWS [RUNS [PLUGIN]]]
+// UNIXPATH is an SQLite file that does not exist yet (or holds a log of ROWS rows from an earlier
+// run); ROWS defaults to 100,000, RUNS (each figure is the median of that many) to 5. PLUGIN is the
+// DLL to load, Marovinta.dll beside this program unless given: another build's DLL gives its
+// figures on the same log. The stand-in distance server must be registered in the prefix.
+#include <windows.h>
+// sqlext.h needs the Windows types first.
+#include <sqlext.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "distance/co_calc_dist_win.h"
+#include "distance/geometry_distance.h"
+#include "host/message_pump_win.h"
+#include "host/odbc_log_win.h"
+#include "host/own_windows_win.h"
+#include "host/plugin_library_win.h"
+#include "host/sample_log.h"
+#include "io/host_code_page_win.h"
+#include "io/odbc_log_query.h"
+#include "scoring/band_names.h"
+#include "scoring/log_rebuild.h"
+#include "testing/private_registry_win.h"
+#include "testing/quiet_recalc_host.h"
+
+namespace {
+constexpr char kOwnLocator[] = "JO62QM";
+constexpr int kBurst = 1000;  // QSOs per burst of _AddQSO or _GetScore
+
+double Now() {
+  LARGE_INTEGER frequency;
+  LARGE_INTEGER count;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&count);
+  return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The times of `runs` runs of `work`, in milliseconds, sorted.
+std::vector<double> Time(int runs, const std::function<void(int run)>& work) {
+  std::vector<double> times;
+  for (int run = 0; run < runs; ++run) {
+    const double start = Now();
+    work(run);
+    times.push_back(Now() - start);
+  }
+  std::sort(times.begin(), times.end());
+  return times;
+}
+
+double Median(const std::vector<double>& times) {
+  return times[times.size() / 2];
+}
+
+std::string Spread(const std::vector<double>& times, double scale, const char* unit) {
+  char text[128];
+  std::snprintf(text, sizeof text, "median %.3f %s (fastest %.3f, slowest %.3f, %zu runs)",
+                Median(times) * scale, unit, times.front() * scale, times.back() * scale,
+                times.size());
+  return text;
+}
+
+void Check(SQLRETURN rc, SQLHSTMT statement, const char* doing) {
+  if (!SQL_SUCCEEDED(rc)) {
+    SQLWCHAR state[6] = {};
+    SQLWCHAR text[512] = {};
+    SQLINTEGER native = 0;
+    SQLSMALLINT length = 0;
+    SQLGetDiagRecW(SQL_HANDLE_STMT, statement, 1, state, &native, text, 512, &length);
+    throw std::runtime_error(std::string(doing) + " failed: " +
+                             std::string(text, text + std::max<SQLSMALLINT>(length, 0)));
+  }
+}
+
+// The rebuild's query read as plainly as ODBC allows: the seven columns found by name once, then
+// every row fetched and each column read as wide text with SQLGetData.
+void PlainRead(SQLHDBC connection) {
+  OdbcHandle statement;
+  if (!SQL_SUCCEEDED(statement.Allocate(SQL_HANDLE_STMT, connection))) {
+    throw std::runtime_error("cannot allocate a statement");
+  }
+  const SQLHSTMT stmt = statement.Get();
+  std::wstring sql = WidenHostText(LogSelect(kDefaultLogTable));
+  Check(SQLExecDirectW(stmt, reinterpret_cast<SQLWCHAR*>(sql.data()), SQL_NTS), stmt, "the query");
+  SQLSMALLINT count = 0;
+  Check(SQLNumResultCols(stmt, &count), stmt, "counting the columns");
+  std::vector<SQLUSMALLINT> columns;
+  for (SQLUSMALLINT column = 1; column <= count; ++column) {
+    SQLWCHAR name[128];
+    SQLSMALLINT length = 0;
+    Check(SQLColAttributeW(stmt, column, SQL_DESC_NAME, name, sizeof name, &length, nullptr), stmt,
+          "naming a column");
+    const std::wstring text(reinterpret_cast<wchar_t*>(name));
+    for (const char* wanted : kLogColumns) {
+      if (lstrcmpiW(text.c_str(), WidenHostText(wanted).c_str()) == 0) {
+        columns.push_back(column);
+      }
+    }
+  }
+  if (columns.size() != kLogColumns.size()) {
+    throw std::runtime_error("the log lacks one of its seven columns");
+  }
+  SQLWCHAR value[256];
+  for (SQLRETURN rc = SQLFetch(stmt); rc != SQL_NO_DATA; rc = SQLFetch(stmt)) {
+    Check(rc, stmt, "fetching a row");
+    for (const SQLUSMALLINT column : columns) {
+      SQLLEN indicator = 0;
+      while (SQLGetData(stmt, column, SQL_C_WCHAR, value, sizeof value, &indicator) ==
+             SQL_SUCCESS_WITH_INFO) {
+      }
+    }
+  }
+}
+
+// One call the scoring makes to the distance component.
+struct ComponentCall {
+  enum Kind { CoordA, CoordB, Distance } kind;
+  std::wstring locator;
+  float arguments[4];
+};
+
+// The in-process geometry, noting every call made to it.
+class RecordingComponent : public GeometryDistance {
+ public:
+  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
+    calls.push_back({ComponentCall::CoordA, locator, {}});
+    return GeometryDistance::GetCoordA(locator, coordA);
+  }
+  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
+    calls.push_back({ComponentCall::CoordB, locator, {}});
+    return GeometryDistance::GetCoordB(locator, coordB);
+  }
+  HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) override {
+    calls.push_back({ComponentCall::Distance, {}, {ownA, ownB, qsoA, qsoB}});
+    return GeometryDistance::GetDistance(ownA, ownB, qsoA, qsoB, distance);
+  }
+
+  std::vector<ComponentCall> calls;
+};
+
+// The calls a rebuild of the log makes to the distance component, in its order.
+std::vector<ComponentCall> RebuildCalls(SQLHDBC connection) {
+  ScoringState scoring;
+  auto recorder = std::make_shared<RecordingComponent>();
+  scoring.CalcDist = recorder;
+  QuietRecalcHost host(scoring);
+  host.logTable = kDefaultLogTable;
+  host.ownLocator = kOwnLocator;
+  LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(connection));
+  rebuild.Execute();
+  return std::move(recorder->calls);
+}
+
+void Replay(DistanceComponent& component, const std::vector<ComponentCall>& calls) {
+  float value = 0;
+  for (const ComponentCall& call : calls) {
+    switch (call.kind) {
+      case ComponentCall::CoordA:
+        component.GetCoordA(call.locator, &value);
+        break;
+      case ComponentCall::CoordB:
+        component.GetCoordB(call.locator, &value);
+        break;
+      case ComponentCall::Distance:
+        component.GetDistance(call.arguments[0], call.arguments[1], call.arguments[2],
+                              call.arguments[3], &value);
+        break;
+    }
+  }
+}
+
+HWND FindRecalcButton(HWND window) {
+  for (HWND button : Descendants(window, "Button")) {
+    if (WindowText(button) == "Recalc Statistic") {
+      return button;
+    }
+  }
+  throw std::runtime_error("the statistics window has no button \"Recalc Statistic\"");
+}
+
+// The report's total line, read from the window's memo as the host reads it.
+std::string ReportTotal(HWND window) {
+  const std::vector<HWND> memos = Descendants(window, "Edit");
+  if (memos.empty()) {
+    throw std::runtime_error("the statistics window has no memo");
+  }
+  const std::string report = WindowText(memos.front());
+  const std::size_t total = report.find("Total");
+  return total == std::string::npos ? report
+                                    : report.substr(total, report.find('\r', total) - total);
+}
+
+// New QSOs, none of them in the log nor in another burst: `burst` numbers them.
+std::vector<TContestData> Burst(const TContestData& base, int burst) {
+  std::vector<TContestData> records(kBurst, base);
+  for (int i = 0; i < kBurst; ++i) {
+    const int n = burst * kBurst + i;
+    TContestData& record = records[static_cast<std::size_t>(i)];
+    record.CallSign.Write("ZZ" + std::to_string(n) + "NEW");
+    record.DigiBand.Write(BandNames[static_cast<std::size_t>(n) % BandNames.size()]);
+    record.QSOMode.Write(n % 2 ? "CW" : "SSB");
+    const std::string square = {
+        static_cast<char>('A' + n % 18), static_cast<char>('A' + n / 18 % 18),
+        static_cast<char>('0' + n % 10), static_cast<char>('0' + n / 10 % 10)};
+    record.QSOReportRecived.Write("599 " + square);
+    record.ProbeLocator.Write(square);
+  }
+  return records;
+}
+
+int Bench(const std::string& path, int rows, int runs, const std::string& pluginPath) {
+  OdbcLog log(path, kDefaultLogTable);
+  const long present = log.CountRows();
+  if (present == 0) {
+    log.InsertAll(SampleLog(rows));
+  } else if (present != rows) {
+    throw std::runtime_error(path + " holds " + std::to_string(present) + " rows, not " +
+                             std::to_string(rows));
+  }
+  const std::shared_ptr<DistanceComponent> component = CreateCalcDistOverCom();
+
+  const std::vector<double> plain = Time(runs, [&](int) { PlainRead(log.Connection()); });
+  const std::vector<ComponentCall> calls = RebuildCalls(log.Connection());
+  const std::vector<double> componentAlone = Time(runs, [&](int) { Replay(*component, calls); });
+
+  PluginLibrary plugin(pluginPath);
+  TContestData record{};
+  record.Connection =
+      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(log.Connection()));
+  record.LogTable.Write(kDefaultLogTable);
+  record.OwnLocator.Write(kOwnLocator);
+  record.TitleText.Write("Benchmark");
+  const HWND window = plugin.Run(0, &record);
+  if (window == nullptr) {
+    throw std::runtime_error("_Run gave no window");
+  }
+  PumpWaiting();
+  const HWND recalc = FindRecalcButton(window);
+  const std::vector<double> rebuild = Time(runs, [&](int) {
+    SendMessageW(recalc, BM_CLICK, 0, 0);
+    PumpWaiting();
+  });
+  const std::string rebuilt = ReportTotal(window);
+
+  std::vector<std::vector<TContestData>> bursts;
+  for (int run = 0; run < runs; ++run) {
+    bursts.push_back(Burst(record, run));
+  }
+  std::string afterBurst;
+  const std::vector<double> add = Time(runs, [&](int run) {
+    for (const TContestData& qso : bursts[static_cast<std::size_t>(run)]) {
+      plugin.AddQSO(&qso);
+    }
+    if (run == 0) {
+      afterBurst = ReportTotal(window);  // as soon as the calls have returned
+    }
+    PumpWaiting();
+  });
+  const std::vector<TContestData> probes = Burst(record, runs);
+  const std::vector<double> probe = Time(runs, [&](int) {
+    for (const TContestData& qso : probes) {
+      plugin.GetScore(&qso);
+    }
+    PumpWaiting();
+  });
+  plugin.Release();
+  PumpWaiting();
+
+  std::printf("log: %d rows in %s, plug-in %s\n", rows, path.c_str(), pluginPath.c_str());
+  std::printf("plain read (7 columns by name, SQLGetData as wide text): %s\n",
+              Spread(plain, 1, "ms").c_str());
+  std::printf("the component alone (the rebuild's %zu calls): %s\n", calls.size(),
+              Spread(componentAlone, 1, "ms").c_str());
+  std::printf("rebuild (\"Recalc Statistic\", messages included): %s\n",
+              Spread(rebuild, 1, "ms").c_str());
+  std::printf("  report: %s\n", rebuilt.c_str());
+  std::printf("rebuild's own work / plain read: (%.1f - %.1f) / %.1f = %.2f\n", Median(rebuild),
+              Median(componentAlone), Median(plain),
+              (Median(rebuild) - Median(componentAlone)) / Median(plain));
+  std::printf("_AddQSO in bursts of %d, messages included: %s per call\n", kBurst,
+              Spread(add, 1000.0 / kBurst, "us").c_str());
+  std::printf("  report read as the first burst returned: %s\n", afterBurst.c_str());
+  std::printf("_GetScore in bursts of %d: %s per call\n", kBurst,
+              Spread(probe, 1000.0 / kBurst, "us").c_str());
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 5) {
+    std::fprintf(stderr, "usage: marovinta_wait_bench UNIXPATH [ROWS [RUNS [PLUGIN]]]\n");
+    return 2;
+  }
+  const int rows = argc > 2 ? std::atoi(argv[2]) : 100000;
+  const int runs = argc > 3 ? std::atoi(argv[3]) : 5;
+  const std::string plugin = argc > 4 ? argv[4] : kPluginFile;
+  if (rows <= 0 || runs <= 0) {
+    std::fprintf(stderr, "marovinta_wait_bench: ROWS and RUNS are positive numbers\n");
+    return 2;
+  }
+  // The host initialises COM on its thread; the window's settings go to a registry of its own.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  int status = 1;
+  try {
+    PrivateUserRegistry registry;
+    status = Bench(argv[1], rows, runs, plugin);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "marovinta_wait_bench: %s\n", error.what());
+  }
+  CoUninitialize();
+  return status;
+}
