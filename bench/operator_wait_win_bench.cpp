@@ -8,8 +8,6 @@
 // DLL to load, Marovinta.dll beside this program unless given: another build's DLL gives its
 // figures on the same log. The stand-in distance server must be registered in the prefix.
 #include <windows.h>
-// sqlext.h needs the Windows types first.
-#include <sqlext.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/plain_log_read.h"
 #include "distance/co_calc_dist_win.h"
 #include "distance/geometry_distance.h"
 #include "host/message_pump_win.h"
@@ -27,7 +26,6 @@
 #include "host/own_windows_win.h"
 #include "host/plugin_library_win.h"
 #include "host/sample_log.h"
-#include "io/host_code_page_win.h"
 #include "io/odbc_log_query.h"
 #include "scoring/band_names.h"
 #include "scoring/log_rebuild.h"
@@ -68,58 +66,6 @@ std::string Spread(const std::vector<double>& times, double scale, const char* u
                 Median(times) * scale, unit, times.front() * scale, times.back() * scale,
                 times.size());
   return text;
-}
-
-void Check(SQLRETURN rc, SQLHSTMT statement, const char* doing) {
-  if (!SQL_SUCCEEDED(rc)) {
-    SQLWCHAR state[6] = {};
-    SQLWCHAR text[512] = {};
-    SQLINTEGER native = 0;
-    SQLSMALLINT length = 0;
-    SQLGetDiagRecW(SQL_HANDLE_STMT, statement, 1, state, &native, text, 512, &length);
-    throw std::runtime_error(std::string(doing) + " failed: " +
-                             std::string(text, text + std::max<SQLSMALLINT>(length, 0)));
-  }
-}
-
-// The rebuild's query read as plainly as ODBC allows: the seven columns found by name once, then
-// every row fetched and each column read as wide text with SQLGetData.
-void PlainRead(SQLHDBC connection) {
-  OdbcHandle statement;
-  if (!SQL_SUCCEEDED(statement.Allocate(SQL_HANDLE_STMT, connection))) {
-    throw std::runtime_error("cannot allocate a statement");
-  }
-  const SQLHSTMT stmt = statement.Get();
-  std::wstring sql = WidenHostText(LogSelect(kDefaultLogTable));
-  Check(SQLExecDirectW(stmt, reinterpret_cast<SQLWCHAR*>(sql.data()), SQL_NTS), stmt, "the query");
-  SQLSMALLINT count = 0;
-  Check(SQLNumResultCols(stmt, &count), stmt, "counting the columns");
-  std::vector<SQLUSMALLINT> columns;
-  for (SQLUSMALLINT column = 1; column <= count; ++column) {
-    SQLWCHAR name[128];
-    SQLSMALLINT length = 0;
-    Check(SQLColAttributeW(stmt, column, SQL_DESC_NAME, name, sizeof name, &length, nullptr), stmt,
-          "naming a column");
-    const std::wstring text(reinterpret_cast<wchar_t*>(name));
-    for (const char* wanted : kLogColumns) {
-      if (lstrcmpiW(text.c_str(), WidenHostText(wanted).c_str()) == 0) {
-        columns.push_back(column);
-      }
-    }
-  }
-  if (columns.size() != kLogColumns.size()) {
-    throw std::runtime_error("the log lacks one of its seven columns");
-  }
-  SQLWCHAR value[256];
-  for (SQLRETURN rc = SQLFetch(stmt); rc != SQL_NO_DATA; rc = SQLFetch(stmt)) {
-    Check(rc, stmt, "fetching a row");
-    for (const SQLUSMALLINT column : columns) {
-      SQLLEN indicator = 0;
-      while (SQLGetData(stmt, column, SQL_C_WCHAR, value, sizeof value, &indicator) ==
-             SQL_SUCCESS_WITH_INFO) {
-      }
-    }
-  }
 }
 
 // One call the scoring makes to the distance component.
@@ -229,7 +175,7 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
   }
   const std::shared_ptr<DistanceComponent> component = CreateCalcDistOverCom();
 
-  const std::vector<double> plain = Time(runs, [&](int) { PlainRead(log.Connection()); });
+  const std::vector<double> plain = Time(runs, [&](int) { PlainLogRead(log.Connection(), kDefaultLogTable); });
   const std::vector<ComponentCall> calls = RebuildCalls(log.Connection());
   const std::vector<double> componentAlone = Time(runs, [&](int) { Replay(*component, calls); });
 
