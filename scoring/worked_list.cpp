@@ -8,26 +8,18 @@
 namespace {
 constexpr std::size_t kFirstTableSize = 1024;
 
-// FNV-1a, 32 bits, over the bytes.
-constexpr std::uint32_t kFnvOffset = 2166136261u;
-constexpr std::uint32_t kFnvPrime = 16777619u;
-
-std::uint32_t HashBytes(std::uint32_t hash, std::string_view bytes) {
-  for (char c : bytes) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * kFnvPrime;
-  }
-  return hash;
-}
-
-// Each text's length goes into the hash too, so that moving a byte from one text to the next
-// changes it.
+// FNV-1a over the three texts, each followed by its length so that the same bytes split otherwise
+// between them hash otherwise too; then the high bits mixed into the low ones, which choose the
+// table's place (MurmurHash3's finaliser). Byte by byte is the fastest for texts this short.
 std::uint32_t HashQso(std::string_view callSign, std::string_view band, std::string_view mode) {
-  std::uint32_t hash = kFnvOffset;
+  constexpr std::uint32_t kPrime = 16777619u;
+  std::uint32_t hash = 2166136261u;
   for (std::string_view text : {callSign, band, mode}) {
-    hash = HashBytes(hash, text);
-    hash = (hash ^ static_cast<std::uint32_t>(text.size())) * kFnvPrime;
+    for (char c : text) {
+      hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
+    }
+    hash = (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
   }
-  // The table takes its place from the low bits: mix the high ones in (MurmurHash3's finaliser).
   hash ^= hash >> 16;
   hash *= 0x85ebca6bu;
   hash ^= hash >> 13;
@@ -37,12 +29,20 @@ std::uint32_t HashQso(std::string_view callSign, std::string_view band, std::str
 }
 
 // A length as 7-bit groups, low group first, the top bit set on all but the last.
-void AppendLength(std::string& texts, std::size_t length) {
-  while (length >= 0x80) {
-    texts.push_back(static_cast<char>(0x80 | (length & 0x7F)));
-    length >>= 7;
+std::size_t LengthBytes(std::size_t length) {
+  std::size_t bytes = 1;
+  for (; length >= 0x80; length >>= 7) {
+    ++bytes;
   }
-  texts.push_back(static_cast<char>(length));
+  return bytes;
+}
+
+char* WriteLength(char* out, std::size_t length) {
+  for (; length >= 0x80; length >>= 7) {
+    *out++ = static_cast<char>(0x80 | (length & 0x7F));
+  }
+  *out++ = static_cast<char>(length);
+  return out;
 }
 
 std::size_t ReadLength(const std::string& texts, std::size_t& at) {
@@ -74,9 +74,16 @@ void WorkedQSOList::Add(const TQSO& qso) {
     throw std::length_error("The worked list is full");
   }
   slot = {hash, static_cast<std::uint32_t>(texts_.size() + 1)};
-  for (const std::string* text : {&qso.CallSign, &qso.Band, &qso.Mode}) {
-    AppendLength(texts_, text->size());
-    texts_ += *text;
+  const std::string_view texts[] = {qso.CallSign, qso.Band, qso.Mode};
+  std::size_t bytes = 0;
+  for (std::string_view text : texts) {
+    bytes += LengthBytes(text.size()) + text.size();
+  }
+  const std::size_t entry = texts_.size();
+  texts_.resize(entry + bytes);
+  char* out = &texts_[entry];
+  for (std::string_view text : texts) {
+    out = std::copy(text.begin(), text.end(), WriteLength(out, text.size()));
   }
   ++count_;
 }
