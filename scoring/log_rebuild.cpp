@@ -33,12 +33,14 @@ std::vector<std::string> LogColumnNames() {
   return names;
 }
 
-// Reads the row into `qso`, whose texts keep their room from row to row.
-void ReadLogRow(LogQuery& query, Qso& qso) {
+// Reads the row into `qso`, whose texts keep their room from row to row. The columns that are not
+// scored are read on the first row only: all the rebuild needs of them is that they exist.
+void ReadLogRow(LogQuery& query, Qso& qso, bool firstRow) {
   for (std::size_t i = 0; i < std::size(kLogColumns); ++i) {
-    const std::string_view value = query.Field(i);
     if (kLogColumns[i].field != nullptr) {
-      (qso.*kLogColumns[i].field).assign(value);
+      (qso.*kLogColumns[i].field).assign(query.Field(i));
+    } else if (firstRow) {
+      query.Field(i);
     }
   }
 }
@@ -119,8 +121,8 @@ void LogRebuild::RecalcFromLog() {
   // A rebuild run at the message point above (not through the greyed action) reads the query to
   // its end and closes it: this one then finds it at its end.
   Qso qso;
-  while (!query.Eof()) {
-    ReadLogRow(query, qso);
+  for (bool firstRow = true; !query.Eof(); firstRow = false) {
+    ReadLogRow(query, qso, firstRow);
     if (!state_.ScoreQSO(qso, ownLocator, ScoreMode::Record).duplicate) {
       FollowBand(qso.band);
     }
