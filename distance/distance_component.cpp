@@ -1,5 +1,6 @@
 #include "distance/distance_component.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "scoring/text_rules.h"
@@ -26,10 +27,8 @@ void OleCheck(HResult code, DistanceComponent& component) {
 }
 
 std::wstring WidenLocator(const std::string& locator) {
-  std::wstring wide;
-  wide.reserve(locator.size());
-  for (char c : locator) {
-    wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-  }
+  std::wstring wide(locator.size(), L'\0');
+  std::transform(locator.begin(), locator.end(), wide.begin(),
+                 [](char c) { return static_cast<wchar_t>(static_cast<unsigned char>(c)); });
   return wide;
 }

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -76,14 +75,19 @@ std::string ToHostCodePage(const std::u16string& wide) {
   return text;
 }
 
+// A text with a surrogate, or any text in a code page without a table, goes to the system.
 void ToHostCodePage(std::u16string_view wide, std::string& text) {
-  const std::optional<ByteTable>& table = HostByteTable();
-  if (!table || std::any_of(wide.begin(), wide.end(), IsSurrogate)) {
-    text = NarrowToHostText(std::wstring(wide.begin(), wide.end()));
-    return;
+  if (const std::optional<ByteTable>& table = HostByteTable()) {
+    text.resize(wide.size());
+    std::size_t i = 0;
+    for (; i < wide.size() && !IsSurrogate(wide[i]); ++i) {
+      text[i] = (*table)[wide[i]];
+    }
+    if (i == wide.size()) {
+      return;
+    }
   }
-  text.resize(wide.size());
-  std::transform(wide.begin(), wide.end(), text.begin(), [&](char16_t c) { return (*table)[c]; });
+  text = NarrowToHostText(std::wstring(wide.begin(), wide.end()));
 }
 
 std::u16string FromHostCodePage(const std::string& text) {
