@@ -44,23 +44,29 @@ double Now() {
   return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+double Milliseconds(const std::function<void()>& work) {
+  const double start = Now();
+  work();
+  return Now() - start;
+}
+
 // The times of `runs` runs of `work`, in milliseconds, sorted.
 std::vector<double> Time(int runs, const std::function<void(int run)>& work) {
   std::vector<double> times;
   for (int run = 0; run < runs; ++run) {
-    const double start = Now();
-    work(run);
-    times.push_back(Now() - start);
+    times.push_back(Milliseconds([&] { work(run); }));
   }
   std::sort(times.begin(), times.end());
   return times;
 }
 
-double Median(const std::vector<double>& times) {
-  return times[times.size() / 2];
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
 }
 
-std::string Spread(const std::vector<double>& times, double scale, const char* unit) {
+std::string Spread(std::vector<double> times, double scale, const char* unit) {
+  std::sort(times.begin(), times.end());
   char text[128];
   std::snprintf(text, sizeof text, "median %.3f %s (fastest %.3f, slowest %.3f, %zu runs)",
                 Median(times) * scale, unit, times.front() * scale, times.back() * scale,
@@ -175,9 +181,7 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
   }
   const std::shared_ptr<DistanceComponent> component = CreateCalcDistOverCom();
 
-  const std::vector<double> plain = Time(runs, [&](int) { PlainLogRead(log.Connection(), kDefaultLogTable); });
   const std::vector<ComponentCall> calls = RebuildCalls(log.Connection());
-  const std::vector<double> componentAlone = Time(runs, [&](int) { Replay(*component, calls); });
 
   PluginLibrary plugin(pluginPath);
   TContestData record{};
@@ -192,10 +196,20 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
   }
   PumpWaiting();
   const HWND recalc = FindRecalcButton(window);
-  const std::vector<double> rebuild = Time(runs, [&](int) {
-    SendMessageW(recalc, BM_CLICK, 0, 0);
-    PumpWaiting();
-  });
+  // Round by round, so that the three share whatever else the machine is doing.
+  std::vector<double> plain;
+  std::vector<double> componentAlone;
+  std::vector<double> rebuild;
+  std::vector<double> ratio;
+  for (int run = 0; run < runs; ++run) {
+    plain.push_back(Milliseconds([&] { PlainLogRead(log.Connection(), kDefaultLogTable); }));
+    componentAlone.push_back(Milliseconds([&] { Replay(*component, calls); }));
+    rebuild.push_back(Milliseconds([&] {
+      SendMessageW(recalc, BM_CLICK, 0, 0);
+      PumpWaiting();
+    }));
+    ratio.push_back((rebuild.back() - componentAlone.back()) / plain.back());
+  }
   const std::string rebuilt = ReportTotal(window);
 
   std::vector<std::vector<TContestData>> bursts;
@@ -230,9 +244,9 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
   std::printf("rebuild (\"Recalc Statistic\", messages included): %s\n",
               Spread(rebuild, 1, "ms").c_str());
   std::printf("  report: %s\n", rebuilt.c_str());
-  std::printf("rebuild's own work / plain read: (%.1f - %.1f) / %.1f = %.2f\n", Median(rebuild),
-              Median(componentAlone), Median(plain),
-              (Median(rebuild) - Median(componentAlone)) / Median(plain));
+  std::printf(
+      "rebuild's own work / plain read, (rebuild - component) / plain read in each round: %s\n",
+      Spread(ratio, 1, "").c_str());
   std::printf("_AddQSO in bursts of %d, messages included: %s per call\n", kBurst,
               Spread(add, 1000.0 / kBurst, "us").c_str());
   std::printf("  report read as the first burst returned: %s\n", afterBurst.c_str());
