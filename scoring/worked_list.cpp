@@ -8,24 +8,27 @@
 namespace {
 constexpr std::size_t kFirstTableSize = 1024;
 
-// FNV-1a over the three texts, each followed by its length so that the same bytes split otherwise
-// between them hash otherwise too; then the high bits mixed into the low ones, which choose the
-// table's place (MurmurHash3's finaliser). Byte by byte is the fastest for texts this short.
-std::uint32_t HashQso(std::string_view callSign, std::string_view band, std::string_view mode) {
+// FNV-1a over the text and then its length, so that the same bytes split otherwise between the
+// three texts hash otherwise too. Byte by byte is the fastest for texts this short.
+std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
   constexpr std::uint32_t kPrime = 16777619u;
-  std::uint32_t hash = 2166136261u;
-  for (std::string_view text : {callSign, band, mode}) {
-    for (char c : text) {
-      hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
-    }
-    hash = (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
+  for (char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
   }
+  return (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
+}
+
+std::uint32_t CallSignHash(std::string_view callSign) {
+  return HashText(2166136261u, callSign);
+}
+
+// The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
+std::uint32_t Mix(std::uint32_t hash) {
   hash ^= hash >> 16;
   hash *= 0x85ebca6bu;
   hash ^= hash >> 13;
   hash *= 0xc2b2ae35u;
-  hash ^= hash >> 16;
-  return hash;
+  return hash ^ (hash >> 16);
 }
 
 // A length as 7-bit groups, low group first, the top bit set on all but the last.
@@ -57,6 +60,15 @@ std::size_t ReadLength(const std::string& texts, std::size_t& at) {
 }
 }  // namespace
 
+// A search starts from the callsign's hash alone, so that one station's entries lie side by side:
+// the rebuild reads the log in callsign order, and a station's second row finds its place already
+// in the cache. Entries are told apart by the hash of all three texts, which the table keeps.
+WorkedQSOList::QsoHash WorkedQSOList::HashQso(std::string_view callSign, std::string_view band,
+                                              std::string_view mode) {
+  const std::uint32_t callHash = CallSignHash(callSign);
+  return {Mix(callHash), Mix(HashText(HashText(callHash, band), mode))};
+}
+
 int CompareQSOs(const TQSO& first, const TQSO& second) {
   return CompareBytes(first.CallSign, second.CallSign);
 }
@@ -65,7 +77,7 @@ void WorkedQSOList::Add(const TQSO& qso) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
     Grow();
   }
-  const std::uint32_t hash = HashQso(qso.CallSign, qso.Band, qso.Mode);
+  const QsoHash hash = HashQso(qso.CallSign, qso.Band, qso.Mode);
   Slot& slot = slots_[Find(hash, qso.CallSign, qso.Band, qso.Mode)];
   if (slot.entry != 0) {
     return;
@@ -73,7 +85,7 @@ void WorkedQSOList::Add(const TQSO& qso) {
   if (texts_.size() >= UINT32_MAX) {
     throw std::length_error("The worked list is full");
   }
-  slot = {hash, static_cast<std::uint32_t>(texts_.size() + 1)};
+  slot = {hash.whole, static_cast<std::uint32_t>(texts_.size() + 1)};
   const std::string_view texts[] = {qso.CallSign, qso.Band, qso.Mode};
   std::size_t bytes = 0;
   for (std::string_view text : texts) {
@@ -101,15 +113,22 @@ void WorkedQSOList::Clear() {
 }
 
 // Linear probing: a table at most three quarters full has a free slot after every run.
-std::size_t WorkedQSOList::Find(std::uint32_t hash, std::string_view callSign,
-                                std::string_view band, std::string_view mode) const {
+std::size_t WorkedQSOList::Find(QsoHash hash, std::string_view callSign, std::string_view band,
+                                std::string_view mode) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+  for (std::size_t at = hash.start & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.entry == 0 || (slot.hash == hash && EntryEquals(slot.entry, callSign, band, mode))) {
+    if (slot.entry == 0 ||
+        (slot.hash == hash.whole && EntryEquals(slot.entry, callSign, band, mode))) {
       return at;
     }
   }
+}
+
+std::string_view WorkedQSOList::CallSignOf(std::uint32_t entry) const {
+  std::size_t at = entry - 1;
+  const std::size_t length = ReadLength(texts_, at);
+  return std::string_view(texts_).substr(at, length);
 }
 
 bool WorkedQSOList::EntryEquals(std::uint32_t entry, std::string_view callSign,
@@ -133,7 +152,7 @@ void WorkedQSOList::Grow() {
     if (slot.entry == 0) {
       continue;
     }
-    std::size_t at = slot.hash & mask;
+    std::size_t at = Mix(CallSignHash(CallSignOf(slot.entry))) & mask;
     while (slots_[at].entry != 0) {
       at = (at + 1) & mask;
     }

@@ -40,9 +40,16 @@ class WorkedQSOList {
     std::uint32_t entry = 0;
   };
 
+  struct QsoHash {
+    std::uint32_t start;  // where the search for the entry starts
+    std::uint32_t whole;  // what the slot keeps
+  };
+  static QsoHash HashQso(std::string_view callSign, std::string_view band, std::string_view mode);
+
   // The place of the slot holding the entry, or of the free slot where it belongs.
-  std::size_t Find(std::uint32_t hash, std::string_view callSign, std::string_view band,
+  std::size_t Find(QsoHash hash, std::string_view callSign, std::string_view band,
                    std::string_view mode) const;
+  std::string_view CallSignOf(std::uint32_t entry) const;
   bool EntryEquals(std::uint32_t entry, std::string_view callSign, std::string_view band,
                    std::string_view mode) const;
   void Grow();
