@@ -16,7 +16,8 @@
 
 class OdbcLogQuery : public LogQuery {
  public:
-  static constexpr std::size_t kRowsPerFetch = 256;
+  // Small enough that a block's bound values are still in the cache when its rows are read.
+  static constexpr std::size_t kRowsPerFetch = 32;
 
   // `connection` is an SQLHDBC; a null one makes Open report that there is no connection.
   // `rowsPerFetch` is what the query asks the driver for.
