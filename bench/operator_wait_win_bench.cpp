@@ -19,18 +19,15 @@
 #include <vector>
 
 #include "bench/plain_log_read.h"
+#include "bench/rebuild_component_calls.h"
 #include "distance/co_calc_dist_win.h"
-#include "distance/geometry_distance.h"
 #include "host/message_pump_win.h"
 #include "host/odbc_log_win.h"
 #include "host/own_windows_win.h"
 #include "host/plugin_library_win.h"
 #include "host/sample_log.h"
-#include "io/odbc_log_query.h"
 #include "scoring/band_names.h"
-#include "scoring/log_rebuild.h"
 #include "testing/private_registry_win.h"
-#include "testing/quiet_recalc_host.h"
 
 namespace {
 constexpr char kOwnLocator[] = "JO62QM";
@@ -65,70 +62,13 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-std::string Spread(std::vector<double> times, double scale, const char* unit) {
-  std::sort(times.begin(), times.end());
+std::string Spread(std::vector<double> values, double scale, const char* unit) {
+  std::sort(values.begin(), values.end());
   char text[128];
-  std::snprintf(text, sizeof text, "median %.3f %s (fastest %.3f, slowest %.3f, %zu runs)",
-                Median(times) * scale, unit, times.front() * scale, times.back() * scale,
-                times.size());
+  std::snprintf(text, sizeof text, "median %.3f%s (from %.3f to %.3f, %zu runs)",
+                Median(values) * scale, unit, values.front() * scale, values.back() * scale,
+                values.size());
   return text;
-}
-
-// One call the scoring makes to the distance component.
-struct ComponentCall {
-  enum Kind { CoordA, CoordB, Distance } kind;
-  std::wstring locator;
-  float arguments[4];
-};
-
-// The in-process geometry, noting every call made to it.
-class RecordingComponent : public GeometryDistance {
- public:
-  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
-    calls.push_back({ComponentCall::CoordA, locator, {}});
-    return GeometryDistance::GetCoordA(locator, coordA);
-  }
-  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
-    calls.push_back({ComponentCall::CoordB, locator, {}});
-    return GeometryDistance::GetCoordB(locator, coordB);
-  }
-  HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) override {
-    calls.push_back({ComponentCall::Distance, {}, {ownA, ownB, qsoA, qsoB}});
-    return GeometryDistance::GetDistance(ownA, ownB, qsoA, qsoB, distance);
-  }
-
-  std::vector<ComponentCall> calls;
-};
-
-// The calls a rebuild of the log makes to the distance component, in its order.
-std::vector<ComponentCall> RebuildCalls(SQLHDBC connection) {
-  ScoringState scoring;
-  auto recorder = std::make_shared<RecordingComponent>();
-  scoring.CalcDist = recorder;
-  QuietRecalcHost host(scoring);
-  host.logTable = kDefaultLogTable;
-  host.ownLocator = kOwnLocator;
-  LogRebuild rebuild(scoring, host, std::make_unique<OdbcLogQuery>(connection));
-  rebuild.Execute();
-  return std::move(recorder->calls);
-}
-
-void Replay(DistanceComponent& component, const std::vector<ComponentCall>& calls) {
-  float value = 0;
-  for (const ComponentCall& call : calls) {
-    switch (call.kind) {
-      case ComponentCall::CoordA:
-        component.GetCoordA(call.locator, &value);
-        break;
-      case ComponentCall::CoordB:
-        component.GetCoordB(call.locator, &value);
-        break;
-      case ComponentCall::Distance:
-        component.GetDistance(call.arguments[0], call.arguments[1], call.arguments[2],
-                              call.arguments[3], &value);
-        break;
-    }
-  }
 }
 
 HWND FindRecalcButton(HWND window) {
@@ -170,8 +110,8 @@ std::vector<TContestData> Burst(const TContestData& base, int burst) {
   return records;
 }
 
-int Bench(const std::string& path, int rows, int runs, const std::string& pluginPath) {
-  OdbcLog log(path, kDefaultLogTable);
+// The log of `rows` rows at `path`, written when the file holds none.
+void PrepareLog(OdbcLog& log, const std::string& path, int rows) {
   const long present = log.CountRows();
   if (present == 0) {
     log.InsertAll(SampleLog(rows));
@@ -179,10 +119,73 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
     throw std::runtime_error(path + " holds " + std::to_string(present) + " rows, not " +
                              std::to_string(rows));
   }
+}
+
+// Round by round, so that the three share whatever else the machine is doing.
+void TimeRebuilds(SQLHDBC connection, HWND window, int runs) {
+  const std::vector<ComponentCall> calls = RebuildCalls(connection, kDefaultLogTable, kOwnLocator);
   const std::shared_ptr<DistanceComponent> component = CreateCalcDistOverCom();
+  const HWND recalc = FindRecalcButton(window);
+  std::vector<double> plain;
+  std::vector<double> alone;
+  std::vector<double> rebuild;
+  std::vector<double> ratio;  // (rebuild - component) / plain read of each round
+  for (int run = 0; run < runs; ++run) {
+    plain.push_back(Milliseconds([&] { PlainLogRead(connection, kDefaultLogTable); }));
+    alone.push_back(Milliseconds([&] { Replay(*component, calls); }));
+    rebuild.push_back(Milliseconds([&] {
+      SendMessageW(recalc, BM_CLICK, 0, 0);
+      PumpWaiting();
+    }));
+    ratio.push_back((rebuild.back() - alone.back()) / plain.back());
+  }
+  std::printf("plain read (7 columns by name, SQLGetData as wide text): %s\n",
+              Spread(plain, 1, " ms").c_str());
+  std::printf("the component alone (the rebuild's %zu calls): %s\n", calls.size(),
+              Spread(alone, 1, " ms").c_str());
+  std::printf("rebuild (\"Recalc Statistic\", messages included): %s\n",
+              Spread(rebuild, 1, " ms").c_str());
+  std::printf("  report: %s\n", ReportTotal(window).c_str());
+  std::printf("rebuild's own work / plain read, (rebuild - component) / plain read: %s\n",
+              Spread(ratio, 1, "").c_str());
+}
 
-  const std::vector<ComponentCall> calls = RebuildCalls(log.Connection());
+// Bursts of new QSOs, the report read as the first burst returns, then the messages they left.
+void TimeAddQsoBursts(PluginLibrary& plugin, const TContestData& base, HWND window, int runs) {
+  std::vector<std::vector<TContestData>> bursts;
+  for (int run = 0; run < runs; ++run) {
+    bursts.push_back(Burst(base, run));
+  }
+  std::string afterBurst;
+  const std::vector<double> times = Time(runs, [&](int run) {
+    for (const TContestData& qso : bursts[static_cast<std::size_t>(run)]) {
+      plugin.AddQSO(&qso);
+    }
+    if (run == 0) {
+      afterBurst = ReportTotal(window);
+    }
+    PumpWaiting();
+  });
+  std::printf("_AddQSO in bursts of %d, messages included: %s per call\n", kBurst,
+              Spread(times, 1000.0 / kBurst, " us").c_str());
+  std::printf("  report read as the first burst returned: %s\n", afterBurst.c_str());
+}
 
+void TimeProbes(PluginLibrary& plugin, const TContestData& base, int runs) {
+  const std::vector<TContestData> probes = Burst(base, runs);
+  const std::vector<double> times = Time(runs, [&](int) {
+    for (const TContestData& qso : probes) {
+      plugin.GetScore(&qso);
+    }
+    PumpWaiting();
+  });
+  std::printf("_GetScore in bursts of %d: %s per call\n", kBurst,
+              Spread(times, 1000.0 / kBurst, " us").c_str());
+}
+
+int Bench(const std::string& path, int rows, int runs, const std::string& pluginPath) {
+  OdbcLog log(path, kDefaultLogTable);
+  PrepareLog(log, path, rows);
   PluginLibrary plugin(pluginPath);
   TContestData record{};
   record.Connection =
@@ -195,63 +198,12 @@ int Bench(const std::string& path, int rows, int runs, const std::string& plugin
     throw std::runtime_error("_Run gave no window");
   }
   PumpWaiting();
-  const HWND recalc = FindRecalcButton(window);
-  // Round by round, so that the three share whatever else the machine is doing.
-  std::vector<double> plain;
-  std::vector<double> componentAlone;
-  std::vector<double> rebuild;
-  std::vector<double> ratio;
-  for (int run = 0; run < runs; ++run) {
-    plain.push_back(Milliseconds([&] { PlainLogRead(log.Connection(), kDefaultLogTable); }));
-    componentAlone.push_back(Milliseconds([&] { Replay(*component, calls); }));
-    rebuild.push_back(Milliseconds([&] {
-      SendMessageW(recalc, BM_CLICK, 0, 0);
-      PumpWaiting();
-    }));
-    ratio.push_back((rebuild.back() - componentAlone.back()) / plain.back());
-  }
-  const std::string rebuilt = ReportTotal(window);
-
-  std::vector<std::vector<TContestData>> bursts;
-  for (int run = 0; run < runs; ++run) {
-    bursts.push_back(Burst(record, run));
-  }
-  std::string afterBurst;
-  const std::vector<double> add = Time(runs, [&](int run) {
-    for (const TContestData& qso : bursts[static_cast<std::size_t>(run)]) {
-      plugin.AddQSO(&qso);
-    }
-    if (run == 0) {
-      afterBurst = ReportTotal(window);  // as soon as the calls have returned
-    }
-    PumpWaiting();
-  });
-  const std::vector<TContestData> probes = Burst(record, runs);
-  const std::vector<double> probe = Time(runs, [&](int) {
-    for (const TContestData& qso : probes) {
-      plugin.GetScore(&qso);
-    }
-    PumpWaiting();
-  });
+  std::printf("log: %d rows in %s, plug-in %s\n", rows, path.c_str(), pluginPath.c_str());
+  TimeRebuilds(log.Connection(), window, runs);
+  TimeAddQsoBursts(plugin, record, window, runs);
+  TimeProbes(plugin, record, runs);
   plugin.Release();
   PumpWaiting();
-
-  std::printf("log: %d rows in %s, plug-in %s\n", rows, path.c_str(), pluginPath.c_str());
-  std::printf("plain read (7 columns by name, SQLGetData as wide text): %s\n",
-              Spread(plain, 1, "ms").c_str());
-  std::printf("the component alone (the rebuild's %zu calls): %s\n", calls.size(),
-              Spread(componentAlone, 1, "ms").c_str());
-  std::printf("rebuild (\"Recalc Statistic\", messages included): %s\n",
-              Spread(rebuild, 1, "ms").c_str());
-  std::printf("  report: %s\n", rebuilt.c_str());
-  std::printf(
-      "rebuild's own work / plain read, (rebuild - component) / plain read in each round: %s\n",
-      Spread(ratio, 1, "").c_str());
-  std::printf("_AddQSO in bursts of %d, messages included: %s per call\n", kBurst,
-              Spread(add, 1000.0 / kBurst, "us").c_str());
-  std::printf("  report read as the first burst returned: %s\n", afterBurst.c_str());
-  std::printf("_GetScore in bursts of %d: %s per call\n", kBurst,
-              Spread(probe, 1000.0 / kBurst, "us").c_str());
   return 0;
 }
 }  // namespace
