@@ -12,8 +12,9 @@ static_assert(sizeof(SQLWCHAR) == sizeof(char16_t), "ODBC wide text is UTF-16");
 
 constexpr std::size_t kMessageChars = 512;
 constexpr std::size_t kNameChars = 128;
-// A field whose column the result lacks.
+// A field whose column the result lacks, and one that is not read.
 constexpr std::size_t kMissing = static_cast<std::size_t>(-1);
+constexpr std::size_t kNotRead = static_cast<std::size_t>(-2);
 
 SQLWCHAR* Wide(std::u16string& text) {
   return reinterpret_cast<SQLWCHAR*>(text.data());
@@ -57,8 +58,8 @@ void OdbcLogQuery::Close() noexcept {
   eof_ = true;
 }
 
-void OdbcLogQuery::SetFields(std::vector<std::string> names, std::size_t maxChars) {
-  fieldNames_ = std::move(names);
+void OdbcLogQuery::SetFields(std::vector<LogField> fields, std::size_t maxChars) {
+  fields_ = std::move(fields);
   maxChars_ = maxChars;
 }
 
@@ -133,15 +134,15 @@ std::vector<std::string> OdbcLogQuery::ColumnKeys() {
   return keys;
 }
 
-// Binds each named column once, however often it is named. A name the result lacks binds nothing:
+// Binds each column read once, however often it is named. A name the result lacks binds nothing:
 // reading it fails, which happens only when there is a row.
 void OdbcLogQuery::BindFields(const std::vector<std::string>& columnKeys) {
   std::vector<std::size_t> boundColumns;  // result column indexes, in binding order
   fieldColumn_.clear();
-  for (const std::string& name : fieldNames_) {
-    const auto found = std::find(columnKeys.begin(), columnKeys.end(), FoldCase(name));
-    if (found == columnKeys.end()) {
-      fieldColumn_.push_back(kMissing);
+  for (const LogField& field : fields_) {
+    const auto found = std::find(columnKeys.begin(), columnKeys.end(), FoldCase(field.name));
+    if (found == columnKeys.end() || !field.read) {
+      fieldColumn_.push_back(found == columnKeys.end() ? kMissing : kNotRead);
       continue;
     }
     const auto column = static_cast<std::size_t>(found - columnKeys.begin());
@@ -155,7 +156,7 @@ void OdbcLogQuery::BindFields(const std::vector<std::string>& columnKeys) {
   cellChars_ = 2 * maxChars_ + 1;
   cells_.resize(boundColumns.size() * rowsPerFetch_ * cellChars_);
   indicators_.resize(boundColumns.size() * rowsPerFetch_);
-  values_.resize(fieldNames_.size());
+  values_.resize(fields_.size());
   const SQLHSTMT statement = statement_.Get();
   for (std::size_t c = 0; c < boundColumns.size(); ++c) {
     Check(SQLBindCol(statement, static_cast<SQLUSMALLINT>(boundColumns[c] + 1), SQL_C_WCHAR,
@@ -201,9 +202,13 @@ std::string_view OdbcLogQuery::Field(std::size_t index) {
   }
   const std::size_t column = fieldColumn_.at(index);
   if (column == kMissing) {
-    throw FieldNotFound(fieldNames_[index]);
+    throw FieldNotFound(fields_[index].name);
   }
   std::string& value = values_[index];
+  if (column == kNotRead) {
+    value.clear();
+    return value;
+  }
   const std::size_t cell = column * rowsPerFetch_ + row_;
   const SQLLEN indicator = indicators_[cell];
   if (indicator == SQL_NULL_DATA) {

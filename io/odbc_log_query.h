@@ -2,7 +2,7 @@
 // statement of its own, and closing it never touches the connection. Only the wide-character and
 // unsuffixed ODBC functions are used (the narrow ones are unusable under Wine).
 //
-// The named columns are bound as wide text and fetched in blocks of rows, as many as the driver
+// The columns read are bound as wide text and fetched in blocks of rows, as many as the driver
 // allows (one at a time from a driver that allows no more); the buffers live as long as the query,
 // so reading a row allocates nothing once the values have grown to their size.
 #pragma once
@@ -28,7 +28,7 @@ class OdbcLogQuery : public LogQuery {
 
   void Close() noexcept override;
   void SetSQL(const std::string& text) override { sql_ = text; }
-  void SetFields(std::vector<std::string> names, std::size_t maxChars) override;
+  void SetFields(std::vector<LogField> fields, std::size_t maxChars) override;
   void Open() override;
   bool Eof() const override { return eof_; }
   std::string_view Field(std::size_t index) override;
@@ -43,13 +43,14 @@ class OdbcLogQuery : public LogQuery {
   void* connection_;
   std::size_t rowsWanted_;
   std::string sql_;
-  std::vector<std::string> fieldNames_;
+  std::vector<LogField> fields_;
   std::size_t maxChars_ = 0;
 
   OdbcHandle statement_;
-  std::size_t rowsPerFetch_ = 1;          // as the driver took it
-  std::size_t cellChars_ = 1;             // a bound value's room, its terminating zero included
-  std::vector<std::size_t> fieldColumn_;  // per field its bound column, or kMissing
+  std::size_t rowsPerFetch_ = 1;  // as the driver took it
+  std::size_t cellChars_ = 1;     // a bound value's room, its terminating zero included
+  // Per field its bound column; kMissing when the result lacks it, kNotRead when it is not read.
+  std::vector<std::size_t> fieldColumn_;
   // Column-wise: bound column c of row r at (c * rowsPerFetch_ + r) * cellChars_; its length or
   // null indicator at c * rowsPerFetch_ + r.
   std::u16string cells_;

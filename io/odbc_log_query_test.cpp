@@ -69,12 +69,12 @@ TEST_F(OdbcLogTest, ReadsTheNamedColumnsAsHostTextCutToTheirLength) {
       {"DXCCPrefix", long1000, long1000.substr(0, 255)},
       {"QSOID", "1", "1"},  // an integer column reads as text
   };
-  std::vector<std::string> names;
+  std::vector<LogField> fields;
   for (const Case& c : cases) {
-    names.push_back(c.column);
+    fields.push_back({c.column});
   }
   for (std::size_t room : {1000u, 255u}) {
-    query->SetFields(names, room);
+    query->SetFields(fields, room);
     OpenLog();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
       SCOPED_TRACE(std::string(cases[i].column) + " in " + std::to_string(room));
@@ -98,7 +98,7 @@ TEST_F(OdbcLogTest, StepsThroughTheRowsInCallsignOrderWhateverTheRowsPerFetch) {
   for (std::size_t rowsPerFetch : {1u, 2u, 3u, 5u, 256u}) {
     SCOPED_TRACE(rowsPerFetch);
     OdbcLogQuery blocks(connection->Handle(), rowsPerFetch);
-    blocks.SetFields({"CallSign", "DigiBand"}, 255);
+    blocks.SetFields({{"CallSign"}, {"DigiBand"}}, 255);
     blocks.SetSQL(LogSelect("QSOLog"));
     blocks.Open();
     std::vector<std::string> rows;
@@ -115,7 +115,7 @@ TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
   file.CreateLogTable("QSOLog", "Continent");
   file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}}, "Continent");
   Connect();
-  query->SetFields({"CallSign", "Continent"}, 255);
+  query->SetFields({{"CallSign"}, {"Continent"}}, 255);
   OpenLog();
   EXPECT_EQ(query->Field(0), "DL1AB");
   EXPECT_EQ(Message([&] { query->Field(1); }), "LogQuery: Field 'Continent' not found");
@@ -126,6 +126,17 @@ TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
   EXPECT_EQ(Message([&] { unconnected.Open(); }), "LogQuery: no database connection");
 }
 
+TEST_F(OdbcLogTest, AColumnThatIsNotReadOnlyHasToExist) {
+  file.CreateLogTable("QSOLog", "Continent");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}}, "Continent");
+  Connect();
+  query->SetFields({{"DigiBand", false}, {"Continent", false}, {"CallSign"}}, 255);
+  OpenLog();
+  EXPECT_EQ(query->Field(0), "");
+  EXPECT_EQ(Message([&] { query->Field(1); }), "LogQuery: Field 'Continent' not found");
+  EXPECT_EQ(query->Field(2), "DL1AB");
+}
+
 TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
   file.CreateLogTable("QSOLog");
   file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}});
@@ -133,13 +144,13 @@ TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
   for (int run = 0; run < 2; ++run) {
     OdbcLogQuery other(connection->Handle());
     other.SetSQL(LogSelect("QSOLog"));
-    other.SetFields({"CallSign"}, 255);
+    other.SetFields({{"CallSign"}}, 255);
     other.Open();
     EXPECT_EQ(other.Field(0), "DL1AB");
     other.Close();
     EXPECT_TRUE(other.Eof());
   }
-  query->SetFields({"CallSign"}, 255);
+  query->SetFields({{"CallSign"}}, 255);
   OpenLog();
   EXPECT_EQ(query->Field(0), "DL1AB");
 }
@@ -229,7 +240,7 @@ TEST_F(OdbcRecalcTest, ACaseBlindCallsignOrderHidesNoDuplicate) {
                              {"DL1AB", "7", "CW", ""},
                              {"DL1AB", "14", "CW", ""}});
   Connect();
-  query->SetFields({"CallSign"}, 255);
+  query->SetFields({{"CallSign"}}, 255);
   OpenLog();
   std::vector<std::string> order;
   for (; !query->Eof(); query->Next()) {

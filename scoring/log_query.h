@@ -14,23 +14,30 @@ class DatabaseError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A column a query reads from each row, found by name with letter case ignored: its values, or only
+// that it exists.
+struct LogField {
+  std::string name;
+  bool read = true;
+};
+
 class LogQuery {
  public:
   virtual ~LogQuery() = default;
   // Ends the current result, if any; never closes the connection.
   virtual void Close() noexcept = 0;
   virtual void SetSQL(const std::string& text) = 0;
-  // The columns Field reads from each row of the queries opened from now on, by name with letter
-  // case ignored; each value is cut to its first `maxChars` characters.
-  virtual void SetFields(std::vector<std::string> names, std::size_t maxChars) = 0;
+  // The columns Field reads from each row of the queries opened from now on; each value is cut to
+  // its first `maxChars` characters.
+  virtual void SetFields(std::vector<LogField> fields, std::size_t maxChars) = 0;
   // Runs the query text and stands on its first row; DatabaseError with the database's own
   // message when the text cannot be run.
   virtual void Open() = 0;
   // True past the last row, and while the query is closed.
   virtual bool Eof() const = 0;
-  // The current row's value of field `index` (a position in SetFields' names) as text; NULL reads
-  // as "". Valid until the next call of the query. DatabaseError when the result has no column of
-  // that name or there is no current row.
+  // The current row's value of field `index` (a position in SetFields' list) as text; NULL, and a
+  // field that is not read, read as "". Valid until the next call of the query. DatabaseError when
+  // the result has no column of that name or there is no current row.
   virtual std::string_view Field(std::size_t index) = 0;
   virtual void Next() = 0;
 };

@@ -25,22 +25,21 @@ const LogColumn kLogColumns[] = {
     {"Continent", nullptr},
 };
 
-std::vector<std::string> LogColumnNames() {
-  std::vector<std::string> names;
+// The columns that are not scored are not read: all the rebuild needs of them is that they exist.
+std::vector<LogField> LogFields() {
+  std::vector<LogField> fields;
   for (const LogColumn& column : kLogColumns) {
-    names.emplace_back(column.name);
+    fields.push_back({column.name, column.field != nullptr});
   }
-  return names;
+  return fields;
 }
 
-// Reads the row into `qso`, whose texts keep their room from row to row. The columns that are not
-// scored are read on the first row only: all the rebuild needs of them is that they exist.
-void ReadLogRow(LogQuery& query, Qso& qso, bool firstRow) {
+// Reads the row into `qso`, whose texts keep their room from row to row.
+void ReadLogRow(LogQuery& query, Qso& qso) {
   for (std::size_t i = 0; i < std::size(kLogColumns); ++i) {
+    const std::string_view value = query.Field(i);
     if (kLogColumns[i].field != nullptr) {
-      (qso.*kLogColumns[i].field).assign(query.Field(i));
-    } else if (firstRow) {
-      query.Field(i);
+      (qso.*kLogColumns[i].field).assign(value);
     }
   }
 }
@@ -114,15 +113,15 @@ void LogRebuild::RecalcFromLog() {
   query.Close();
   query.SetSQL(LogSelect(host_.LogTable()));
   // Each text at most 255 characters, as the host's record carries it.
-  query.SetFields(LogColumnNames(), kRecordTextCapacity);
+  query.SetFields(LogFields(), kRecordTextCapacity);
   query.Open();
   host_.ProcessMessages();
   const std::string ownLocator = host_.OwnLocator();
   // A rebuild run at the message point above (not through the greyed action) reads the query to
   // its end and closes it: this one then finds it at its end.
   Qso qso;
-  for (bool firstRow = true; !query.Eof(); firstRow = false) {
-    ReadLogRow(query, qso, firstRow);
+  while (!query.Eof()) {
+    ReadLogRow(query, qso);
     if (!state_.ScoreQSO(qso, ownLocator, ScoreMode::Record).duplicate) {
       FollowBand(qso.band);
     }

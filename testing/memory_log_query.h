@@ -39,8 +39,8 @@ class MemoryLogQuery : public LogQuery {
 
   void Close() noexcept override { open = false; }
   void SetSQL(const std::string& text) override { sql = text; }
-  void SetFields(std::vector<std::string> names, std::size_t maxChars) override {
-    fields = std::move(names);
+  void SetFields(std::vector<LogField> requested, std::size_t maxChars) override {
+    fields = std::move(requested);
     fieldChars = maxChars;
   }
   void Open() override {
@@ -57,13 +57,13 @@ class MemoryLogQuery : public LogQuery {
     if (Eof()) {
       throw NoCurrentRow();
     }
-    const std::string& name = fields.at(index);
+    const LogField& field = fields.at(index);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-      if (FoldCase(columns[i]) == FoldCase(name)) {
-        return std::string_view(rows[row][i]).substr(0, fieldChars);
+      if (FoldCase(columns[i]) == FoldCase(field.name)) {
+        return field.read ? std::string_view(rows[row][i]).substr(0, fieldChars) : "";
       }
     }
-    throw FieldNotFound(name);
+    throw FieldNotFound(field.name);
   }
   void Next() override {
     if (!Eof()) {
@@ -75,7 +75,7 @@ class MemoryLogQuery : public LogQuery {
   std::vector<std::vector<std::string>> rows;
   std::string openError;  // Open fails with this message when set
   std::string sql;        // the last query text set
-  std::vector<std::string> fields;
+  std::vector<LogField> fields;
   std::size_t fieldChars = 0;
   int opens = 0;
   bool open = false;
