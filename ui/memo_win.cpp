@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <stdexcept>
 #include <utility>
 
-#include "io/host_code_page_win.h"
 #include "ui/application_win.h"
 
 namespace {
@@ -18,9 +18,7 @@ constexpr UINT kApplyTextMessage = WM_APP + 1;
 
 // WM_GETTEXTLENGTH or WM_GETTEXT answered with `text` as the control answers them with its own:
 // WM_GETTEXT copies at most wParam - 1 characters and a terminating zero.
-template <typename Char>
-LRESULT AnswerTextMessage(const std::basic_string<Char>& text, UINT message, WPARAM wParam,
-                          LPARAM lParam) {
+LRESULT AnswerAnsi(const std::string& text, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETTEXTLENGTH) {
     return static_cast<LRESULT>(text.size());
   }
@@ -28,10 +26,28 @@ LRESULT AnswerTextMessage(const std::basic_string<Char>& text, UINT message, WPA
     return 0;
   }
   const std::size_t length = std::min<std::size_t>(text.size(), wParam - 1);
-  Char* buffer = reinterpret_cast<Char*>(lParam);
+  char* buffer = reinterpret_cast<char*>(lParam);
   std::copy_n(text.data(), length, buffer);
-  buffer[length] = Char();
+  buffer[length] = '\0';
   return static_cast<LRESULT>(length);
+}
+
+// The same in wide characters, converted straight into the caller's buffer: nothing is allocated
+// inside the window procedure.
+LRESULT AnswerWide(const std::string& text, UINT message, WPARAM wParam, LPARAM lParam) {
+  const int length = static_cast<int>(text.size());
+  if (message == WM_GETTEXTLENGTH) {
+    return MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+  }
+  if (wParam == 0) {
+    return 0;
+  }
+  const int room = static_cast<int>(std::min<WPARAM>(wParam - 1, INT_MAX));
+  wchar_t* buffer = reinterpret_cast<wchar_t*>(lParam);
+  const int copied =
+      MultiByteToWideChar(CP_ACP, 0, text.data(), std::min(length, room), buffer, room);
+  buffer[copied] = L'\0';
+  return copied;
 }
 
 // The edit messages (EM_GETSEL to EM_GETIMESTATUS): they read or change the text in the control.
@@ -86,9 +102,8 @@ LRESULT CALLBACK Memo::ControlProc(HWND control, UINT message, WPARAM wParam, LP
     case WM_GETTEXTLENGTH:
     case WM_GETTEXT:
       if (self->pendingText_) {
-        return IsWindowUnicode(control)
-                   ? AnswerTextMessage(WidenHostText(*self->pendingText_), message, wParam, lParam)
-                   : AnswerTextMessage(*self->pendingText_, message, wParam, lParam);
+        return IsWindowUnicode(control) ? AnswerWide(*self->pendingText_, message, wParam, lParam)
+                                        : AnswerAnsi(*self->pendingText_, message, wParam, lParam);
       }
       break;
     case WM_SETTEXT:
