@@ -1,5 +1,6 @@
 #include "distance/distance_component.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "scoring/text_rules.h"

@@ -27,6 +27,16 @@ const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int entry) {
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
+
+// The report as a Unicode host reads it.
+std::wstring WideMemoText(HWND statisticsWindow) {
+  const HWND memo = FindWindowExW(statisticsWindow, nullptr, L"Edit", nullptr);
+  std::wstring text(static_cast<std::size_t>(SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(memo, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
 }  // namespace
 
 TEST_F(PluginTest, ExportsExactlyTheSixEntryPointsByNameAndOrdinal) {
@@ -177,6 +187,25 @@ TEST_F(PluginTest, AHostileBandTextNeverHidesTheReport) {
     plugin.Release();
     PumpMessages();
   }
+}
+
+TEST_F(PluginTest, TheReportOfABurstIsReadAtOnceInEitherCharacterSetAndStaysWhenTheLoopRuns) {
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  ASSERT_NE(window, nullptr);
+  PumpMessages();
+
+  for (const char* call : {"DL1AB", "OK1XY", "SP2QQ"}) {
+    const TContestData qso = QsoRecord(call, "14", "CW", "599 KO72");
+    ASSERT_EQ(plugin.AddQSO(&qso), 35);
+  }
+  const std::string report = MemoText(window);
+  EXPECT_TRUE(EndsWith(report, " Score: 105 + (1 * 100) =205")) << report;
+  EXPECT_EQ(WideMemoText(window), std::wstring(report.begin(), report.end()));
+
+  PumpMessages();  // the control takes the report
+  EXPECT_EQ(MemoText(window), report);
+  EXPECT_EQ(WideMemoText(window), std::wstring(report.begin(), report.end()));
 }
 
 TEST_F(PluginTest, GetScoreProbesWithoutRecordingOrRewritingTheReport) {
