@@ -5,8 +5,6 @@
 // UNIXPATH is an SQLite file that does not exist yet (or holds a log of ROWS rows from an earlier
 // run). The distance component is the in-process geometry, so the figures are the rebuild's own.
 #include <windows.h>
-// sqlext.h needs the Windows types first.
-#include <sqlext.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,18 +23,6 @@
 #include "ui/memory_settings_store.h"
 
 namespace {
-// One transaction for the whole log: row by row with a commit each takes minutes under Wine.
-void Fill(OdbcLog& log, int rows) {
-  SQLSetConnectAttrW(log.Connection(), SQL_ATTR_AUTOCOMMIT,
-                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
-  for (const LogRow& row : SampleLog(rows)) {
-    log.Insert(row);
-  }
-  SQLEndTran(SQL_HANDLE_DBC, log.Connection(), SQL_COMMIT);
-  SQLSetConnectAttrW(log.Connection(), SQL_ATTR_AUTOCOMMIT,
-                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
-}
-
 // As the statistics window does at the rebuild's message points, with the map it may have open.
 class WindowRecalcHost : public QuietRecalcHost {
  public:
@@ -90,7 +76,7 @@ int Bench(const std::string& path, int rows, int runs) {
   OdbcLog log(path, kDefaultLogTable);
   const long present = log.CountRows();
   if (present == 0) {
-    Fill(log, rows);
+    log.InsertAll(SampleLog(rows));
   } else if (present != rows) {
     throw std::runtime_error(path + " holds " + std::to_string(present) + " rows, not " +
                              std::to_string(rows));

@@ -21,18 +21,11 @@ Centre SquareCentre(int square) {
 }
 
 // A locator of exactly a square's four characters; the geometry reads any other text.
-std::optional<int> SquareOf(const std::wstring& locator) {
+std::optional<int> SquareOf(const std::string& locator) {
   if (locator.size() != 4) {
     return std::nullopt;
   }
-  char narrow[4];
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (static_cast<std::uint32_t>(locator[i]) > 127) {
-      return std::nullopt;
-    }
-    narrow[i] = static_cast<char>(locator[i]);
-  }
-  return SquareIndex(std::string_view(narrow, 4));
+  return SquareIndex(locator);
 }
 
 std::size_t SlotOf(std::uint32_t key, std::size_t slots) {
@@ -58,7 +51,7 @@ std::optional<int> SquareAtCentre(float latitude, float longitude) {
   return square;
 }
 
-HResult CachedGeometryDistance::GetCoordA(const std::wstring& locator, float* coordA) {
+HResult CachedGeometryDistance::GetCoordA(const std::string& locator, float* coordA) {
   if (const std::optional<int> square = SquareOf(locator)) {
     *coordA = SquareCentre(*square).latitude;
     return 0;
@@ -66,7 +59,7 @@ HResult CachedGeometryDistance::GetCoordA(const std::wstring& locator, float* co
   return geometry_.GetCoordA(locator, coordA);
 }
 
-HResult CachedGeometryDistance::GetCoordB(const std::wstring& locator, float* coordB) {
+HResult CachedGeometryDistance::GetCoordB(const std::string& locator, float* coordB) {
   if (const std::optional<int> square = SquareOf(locator)) {
     *coordB = SquareCentre(*square).longitude;
     return 0;

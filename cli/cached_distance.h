@@ -12,8 +12,8 @@
 
 class CachedGeometryDistance : public DistanceComponent {
  public:
-  HResult GetCoordA(const std::wstring& locator, float* coordA) override;
-  HResult GetCoordB(const std::wstring& locator, float* coordB) override;
+  HResult GetCoordA(const std::string& locator, float* coordA) override;
+  HResult GetCoordB(const std::string& locator, float* coordB) override;
   HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) override;
   std::string ErrorDescription() override { return geometry_.ErrorDescription(); }
   std::string SystemMessage(HResult code) override { return geometry_.SystemMessage(code); }

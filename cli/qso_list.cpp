@@ -62,6 +62,10 @@ void QsoList::push_back(const LogQso& qso) {
   push_back(view);
 }
 
+void QsoList::clear() {
+  *this = QsoList();
+}
+
 bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
   const char* last = texts_.data() + last_[which];
   // Most texts are shorter than 128 bytes, their length one byte.

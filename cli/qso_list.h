@@ -66,6 +66,7 @@ class QsoList {
   // Throws LogError when the texts outgrow what the list can address (4 GiB).
   void push_back(const QsoView& qso);
   void push_back(const LogQso& qso);
+  void clear();
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   LogQso operator[](std::size_t i) const;

@@ -11,6 +11,7 @@
 #include "cli/log_text.h"
 #include "io/odbc_connection.h"
 #include "io/odbc_log_query.h"
+#include "scoring/text_rules.h"
 
 namespace fs = std::filesystem;
 
@@ -21,6 +22,10 @@ constexpr const char* kLogColumns[] = {"QSOReportRecived", "DXCCPrefix", "MainPr
 // The names under which SQLite shows a table's row id, unless a column of the table takes one.
 constexpr const char* kRowIdNames[] = {"rowid", "_rowid_", "oid"};
 constexpr const char* kRowIdColumn = "LogRowId";
+// Names and values are read whole up to these lengths; no log's come near them (the scoring itself
+// takes the 255 characters a host record holds).
+constexpr std::size_t kNameChars = 1024;
+constexpr std::size_t kValueChars = 4096;
 // The files SQLite keeps beside a database while a transaction is unfinished.
 constexpr const char* kJournalSuffixes[] = {"-journal", "-wal"};
 // How long the driver waits for a lock at each step; a query takes two, so about 3 s in all.
@@ -122,10 +127,10 @@ class LogDatabase {
   // The column "name" of every row of `sql`.
   std::vector<std::string> Names(const std::string& sql) {
     std::vector<std::string> values;
-    Open(sql);
+    Open(sql, {{"name"}}, kNameChars);
     Guard([&]() {
       while (!query_.Eof()) {
-        values.push_back(query_.FieldByName("name"));
+        values.emplace_back(query_.Field(0));
         query_.Next();
       }
     });
@@ -206,18 +211,22 @@ class LogDatabase {
 
   void ReadRows(const std::string& table, ContestLog& log) {
     const std::string columns = "QSOReportRecived, CallSign, DigiBand, QSOMode";
+    std::vector<LogField> fields = {{"QSOReportRecived"}, {"CallSign"}, {"DigiBand"}, {"QSOMode"}};
     const char* rowId = RowIdName(table);
     bool byRowId = rowId != nullptr;
     if (byRowId) {
       try {
+        std::vector<LogField> withRowId = fields;
+        withRowId.push_back({kRowIdColumn});
         Open("SELECT " + columns + ", " + rowId + " AS " + kRowIdColumn + " FROM " +
-             Quoted(table, '"') + " ORDER BY " + rowId);
+                 Quoted(table, '"') + " ORDER BY " + rowId,
+             std::move(withRowId), kValueChars);
       } catch (const LogError&) {
         byRowId = false;  // a table WITHOUT ROWID: read in its own order
       }
     }
     if (!byRowId) {
-      Open("SELECT " + columns + " FROM " + Quoted(table, '"'));
+      Open("SELECT " + columns + " FROM " + Quoted(table, '"'), std::move(fields), kValueChars);
       log.warnings.push_back({0,
                               "the table has no row id to tell the logging order by; read "
                               "in the database's own order"});
@@ -225,12 +234,12 @@ class LogDatabase {
     std::int64_t sequence = 0;
     while (!query_.Eof()) {
       LogQso qso;
-      qso.exchange = Field("QSOReportRecived");
-      qso.callSign = Field("CallSign");
-      qso.band = Field("DigiBand");
-      qso.mode = Field("QSOMode");
+      qso.exchange = Field(0);
+      qso.callSign = Field(1);
+      qso.band = Field(2);
+      qso.mode = Field(3);
       ++sequence;
-      qso.line = byRowId ? RowId(Field(kRowIdColumn), sequence) : sequence;
+      qso.line = byRowId ? RowId(Field(4), sequence) : sequence;
       log.qsos.push_back(qso);
       Next();
     }
@@ -244,17 +253,19 @@ class LogDatabase {
     return result.ec == std::errc() ? value : fallback;
   }
 
-  void Open(const std::string& sql) {
+  // Runs `sql`, reading `fields` of each row, each value cut to `maxChars` characters.
+  void Open(const std::string& sql, std::vector<LogField> fields, std::size_t maxChars) {
     Guard([&]() {
       query_.Close();
+      query_.SetFields(std::move(fields), maxChars);
       query_.SetSQL(sql);
       query_.Open();
     });
   }
 
-  std::string Field(const char* name) {
+  std::string Field(std::size_t index) {
     std::string value;
-    Guard([&]() { value = query_.FieldByName(name); });
+    Guard([&]() { value = std::string(query_.Field(index)); });
     return value;
   }
 

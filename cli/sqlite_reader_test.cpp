@@ -8,11 +8,11 @@
 #include <iterator>
 
 #include "cli/log_scorer.h"
-#include "io/odbc_connection.h"
 #include "cli/test_support.h"
 #include "distance/geometry_distance.h"
 #include "host/log_table.h"
 #include "host/sample_log.h"
+#include "io/odbc_connection.h"
 #include "io/odbc_log_query.h"
 #include "scoring/log_rebuild.h"
 #include "testing/quiet_recalc_host.h"
@@ -80,7 +80,7 @@ TEST(SqliteReader, FindsOrChecksTheLogTable) {
       {two, "Partial", "table 'Partial' has no column QSOReportRecived"},
       {two, "Missing", "no table 'Missing' in the database"},
       {dir.Write("broken.db", std::string("SQLite format 3\0", 16) + std::string(200, '\x7f')), "",
-       "cannot read the database: [SQLite]file is not a database (26)"},
+       "cannot read the database: [SQLite]file is not a database (26) (SQLSTATE HY000)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path + " " + c.table);

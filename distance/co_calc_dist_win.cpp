@@ -32,13 +32,13 @@ class ComCalcDist : public DistanceComponent {
       : component_(std::move(component)),
         supportsErrorInfo_(SupportsErrorInfo(*component_.Get())) {}
 
-  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
-    const Bstr text(locator);
+  HResult GetCoordA(const std::string& locator, float* coordA) override {
+    const Bstr text(WidenHostText(locator));
     return component_->GetCoordA(text.Get(), coordA);
   }
 
-  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
-    const Bstr text(locator);
+  HResult GetCoordB(const std::string& locator, float* coordB) override {
+    const Bstr text(WidenHostText(locator));
     return component_->GetCoordB(text.Get(), coordB);
   }
 

@@ -1,5 +1,6 @@
 #include "distance/distance_component.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "scoring/text_rules.h"
@@ -23,13 +24,4 @@ void OleCheck(HResult code, DistanceComponent& component) {
     throw EOleException(
         OleErrorMessage(code, component.ErrorDescription(), component.SystemMessage(code)), code);
   }
-}
-
-std::wstring WidenLocator(const std::string& locator) {
-  std::wstring wide;
-  wide.reserve(locator.size());
-  for (char c : locator) {
-    wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-  }
-  return wide;
 }

@@ -14,12 +14,14 @@ inline bool Failed(HResult code) {
 }
 
 // The component's three operations, in the order it declares them, each with its value in the last
-// out parameter; plus the texts a failed call leaves behind for its message.
+// out parameter; plus the texts a failed call leaves behind for its message. Locators are the
+// host's single-byte texts: a component that takes wide text converts them from the host's code
+// page, as every other text of the host.
 class DistanceComponent {
  public:
   virtual ~DistanceComponent() = default;
-  virtual HResult GetCoordA(const std::wstring& locator, float* coordA) = 0;
-  virtual HResult GetCoordB(const std::wstring& locator, float* coordB) = 0;
+  virtual HResult GetCoordA(const std::string& locator, float* coordA) = 0;
+  virtual HResult GetCoordB(const std::string& locator, float* coordB) = 0;
   virtual HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) = 0;
 
   // The component's own description of the last failure (empty when it gave none).
@@ -48,6 +50,3 @@ std::string OleErrorMessage(HResult code, const std::string& description,
 
 // Raises EOleException for a failed result, reading its texts from the component.
 void OleCheck(HResult code, DistanceComponent& component);
-
-// Locator bytes as the component's wide text: each byte is its own code point.
-std::wstring WidenLocator(const std::string& locator);

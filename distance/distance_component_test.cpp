@@ -18,8 +18,3 @@ TEST(OleErrorMessage, DescriptionThenSystemTextThenCode) {
               c.message);
   }
 }
-
-TEST(WidenLocator, EachByteIsItsOwnCodePoint) {
-  EXPECT_EQ(WidenLocator("KO85"), L"KO85");
-  EXPECT_EQ(WidenLocator("\xE9"), std::wstring(1, wchar_t(0xE9)));
-}

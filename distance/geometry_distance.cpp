@@ -3,22 +3,22 @@
 #include "distance/maidenhead.h"
 
 namespace {
-// Locators are ASCII; anything wider cannot be one and is shown as '?'.
-std::string Narrow(const std::wstring& text) {
-  std::string narrow;
-  for (wchar_t c : text) {
-    narrow.push_back(c >= 32 && c < 127 ? static_cast<char>(c) : '?');
+// Locators are ASCII; any other character cannot be part of one and is shown as '?'.
+std::string Printable(const std::string& text) {
+  std::string printable;
+  for (char c : text) {
+    printable.push_back(c >= 32 && c < 127 ? c : '?');
   }
-  return narrow;
+  return printable;
 }
 }  // namespace
 
-std::string InvalidLocatorMessage(const std::wstring& locator) {
-  return "Invalid locator '" + Narrow(locator) + "'.";
+std::string InvalidLocatorMessage(const std::string& locator) {
+  return "Invalid locator '" + Printable(locator) + "'.";
 }
 
-HResult GeometryDistance::Coordinate(const std::wstring& locator, bool latitude, float* value) {
-  const auto centre = LocatorCentre(Narrow(locator));
+HResult GeometryDistance::Coordinate(const std::string& locator, bool latitude, float* value) {
+  const auto centre = LocatorCentre(Printable(locator));
   if (!centre) {
     lastError_ = InvalidLocatorMessage(locator);
     return kInvalidArgument;
@@ -28,11 +28,11 @@ HResult GeometryDistance::Coordinate(const std::wstring& locator, bool latitude,
   return 0;
 }
 
-HResult GeometryDistance::GetCoordA(const std::wstring& locator, float* coordA) {
+HResult GeometryDistance::GetCoordA(const std::string& locator, float* coordA) {
   return Coordinate(locator, true, coordA);
 }
 
-HResult GeometryDistance::GetCoordB(const std::wstring& locator, float* coordB) {
+HResult GeometryDistance::GetCoordB(const std::string& locator, float* coordB) {
   return Coordinate(locator, false, coordB);
 }
 

@@ -113,3 +113,23 @@ void OdbcLog::Insert(const LogRow& row) {
   }
   Check(SQLExecute(statement.Get()), SQL_HANDLE_STMT, statement.Get(), "cannot insert the QSO");
 }
+
+void OdbcLog::InsertAll(const std::vector<LogRow>& rows) {
+  const SQLHDBC connection = connection_.Get();
+  SQLSetConnectAttrW(connection, SQL_ATTR_AUTOCOMMIT,
+                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0);
+  try {
+    for (const LogRow& row : rows) {
+      Insert(row);
+    }
+  } catch (...) {
+    SQLEndTran(SQL_HANDLE_DBC, connection, SQL_ROLLBACK);
+    SQLSetConnectAttrW(connection, SQL_ATTR_AUTOCOMMIT,
+                       reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+    throw;
+  }
+  Check(SQLEndTran(SQL_HANDLE_DBC, connection, SQL_COMMIT), SQL_HANDLE_DBC, connection,
+        "cannot commit the rows");
+  SQLSetConnectAttrW(connection, SQL_ATTR_AUTOCOMMIT,
+                     reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
+}

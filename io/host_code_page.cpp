@@ -15,7 +15,12 @@ bool IsLowSurrogate(char16_t c) {
 
 std::string ToHostCodePage(const std::u16string& wide) {
   std::string text;
-  text.reserve(wide.size());
+  ToHostCodePage(wide, text);
+  return text;
+}
+
+void ToHostCodePage(std::u16string_view wide, std::string& text) {
+  text.clear();
   for (std::size_t i = 0; i < wide.size(); ++i) {
     const char16_t c = wide[i];
     if (c <= kLastLatin1) {
@@ -27,7 +32,6 @@ std::string ToHostCodePage(const std::u16string& wide) {
       ++i;  // one character, one '?'
     }
   }
-  return text;
 }
 
 std::u16string FromHostCodePage(const std::string& text) {

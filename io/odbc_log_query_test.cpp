@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sql.h>
 
 #include "io/odbc_connection.h"
 #include "scoring/log_rebuild.h"
@@ -41,61 +42,111 @@ std::string Message(const std::function<void()>& action) {
 }
 }  // namespace
 
-TEST_F(OdbcLogTest, ReadsAColumnByNameAsHostText) {
+TEST_F(OdbcLogTest, ReadsTheNamedColumnsAsHostTextCutToTheirLength) {
   const std::string long300(300, 'x');
-  const std::string long256(256, 'w');  // one more than a piece holds
+  const std::string long256(256, 'w');
   const std::string long1000 = std::string(999, 'y') + "z";
+  std::string pairs300;  // 300 characters that UTF-16 holds as two units each
+  for (int i = 0; i < 300; ++i) {
+    pairs300 += "\xf0\x9f\x93\xa1";
+  }
   file.CreateLogTable("QSOLog");
   file.InsertRows("QSOLog", {{"DL1AB", "", long256.c_str(), "Caf\xc3\xa9 \xd0\x96 KO85", nullptr,
-                              long300.c_str(), long1000.c_str()}});
+                              long300.c_str(), long1000.c_str()},
+                             {"ZZ9ZZ", "", "", pairs300.c_str()}});
   Connect();
-  OpenLog();
 
   struct Case {
     const char* column;
-    std::string value;
+    std::string whole;  // read with room for 1,000 characters
+    std::string cut;    // read with room for 255
   } cases[] = {
-      {"Continent", ""},  // NULL, and read before columns that come earlier
-      {"CallSign", "DL1AB"},
-      {"callsign", "DL1AB"},  // a column is found whatever the case of its name
-      {"DIGIBAND", ""},
-      {"QSOReportRecived", "Caf\xe9 ? KO85"},  // UTF-8 in the file, Latin-1 here
-      {"QSOMode", long256},
-      {"MainPrefix", long300},   // read whole; the record cuts it
-      {"DXCCPrefix", long1000},  // comes in several pieces
-      {"QSOID", "1"},            // an integer column reads as text
+      {"Continent", "", ""},  // NULL, and named before columns that come earlier
+      {"CallSign", "DL1AB", "DL1AB"},
+      {"callsign", "DL1AB", "DL1AB"},  // a column is found whatever the case of its name
+      {"DIGIBAND", "", ""},
+      {"QSOReportRecived", "Caf\xe9 ? KO85", "Caf\xe9 ? KO85"},  // UTF-8 in the file, Latin-1 here
+      {"QSOMode", long256, long256.substr(0, 255)},
+      {"MainPrefix", long300, long300.substr(0, 255)},
+      {"DXCCPrefix", long1000, long1000.substr(0, 255)},
+      {"QSOID", "1", "1"},  // an integer column reads as text
   };
+  std::vector<LogField> fields;
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.column);
-    EXPECT_EQ(query->FieldByName(c.column), c.value);
+    fields.push_back({c.column});
+  }
+  for (std::size_t room : {1000u, 255u}) {
+    query->SetFields(fields, room);
+    OpenLog();
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+      SCOPED_TRACE(std::string(cases[i].column) + " in " + std::to_string(room));
+      EXPECT_EQ(query->Field(i), room == 1000 ? cases[i].whole : cases[i].cut);
+    }
+    query->Next();  // each pair is one character of the host's code page
+    EXPECT_EQ(query->Field(4), std::string(std::min<std::size_t>(room, 300), '?'));
   }
 }
 
-TEST_F(OdbcLogTest, StepsThroughTheRowsInCallsignOrder) {
+// Blocks of every size, the one-row fetch of a driver that allows no blocks included, give every
+// row with its own values.
+TEST_F(OdbcLogTest, StepsThroughTheRowsInCallsignOrderWhateverTheRowsPerFetch) {
   file.CreateLogTable("QSOLog");
-  file.InsertRows("QSOLog", {{"SP2Z", "7", "CW", ""}, {"DL1AB", "14", "CW", ""}});
-  Connect();
-  OpenLog();
-  std::vector<std::string> calls;
-  for (; !query->Eof(); query->Next()) {
-    calls.push_back(query->FieldByName("CallSign"));
+  file.InsertRows("QSOLog", {{"SP2Z", "7", "CW", ""},
+                             {"DL1AB", "14", "CW", ""},
+                             {"OK1X", nullptr, "CW", ""},
+                             {"G4A", "21", "CW", ""},
+                             {"W1AW", "3.5", "CW", ""}});
+  connection = std::make_unique<OdbcConnection>(SqliteConnectionString(file.Path()));
+  for (std::size_t rowsPerFetch : {1u, 2u, 3u, 5u, 256u}) {
+    SCOPED_TRACE(rowsPerFetch);
+    OdbcLogQuery blocks(connection->Handle(), rowsPerFetch);
+    blocks.SetFields({{"CallSign"}, {"DigiBand"}}, 255);
+    blocks.SetSQL(LogSelect("QSOLog"));
+    blocks.Open();
+    std::vector<std::string> rows;
+    for (; !blocks.Eof(); blocks.Next()) {
+      rows.push_back(std::string(blocks.Field(0)) + " " + std::string(blocks.Field(1)));
+    }
+    EXPECT_EQ(rows,
+              (std::vector<std::string>{"DL1AB 14", "G4A 21", "OK1X ", "SP2Z 7", "W1AW 3.5"}));
+    EXPECT_EQ(Message([&] { blocks.Field(0); }), "LogQuery: no current row");
   }
-  EXPECT_EQ(calls, (std::vector<std::string>{"DL1AB", "SP2Z"}));
-  EXPECT_EQ(Message([&] { query->FieldByName("CallSign"); }), "LogQuery: no current row");
 }
 
 TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
   file.CreateLogTable("QSOLog", "Continent");
   file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}}, "Continent");
   Connect();
+  query->SetFields({{"CallSign"}, {"Continent"}}, 255);
   OpenLog();
-  EXPECT_EQ(Message([&] { query->FieldByName("Continent"); }),
-            "LogQuery: Field 'Continent' not found");
+  EXPECT_EQ(query->Field(0), "DL1AB");
+  EXPECT_EQ(Message([&] { query->Field(1); }), "LogQuery: Field 'Continent' not found");
   EXPECT_THAT(Message([&] { OpenLog("Nope"); }), HasSubstr("no such table: Nope"));
+  EXPECT_THAT(Message([&] { OpenLog("Nope"); }), HasSubstr(" (SQLSTATE "));
   EXPECT_TRUE(query->Eof());
 
   OdbcLogQuery unconnected(nullptr);
   EXPECT_EQ(Message([&] { unconnected.Open(); }), "LogQuery: no database connection");
+}
+
+// A connection the host has closed meanwhile: the driver's message and state say so.
+TEST_F(OdbcLogTest, AClosedConnectionIsReportedWithTheDriversStateAndMessage) {
+  file.CreateLogTable("QSOLog");
+  Connect();
+  SQLDisconnect(connection->Handle());
+  EXPECT_EQ(Message([&] { OpenLog(); }),
+            "[unixODBC][Driver Manager]Connection not open (SQLSTATE 08003)");
+}
+
+TEST_F(OdbcLogTest, AColumnThatIsNotReadOnlyHasToExist) {
+  file.CreateLogTable("QSOLog", "Continent");
+  file.InsertRows("QSOLog", {{"DL1AB", "14", "CW", ""}}, "Continent");
+  Connect();
+  query->SetFields({{"DigiBand", false}, {"Continent", false}, {"CallSign"}}, 255);
+  OpenLog();
+  EXPECT_EQ(query->Field(0), "");
+  EXPECT_EQ(Message([&] { query->Field(1); }), "LogQuery: Field 'Continent' not found");
+  EXPECT_EQ(query->Field(2), "DL1AB");
 }
 
 TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
@@ -105,13 +156,15 @@ TEST_F(OdbcLogTest, ClosingTheQueryLeavesTheConnectionOpen) {
   for (int run = 0; run < 2; ++run) {
     OdbcLogQuery other(connection->Handle());
     other.SetSQL(LogSelect("QSOLog"));
+    other.SetFields({{"CallSign"}}, 255);
     other.Open();
-    EXPECT_EQ(other.FieldByName("CallSign"), "DL1AB");
+    EXPECT_EQ(other.Field(0), "DL1AB");
     other.Close();
     EXPECT_TRUE(other.Eof());
   }
+  query->SetFields({{"CallSign"}}, 255);
   OpenLog();
-  EXPECT_EQ(query->FieldByName("CallSign"), "DL1AB");
+  EXPECT_EQ(query->Field(0), "DL1AB");
 }
 
 namespace {
@@ -199,10 +252,11 @@ TEST_F(OdbcRecalcTest, ACaseBlindCallsignOrderHidesNoDuplicate) {
                              {"DL1AB", "7", "CW", ""},
                              {"DL1AB", "14", "CW", ""}});
   Connect();
+  query->SetFields({{"CallSign"}}, 255);
   OpenLog();
   std::vector<std::string> order;
   for (; !query->Eof(); query->Next()) {
-    order.push_back(query->FieldByName("CallSign"));
+    order.emplace_back(query->Field(0));
   }
   ASSERT_FALSE(std::is_sorted(order.begin(), order.end())) << "the database sorted by bytes";
   query->Close();

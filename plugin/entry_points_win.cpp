@@ -1,6 +1,7 @@
 // The six entry points the host finds by name, and the library's load and unload. Each entry point
 // is thin: it takes the host's record into CurrentData, finds the statistics window and hands the
-// QSO to it. A null record or info pointer counts as no call at all.
+// QSO to it. A null pointer that would be read makes the call count as none; one that would not
+// be read (_Run's record while the window is open, _GrabNumber's number) is no fault.
 #include <windows.h>
 
 #include <cstdint>
@@ -20,10 +21,18 @@ struct PluginSession {
 };
 PluginSession Session;
 
-HWND RunWindow(const TContestData& data) {
+// The record is read only when the window is created: without one that counts as no call. The
+// host asks for the window, so one whose close is pending is kept, or a new one is made.
+HWND RunWindow(const TContestData* data) {
+  if (fmMainForm != nullptr) {
+    fmMainForm->CallOffPendingClose();
+  }
+  if (fmMainForm == nullptr && data == nullptr) {
+    return nullptr;
+  }
   Session.SavedAppHandle = Application.Handle();
   if (fmMainForm == nullptr) {
-    Session.CurrentData = data;
+    Session.CurrentData = *data;
     fmMainForm = TfmMainForm::Create(Session.CurrentData);
   }
   // Read before showing: the show may run events that end the window.
@@ -45,6 +54,8 @@ std::int32_t ScoreWithWindow(const TContestData& data) {
 void ReleaseWindow() {
   Application.SetHandle(Session.SavedAppHandle);
   if (fmMainForm != nullptr) {
+    // The host may end before its message loop gets to the request.
+    fmMainForm->SaveSettingsAheadOfDestroy();
     Application.PostRelease(fmMainForm->Handle());
   }
   fmMainForm = nullptr;
@@ -77,7 +88,7 @@ void __stdcall GetInfo(TPluginInfo* info) {
 
 HWND __stdcall Run(std::uint32_t /*unused*/, const TContestData* data) {
   HWND window = nullptr;
-  if (data != nullptr && !RunForHost([&] { window = RunWindow(*data); })) {
+  if (!RunForHost([&] { window = RunWindow(data); })) {
     RaiseHostError();
   }
   return window;
@@ -100,12 +111,14 @@ std::int32_t __stdcall GetScore(const TContestData* data) {
 }
 
 void __stdcall GrabNumber(const TContestData* data, ShortString* number) {
-  if (data == nullptr || number == nullptr) {
+  if (data == nullptr) {
     return;
   }
   Session.CurrentData = *data;
   // Writing the empty text sets the length byte only.
-  RunForHost([&] { number->Write(TfmMainForm::ReceivedNumber()); });
+  if (number != nullptr) {
+    RunForHost([&] { number->Write(TfmMainForm::ReceivedNumber()); });
+  }
 }
 
 void __stdcall Release() {

@@ -27,6 +27,16 @@ const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int entry) {
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
+
+// The report as a Unicode host reads it.
+std::wstring WideMemoText(HWND statisticsWindow) {
+  const HWND memo = FindWindowExW(statisticsWindow, nullptr, L"Edit", nullptr);
+  std::wstring text(static_cast<std::size_t>(SendMessageW(memo, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(memo, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
 }  // namespace
 
 TEST_F(PluginTest, ExportsExactlyTheSixEntryPointsByNameAndOrdinal) {
@@ -146,6 +156,58 @@ TEST_F(PluginTest, AddQSOScoresAndRewritesTheReportEvenForADuplicate) {
   EXPECT_EQ(MemoText(window), report);
 }
 
+// A NUL in a band text would end the memo's text there for the rest of the session.
+TEST_F(PluginTest, AHostileBandTextNeverHidesTheReport) {
+  std::string everyByte;
+  for (int code = 0; code < 255; ++code) {
+    everyByte.push_back(static_cast<char>(code));
+  }
+  struct {
+    const char* name;
+    std::string band;
+    std::string shown;  // in the report's band column
+  } const cases[] = {
+      {"a NUL", std::string("1\0004", 3), "\r\n  1?4\t"},
+      // Codes 0 to 31 with the tab among them, then the printable ones.
+      {"255 bytes of every kind", everyByte,
+       "\r\n?????????\t" + std::string(22, '?') + " !\"#$%&'()*+,"},
+  };
+  const TContestData start = HostRecord();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const HWND window = plugin.Run(0, &start);
+    const TContestData hostile = QsoRecord("DL1AB", c.band, "CW", "599 KO72");
+    const TContestData normal = QsoRecord("W1AW", "14", "CW", "599 FN31");
+    ASSERT_EQ(plugin.AddQSO(&hostile), 35);
+    ASSERT_EQ(plugin.AddQSO(&normal), 52);
+
+    const std::string report = MemoText(window);
+    EXPECT_TRUE(EndsWith(report, " Score: 87 + (2 * 100) =287")) << report;
+    EXPECT_NE(report.find(c.shown), std::string::npos) << report;
+    plugin.Release();
+    PumpMessages();
+  }
+}
+
+TEST_F(PluginTest, TheReportOfABurstIsReadAtOnceInEitherCharacterSetAndStaysWhenTheLoopRuns) {
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  ASSERT_NE(window, nullptr);
+  PumpMessages();
+
+  for (const char* call : {"DL1AB", "OK1XY", "SP2QQ"}) {
+    const TContestData qso = QsoRecord(call, "14", "CW", "599 KO72");
+    ASSERT_EQ(plugin.AddQSO(&qso), 35);
+  }
+  const std::string report = MemoText(window);
+  EXPECT_TRUE(EndsWith(report, " Score: 105 + (1 * 100) =205")) << report;
+  EXPECT_EQ(WideMemoText(window), std::wstring(report.begin(), report.end()));
+
+  PumpMessages();  // the control takes the report
+  EXPECT_EQ(MemoText(window), report);
+  EXPECT_EQ(WideMemoText(window), std::wstring(report.begin(), report.end()));
+}
+
 TEST_F(PluginTest, GetScoreProbesWithoutRecordingOrRewritingTheReport) {
   const TContestData start = HostRecord();
   const HWND window = plugin.Run(0, &start);
@@ -169,6 +231,26 @@ TEST_F(PluginTest, GetScoreProbesWithoutRecordingOrRewritingTheReport) {
   EXPECT_EQ(MemoText(window), "typed over");
 }
 
+// Letter case of a band text counts as little as that of a field, in the host's code page
+// (Windows-1252 in the tests) as in a to z.
+TEST_F(PluginTest, WorkedFieldsIgnoreLetterCaseAsTheHostsCodePageHasIt) {
+  ASSERT_EQ(GetACP(), 1252u);
+  const TContestData start = HostRecord();
+  ASSERT_NE(plugin.Run(0, &start), nullptr);
+  const TContestData qso = QsoRecord("DL1AB", "6\xC9", "CW", "599 KO72");  // E acute
+  ASSERT_EQ(plugin.AddQSO(&qso), 35);
+
+  struct {
+    const char* band;
+    std::int32_t points;
+  } const cases[] = {{"6\xE9", 35}, {"6\xC9", 35}, {"6E", 135}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.band);
+    const TContestData probe = QsoRecord("W1AW", c.band, "CW", "", "ko72");
+    EXPECT_EQ(plugin.GetScore(&probe), c.points);
+  }
+}
+
 TEST_F(PluginTest, AComponentFailureReachesTheHostAsAStructuredException) {
   const TContestData start = HostRecord();
   const HWND window = plugin.Run(0, &start);
@@ -190,7 +272,7 @@ TEST_F(PluginTest, AComponentFailureReachesTheHostAsAStructuredException) {
   EXPECT_EQ(plugin.GetScore(&good), 135);
 }
 
-TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWas) {
+TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWasAndItsRetryScores) {
   // The own square is checked at every distance: an invalid one fails each recorded QSO.
   TContestData start = HostRecord();
   start.OwnLocator.Write("ZZ99");
@@ -206,6 +288,11 @@ TEST_F(PluginTest, AFailedAddQSOLeavesTheReportAsItWas) {
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, "Invalid locator 'ZZ99'");
   EXPECT_EQ(MemoText(window), "typed over");
+
+  // The QSO was not scored, so it left no trace: the host's retry scores it as new.
+  qso.OwnLocator.Write("JO31");
+  EXPECT_EQ(plugin.AddQSO(&qso), 35);
+  EXPECT_TRUE(EndsWith(MemoText(window), " Score: 35 + (1 * 100) =135")) << MemoText(window);
 }
 
 TEST_F(PluginTest, ReleaseDestroysTheWindowWhenTheMessageLoopGetsToIt) {
@@ -245,7 +332,7 @@ TEST_F(PluginTest, RunAfterReleaseStartsAfresh) {
   EXPECT_EQ(plugin.AddQSO(&qso), -1);
 }
 
-TEST_F(PluginTest, NullPointersCountAsNoCall) {
+TEST_F(PluginTest, NullPointersThatWouldBeReadCountAsNoCall) {
   const TContestData start = HostRecord();
   EXPECT_EQ(plugin.Run(0, nullptr), nullptr);
   EXPECT_EQ(CountOwnWindows("TfmMainForm"), 0);
@@ -253,16 +340,35 @@ TEST_F(PluginTest, NullPointersCountAsNoCall) {
   const HWND window = plugin.Run(0, &start);
   ASSERT_NE(window, nullptr);
   SetMemoText(window, "typed over");
-  EXPECT_EQ(plugin.Run(0, nullptr), nullptr);
   EXPECT_EQ(plugin.AddQSO(nullptr), 0);
   EXPECT_EQ(plugin.GetScore(nullptr), 0);
   plugin.GetInfo(nullptr);
-  plugin.GrabNumber(&start, nullptr);
   ShortString number;
   number.bytes[0] = 3;
   plugin.GrabNumber(nullptr, &number);
   EXPECT_EQ(number.bytes[0], 3);
   EXPECT_EQ(MemoText(window), "typed over");
+}
+
+// With the window open _Run does not read its record, and _GrabNumber has nothing to write into
+// a missing number: neither pointer is needed then.
+TEST_F(PluginTest, NullPointersThatWouldNotBeReadAreNoFault) {
+  const TContestData start = HostRecord();
+  const HWND window = plugin.Run(0, &start);
+  ASSERT_NE(window, nullptr);
+  ShowWindow(window, SW_HIDE);
+
+  EXPECT_EQ(plugin.Run(0, nullptr), window);
+  EXPECT_TRUE(IsWindowVisible(window));
+
+  // The record is taken as the last one: the rebuild reads the log table it names.
+  TContestData other = HostRecord();
+  other.LogTable.Write("Missing");
+  plugin.GrabNumber(&other, nullptr);
+  Click(FindChild(window, "Button", "Recalc Statistic"));
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts()[0].find("no such table: Missing"), std::string::npos) << boxes.Texts()[0];
+  expectedBoxes = boxes.Texts();
 }
 
 using PluginUnload = HostTest;  // loads the library itself

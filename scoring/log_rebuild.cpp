@@ -1,6 +1,8 @@
 #include "scoring/log_rebuild.h"
 
+#include <iterator>
 #include <utility>
+#include <vector>
 
 #include "scoring/band_names.h"
 #include "scoring/text_rules.h"
@@ -23,16 +25,23 @@ const LogColumn kLogColumns[] = {
     {"Continent", nullptr},
 };
 
-// A row as the host's record would carry it: each text at most 255 characters.
-Qso ReadLogRow(LogQuery& query) {
-  Qso qso;
+// The columns that are not scored are not read: all the rebuild needs of them is that they exist.
+std::vector<LogField> LogFields() {
+  std::vector<LogField> fields;
   for (const LogColumn& column : kLogColumns) {
-    std::string value = query.FieldByName(column.name);
-    if (column.field != nullptr) {
-      qso.*column.field = CutToRecordText(value);
+    fields.push_back({column.name, column.field != nullptr});
+  }
+  return fields;
+}
+
+// Reads the row into `qso`, whose texts keep their room from row to row.
+void ReadLogRow(LogQuery& query, Qso& qso) {
+  for (std::size_t i = 0; i < std::size(kLogColumns); ++i) {
+    const std::string_view value = query.Field(i);
+    if (kLogColumns[i].field != nullptr) {
+      (qso.*kLogColumns[i].field).assign(value);
     }
   }
-  return qso;
 }
 }  // namespace
 
@@ -103,13 +112,16 @@ void LogRebuild::RecalcFromLog() {
   LogQuery& query = *query_;
   query.Close();
   query.SetSQL(LogSelect(host_.LogTable()));
+  // Each text at most 255 characters, as the host's record carries it.
+  query.SetFields(LogFields(), kRecordTextCapacity);
   query.Open();
   host_.ProcessMessages();
   const std::string ownLocator = host_.OwnLocator();
   // A rebuild run at the message point above (not through the greyed action) reads the query to
   // its end and closes it: this one then finds it at its end.
+  Qso qso;
   while (!query.Eof()) {
-    const Qso qso = ReadLogRow(query);
+    ReadLogRow(query, qso);
     if (!state_.ScoreQSO(qso, ownLocator, ScoreMode::Record).duplicate) {
       FollowBand(qso.band);
     }

@@ -42,6 +42,8 @@ class LogRebuild {
   // True once, after the outermost rebuild has returned (also by an exception), when a teardown
   // was asked for during it: it has been done now, and the window goes on with its close.
   bool TakeDeferredClose();
+  // Calls off a teardown asked for during the running rebuild, which then leaves the state whole.
+  void CancelTearDown() { tearDownAsked_ = false; }
 
   // Gives the query up without closing or deleting it: for the library's unload, which makes no
   // call into the database. The rebuild then reports that there is no connection.

@@ -164,12 +164,18 @@ TEST_F(RecalcTest, AMissingColumnStopsTheRebuildOnItsFirstRow) {
   EXPECT_EQ(host.report, kEmptyReport);
 }
 
+// The rows before the failing one stay counted; the failing one leaves nothing.
 TEST_F(RecalcTest, AFailureKeepsWhatWasRebuiltAndTheNextRebuildStartsFromEmpty) {
   auto component = std::make_shared<FakeDistanceComponent>();
-  component->failLocator = L"JO93";  // the fourth row's square
+  component->failLocator = "JO93";  // the fourth row's square, on an empty band text
   state.CalcDist = component;
   EXPECT_THROW(rebuild->Execute(), EOleException);
-  EXPECT_EQ(state.WorkedList.Count(), 3u);
+  EXPECT_EQ(state.WorkedList.Count(), 2u);
+  EXPECT_FALSE(state.WorkedList.Contains("SP2Z", "", "CW"));
+  ASSERT_EQ(state.BandStats.Entries().size(), 1u);
+  EXPECT_EQ(state.BandStats.Entries()[0].Band, "14");
+  EXPECT_EQ(state.BandStats.Entries()[0].QSOs, 2);
+  EXPECT_EQ(state.WorkedFields.Keys(), std::vector<std::string>{"14KO"});
   EXPECT_EQ(host.report, "");
   EXPECT_TRUE(rebuild->Enabled());
 
@@ -212,7 +218,7 @@ TEST_F(RecalcTest, AnOpenMapMovesOnceToTheBandOfTheLastRowThatAskedForOne) {
 
 TEST_F(RecalcTest, AFailingRebuildLeavesAnOpenMapOnTheBandOfTheLastRowScored) {
   auto component = std::make_shared<FakeDistanceComponent>();
-  component->failLocator = L"JO93";  // the fourth row's square
+  component->failLocator = "JO93";  // the fourth row's square
   state.CalcDist = component;
   host.mapOpen = true;
 

@@ -39,19 +39,20 @@ QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, 
   return mode == ScoreMode::Record ? Record(qso, ownLocator) : Probe(qso, ownLocator);
 }
 
+// The distance comes first: a component that fails leaves the lists as they were, so the same QSO
+// scores as new once the component answers again.
 QsoResult ScoringState::Record(const Qso& qso, const std::string& ownLocator) {
   QsoResult result;
+  const FoundSquare found = ScanSquare(qso.reportReceived);
+  if (HasSquare(found.field, found.square)) {
+    MeasureDistance(ownLocator, found.square, result);
+  }
   WorkedList.Add(TQSO(qso.callSign, qso.band, qso.mode));
   TStatistic& stats = BandStats.FindOrAdd(qso.band);
-  const FoundSquare found = ScanSquare(qso.reportReceived);
   if (found.field.size() == 2 && WorkedFields.Add(qso.band + found.field)) {
     ++stats.NewLoc;
     result.newField = true;
   }
-  if (HasSquare(found.field, found.square)) {
-    MeasureDistance(ownLocator, found.square, result);
-  }
-  // `stats` stays valid: nothing above adds a band entry after it was found.
   ++stats.QSOs;
   stats.Points += result.points;
   return result;
@@ -93,14 +94,14 @@ DistanceComponent& ScoringState::Component() {
 float ScoringState::CoordA(const std::string& locator) {
   float value = 0;
   DistanceComponent& component = Component();
-  OleCheck(component.GetCoordA(WidenLocator(locator), &value), component);
+  OleCheck(component.GetCoordA(locator, &value), component);
   return value;
 }
 
 float ScoringState::CoordB(const std::string& locator) {
   float value = 0;
   DistanceComponent& component = Component();
-  OleCheck(component.GetCoordB(WidenLocator(locator), &value), component);
+  OleCheck(component.GetCoordB(locator, &value), component);
   return value;
 }
 

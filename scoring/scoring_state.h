@@ -17,13 +17,18 @@ enum class ScoreMode { Record, Probe };
 
 class ScoringState {
  public:
+  // The worked fields ignore letter case as `fold` gives it for the host's code page; `fold`
+  // outlives the state.
+  explicit ScoringState(const CaseFoldTable& fold = AsciiCaseFold()) : WorkedFields(fold) {}
+
   // Creates the distance component (a failure leaves CalcDist empty; a scoring that needs a
   // distance then says so), then the own coordinates from the whole own locator; a failing
   // coordinate call throws EOleException.
   void CreateDistanceComponent(DistanceComponentFactory create, const std::string& ownLocator);
 
   // Distances are measured from the first four characters of `ownLocator`. A failing call of the
-  // distance component throws EOleException.
+  // distance component throws EOleException; the worked list, the band statistics and the worked
+  // fields are then as they were before the call (the float fields are not).
   QsoResult ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode);
 
   // True when an earlier recorded QSO has byte for byte the same callsign, band and mode.

@@ -47,7 +47,7 @@ TEST_F(ScoringTest, RecordModeEntersTheQsoAndReturnsItsDistancePoints) {
   EXPECT_EQ(scoring.LastDistance, 1500);
   // Own square cut to four characters, then the worked square upper-cased.
   EXPECT_EQ(component->coordCalls,
-            (std::vector<std::wstring>{L"A:JO31", L"B:JO31", L"A:KO85", L"B:KO85"}));
+            (std::vector<std::string>{"A:JO31", "B:JO31", "A:KO85", "B:KO85"}));
 }
 
 TEST_F(ScoringTest, RecordModeCountsAFieldOncePerBandText) {
@@ -122,11 +122,79 @@ TEST_F(ScoringTest, ProbeModeAddsTheBonusForANewKeyAndEntersNothing) {
 TEST_F(ScoringTest, ProbeModeSendsTheSquareAsTheHostGaveIt) {
   Qso("DL1AB", "14", "CW", "", "ko85xx");
   Probe();
-  EXPECT_EQ(component->coordCalls.back(), L"B:ko85");
+  EXPECT_EQ(component->coordCalls.back(), "B:ko85");
 }
 
-TEST_F(ScoringTest, AFailingComponentLeavesWhatRecordModeHadDone) {
-  component->failLocator = L"KO85";
+namespace {
+// The three lists as text: the band statistics and the worked fields entry by entry, and the worked
+// list by its size, since entries are only ever added to it (the retry below shows the failed QSO
+// is not among them).
+std::string Lists(const ScoringState& scoring) {
+  std::string text = std::to_string(scoring.WorkedList.Count()) + " worked |";
+  for (const TStatistic& band : scoring.BandStats.Entries()) {
+    text += band.Band + ":" + std::to_string(band.QSOs) + "," + std::to_string(band.Points) + "," +
+            std::to_string(band.NewLoc) + " ";
+  }
+  text += "|";
+  for (const std::string& key : scoring.WorkedFields.Keys()) {
+    text += key + " ";
+  }
+  return text;
+}
+}  // namespace
+
+// The host is told of the failure; the QSO was not scored, so it leaves no trace and the host's
+// retry scores it as new.
+TEST_F(ScoringTest, AFailingComponentLeavesTheListsAsTheyWereAndTheRetryScoresAsNew) {
+  struct Case {
+    const char* name;
+    std::vector<::Qso> before;
+    int newLocAfterRetry;  // of the band of the QSO that failed
+  } const cases[] = {
+      {"first QSO", {}, 1},
+      {"later QSO, new field", {{"A1", "14", "CW", "JO31", ""}, {"A2", "7", "CW", "KO85", ""}}, 2},
+      {"later QSO, known field",
+       {{"A1", "14", "CW", "KO85", ""}, {"A2", "7", "CW", "JO31", ""}},
+       1},
+      {"later QSO, new band", {{"A1", "7", "CW", "JO31", ""}}, 1},
+  };
+  struct Failure {
+    const char* name;
+    const char* locator;  // a coordinate call for it fails
+    bool distance;        // the distance call fails
+  } const failures[] = {
+      {"own square", "JO31", false}, {"worked square", "KO85", false}, {"distance", "", true}};
+  for (const Case& c : cases) {
+    for (const Failure& f : failures) {
+      SCOPED_TRACE(std::string(c.name) + ", failing: " + f.name);
+      scoring.Clear();
+      component->failLocator.clear();
+      component->failDistance = false;
+      for (const ::Qso& earlier : c.before) {
+        qso = earlier;
+        Record();
+      }
+      const std::string before = Lists(scoring);
+      component->failLocator = f.locator;
+      component->failDistance = f.distance;
+      Qso("DL1AB", "14", "CW", "599 KO85");
+
+      EXPECT_THROW(Record(), EOleException);
+      EXPECT_EQ(Lists(scoring), before);
+
+      component->failLocator.clear();
+      component->failDistance = false;
+      EXPECT_EQ(Record(), 31);
+      const TStatistic& band = scoring.BandStats.FindOrAdd("14");
+      EXPECT_EQ(band.NewLoc, c.newLocAfterRetry);
+      EXPECT_EQ(Record(), -1);
+    }
+  }
+}
+
+// The component's calls up to the failing one are those of a scoring that succeeds.
+TEST_F(ScoringTest, AComponentFailureEndsTheScoringWithTheComponentsMessage) {
+  component->failLocator = "KO85";
   Qso("DL1AB", "14", "CW", "KO85");
   try {
     Record();
@@ -135,12 +203,8 @@ TEST_F(ScoringTest, AFailingComponentLeavesWhatRecordModeHadDone) {
     EXPECT_STREQ(e.what(), "Bad locator");
     EXPECT_EQ(e.Code(), FakeDistanceComponent::kFailure);
   }
-  EXPECT_EQ(scoring.WorkedList.Count(), 1u);
-  const TStatistic& band = scoring.BandStats.Entries().at(0);
-  EXPECT_EQ(band.NewLoc, 1);
-  EXPECT_EQ(band.QSOs, 0);
+  EXPECT_EQ(component->coordCalls, (std::vector<std::string>{"A:JO31", "B:JO31", "A:KO85"}));
   EXPECT_EQ(scoring.LastDistance, 0);
-  EXPECT_TRUE(scoring.WorkedFields.Contains("14KO"));
 }
 
 TEST_F(ScoringTest, WithoutAComponentADistanceIsAClearError) {
@@ -176,7 +240,7 @@ TEST_F(ScoringTest, DistanceIsRoundedHalfToEvenBeforeTheTable) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.km);
     component->distance = c.km;
-    Qso("CALL" + std::to_string(n++), "14", "CW", "KO85");
+    Qso("CAL" + std::to_string(n++), "14", "CW", "KO85");
     EXPECT_EQ(Record(), c.points);
   }
 }

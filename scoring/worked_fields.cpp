@@ -1,13 +1,11 @@
 #include "scoring/worked_fields.h"
 
-#include "scoring/text_rules.h"
-
 bool WorkedFieldList::Contains(const std::string& key) const {
-  return folded_.count(FoldCase(key)) != 0;
+  return folded_.count(FoldWith(*fold_, key)) != 0;
 }
 
 bool WorkedFieldList::Add(const std::string& key) {
-  if (!folded_.insert(FoldCase(key)).second) {
+  if (!folded_.insert(FoldWith(*fold_, key)).second) {
     return false;
   }
   keys_.push_back(key);

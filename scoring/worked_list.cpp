@@ -1,24 +1,161 @@
 #include "scoring/worked_list.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "scoring/text_rules.h"
+
+namespace {
+constexpr std::size_t kFirstTableSize = 1024;
+
+// FNV-1a over the text and then its length, so that the same bytes split otherwise between the
+// three texts hash otherwise too. Byte by byte is the fastest for texts this short.
+std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
+  constexpr std::uint32_t kPrime = 16777619u;
+  for (char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
+  }
+  return (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
+}
+
+std::uint32_t CallSignHash(std::string_view callSign) {
+  return HashText(2166136261u, callSign);
+}
+
+// The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
+std::uint32_t Mix(std::uint32_t hash) {
+  hash ^= hash >> 16;
+  hash *= 0x85ebca6bu;
+  hash ^= hash >> 13;
+  hash *= 0xc2b2ae35u;
+  return hash ^ (hash >> 16);
+}
+
+// A length as 7-bit groups, low group first, the top bit set on all but the last.
+std::size_t LengthBytes(std::size_t length) {
+  std::size_t bytes = 1;
+  for (; length >= 0x80; length >>= 7) {
+    ++bytes;
+  }
+  return bytes;
+}
+
+char* WriteLength(char* out, std::size_t length) {
+  for (; length >= 0x80; length >>= 7) {
+    *out++ = static_cast<char>(0x80 | (length & 0x7F));
+  }
+  *out++ = static_cast<char>(length);
+  return out;
+}
+
+std::size_t ReadLength(const std::string& texts, std::size_t& at) {
+  std::size_t length = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto byte = static_cast<unsigned char>(texts[at++]);
+    length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) {
+      return length;
+    }
+  }
+}
+}  // namespace
+
+// A search starts from the callsign's hash alone, so that one station's entries lie side by side:
+// the rebuild reads the log in callsign order, and a station's second row finds its place already
+// in the cache. Entries are told apart by the hash of all three texts, which the table keeps.
+WorkedQSOList::QsoHash WorkedQSOList::HashQso(std::string_view callSign, std::string_view band,
+                                              std::string_view mode) {
+  const std::uint32_t callHash = CallSignHash(callSign);
+  return {Mix(callHash), Mix(HashText(HashText(callHash, band), mode))};
+}
 
 int CompareQSOs(const TQSO& first, const TQSO& second) {
   return CompareBytes(first.CallSign, second.CallSign);
 }
 
-void WorkedQSOList::Add(TQSO qso) { entries_.insert(std::move(qso)); }
-
-bool WorkedQSOList::Contains(const std::string& callSign, const std::string& band,
-                             const std::string& mode) const {
-  return entries_.find(TQSO(callSign, band, mode)) != entries_.end();
+void WorkedQSOList::Add(const TQSO& qso) {
+  if ((count_ + 1) * 4 > slots_.size() * 3) {
+    Grow();
+  }
+  const QsoHash hash = HashQso(qso.CallSign, qso.Band, qso.Mode);
+  Slot& slot = slots_[Find(hash, qso.CallSign, qso.Band, qso.Mode)];
+  if (slot.entry != 0) {
+    return;
+  }
+  if (texts_.size() >= UINT32_MAX) {
+    throw std::length_error("The worked list is full");
+  }
+  slot = {hash.whole, static_cast<std::uint32_t>(texts_.size() + 1)};
+  const std::string_view texts[] = {qso.CallSign, qso.Band, qso.Mode};
+  std::size_t bytes = 0;
+  for (std::string_view text : texts) {
+    bytes += LengthBytes(text.size()) + text.size();
+  }
+  const std::size_t entry = texts_.size();
+  texts_.resize(entry + bytes);
+  char* out = &texts_[entry];
+  for (std::string_view text : texts) {
+    out = std::copy(text.begin(), text.end(), WriteLength(out, text.size()));
+  }
+  ++count_;
 }
 
-bool WorkedQSOList::ByCallSign::operator()(const TQSO& a, const TQSO& b) const {
-  if (const int c = CompareQSOs(a, b); c != 0) {
-    return c < 0;
+bool WorkedQSOList::Contains(std::string_view callSign, std::string_view band,
+                             std::string_view mode) const {
+  return count_ != 0 &&
+         slots_[Find(HashQso(callSign, band, mode), callSign, band, mode)].entry != 0;
+}
+
+void WorkedQSOList::Clear() {
+  std::fill(slots_.begin(), slots_.end(), Slot{});
+  texts_.clear();
+  count_ = 0;
+}
+
+// Linear probing: a table at most three quarters full has a free slot after every run.
+std::size_t WorkedQSOList::Find(QsoHash hash, std::string_view callSign, std::string_view band,
+                                std::string_view mode) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = hash.start & mask;; at = (at + 1) & mask) {
+    const Slot& slot = slots_[at];
+    if (slot.entry == 0 ||
+        (slot.hash == hash.whole && EntryEquals(slot.entry, callSign, band, mode))) {
+      return at;
+    }
   }
-  if (const int c = CompareBytes(a.Band, b.Band); c != 0) {
-    return c < 0;
+}
+
+std::string_view WorkedQSOList::CallSignOf(std::uint32_t entry) const {
+  std::size_t at = entry - 1;
+  const std::size_t length = ReadLength(texts_, at);
+  return std::string_view(texts_).substr(at, length);
+}
+
+bool WorkedQSOList::EntryEquals(std::uint32_t entry, std::string_view callSign,
+                                std::string_view band, std::string_view mode) const {
+  std::size_t at = entry - 1;
+  for (std::string_view text : {callSign, band, mode}) {
+    const std::size_t length = ReadLength(texts_, at);
+    if (length != text.size() || texts_.compare(at, length, text) != 0) {
+      return false;
+    }
+    at += length;
   }
-  return CompareBytes(a.Mode, b.Mode) < 0;
+  return true;
+}
+
+void WorkedQSOList::Grow() {
+  std::vector<Slot> old(std::max(kFirstTableSize, slots_.size() * 2));
+  old.swap(slots_);
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.entry == 0) {
+      continue;
+    }
+    std::size_t at = Mix(CallSignHash(CallSignOf(slot.entry))) & mask;
+    while (slots_[at].entry != 0) {
+      at = (at + 1) & mask;
+    }
+    slots_[at] = slot;
+  }
 }

@@ -1,8 +1,14 @@
-// The worked QSOs, held in callsign byte order so the duplicate test can halve its way to a callsign.
+// The worked QSOs: one entry per recorded QSO that was no duplicate, found by the exact bytes of
+// its callsign, band and mode. Only the duplicate answers are ever seen, never an order, so the
+// entries are held in a hash table: a look-up costs the same whatever the log's size.
 #pragma once
 
-#include <set>
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 struct TQSO {
   TQSO(std::string callSign, std::string band, std::string mode)
@@ -18,24 +24,40 @@ int CompareQSOs(const TQSO& first, const TQSO& second);
 
 class WorkedQSOList {
  public:
-  // Inserts at the entry's sorted position, which leaves the list in the order a full sort would
-  // give; so the list never needs sorting.
-  void Add(TQSO qso);
+  // Adds the entry unless one with the same bytes is held.
+  void Add(const TQSO& qso);
   // True when an entry has byte-for-byte the same callsign, band and mode.
-  bool Contains(const std::string& callSign, const std::string& band,
-                const std::string& mode) const;
-  void Clear() { entries_.clear(); }
-  std::size_t Count() const { return entries_.size(); }
-
-  // Callsign order; entries with equal callsigns are ordered by band, then mode, so that the
-  // duplicate test halves its way straight to the entry instead of walking the callsign's run.
-  struct ByCallSign {
-    bool operator()(const TQSO& a, const TQSO& b) const;
-  };
-  using Entries = std::multiset<TQSO, ByCallSign>;
-  Entries::const_iterator begin() const { return entries_.begin(); }
-  Entries::const_iterator end() const { return entries_.end(); }
+  bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
+  // again.
+  void Clear();
+  std::size_t Count() const { return count_; }
 
  private:
-  Entries entries_;
+  // A place in the table: an entry's hash and where its texts begin in texts_, plus one; 0 when the
+  // place is free.
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t entry = 0;
+  };
+
+  struct QsoHash {
+    std::uint32_t start;  // where the search for the entry starts
+    std::uint32_t whole;  // what the slot keeps
+  };
+  static QsoHash HashQso(std::string_view callSign, std::string_view band, std::string_view mode);
+
+  // The place of the slot holding the entry, or of the free slot where it belongs.
+  std::size_t Find(QsoHash hash, std::string_view callSign, std::string_view band,
+                   std::string_view mode) const;
+  std::string_view CallSignOf(std::uint32_t entry) const;
+  bool EntryEquals(std::uint32_t entry, std::string_view callSign, std::string_view band,
+                   std::string_view mode) const;
+  void Grow();
+
+  std::vector<Slot> slots_;  // a power of two of them, at most three quarters taken
+  // Every entry's three texts one after the other, each preceded by its length: one allocation for
+  // all entries instead of three per entry.
+  std::string texts_;
+  std::size_t count_ = 0;
 };

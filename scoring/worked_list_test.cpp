@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <tuple>
 #include <vector>
 
 TEST(CompareQSOs, ComparesCallsignsOnly) {
@@ -10,17 +12,18 @@ TEST(CompareQSOs, ComparesCallsignsOnly) {
   EXPECT_EQ(CompareQSOs({"OK1X", "", ""}, {"DL1AB", "", ""}), 1);
 }
 
-TEST(WorkedQSOList, StaysInCallsignOrderWhateverTheInsertionOrder) {
+TEST(WorkedQSOList, HoldsEachEntryOnceWhateverTheInsertionOrder) {
   WorkedQSOList list;
-  for (const char* call : {"OK1X", "DL1AB/P", "dl1ab", "DL1AB", "DL1AB0", "", "9A2EU"}) {
+  const char* calls[] = {"OK1X", "DL1AB/P", "dl1ab", "DL1AB", "DL1AB0", "", "9A2EU"};
+  for (const char* call : calls) {
     list.Add({call, "14", "CW"});
   }
-  std::vector<std::string> order;
-  for (const TQSO& qso : list) {
-    order.push_back(qso.CallSign);
+  list.Add({"DL1AB", "14", "CW"});  // held already
+  EXPECT_EQ(list.Count(), 7u);
+  for (const char* call : calls) {
+    SCOPED_TRACE(call);
+    EXPECT_TRUE(list.Contains(call, "14", "CW"));
   }
-  EXPECT_EQ(order, (std::vector<std::string>{"", "9A2EU", "DL1AB", "DL1AB/P", "DL1AB0", "OK1X",
-                                             "dl1ab"}));
 }
 
 TEST(WorkedQSOList, DuplicateNeedsTheSameBytesOfCallsignBandAndMode) {
@@ -32,9 +35,18 @@ TEST(WorkedQSOList, DuplicateNeedsTheSameBytesOfCallsignBandAndMode) {
     const char *call, *band, *mode;
     bool dupe;
   } cases[] = {
-      {"DL1AB", "14", "CW", true},   {"DL1AB", "14", "SSB", false}, {"DL1AB", "7", "CW", false},
-      {"dl1ab", "14", "CW", false},  {"DL1AB", "14 ", "CW", false}, {"DL1AB", "14", "cw", false},
+      {"DL1AB", "14", "CW", true},
+      {"DL1AB", "14", "SSB", false},
+      {"DL1AB", "7", "CW", false},
+      {"dl1ab", "14", "CW", false},
+      {"DL1AB", "14 ", "CW", false},
+      {"DL1AB", "14", "cw", false},
       {"DL1AB ", "14", "CW", false},
+      // The same bytes split otherwise between the three texts.
+      {"DL1AB1", "4", "CW", false},
+      {"DL1A", "B14", "CW", false},
+      {"DL1AB", "14C", "W", false},
+      {"DL1AB", "", "14CW", false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.call) + "|" + c.band + "|" + c.mode);
@@ -62,4 +74,48 @@ TEST(WorkedQSOList, FindsAMatchAnywhereInARunOfEqualCallsigns) {
   }
   EXPECT_FALSE(list.Contains("DL1AB", "21", "CW"));
   EXPECT_FALSE(list.Contains("MM0AAA", "14", "CW"));
+}
+
+// Many entries, through the table's growth and a clear, against an ordered set of the same
+// entries: texts with zero bytes, empty ones, long ones whose length takes two bytes, and entries
+// that differ only in where one text ends and the next begins.
+TEST(WorkedQSOList, AnswersAsAnOrderedSetOfTheSameEntries) {
+  using Entry = std::tuple<std::string, std::string, std::string>;
+  std::vector<Entry> entries;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string n = std::to_string(i);
+    entries.push_back({"K" + n, "14", "CW"});
+    entries.push_back({"K" + n.substr(0, 1), n.substr(1) + "14", "CW"});
+    entries.push_back({std::string("K\0", 2) + n, "", i % 2 ? "FT8" : ""});
+  }
+  for (int length : {0, 127, 128, 255, 300, 20000}) {
+    entries.push_back({std::string(static_cast<std::size_t>(length), 'x'), "7", "SSB"});
+    entries.push_back({"", std::string(static_cast<std::size_t>(length), '\xff'), "SSB"});
+  }
+  WorkedQSOList list;
+  std::set<Entry> reference;
+  auto expectSameAnswers = [&] {
+    EXPECT_EQ(list.Count(), reference.size());
+    for (const auto& [call, band, mode] : entries) {
+      ASSERT_EQ(list.Contains(call, band, mode), reference.count({call, band, mode}) != 0)
+          << call << "|" << band << "|" << mode;
+    }
+  };
+  for (std::size_t i = 0; i < entries.size(); i += 2) {  // every other entry, and some twice
+    const auto& [call, band, mode] = entries[i];
+    list.Add({call, band, mode});
+    list.Add({call, band, mode});
+    reference.insert(entries[i]);
+  }
+  expectSameAnswers();
+
+  list.Clear();
+  reference.clear();
+  expectSameAnswers();
+  for (std::size_t i = 1; i < entries.size(); i += 3) {
+    const auto& [call, band, mode] = entries[i];
+    list.Add({call, band, mode});
+    reference.insert(entries[i]);
+  }
+  expectSameAnswers();
 }

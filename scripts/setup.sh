@@ -7,7 +7,7 @@ native=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchm
         clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 nsis
          libodbc2:i386 libodbcinst2:i386 libsqliteodbc:i386)
-pictures=(xvfb xauth imagemagick fonts-wine fonts-liberation librsvg2-bin xdotool)
+pictures=(xvfb xauth imagemagick fonts-wine fonts-liberation librsvg2-bin xdotool chromium)
 
 want=("${native[@]}")
 case "${1:-all}" in

@@ -8,18 +8,18 @@
 
 class FakeDistanceComponent : public DistanceComponent {
  public:
-  float distance = 500;      // what GetDistance answers
-  std::wstring failLocator;  // a coordinate call for this locator fails
+  float distance = 500;     // what GetDistance answers
+  std::string failLocator;  // a coordinate call for this locator fails
   bool failDistance = false;
   std::string description = "Bad locator.";
-  std::vector<std::wstring> coordCalls;  // "A:KO85", "B:KO85", ... in call order
+  std::vector<std::string> coordCalls;  // "A:KO85", "B:KO85", ... in call order
   int distanceCalls = 0;
 
-  HResult GetCoordA(const std::wstring& locator, float* coordA) override {
-    return Coord(L"A:", locator, coordA);
+  HResult GetCoordA(const std::string& locator, float* coordA) override {
+    return Coord("A:", locator, coordA);
   }
-  HResult GetCoordB(const std::wstring& locator, float* coordB) override {
-    return Coord(L"B:", locator, coordB);
+  HResult GetCoordB(const std::string& locator, float* coordB) override {
+    return Coord("B:", locator, coordB);
   }
   HResult GetDistance(float, float, float, float, float* result) override {
     ++distanceCalls;
@@ -35,7 +35,7 @@ class FakeDistanceComponent : public DistanceComponent {
   static constexpr HResult kFailure = static_cast<HResult>(0x80070057);
 
  private:
-  HResult Coord(const wchar_t* which, const std::wstring& locator, float* value) {
+  HResult Coord(const char* which, const std::string& locator, float* value) {
     coordCalls.push_back(which + locator);
     if (!failLocator.empty() && locator == failLocator) {
       return kFailure;

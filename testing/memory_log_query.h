@@ -39,6 +39,10 @@ class MemoryLogQuery : public LogQuery {
 
   void Close() noexcept override { open = false; }
   void SetSQL(const std::string& text) override { sql = text; }
+  void SetFields(std::vector<LogField> requested, std::size_t maxChars) override {
+    fields = std::move(requested);
+    fieldChars = maxChars;
+  }
   void Open() override {
     Close();
     ++opens;
@@ -49,16 +53,17 @@ class MemoryLogQuery : public LogQuery {
     row = 0;
   }
   bool Eof() const override { return !open || row >= rows.size(); }
-  std::string FieldByName(const std::string& name) override {
+  std::string_view Field(std::size_t index) override {
     if (Eof()) {
       throw NoCurrentRow();
     }
+    const LogField& field = fields.at(index);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-      if (FoldCase(columns[i]) == FoldCase(name)) {
-        return rows[row][i];
+      if (FoldCase(columns[i]) == FoldCase(field.name)) {
+        return field.read ? std::string_view(rows[row][i]).substr(0, fieldChars) : "";
       }
     }
-    throw FieldNotFound(name);
+    throw FieldNotFound(field.name);
   }
   void Next() override {
     if (!Eof()) {
@@ -70,6 +75,8 @@ class MemoryLogQuery : public LogQuery {
   std::vector<std::vector<std::string>> rows;
   std::string openError;  // Open fails with this message when set
   std::string sql;        // the last query text set
+  std::vector<LogField> fields;
+  std::size_t fieldChars = 0;
   int opens = 0;
   bool open = false;
   std::size_t row = 0;

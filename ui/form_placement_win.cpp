@@ -89,3 +89,11 @@ void SaveFormSettingsOnClose(FormStorage& storage, HWND window) {
 void SaveFormSettingsOnDestroy(FormStorage& storage, HWND window) {
   storage.SaveOnDestroy(PresentPlacement(window), PresentScreen());
 }
+
+void SaveFormSettingsAheadOfDestroy(FormStorage& storage, HWND window) noexcept {
+  try {
+    storage.SaveAheadOfDestroy(PresentPlacement(window), PresentScreen());
+  } catch (...) {
+    // Shown when the destruction saves again.
+  }
+}

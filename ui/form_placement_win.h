@@ -24,3 +24,6 @@ ScreenMetrics PresentScreen();
 void RestoreFormSettings(FormStorage& storage, HWND window);
 void SaveFormSettingsOnClose(FormStorage& storage, HWND window);
 void SaveFormSettingsOnDestroy(FormStorage& storage, HWND window);
+// What the destruction will save, written now: the host may end before the window is destroyed.
+// A failure is left to the destruction's save, which shows it.
+void SaveFormSettingsAheadOfDestroy(FormStorage& storage, HWND window) noexcept;

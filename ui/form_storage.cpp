@@ -209,13 +209,26 @@ bool FormStorage::SaveOnDestroy(const FormPlacement& placement, const ScreenMetr
   return true;
 }
 
+bool FormStorage::SaveAheadOfDestroy(const FormPlacement& placement, const ScreenMetrics& screen) {
+  if (!shown_ || savedSinceShown_) {
+    return false;
+  }
+  Write(placement, screen, true);
+  return true;
+}
+
 void FormStorage::Save(const FormPlacement& placement, const ScreenMetrics& screen,
                        bool destroying) {
+  Write(placement, screen, destroying);
+  savedSinceShown_ = true;
+}
+
+void FormStorage::Write(const FormPlacement& placement, const ScreenMetrics& screen,
+                        bool destroying) {
   const std::unique_ptr<SettingsKey> key = store_.CreateForWriting(keyPath_);
   for (const auto& [name, text] : SaveEntries(options_, placement, screen, destroying, values_)) {
     key->Write(name, text);
   }
-  savedSinceShown_ = true;
 }
 
 std::optional<std::string> FormStorage::StoredValue(const std::string& name) const {

@@ -83,6 +83,9 @@ class FormStorage {
   bool SaveOnClose(const FormPlacement& placement, const ScreenMetrics& screen);
   // Saves as the window is destroyed, unless it has been saved since it was last shown.
   bool SaveOnDestroy(const FormPlacement& placement, const ScreenMetrics& screen);
+  // Writes now what SaveOnDestroy would, for a host that may end before the window is destroyed
+  // (it releases the plug-in and exits, or the session ends); the destruction still saves.
+  bool SaveAheadOfDestroy(const FormPlacement& placement, const ScreenMetrics& screen);
 
   // The stored values in memory; nothing reaches the store before the next save.
   std::optional<std::string> StoredValue(const std::string& name) const;
@@ -92,6 +95,7 @@ class FormStorage {
 
  private:
   void Save(const FormPlacement& placement, const ScreenMetrics& screen, bool destroying);
+  void Write(const FormPlacement& placement, const ScreenMetrics& screen, bool destroying);
   std::optional<FormPlacement> RestoredPlacement(SettingsKey& key, const FormPlacement& present,
                                                  const ScreenMetrics& screen) const;
 

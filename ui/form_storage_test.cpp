@@ -125,9 +125,11 @@ TEST_F(FormStorageTest, SaveWritesEveryValueToTheWindowsKeyInOrder) {
   }
 }
 
+// A save ahead of destruction writes what the destruction would, and the destruction saves all the
+// same.
 TEST_F(FormStorageTest, SavesOnEveryAllowedCloseAndAtDestructionOnlyIfNotSavedSinceShown) {
   struct Step {
-    enum Kind { kShow, kClose, kDestroy } kind;
+    enum Kind { kShow, kClose, kDestroy, kAhead } kind;
     bool writes = false;
     const char* visible = "";
   };
@@ -142,6 +144,14 @@ TEST_F(FormStorageTest, SavesOnEveryAllowedCloseAndAtDestructionOnlyIfNotSavedSi
       {"closed twice", {{Step::kShow}, {Step::kClose, true, "0"}, {Step::kClose, true, "0"}}},
       {"shown again after a save",
        {{Step::kShow}, {Step::kClose, true, "0"}, {Step::kShow}, {Step::kDestroy, true, "1"}}},
+      {"saved ahead, then destroyed",
+       {{Step::kShow},
+        {Step::kAhead, true, "1"},
+        {Step::kAhead, true, "1"},
+        {Step::kDestroy, true, "1"}}},
+      {"never shown, saved ahead", {{Step::kAhead, false, ""}}},
+      {"closed, then saved ahead",
+       {{Step::kShow}, {Step::kClose, true, "0"}, {Step::kAhead, false, ""}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -154,7 +164,9 @@ TEST_F(FormStorageTest, SavesOnEveryAllowedCloseAndAtDestructionOnlyIfNotSavedSi
       }
       store.writes.clear();
       const bool wrote = step.kind == Step::kClose ? storage.SaveOnClose(Designed(), kScreen)
-                                                   : storage.SaveOnDestroy(Designed(), kScreen);
+                         : step.kind == Step::kAhead
+                             ? storage.SaveAheadOfDestroy(Designed(), kScreen)
+                             : storage.SaveOnDestroy(Designed(), kScreen);
       EXPECT_EQ(wrote, step.writes);
       EXPECT_EQ(store.writes.empty(), !step.writes);
       if (step.writes) {

@@ -19,9 +19,17 @@ constexpr int kBandStripHeight = 18;
 constexpr int kBandStripId = 1;
 constexpr int kFieldListId = 2;  // the band buttons' ids are their tags, inside the strip
 constexpr UINT_PTR kFieldListSubclass = 2;
-constexpr DWORD kFieldListStyle = WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER;
+constexpr DWORD kFieldListStyle =
+    WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS;
 constexpr DWORD kFieldListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
 constexpr int kColumnMargin = 10;  // pixels beside a field's two letters
+constexpr int kProbeImageHeight = 64;  // rows of images this high show what the list adds to them
+
+// A list in list style keeps a scroll bar's height and two pixels at its bottom free of items,
+// whether the bar shows or not.
+int FieldListReservedHeight() {
+  return GetSystemMetrics(SM_CYHSCROLL) + 2;
+}
 }  // namespace
 
 TfmLocList::TfmLocList(const WorkedFieldList& workedFields, FormStorage& mainStorage,
@@ -59,6 +67,10 @@ HWND TfmLocList::Handle() const {
 
 void TfmLocList::DestroyWithOwner() {
   DestroyWindow(handle_);  // saves the placement, then deletes this object
+}
+
+void TfmLocList::SaveSettingsAheadOfDestroy() noexcept {
+  SaveFormSettingsAheadOfDestroy(formStorage_, handle_);
 }
 
 // The classes of the controls the window creates as it is created.
@@ -136,8 +148,11 @@ LRESULT TfmLocList::OnSize(WPARAM kind) {
   RECT client;
   GetClientRect(handle_, &client);
   MoveWindow(bandStrip_.Handle(), 0, 0, client.right, kBandStripHeight, TRUE);
-  MoveWindow(fieldList_, 0, kBandStripHeight, client.right,
-             std::max<int>(client.bottom - kBandStripHeight, 0), TRUE);
+  // Each column one first letter: the map reads as the grid of fields.
+  const FieldListFit fit = FitFieldRows(std::max<int>(client.bottom - kBandStripHeight, 0),
+                                        FieldListReservedHeight(), textRowHeight_);
+  SetRowHeight(fit.rowHeight);
+  MoveWindow(fieldList_, 0, kBandStripHeight, client.right, fit.listHeight, TRUE);
   return 0;
 }
 
@@ -223,6 +238,35 @@ void TfmLocList::SizeColumns() {
   SendMessageA(fieldList_, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(letters + kColumnMargin, 0));
 }
 
+// The rows' height as the list has it now, and what it makes of images of a known height.
+void TfmLocList::MeasureRows() {
+  textRowHeight_ = std::max(RowHeight(), 1);
+  SetRowHeight(kProbeImageHeight);
+  rowPadding_ = RowHeight() - kProbeImageHeight;
+}
+
+int TfmLocList::RowHeight() const {
+  RECT bounds = {};
+  bounds.left = LVIR_BOUNDS;
+  SendMessageA(fieldList_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&bounds));
+  return bounds.bottom - bounds.top;
+}
+
+// A row is as high as the list's small images and what the list adds to them.
+void TfmLocList::SetRowHeight(int height) {
+  const int imageHeight = std::max(height - rowPadding_, 1);
+  if (imageHeight == rowImagesHeight_) {
+    return;
+  }
+  ImageList images(ImageList_Create(1, imageHeight, ILC_COLOR, 0, 1));
+  if (!images) {
+    return;  // the rows keep their height
+  }
+  SendMessageA(fieldList_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images.get()));
+  rowImages_ = std::move(images);  // the list view has given up the one it used before
+  rowImagesHeight_ = imageHeight;
+}
+
 void TfmLocList::FormCreate() {
   SendMessageA(fieldList_, LVM_SETEXTENDEDLISTVIEWSTYLE, kFieldListExStyle, kFieldListExStyle);
   captions_ = LocatorItemCaptions();
@@ -234,6 +278,7 @@ void TfmLocList::FormCreate() {
     item.pszText = captions_[i].data();
     SendMessageA(fieldList_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
+  MeasureRows();
   SizeColumns();
 }
 

@@ -15,6 +15,7 @@
 #include "ui/form_storage.h"
 #include "ui/form_window_win.h"
 #include "ui/gdi_object_win.h"
+#include "ui/image_list_win.h"
 #include "ui/registry_store_win.h"
 
 class TfmLocList {
@@ -32,6 +33,8 @@ class TfmLocList {
   void SelectBand(int index);
   // Destroys the window at once (its statistics window is going); saves its placement first.
   void DestroyWithOwner();
+  // Writes now what its destruction will save (see SaveFormSettingsAheadOfDestroy).
+  void SaveSettingsAheadOfDestroy() noexcept;
 
  private:
   friend class FormWindow<TfmLocList>;
@@ -56,6 +59,9 @@ class TfmLocList {
 
   void CreateControls();
   void SizeColumns();
+  void MeasureRows();
+  int RowHeight() const;
+  void SetRowHeight(int height);
 
   void FormCreate();
   void FormShow();
@@ -80,4 +86,8 @@ class TfmLocList {
 
   Font font_;
   Font underlinedFont_;
+  ImageList rowImages_;  // blank: they only set the rows' height
+  int rowImagesHeight_ = 0;
+  int textRowHeight_ = 1;  // a row without images: its text and the list's padding
+  int rowPadding_ = 0;     // what the list adds to the images' height
 };

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,29 @@ int ItemIndex(HWND list, const std::string& caption) {
   find.flags = LVFI_STRING;
   find.psz = caption.c_str();
   return static_cast<int>(SendMessageA(list, LVM_FINDITEMA, -1, reinterpret_cast<LPARAM>(&find)));
+}
+
+// The items where the list control places them: each column holds the 18 fields of one first
+// letter, A at the left, with R at the top; the rows line up across the columns.
+void ExpectOneColumnPerFirstLetter(HWND list) {
+  constexpr int kRows = 18;
+  std::vector<POINT> at(324);
+  for (int i = 0; i < 324; ++i) {
+    SendMessageA(list, LVM_GETITEMPOSITION, i, reinterpret_cast<LPARAM>(&at[i]));
+  }
+  for (int i = 0; i < 324; ++i) {
+    SCOPED_TRACE(ItemText(list, i));
+    const int column = i / kRows;
+    const int row = i % kRows;
+    ASSERT_EQ(at[i].x, at[column * kRows].x);
+    ASSERT_EQ(at[i].y, at[row].y);
+    if (row > 0) {
+      ASSERT_GT(at[i].y, at[i - 1].y);
+    }
+    if (column > 0) {
+      ASSERT_GT(at[i].x, at[i - kRows].x);
+    }
+  }
 }
 
 struct DrawnItem {
@@ -193,6 +217,45 @@ TEST_F(LocListTest, ListsTheFieldsColumnByColumnInABorderlessDoubleBufferedListV
   EXPECT_EQ(ItemText(list, 17), "AA");
   EXPECT_EQ(ItemText(list, 18), "BR");
   EXPECT_EQ(ItemText(list, 323), "RA");
+}
+
+// The map reads as the grid of fields at its designed size and at any height that shows 18 rows
+// of text, whatever row height that leaves.
+TEST_F(LocListTest, EachColumnHoldsTheEighteenFieldsOfOneFirstLetter) {
+  const HWND map = Open("0");
+  const HWND list = ListOf(map);
+  {
+    SCOPED_TRACE("designed size");
+    ExpectOneColumnPerFirstLetter(list);
+  }
+  RECT frame;
+  GetWindowRect(map, &frame);
+  RECT client;
+  GetClientRect(map, &client);
+  const int listTop = BoundsIn(list, map).top;
+  // The list's height beyond what it keeps free of items (a scroll bar and two pixels).
+  const int reserved = GetSystemMetrics(SM_CYHSCROLL) + 2;
+  struct {
+    const char* name;
+    int itemsHeight;  // what the list may give its items
+  } const cases[] = {
+      {"taller", 408},
+      {"19 rows of 17 pixels", 323},
+      {"between 18 and 19 rows of any height", 305},
+      {"18 rows of text exactly", 18 * 13},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int clientHeight = listTop + reserved + c.itemsHeight;
+    SetWindowPos(map, nullptr, 0, 0, frame.right - frame.left + 40,
+                 frame.bottom - frame.top - client.bottom + clientHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ExpectOneColumnPerFirstLetter(list);
+    // Any pixels the list gives up lie below it, fewer than a row.
+    EXPECT_GT(BoundsIn(list, map).bottom, clientHeight - 13);
+  }
+  SetWindowPos(map, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TEST_F(LocListTest, TheBandButtonsLieAcrossTheTopStripWithTenLast) {
@@ -470,4 +533,59 @@ TEST_F(PluginTest, UnloadingWithTheMapOpenDestroysBothWindows) {
 
   EXPECT_EQ(CountOwnWindows("TfmMainForm"), 0);
   EXPECT_EQ(CountOwnWindows("TfmLocList"), 0);
+}
+
+// A host may release the plug-in and end before its message loop destroys the windows, or the
+// session may end: the registry holds at once what the destruction saves.
+TEST_F(PluginTest, AReleaseOrTheEndOfTheSessionSavesBothWindowsAtOnce) {
+  const std::string mapKey = std::string(kHostKey) + "\\TfmLocList";
+  const auto stored = [](const std::map<std::string, RegistryValue>& values,
+                         const std::string& name) {
+    const auto it = values.find(name);
+    return it == values.end() ? "(absent)" : it->second.text;
+  };
+  const auto frameOf = [](HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return std::to_string(frame.left) + "," + std::to_string(frame.top) + "," +
+           std::to_string(frame.right) + "," + std::to_string(frame.bottom);
+  };
+  const TContestData start = HostRecord();
+  for (bool release : {true, false}) {
+    SCOPED_TRACE(release ? "_Release" : "end of the session");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kHostKey);
+    const HWND statistics = plugin.Run(0, &start);
+    SetWindowPos(statistics, nullptr, 100, 120, 400, 250, SWP_NOZORDER);
+    Click(statistics, "Loc");
+    const HWND map = FindOwnWindow("TfmLocList");
+    Click(map, "14");
+    SetWindowPos(map, nullptr, 30, 40, 560, 380, SWP_NOZORDER);
+
+    if (release) {
+      plugin.Release();
+    } else {
+      SendMessageA(statistics, WM_ENDSESSION, FALSE, 0);  // the end was called off
+      EXPECT_TRUE(RegistryValues(kMainFormKey).empty());
+      SendMessageA(statistics, WM_ENDSESSION, TRUE, 0);
+    }
+    const auto mainValues = RegistryValues(kMainFormKey);
+    const auto mapValues = RegistryValues(mapKey);
+    EXPECT_EQ(stored(mainValues, "NormPos"), "100,120,500,370");
+    EXPECT_EQ(stored(mainValues, "CurrentBand"), "5");
+    EXPECT_EQ(stored(mapValues, "NormPos"), "30,40,590,420");
+
+    if (release) {
+      // The next start finds them where they were left (the released windows go as it rebuilds).
+      const HWND next = plugin.Run(0, &start);
+      EXPECT_EQ(frameOf(next), "100,120,500,370");
+      Click(next, "Loc");
+      const HWND nextMap = FindOwnWindow("TfmLocList");
+      EXPECT_EQ(frameOf(nextMap), "30,40,590,420");
+      EXPECT_EQ(DownBands(nextMap), "14");
+    }
+    plugin.Release();
+    PumpMessages();
+    EXPECT_EQ(RegistryValues(kMainFormKey), mainValues);
+    EXPECT_EQ(RegistryValues(mapKey), mapValues);
+  }
 }

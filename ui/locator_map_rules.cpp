@@ -23,6 +23,15 @@ std::vector<std::string> LocatorItemCaptions() {
   return captions;
 }
 
+FieldListFit FitFieldRows(int available, int reserved, int textRowHeight) {
+  const int rowHeight = std::max((available - reserved) / kFieldRowsPerColumn, textRowHeight);
+  // A column holds (available - reserved) / rowHeight items. Where no whole row height gives 18
+  // (rows of 17 pixels fit 18 times in 306 to 322 pixels, rows of 18 from 324 on), the list gives
+  // up the few pixels that would take a 19th row.
+  const int nineteenRows = reserved + (kFieldRowsPerColumn + 1) * rowHeight - 1;
+  return {rowHeight, std::max(std::min(available, nineteenRows), 0)};
+}
+
 bool IsBandButtonTag(int tag) {
   return std::find(kBandButtonTags.begin(), kBandButtonTags.end(), tag) != kBandButtonTags.end();
 }

@@ -14,6 +14,19 @@
 // in columns, the map reads north at the top and west at the left.
 std::vector<std::string> LocatorItemCaptions();
 
+// The map is a grid when each column holds the fields of one first letter.
+inline constexpr int kFieldRowsPerColumn = 18;
+
+struct FieldListFit {
+  int rowHeight;   // pixels
+  int listHeight;  // pixels, at most the height available
+};
+
+// Rows and list sized so that a column of the list holds exactly 18 items, where the window's
+// height allows rows of at least `textRowHeight`; otherwise rows of that height, as many as fit.
+// `reserved` is the part of the list's height that never holds items.
+FieldListFit FitFieldRows(int available, int reserved, int textRowHeight);
+
 // The band buttons in child order, which is their order from left to right, each by its tag: the
 // band index, whose name in BandNames is the button's caption. "10" stands last.
 inline constexpr std::array<int, 9> kBandButtonTags = {1, 2, 3, 5, 6, 7, 8, 9, 4};

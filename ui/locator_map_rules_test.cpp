@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "scoring/band_names.h"
@@ -22,6 +23,33 @@ TEST(LocatorItemCaptions, EveryFieldOnceColumnByColumnFromNorthToSouth) {
     ASSERT_EQ(caption.size(), 2u);
     EXPECT_TRUE(caption[0] >= 'A' && caption[0] <= 'R');
     EXPECT_TRUE(caption[1] >= 'A' && caption[1] <= 'R');
+  }
+}
+
+TEST(FitFieldRows, EighteenRowsPerColumnWhereverTheyAreReadable) {
+  struct Case {
+    const char* name;
+    int available;
+    int rowHeight;
+    int listHeight;
+  } const cases[] = {
+      {"designed size", 327, 17, 327},
+      {"taller", 427, 22, 427},
+      {"19 rows of 17 fit exactly", 342, 17, 341},
+      {"no whole height between 18 and 19 rows", 324, 16, 322},
+      {"18 rows of text exactly", 253, 13, 253},
+      {"18 rows of text and more", 265, 13, 265},
+      {"too short for 18 readable rows", 200, 13, 200},
+      {"no height", 0, 13, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const FieldListFit fit = FitFieldRows(c.available, 19, 13);
+    EXPECT_EQ(fit.rowHeight, c.rowHeight);
+    EXPECT_EQ(fit.listHeight, c.listHeight);
+    // A column then holds 18 items, or fewer when the rows are no higher than text.
+    const int rows = std::max((fit.listHeight - 19) / fit.rowHeight, 0);
+    EXPECT_EQ(rows, std::min(kFieldRowsPerColumn, std::max((c.available - 19) / 13, 0)));
   }
 }
 

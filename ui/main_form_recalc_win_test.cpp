@@ -2,6 +2,8 @@
 // and on its button, its errors, and the host's calls that arrive while it lets messages through.
 #include <gtest/gtest.h>
 #include <windows.h>
+// sql.h needs the Windows types first.
+#include <sql.h>
 
 #include <atomic>
 #include <chrono>
@@ -9,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "io/odbc_handle.h"
 #include "scoring/report.h"
 #include "testing/plugin_fixture_win.h"
 #include "testing/posted_calls_win.h"
@@ -101,6 +104,45 @@ TEST_F(RecalcTest, ALogErrorIsShownAndTheWindowStaysUsable) {
   expectedBoxes = boxes.Texts();
 }
 
+// A connection that the host has closed, or a handle that is no connection at all: the box says
+// what the driver (or its manager) said, its state included.
+TEST_F(PluginTest, ABadConnectionIsReportedWithWhatTheDriverSaid) {
+  OdbcHandle environment;
+  ASSERT_TRUE(SQL_SUCCEEDED(environment.Allocate(SQL_HANDLE_ENV, SQL_NULL_HANDLE)));
+  const TContestData open = HostRecord();
+  const auto closed = reinterpret_cast<SQLHDBC>(static_cast<std::uintptr_t>(open.Connection));
+  struct {
+    const char* name;
+    std::function<std::uint32_t()> connection;
+    const char* message;
+  } const cases[] = {
+      {"closed",
+       [&] {
+         SQLDisconnect(closed);
+         return open.Connection;
+       },
+       "Connection not open (SQLSTATE 08003)"},
+      {"no connection",
+       [&] {
+         return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(environment.Get()));
+       },
+       "LogQuery: the database reported an error: invalid connection handle"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TContestData start = HostRecord();
+    start.Connection = c.connection();
+    const std::size_t boxesBefore = boxes.Texts().size();
+    plugin.Run(0, &start);
+
+    ASSERT_EQ(boxes.Texts().size(), boxesBefore + 1);
+    EXPECT_NE(boxes.Texts().back().find(c.message), std::string::npos) << boxes.Texts().back();
+    plugin.Release();
+    PumpMessages();
+  }
+  expectedBoxes = boxes.Texts();
+}
+
 TEST_F(PluginTest, WithoutAConnectionTheRebuildSaysSo) {
   TContestData start = HostRecord();
   start.Connection = 0;
@@ -161,6 +203,73 @@ TEST_F(RecalcTest, CallsAtTheRebuildsMessagePointsFindValidStateAndCloseOnlyAfte
       PumpMessages();
     }
   }
+}
+
+// The host asks for the window after it asked it to close: the close, which waits for the rebuild,
+// is called off, and the host holds a window that lives on.
+TEST_F(RecalcTest, ARunDuringARebuildAfterACloseKeepsTheWindow) {
+  const TContestData start = HostRecord();
+  for (bool onTheButton : {false, true}) {
+    SCOPED_TRACE(onTheButton ? "on the button" : "on the show");
+    PostedCalls calls;
+    HWND window = nullptr;
+    HWND ran = nullptr;
+    const auto closeThenRun = [&] {
+      SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
+      ran = plugin.Run(0, &start);
+    };
+    if (onTheButton) {
+      window = plugin.Run(0, &start);
+      calls.Post(closeThenRun);
+      Click(RecalcButton(window));
+    } else {
+      calls.Post(closeThenRun);
+      window = plugin.Run(0, &start);
+    }
+    PumpMessages();
+
+    EXPECT_EQ(ran, window);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(MemoText(window), LogReport());
+    const TContestData logged = QsoRecord("DL1AB", "14", "CW", "599 KO72");
+    EXPECT_EQ(plugin.AddQSO(&logged), -1);
+    plugin.Release();
+    PumpMessages();
+  }
+}
+
+// A rebuild that fails after a close arrived has torn the state down: a _Run while its error is
+// shown finishes that close and gets a new window.
+TEST_F(RecalcTest, ARunWhileAFailedRebuildsErrorIsShownAfterACloseGetsANewWindow) {
+  PostedCalls calls;
+  TContestData missing = HostRecord();
+  missing.LogTable.Write("Missing");
+  const TContestData start = HostRecord();
+  HWND ran = nullptr;
+  std::atomic<bool> done{false};
+  boxes.WhileShown([&] {
+    calls.Post([&] {
+      if (ran == nullptr) {
+        ran = plugin.Run(0, &start);
+      }
+      done = true;
+    });
+    WaitFor(done);
+  });
+  calls.Post([] { SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0); });
+
+  const HWND window = plugin.Run(0, &missing);
+  PumpMessages();
+
+  ASSERT_NE(ran, nullptr);
+  EXPECT_NE(ran, window);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(IsWindowVisible(ran));
+  EXPECT_EQ(MemoText(ran), LogReport());
+  boxes.WhileShown(nullptr);
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  expectedBoxes = boxes.Texts();
 }
 
 TEST_F(PluginTest, ACloseOrReleaseWhileTheErrorIsShownTakesEffectAfterIt) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "distance/co_calc_dist_win.h"
+#include "io/host_case_fold_win.h"
 #include "io/odbc_log_query.h"
 #include "ui/application_win.h"
 #include "ui/calculator_glyph_win.h"
@@ -46,6 +47,7 @@ RECT DesignedBounds(const ButtonDesign& button) {
 TfmMainForm::TfmMainForm(const TContestData& lastRecord)
     : formStorage_(settingsStore_, HostExecutableBaseName(), kMainFormStorageOptions),
       lastRecord_(lastRecord),
+      scoring_(HostCaseFold()),
       rebuild_(scoring_, *this,
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
 
@@ -118,6 +120,8 @@ LRESULT TfmMainForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnDestroy();
     case kReleaseMessage:
       return OnRelease();
+    case WM_ENDSESSION:
+      return OnEndSession(wParam);
     default:
       return DefWindowProcA(handle_, message, wParam, lParam);
   }
@@ -245,12 +249,34 @@ void TfmMainForm::FinishClose() {
   ShowWindow(handle_, SW_HIDE);
 }
 
+void TfmMainForm::CallOffPendingClose() {
+  rebuild_.CancelTearDown();
+  if (rebuild_.TakeDeferredClose()) {
+    FinishClose();
+  }
+}
+
 LRESULT TfmMainForm::OnDestroy() {
   if (locatorMap_ != nullptr) {
     locatorMap_->DestroyWithOwner();
   }
   RunEvent([this] { SaveFormSettingsOnDestroy(formStorage_, handle_); });
   return 0;
+}
+
+// The process may end without destroying the windows.
+LRESULT TfmMainForm::OnEndSession(WPARAM ending) {
+  if (ending) {
+    SaveSettingsAheadOfDestroy();
+  }
+  return 0;
+}
+
+void TfmMainForm::SaveSettingsAheadOfDestroy() noexcept {
+  SaveFormSettingsAheadOfDestroy(formStorage_, handle_);
+  if (locatorMap_ != nullptr) {
+    locatorMap_->SaveSettingsAheadOfDestroy();
+  }
 }
 
 LRESULT TfmMainForm::OnRelease() {

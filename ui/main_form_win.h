@@ -46,6 +46,15 @@ class TfmMainForm : private RecalcHost {
   // _GetScore: what the QSO would bring, the bonus of a new field included; -1 for a duplicate.
   std::int32_t GetScore(const Qso& qso);
 
+  // For _Release, whose request destroys the window only when the host's message loop gets to it:
+  // writes now what the destruction will save, for this window and its map, so the registry holds
+  // the same whether the host goes on or ends at once.
+  void SaveSettingsAheadOfDestroy() noexcept;
+
+  // For _Run, which asks for this window: a close that waits for a rebuild to end is called off.
+  // One whose teardown is done already is finished now, and fmMainForm no longer names the window.
+  void CallOffPendingClose();
+
   // The number the host may grab: always the empty text, with or without a window.
   static std::string ReceivedNumber() { return {}; }
 
@@ -69,6 +78,7 @@ class TfmMainForm : private RecalcHost {
   LRESULT OnClose();
   LRESULT OnDestroy();
   LRESULT OnRelease();
+  LRESULT OnEndSession(WPARAM ending);
   LRESULT HandleSysCommand(UINT message, WPARAM wParam, LPARAM lParam);
 
   void AbandonForeignObjects() noexcept;

@@ -9,6 +9,7 @@
 
 #include "scoring/report.h"
 #include "testing/plugin_fixture_win.h"
+#include "testing/posted_calls_win.h"
 
 namespace {
 constexpr WPARAM kCloseCommand = 0xF060;
@@ -111,6 +112,16 @@ TEST_F(PluginTest, TheMemoFillsTheWindowAboveAStripWhoseButtonsFollowTheRightEdg
   ExpectBounds(ClientBounds(strip, window), 0, height + 50 - 23, width + 100, height + 50);
   ExpectBounds(ClientBounds(recalc, strip), 253, 1, 253 + 130, 1 + 22);
   ExpectBounds(ClientBounds(loc, strip), 392, 1, 392 + 75, 1 + 22);
+}
+
+// Seen before the show's rebuild empties it.
+TEST_F(PluginTest, TheMemoStartsWithOneEmptyLine) {
+  std::string beforeTheRebuild = "(not read)";
+  PostedCalls calls;
+  calls.Post([&] { beforeTheRebuild = MemoText(FindOwnWindow("TfmMainForm")); });
+  const TContestData start = HostRecord();
+  plugin.Run(0, &start);
+  EXPECT_EQ(beforeTheRebuild, "\r\n");
 }
 
 TEST_F(PluginTest, TheCaptionIsTheTitleTextInMarovinta) {

@@ -27,6 +27,16 @@ void SetErrorDescription(const std::string& description) {
   }
 }
 
+// The geometry reads single-byte text. Locators are ASCII: any other character becomes '?', which
+// no locator holds.
+std::string LocatorText(BSTR locator) {
+  std::string text;
+  for (wchar_t c : Bstr::TextOf(locator)) {
+    text.push_back(c >= 32 && c < 127 ? static_cast<char>(c) : '?');
+  }
+  return text;
+}
+
 // No C++ exception may leave a COM method: running out of memory is the only one possible.
 template <typename Work>
 HRESULT Guarded(Work work) noexcept {
@@ -96,8 +106,8 @@ HRESULT TCalcDistServer::IsValidLocator(BSTR locator, VARIANT_BOOL* valid) {
   }
   return Guarded([&] {
     float latitude = 0;
-    *valid = Failed(geometry_.GetCoordA(Bstr::TextOf(locator), &latitude)) ? VARIANT_FALSE
-                                                                           : VARIANT_TRUE;
+    *valid =
+        Failed(geometry_.GetCoordA(LocatorText(locator), &latitude)) ? VARIANT_FALSE : VARIANT_TRUE;
     return S_OK;
   });
 }
@@ -113,14 +123,14 @@ HRESULT TCalcDistServer::GetCoordA(BSTR locator, float* coordA) {
   if (coordA == nullptr) {
     return E_POINTER;
   }
-  return Guarded([&] { return Answer(geometry_.GetCoordA(Bstr::TextOf(locator), coordA)); });
+  return Guarded([&] { return Answer(geometry_.GetCoordA(LocatorText(locator), coordA)); });
 }
 
 HRESULT TCalcDistServer::GetCoordB(BSTR locator, float* coordB) {
   if (coordB == nullptr) {
     return E_POINTER;
   }
-  return Guarded([&] { return Answer(geometry_.GetCoordB(Bstr::TextOf(locator), coordB)); });
+  return Guarded([&] { return Answer(geometry_.GetCoordB(LocatorText(locator), coordB)); });
 }
 
 HRESULT TCalcDistServer::GetDistance(float ownA, float ownB, float qsoA, float qsoB,

@@ -1,0 +1,146 @@
+#include "check/check_command.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+#include "check/command_line.h"
+#include "check/contest_check.h"
+#include "check/log_reading.h"
+#include "check/report_files.h"
+#include "check/results_table.h"
+#include "cli/printable.h"
+
+const char* const kCheckUsage =
+    "Usage: marovinta-check [OPTION]... LOG|FOLDER...\n"
+    "Checks the logs of a Marovinta contest against each other: a QSO counts when the other\n"
+    "station's log confirms it. Each log is read as marovinta-score reads it (Cabrillo, ADIF or\n"
+    "the host's SQLite log; a folder stands for the files in it) and scored on the plug-in's\n"
+    "engine as claimed and as checked. The results table, sorted by checked score, goes to\n"
+    "standard output.\n"
+    "\n"
+    "  --rules FILE   the contest's rules (time window, mode, unique calls, penalties);\n"
+    "                 without it the defaults\n"
+    "  --out FOLDER   also write results.txt, results.csv, results.json, index.html,\n"
+    "                 findings.csv and a report per log in reports/\n"
+    "  --jobs N       threads (default: one per core)\n"
+    "  --timings      print the seconds each phase took on standard error\n"
+    "  -h, --help     show this help\n"
+    "\n"
+    "A progress bar shows on standard error when it is a terminal. Exit status: 0 when every\n"
+    "log was checked, 1 when a log could not be read or scored or the reports not written,\n"
+    "2 for a wrong command line or rules file.\n";
+
+std::vector<std::string> LogFilesOf(const std::vector<std::string>& operands) {
+  std::vector<std::string> files;
+  for (const std::string& operand : operands) {
+    if (!std::filesystem::is_directory(operand)) {
+      if (!std::filesystem::exists(operand)) {
+        throw std::runtime_error(operand + ": no such file or folder");
+      }
+      files.push_back(operand);
+      continue;
+    }
+    std::vector<std::string> inside;
+    for (const auto& entry : std::filesystem::directory_iterator(operand)) {
+      if (entry.is_regular_file() && entry.path().filename().string().rfind('.', 0) != 0) {
+        inside.push_back(entry.path().string());
+      }
+    }
+    std::sort(inside.begin(), inside.end());
+    files.insert(files.end(), inside.begin(), inside.end());
+  }
+  return files;
+}
+
+namespace {
+// "timings: reading 12.10 s, ..., 41.20 s in all; 10000000 QSOs, 242718 QSOs/s".
+std::string TimingsText(const ProgressBar& bar, std::size_t qsos) {
+  std::string text = "timings:";
+  double all = 0;
+  for (const auto& [phase, seconds] : bar.PhaseSeconds()) {
+    char part[64];
+    std::snprintf(part, sizeof part, " %s %.2f s,", phase.c_str(), seconds);
+    text += part;
+    all += seconds;
+  }
+  char total[96];
+  std::snprintf(total, sizeof total, " %.2f s in all; %zu QSOs, %.0f QSOs/s\n", all, qsos,
+                all > 0 ? static_cast<double>(qsos) / all : 0.0);
+  return text + total;
+}
+
+struct CheckOptions {
+  std::vector<std::string> files;
+  CheckRules rules;
+  std::string out;
+  unsigned jobs = 0;
+  bool timings = false;
+  bool help = false;
+};
+
+CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
+  const Arguments parsed =
+      ParseArguments(arguments, {"--rules", "--out", "--jobs"}, {"--help", "--timings"});
+  CheckOptions options;
+  if (parsed.flags.count("--help")) {
+    options.help = true;
+    return options;
+  }
+  options.jobs = static_cast<unsigned>(WholeOption(parsed, "--jobs", 0, 1, 256));
+  if (parsed.Has("--out")) {
+    options.out = parsed.values.at("--out");
+  }
+  if (parsed.operands.empty()) {
+    throw CommandLineError("no logs given");
+  }
+  if (parsed.Has("--rules")) {
+    options.rules = ReadRulesFile(parsed.values.at("--rules"));
+  }
+  options.files = LogFilesOf(parsed.operands);
+  if (options.files.empty()) {
+    throw CommandLineError("no logs in the folders given");
+  }
+  options.timings = parsed.flags.count("--timings") != 0;
+  return options;
+}
+}  // namespace
+
+int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, std::ostream& out,
+                    std::ostream& err) {
+  CheckOptions options;
+  try {
+    options = ParseCheckOptions(arguments);
+  } catch (const std::exception& error) {
+    err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
+    return 2;
+  }
+  if (options.help) {
+    out << kCheckUsage;
+    return 0;
+  }
+  ProgressBar bar(progress, stderr);
+  const ContestLogs logs = ReadContestLogs(options.files, options.jobs, bar);
+  const CheckResult result = CheckContest(logs, options.rules, options.jobs, bar);
+  const std::vector<ResultRow> rows = RankResults(logs, result, ReportPaths(logs));
+  int status = 0;
+  for (const CheckLog& log : logs.logs) {
+    if (!log.error.empty()) {
+      err << Printable(log.file) << ": error: " << Printable(log.error) << "\n";
+      status = 1;
+    }
+  }
+  out << ResultsText(logs, result, rows);
+  if (!options.out.empty()) {
+    try {
+      WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
+    } catch (const std::exception& error) {
+      err << "marovinta-check: " << error.what() << "\n";
+      status = 1;
+    }
+  }
+  if (options.timings) {
+    err << TimingsText(bar, logs.qsos.size());
+  }
+  return status;
+}

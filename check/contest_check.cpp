@@ -1,0 +1,72 @@
+#include "check/contest_check.h"
+
+#include <map>
+#include <tuple>
+
+#include "check/busted_calls.h"
+#include "check/clock_offsets.h"
+#include "check/match_context.h"
+#include "check/parallel_for.h"
+#include "check/qso_matching.h"
+#include "check/qso_pairs.h"
+
+namespace {
+// Pieces of the index each pass hands out to the threads: enough that the progress moves
+// smoothly and no thread waits long for the other.
+constexpr std::size_t kChunks = 64;
+
+// A duplicate's partner is the entry of its log it repeats (same call, band and mode).
+void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOutcome>& outcomes) {
+  using Key = std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>;
+  const CheckLog& entry = logs.logs[log];
+  std::map<Key, std::uint32_t> firstOf;  // the first entry of each; made at the first duplicate
+  for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {
+    if (logs.qsos[q].claimed >= 0) {
+      continue;
+    }
+    if (firstOf.empty()) {
+      for (std::size_t p = entry.first; p < entry.first + entry.count; ++p) {
+        const CheckQso& earlier = logs.qsos[p];
+        firstOf.emplace(Key{earlier.call, earlier.band, earlier.mode},
+                        static_cast<std::uint32_t>(p));
+      }
+    }
+    const CheckQso& qso = logs.qsos[q];
+    const auto first = firstOf.find(Key{qso.call, qso.band, qso.mode});
+    outcomes[q] = {QsoClass::kDuplicate, first == firstOf.end() ? kNoPartner : first->second};
+  }
+}
+}  // namespace
+
+CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsigned threads,
+                         ProgressBar& progress) {
+  CheckResult result;
+  result.outcomes.resize(logs.qsos.size());
+  result.logs.resize(logs.logs.size());
+  MatchContext context(logs, rules);
+
+  const std::vector<PairEntry> entries = SortedPairs(logs, threads);
+  const auto chunks = GroupChunks(entries, kChunks);
+  progress.Begin("matching", 2 * chunks.size());
+  const std::vector<ClockEstimate> clocks =
+      EstimateClockOffsets(context, entries, chunks, threads, progress);
+  for (std::size_t log = 0; log < clocks.size(); ++log) {
+    context.offsets[log] = clocks[log].offset;
+    result.logs[log].clock = clocks[log];
+  }
+  const std::vector<std::uint32_t> unmatched =
+      MatchGroups(context, entries, chunks, threads, result.outcomes, progress);
+  ExplainUnmatched(context, unmatched, result.outcomes);
+  progress.End();
+
+  progress.Begin("scoring", logs.logs.size());
+  ParallelFor(logs.logs.size(), threads, [&](std::size_t log) {
+    MarkDuplicates(logs, log, result.outcomes);
+    if (logs.logs[log].error.empty()) {
+      ScoreCheckedLog(logs, log, rules, result.outcomes, result.logs[log]);
+    }
+    progress.Advance();
+  });
+  progress.End();
+  return result;
+}

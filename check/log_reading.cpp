@@ -1,0 +1,84 @@
+#include "check/log_reading.h"
+
+#include "check/parallel_for.h"
+#include "cli/log_reader.h"
+
+namespace {
+// Checks first: a log without a call cannot be matched, one without an own locator not scored.
+std::string Problem(const ContestLog& content) {
+  if (content.stationCall.empty()) {
+    return "the log names no own call";
+  }
+  if (content.ownLocators.empty()) {
+    return "the log names no own locator";
+  }
+  return {};
+}
+
+EngineRun ClaimedRun(const ContestLog& content, const std::string& ownLocator) {
+  std::vector<EngineQso> qsos;
+  qsos.reserve(content.qsos.size());
+  for (const LogQso& qso : content.qsos) {
+    qsos.push_back({RecordedQso(qso.callSign, qso.band, qso.mode, qso.exchange),
+                    qso.ownLocator.empty() ? ownLocator : qso.ownLocator});
+  }
+  return ScoreOnEngine(qsos);
+}
+
+std::vector<std::int32_t> Answers(const EngineRun& run) {
+  std::vector<std::int32_t> answers;
+  answers.reserve(run.results.size());
+  for (const QsoResult& result : run.results) {
+    answers.push_back(RecordAnswer(result));
+  }
+  return answers;
+}
+}  // namespace
+
+void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, ContestLog content) {
+  CheckLog log;
+  log.file = file;
+  log.format = content.format;
+  log.stationCall = content.stationCall;
+  log.ownLocator = content.ownLocators.empty() ? std::string() : content.ownLocators.front();
+  log.warnings = std::move(content.warnings);
+  log.error = Problem(content);
+  std::vector<std::int32_t> answers;
+  if (log.error.empty()) {
+    try {
+      const EngineRun run = ClaimedRun(content, log.ownLocator);
+      log.claimed = run.tally;
+      answers = Answers(run);
+    } catch (const std::exception& error) {
+      log.error = error.what();
+    }
+  }
+  if (log.stationCall.empty()) {
+    content.qsos.clear();  // nobody could have logged a station without a call
+  }
+  logs.Add(index, std::move(log), content.qsos, answers);
+}
+
+ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
+                            ProgressBar& progress) {
+  ContestLogs logs(files.size());
+  progress.Begin("reading", files.size());
+  ParallelFor(files.size(), threads, [&](std::size_t i) {
+    ContestLog content;
+    try {
+      content = ReadLogFile(files[i], "");
+    } catch (const std::exception& error) {
+      CheckLog failed;
+      failed.file = files[i];
+      failed.error = error.what();
+      logs.Add(i, std::move(failed), {}, {});
+      progress.Advance();
+      return;
+    }
+    EnterLog(logs, i, files[i], std::move(content));
+    progress.Advance();
+  });
+  logs.Seal();
+  progress.End();
+  return logs;
+}

@@ -1,0 +1,17 @@
+// The reading phase of a check: every log read by the scorer's readers and scored as claimed on
+// the engine, on all cores, into the check's compact form.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "check/contest_logs.h"
+#include "check/progress_bar.h"
+
+// A file that cannot be read is kept as a log with its error and no QSOs.
+ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
+                            ProgressBar& progress);
+
+// Scores `content` as claimed and enters it as log `index` of `logs`. A log that cannot be scored
+// keeps its QSOs, for the other logs' sake, with the reason as its error.
+void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, ContestLog content);

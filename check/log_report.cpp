@@ -1,0 +1,148 @@
+#include "check/log_report.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "check/qso_text.h"
+#include "cli/printable.h"
+#include "scoring/square_scan.h"
+
+namespace {
+// "1 QSO", "2 QSOs".
+std::string Count(std::int64_t count, const std::string& noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
+std::string Minutes(std::int64_t seconds) {
+  return Count((std::llabs(seconds) + 30) / 60, "minute");
+}
+
+// Between two QSOs of different logs, on the contest's clock.
+std::string Apart(const ContestLogs& logs, const CheckResult& result, std::uint32_t a,
+                  std::uint32_t b) {
+  const CheckQso& qsoA = logs.qsos[a];
+  const CheckQso& qsoB = logs.qsos[b];
+  if (qsoA.time == kNoTime || qsoB.time == kNoTime) {
+    return "";
+  }
+  const std::int64_t seconds = (qsoA.time - result.logs[qsoA.log].clock.offset) -
+                               (qsoB.time - result.logs[qsoB.log].clock.offset);
+  return ", " + Minutes(seconds) + " apart";
+}
+
+std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
+  const CheckQso& qso = logs.qsos[q];
+  const QsoOutcome& outcome = result.outcomes[q];
+  const std::string& worked = logs.calls.Text(qso.call);
+  const std::string& own = logs.calls.Text(qso.ownCall);
+  const std::uint32_t other = outcome.partner;
+  const std::string otherLine = other == kNoPartner ? "" : "\n    " + PlacedQsoText(logs, other);
+  switch (outcome.qsoClass) {
+    case QsoClass::kNotInLog:
+      if (other == kNoPartner) {
+        return "not in log: " + worked + "'s log has no QSO with " + own + " on band " +
+               logs.texts.Text(qso.band);
+      }
+      return "not in log: the nearest QSO with " + own + " in " + worked + "'s log" +
+             Apart(logs, result, q, other) + ":" + otherLine;
+    case QsoClass::kBustedCall:
+      return "busted call: " + worked + " sent no log; " +
+             logs.calls.Text(logs.qsos[other].ownCall) + " logged " + own +
+             Apart(logs, result, q, other) + ":" + otherLine;
+    case QsoClass::kBustedLocator:
+      return "busted locator: copied " + ScanSquare(logs.texts.Text(qso.exchange)).square + ", " +
+             worked + " sent " + ScanSquare(logs.texts.Text(logs.qsos[other].ownLocator)).square +
+             ":" + otherLine;
+    case QsoClass::kUnique:
+      return "unique: " + worked + " is in no other log";
+    case QsoClass::kNotCheckable:
+      return "not checkable: " + worked + " sent no log";
+    case QsoClass::kDuplicate:
+      return other == kNoPartner ? "duplicate"
+                                 : "duplicate of line " + std::to_string(logs.qsos[other].line);
+    case QsoClass::kConfirmed:
+      break;
+  }
+  return "confirmed";
+}
+
+std::string Tally(const char* what, const ScoreTally& tally) {
+  return what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point") + ", " +
+         Count(tally.fields, "field");
+}
+
+// The report's lines with every control character that comes from a log made visible.
+std::string PrintableLines(std::string_view text) {
+  std::string printable;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    printable += Printable(text.substr(start, end - start));
+    if (end < text.size()) {
+      printable += '\n';
+    }
+    start = end + 1;
+  }
+  return printable;
+}
+
+std::string ClassCounts(const LogCheck& check) {
+  std::string text;
+  for (QsoClass qsoClass : kAllClasses) {
+    text += (text.empty() ? "" : ", ") + std::to_string(check.classes[static_cast<int>(qsoClass)]) +
+            " " + std::string(ClassName(qsoClass));
+  }
+  return text;
+}
+}  // namespace
+
+std::int64_t ClockMinutes(std::int64_t offsetSeconds) {
+  const std::int64_t minutes = (std::llabs(offsetSeconds) + 30) / 60;
+  return offsetSeconds > 0 ? minutes : -minutes;
+}
+
+std::string ClockText(std::int64_t offsetSeconds) {
+  const std::int64_t minutes = ClockMinutes(offsetSeconds);
+  if (minutes == 0) {
+    return "right";
+  }
+  return Minutes(minutes * 60) + (minutes > 0 ? " ahead" : " behind");
+}
+
+std::string LogReportText(const ContestLogs& logs, const CheckResult& result, std::size_t log,
+                          std::size_t place) {
+  const CheckLog& entry = logs.logs[log];
+  const LogCheck& check = result.logs[log];
+  std::string text = "Check of " + (entry.stationCall.empty() ? "a log" : entry.stationCall) +
+                     (entry.ownLocator.empty() ? "" : " from " + entry.ownLocator) + ": " +
+                     entry.file + (entry.format.empty() ? "" : " (" + entry.format + ")") + "\n";
+  if (!entry.error.empty()) {
+    text += "Error: " + entry.error + "\n";
+  }
+  if (place != 0) {
+    text += "Place " + std::to_string(place) + " of " + std::to_string(logs.logs.size()) + "\n";
+  }
+  text += "\n" + Tally("Claimed: ", entry.claimed) + ", score " +
+          std::to_string(entry.claimed.score) + "\n" + Tally("Checked: ", check.checked) +
+          ", penalty " + std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
+          "\nClock: " + ClockText(check.clock.offset) + " (from " +
+          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
+          " with other logs)\nQSOs: " + ClassCounts(check) + "\n";
+
+  std::string unconfirmed;
+  for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {
+    if (result.outcomes[q].qsoClass != QsoClass::kConfirmed) {
+      const std::uint32_t index = static_cast<std::uint32_t>(q);
+      unconfirmed += PlacedQsoText(logs, index) + "\n  " + Why(logs, result, index) + "\n";
+    }
+  }
+  if (!unconfirmed.empty()) {
+    text += "\nUnconfirmed QSOs\n" + unconfirmed;
+  }
+  if (!entry.warnings.empty()) {
+    text += "\nLines the reader skipped or doubted\n";
+    for (const LogWarning& warning : entry.warnings) {
+      text += entry.file + ":" + std::to_string(warning.line) + ": " + warning.message + "\n";
+    }
+  }
+  return PrintableLines(text);
+}

@@ -1,0 +1,61 @@
+#include "check/match_context.h"
+
+#include <cstdlib>
+
+#include "scoring/square_scan.h"
+
+namespace {
+// A square as a number below 18 * 18 * 10 * 10, or kNoSquare.
+std::uint16_t SquareCode(const std::string& text) {
+  const std::string square = ScanSquare(text).square;
+  if (square.size() != 4) {
+    return kNoSquare;
+  }
+  return static_cast<std::uint16_t>(((square[0] - 'A') * 18 + (square[1] - 'A')) * 100 +
+                                    (square[2] - '0') * 10 + (square[3] - '0'));
+}
+}  // namespace
+
+MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRules)
+    : logs(contest), rules(checkRules), offsets(contest.logs.size(), 0) {
+  const std::uint32_t texts = contest.texts.IdLimit();
+  squares_.assign(texts, kNoSquare);
+  modeGroups_.assign(texts, ModeGroup::kDigital);
+  for (std::uint32_t id = 0; id < texts; ++id) {
+    if (contest.texts.Has(id)) {
+      squares_[id] = SquareCode(contest.texts.Text(id));
+      modeGroups_[id] = ModeGroupOf(contest.texts.Text(id));
+    }
+  }
+  hasLog_.assign(contest.calls.IdLimit(), false);
+  for (const CheckQso& qso : contest.qsos) {
+    hasLog_[qso.ownCall] = true;
+  }
+}
+
+std::int64_t MatchContext::Time(std::uint32_t q) const {
+  const CheckQso& qso = Qso(q);
+  return qso.time == kNoTime ? kNoTime : qso.time - offsets[qso.log];
+}
+
+bool MatchContext::InWindow(std::uint32_t a, std::uint32_t b) const {
+  return Apart(a, b) <= rules.windowSeconds;
+}
+
+std::int64_t MatchContext::Apart(std::uint32_t a, std::uint32_t b) const {
+  const std::int64_t timeA = Time(a);
+  const std::int64_t timeB = Time(b);
+  return timeA == kNoTime || timeB == kNoTime ? 0 : std::llabs(timeA - timeB);
+}
+
+bool MatchContext::ModesAgree(std::uint32_t a, std::uint32_t b) const {
+  return !rules.modeMustMatch || modeGroups_[Qso(a).mode] == modeGroups_[Qso(b).mode];
+}
+
+QsoClass MatchContext::LocatorClass(std::uint32_t copier, std::uint32_t sender) const {
+  const std::uint16_t sent = squares_[Qso(sender).ownLocator];
+  if (sent == kNoSquare || squares_[Qso(copier).exchange] == sent) {
+    return QsoClass::kConfirmed;
+  }
+  return QsoClass::kBustedLocator;
+}

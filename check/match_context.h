@@ -1,0 +1,41 @@
+// What every step of the matching looks at besides the QSOs themselves: the rules, each log's
+// clock offset, and what the texts of the logs mean (the square an exchange or locator names, the
+// group of a mode, whether a call sent a log), worked out once per text.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "check/check_rules.h"
+#include "check/contest_logs.h"
+#include "check/mode_groups.h"
+#include "check/qso_class.h"
+
+inline constexpr std::uint16_t kNoSquare = 0xFFFF;
+
+class MatchContext {
+ public:
+  MatchContext(const ContestLogs& logs, const CheckRules& rules);
+
+  const ContestLogs& logs;
+  const CheckRules& rules;
+  // Seconds each log's clock is ahead of the others; zero until estimated.
+  std::vector<std::int64_t> offsets;
+
+  const CheckQso& Qso(std::uint32_t q) const { return logs.qsos[q]; }
+  // The QSO's time on the contest's clock; kNoTime stays.
+  std::int64_t Time(std::uint32_t q) const;
+  // A QSO without a time is in every window: nothing says it was not.
+  bool InWindow(std::uint32_t a, std::uint32_t b) const;
+  // Seconds between the two QSOs on the contest's clock; 0 when a time is missing.
+  std::int64_t Apart(std::uint32_t a, std::uint32_t b) const;
+  bool ModesAgree(std::uint32_t a, std::uint32_t b) const;
+  bool HasLog(std::uint32_t call) const { return hasLog_[call]; }
+  // Confirmed when `copier` copied the square `sender` sent from, or when that is unknown.
+  QsoClass LocatorClass(std::uint32_t copier, std::uint32_t sender) const;
+
+ private:
+  std::vector<std::uint16_t> squares_;  // per text: the square it names
+  std::vector<ModeGroup> modeGroups_;   // per text
+  std::vector<bool> hasLog_;            // per call
+};

@@ -1,0 +1,69 @@
+#include "check/report_files.h"
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <stdexcept>
+
+#include "check/findings.h"
+#include "check/html_summary.h"
+#include "check/log_report.h"
+#include "check/parallel_for.h"
+
+namespace {
+constexpr const char* kReportFolder = "reports";
+
+// Letters, digits and '-' stay; anything else a file name might not take becomes '-'.
+std::string SafeName(const std::string& text) {
+  std::string name;
+  for (char c : text) {
+    const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    name += plain ? c : '-';
+  }
+  return name.empty() ? "log" : name;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  file.close();
+  if (!file) {
+    throw std::runtime_error("cannot write " + path.string());
+  }
+}
+}  // namespace
+
+std::vector<std::string> ReportPaths(const ContestLogs& logs) {
+  std::vector<std::string> paths;
+  std::set<std::string> taken;
+  for (const CheckLog& log : logs.logs) {
+    const std::string base =
+        SafeName(log.stationCall.empty() ? std::filesystem::path(log.file).filename().string()
+                                         : log.stationCall);
+    std::string name = base;
+    for (int n = 2; !taken.insert(name).second; ++n) {
+      name = base + "-" + std::to_string(n);
+    }
+    paths.push_back(std::string(kReportFolder) + "/" + name + ".txt");
+  }
+  return paths;
+}
+
+void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
+                       const CheckResult& result, const std::vector<ResultRow>& rows,
+                       const CheckRules& rules, unsigned threads, ProgressBar& progress) {
+  const std::filesystem::path root(folder);
+  std::filesystem::create_directories(root / kReportFolder);
+  progress.Begin("writing", rows.size());
+  WriteFile(root / "results.txt", ResultsText(logs, result, rows));
+  WriteFile(root / "results.csv", ResultsCsv(logs, result, rows));
+  WriteFile(root / "results.json", ResultsJson(logs, result, rows, rules));
+  WriteFile(root / "index.html", HtmlSummary(logs, result, rows, rules));
+  WriteFile(root / "findings.csv", FindingsCsv(CheckFindings(logs, result)));
+  ParallelFor(rows.size(), threads, [&](std::size_t i) {
+    const ResultRow& row = rows[i];
+    WriteFile(root / row.report, LogReportText(logs, result, row.log, row.place));
+    progress.Advance();
+  });
+  progress.End();
+}

@@ -1,0 +1,20 @@
+// The check's files for the organiser, in one folder: the results table (results.txt,
+// results.csv, results.json), the HTML summary (index.html), the findings for programs
+// (findings.csv) and a report per log (reports/CALL.txt).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "check/check_rules.h"
+#include "check/progress_bar.h"
+#include "check/results_table.h"
+
+// One per log, relative to the folder: "reports/DL1ABC.txt", "reports/DL1ABC-2.txt" for a second
+// log of the same call; the file's name for a log without a call.
+std::vector<std::string> ReportPaths(const ContestLogs& logs);
+
+// Makes the folder when missing. Throws std::runtime_error when a file cannot be written.
+void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
+                       const CheckResult& result, const std::vector<ResultRow>& rows,
+                       const CheckRules& rules, unsigned threads, ProgressBar& progress);
