@@ -1,31 +1,55 @@
 #include "cli/cached_distance.h"
 
-#include "cli/square_set.h"
-
 namespace {
 constexpr std::size_t kFirstSlots = 1024;
+constexpr int kCells = 180;  // squares along a meridian, and along a parallel
 
-// A square's centre in degrees: 10 by 20 degree fields of 1 by 2 degree squares, from 90 S and
-// 180 W. Every step is exact in double, so these are the floats the geometry gives.
-struct Centre {
-  float latitude;
-  float longitude;
-};
-Centre SquareCentre(int square) {
-  const int lonField = square / 1800;
-  const int latField = square / 100 % 18;
-  const int lonDigit = square / 10 % 10;
-  const int latDigit = square % 10;
-  return {static_cast<float>(-90.0 + latField * 10.0 + latDigit * 1.0 + 0.5),
-          static_cast<float>(-180.0 + lonField * 20.0 + lonDigit * 2.0 + 1.0)};
+// A square's centre in degrees, by its row from the south and its column from the west: squares
+// are 1 degree high and 2 wide from 90 S and 180 W. Each value is exact in float, so these are the
+// floats the geometry gives.
+float Latitude(int row) {
+  return static_cast<float>(row) - 89.5f;
+}
+float Longitude(int column) {
+  return static_cast<float>(2 * column) - 179.0f;
 }
 
-// A locator of exactly a square's four characters; the geometry reads any other text.
-std::optional<int> SquareOf(const std::string& locator) {
+struct Cell {
+  int row;
+  int column;
+};
+
+// A locator of exactly a square's four characters (letters in either case); the geometry reads
+// any other text.
+std::optional<Cell> CellOf(const std::string& locator) {
   if (locator.size() != 4) {
     return std::nullopt;
   }
-  return SquareIndex(locator);
+  const auto letter = [](char c) { return (c | 0x20) - 'a'; };  // only A..R, a..r give 0..17
+  const auto digit = [](char c) { return c - '0'; };
+  const int lonField = letter(locator[0]);
+  const int latField = letter(locator[1]);
+  const int lonDigit = digit(locator[2]);
+  const int latDigit = digit(locator[3]);
+  if (lonField < 0 || lonField >= 18 || latField < 0 || latField >= 18 || lonDigit < 0 ||
+      lonDigit > 9 || latDigit < 0 || latDigit > 9) {
+    return std::nullopt;
+  }
+  return Cell{latField * 10 + latDigit, lonField * 10 + lonDigit};
+}
+
+// The number of the square whose centre lies exactly there, or nothing.
+std::optional<int> CellAt(float latitude, float longitude) {
+  const float row = latitude + 89.5f;
+  const float column = (longitude + 179.0f) / 2;
+  if (!(row >= 0 && row < kCells && column >= 0 && column < kCells)) {
+    return std::nullopt;
+  }
+  const Cell cell{static_cast<int>(row), static_cast<int>(column)};
+  if (Latitude(cell.row) != latitude || Longitude(cell.column) != longitude) {
+    return std::nullopt;
+  }
+  return cell.row * kCells + cell.column;
 }
 
 std::size_t SlotOf(std::uint32_t key, std::size_t slots) {
@@ -34,34 +58,17 @@ std::size_t SlotOf(std::uint32_t key, std::size_t slots) {
 }
 }  // namespace
 
-std::optional<int> SquareAtCentre(float latitude, float longitude) {
-  const float row = latitude + 89.5f;
-  const float column = (longitude + 179.0f) / 2;
-  if (!(row >= 0 && row < 180 && column >= 0 && column < 180)) {
-    return std::nullopt;
-  }
-  const int latIndex = static_cast<int>(row);
-  const int lonIndex = static_cast<int>(column);
-  const int square =
-      (lonIndex / 10 * 18 + latIndex / 10) * 100 + lonIndex % 10 * 10 + latIndex % 10;
-  const Centre centre = SquareCentre(square);
-  if (centre.latitude != latitude || centre.longitude != longitude) {
-    return std::nullopt;
-  }
-  return square;
-}
-
 HResult CachedGeometryDistance::GetCoordA(const std::string& locator, float* coordA) {
-  if (const std::optional<int> square = SquareOf(locator)) {
-    *coordA = SquareCentre(*square).latitude;
+  if (const std::optional<Cell> cell = CellOf(locator)) {
+    *coordA = Latitude(cell->row);
     return 0;
   }
   return geometry_.GetCoordA(locator, coordA);
 }
 
 HResult CachedGeometryDistance::GetCoordB(const std::string& locator, float* coordB) {
-  if (const std::optional<int> square = SquareOf(locator)) {
-    *coordB = SquareCentre(*square).longitude;
+  if (const std::optional<Cell> cell = CellOf(locator)) {
+    *coordB = Longitude(cell->column);
     return 0;
   }
   return geometry_.GetCoordB(locator, coordB);
@@ -69,12 +76,12 @@ HResult CachedGeometryDistance::GetCoordB(const std::string& locator, float* coo
 
 HResult CachedGeometryDistance::GetDistance(float ownA, float ownB, float qsoA, float qsoB,
                                             float* distance) {
-  const std::optional<int> own = SquareAtCentre(ownA, ownB);
-  const std::optional<int> qso = SquareAtCentre(qsoA, qsoB);
+  const std::optional<int> own = CellAt(ownA, ownB);
+  const std::optional<int> qso = CellAt(qsoA, qsoB);
   if (!own || !qso) {
     return geometry_.GetDistance(ownA, ownB, qsoA, qsoB, distance);
   }
-  const auto key = static_cast<std::uint32_t>(*own * kSquareCount + *qso + 1);
+  const auto key = static_cast<std::uint32_t>(*own * kCells * kCells + *qso + 1);
   *distance = PairDistance(key, ownA, ownB, qsoA, qsoB);
   return 0;
 }

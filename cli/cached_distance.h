@@ -32,7 +32,3 @@ class CachedGeometryDistance : public DistanceComponent {
   std::vector<Slot> slots_;    // a power of two of them, at most half taken
   std::size_t taken_ = 0;
 };
-
-// The number of the square whose centre has these coordinates (as GetCoordA and GetCoordB give
-// them), or nothing.
-std::optional<int> SquareAtCentre(float latitude, float longitude);
