@@ -91,12 +91,6 @@ void LogFile::ReadRest(std::string& content) {
   }
 }
 
-std::string ReadFileContent(const std::string& path) {
-  std::string content;
-  LogFile(path).ReadRest(content);
-  return content;
-}
-
 bool IsSqliteFile(const std::string& path) {
   // A pipe (a shell's <(...)) would lose what is read from it here: only a file can be a database.
   struct stat status {};

@@ -28,9 +28,6 @@ class LogFile {
   std::FILE* file_;
 };
 
-// The whole content of `path`, or of standard input for "-".
-std::string ReadFileContent(const std::string& path);
-
 // True when `path` is a regular file that begins as an SQLite database does. Reads only its first
 // bytes: a database may be far larger than the log it holds.
 bool IsSqliteFile(const std::string& path);

@@ -61,7 +61,7 @@ class QsoList {
 
   QsoList() = default;
   QsoList(std::initializer_list<LogQso> qsos);
-  QsoList(const std::vector<LogQso>& qsos);  // NOLINT: a vector of QSOs is a list of them
+  QsoList(const std::vector<LogQso>& qsos);  // not explicit: a vector of QSOs is a list of them
 
   // Throws LogError when the texts outgrow what the list can address (4 GiB).
   void push_back(const QsoView& qso);
