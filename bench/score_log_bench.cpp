@@ -1,18 +1,27 @@
-// Reading and scoring whole logs: a 100,000-QSO ADIF file on one core, from one own square and a
-// rover's from a different one for nearly every QSO, and a batch of 1,000 logs on two threads as
-// marovinta-score runs it.
+// Reading and scoring whole logs: ADIF files of 1,000 to 1,000,000 QSOs on one core, in-process
+// and as the marovinta-score command with its peak memory beside `grep -c` over the same file; a
+// 100,000-QSO file from one own square and a rover's from a different one for nearly every QSO;
+// and a batch of 1,000 logs on two threads as marovinta-score runs it.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <ostream>
 #include <random>
+#include <vector>
 
 #include "cli/log_reader.h"
 #include "cli/score_command.h"
 #include "cli/scored_log.h"
+#include "scoring/worked_list.h"
 
 namespace {
 constexpr int kBigLogQsos = 100000;
@@ -143,6 +152,129 @@ void ScoreAdifFile(benchmark::State& state) {
                        : "QSOs/s: read, parse and score on one core");
 }
 BENCHMARK(ScoreAdifFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One generated ADIF file per size, written once.
+const std::string& AdifFileOf(int qsos) {
+  static std::map<int, std::string> files;
+  auto found = files.find(qsos);
+  if (found == files.end()) {
+    found =
+        files.emplace(qsos, Files().Write(std::to_string(qsos) + ".adi", AdifLog(qsos, 1))).first;
+  }
+  return found->second;
+}
+
+// The goal's figure: read, parse and score a whole file, on one core.
+void ScoreAdifFileOfSize(benchmark::State& state) {
+  const int qsos = static_cast<int>(state.range(0));
+  const std::string& file = AdifFileOf(qsos);
+  for (auto _ : state) {
+    const ScoredLog scored = ScoreLogFile(file, Options());
+    benchmark::DoNotOptimize(scored.score.score);
+  }
+  state.SetItemsProcessed(state.iterations() * qsos);
+  state.SetLabel("QSOs/s: read, parse and score");
+}
+BENCHMARK(ScoreAdifFileOfSize)->Arg(1000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Runs a program with its standard output in a file; its wall time.
+double WallSecondsOf(const std::vector<std::string>& arguments, const std::string& output) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) {
+    argv.push_back(const_cast<char*>(argument.c_str()));
+  }
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  // Not /dev/null: grep stops at the first match when it sees its output thrown away.
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, output.c_str(),
+                                   O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  const auto start = std::chrono::steady_clock::now();
+  pid_t child = 0;
+  int status = 0;
+  if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0 ||
+      waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+    std::abort();
+  }
+  const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+  posix_spawn_file_actions_destroy(&actions);
+  return wall.count();
+}
+
+struct CommandRun {
+  double seconds;
+  long peakKiB;
+};
+
+// marovinta-score FILE, timed by the wall clock, with its peak resident memory as /usr/bin/time
+// reads it from the kernel (a process spawned by this large one would count this one's memory as
+// its own).
+CommandRun RunScorerCommand(const std::string& file) {
+  const std::string output = Files().Write("output.txt", "");
+  const std::string peakFile = Files().Write("peak.txt", "");
+  CommandRun run{};
+  run.seconds =
+      WallSecondsOf({"/usr/bin/time", "-f", "%M", "-o", peakFile, MAROVINTA_SCORE, file}, output);
+  std::ifstream(peakFile) >> run.peakKiB;
+  return run;
+}
+
+// The whole command on the same files as above, with its peak memory per QSO: all of it, and what
+// it holds beyond its own for a one-QSO log. `grep -c '<eor>'` over the same file is timed beside
+// it for reference.
+void ScorerCommandBesideGrep(benchmark::State& state) {
+  static const long ownKiB = RunScorerCommand(AdifFileOf(1)).peakKiB;
+  const int qsos = static_cast<int>(state.range(0));
+  const std::string& file = AdifFileOf(qsos);
+  double scorer = 0;
+  double grep = 0;
+  long peakKiB = 0;
+  for (auto _ : state) {
+    const CommandRun run = RunScorerCommand(file);
+    state.SetIterationTime(run.seconds);
+    scorer += run.seconds;
+    peakKiB = std::max(peakKiB, run.peakKiB);
+    grep += WallSecondsOf({"grep", "-c", "<eor>", file}, Files().Write("count.txt", ""));
+  }
+  state.SetItemsProcessed(state.iterations() * qsos);
+  state.counters["grep_ms"] = grep / static_cast<double>(state.iterations()) * 1e3;
+  state.counters["x_grep"] = scorer / grep;
+  state.counters["peak_MB"] = static_cast<double>(peakKiB) / 1024;
+  state.counters["peak_B/QSO"] = static_cast<double>(peakKiB) * 1024 / qsos;
+  state.counters["log_B/QSO"] = static_cast<double>(peakKiB - ownKiB) * 1024 / qsos;
+  state.SetLabel("QSOs/s of marovinta-score FILE, wall time");
+}
+BENCHMARK(ScorerCommandBesideGrep)
+    ->Arg(1000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The duplicate test and the entry of every QSO of a 1,000,000-QSO log, as the scoring does them:
+// the worked list's share of the scorer's time.
+void RecordWorkedList(benchmark::State& state) {
+  static const std::vector<TQSO> keys = [] {
+    const ContestLog log = ReadLogText(AdifLog(1000000, 1));
+    std::vector<TQSO> qsos;
+    for (const LogQso& qso : log.qsos) {
+      qsos.emplace_back(qso.callSign, qso.band, qso.mode);
+    }
+    return qsos;
+  }();
+  for (auto _ : state) {
+    WorkedQSOList worked;
+    for (const TQSO& qso : keys) {
+      if (!worked.Contains(qso.CallSign, qso.Band, qso.Mode)) {
+        worked.Add(TQSO(qso.CallSign, qso.Band, qso.Mode));
+      }
+    }
+    benchmark::DoNotOptimize(worked.Count());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
+  state.SetLabel("QSOs/s: duplicate test and entry only");
+}
+BENCHMARK(RecordWorkedList)->Unit(benchmark::kMillisecond);
 
 void ParseAdifText(benchmark::State& state) {
   static const std::string text = AdifLog(kBigLogQsos, 1);

@@ -25,7 +25,7 @@ class RepeatedText {
 
 ContestLogs::ContestLogs(std::size_t logCount) : logs(logCount), entered_(logCount) {}
 
-void ContestLogs::Add(std::size_t index, CheckLog log, const std::vector<LogQso>& qsos,
+void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
                       const std::vector<std::int32_t>& answers) {
   RepeatedText ownCall(calls), ownLocator(texts), frequency(texts), band(texts), mode(texts);
   std::vector<CheckQso>& entered = entered_[index];

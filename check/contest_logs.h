@@ -45,7 +45,7 @@ class ContestLogs {
 
   // Enters log `index` with its QSOs and the engine's answer for each (RecordAnswer), or with no
   // answers when it could not be scored. Threads may enter different logs at the same time.
-  void Add(std::size_t index, CheckLog log, const std::vector<LogQso>& qsos,
+  void Add(std::size_t index, CheckLog log, const QsoList& qsos,
            const std::vector<std::int32_t>& answers);
 
   // Gathers the QSOs of all logs into `qsos`, in the order of the logs. Once, after the last Add.

@@ -23,10 +23,11 @@ std::string NoBandMessage(std::string_view band, std::string_view freq) {
 }
 }  // namespace
 
-std::string FillAdifQso(const AdifValues& r, LogQso& qso) {
+std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
   using F = AdifField;
-  qso.callSign = UpperTrimmed(r[F::kCall]);
-  if (qso.callSign.empty()) {
+  QsoView& view = qso.view;
+  view[QsoText::kCallSign] = UpperTrimmedView(r[F::kCall], qso.copies[0]);
+  if (view[QsoText::kCallSign].empty()) {
     return "record without CALL; skipped";
   }
   const char* band = BandOfAdifName(r[F::kBand]);
@@ -36,16 +37,17 @@ std::string FillAdifQso(const AdifValues& r, LogQso& qso) {
   if (!band) {
     return NoBandMessage(r[F::kBand], r[F::kFreq]);
   }
-  qso.band = band;
+  view[QsoText::kBand] = band;
   // A submode names the mode the operator used (FT4), the mode only its family (MFSK).
   const std::string_view submode = TrimControl(r[F::kSubmode]);
-  qso.mode = UpperTrimmed(submode.empty() ? r[F::kMode] : submode);
-  qso.exchange = std::string(TrimControl(r[F::kGrid]));
+  view[QsoText::kMode] = UpperTrimmedView(submode.empty() ? r[F::kMode] : submode, qso.copies[1]);
+  view[QsoText::kExchange] = TrimControl(r[F::kGrid]);
   const std::string_view station = TrimControl(r[F::kStation]);
-  qso.ownCall = UpperTrimmed(station.empty() ? r[F::kOperator] : station);
-  qso.ownLocator = UpperTrimmed(r[F::kMyGrid]);
-  qso.frequency = std::string(TrimControl(r[F::kFreq]));
-  qso.utcSeconds = UtcSeconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
-  qso.contestId = UpperTrimmed(r[F::kContestId]);
+  view[QsoText::kOwnCall] =
+      UpperTrimmedView(station.empty() ? r[F::kOperator] : station, qso.copies[2]);
+  view[QsoText::kOwnLocator] = UpperTrimmedView(r[F::kMyGrid], qso.copies[3]);
+  view[QsoText::kFrequency] = TrimControl(r[F::kFreq]);
+  view.utcSeconds = UtcSeconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
+  view[QsoText::kContestId] = UpperTrimmedView(r[F::kContestId], qso.copies[4]);
   return {};
 }

@@ -7,19 +7,16 @@
 #include "cli/adif_fields.h"
 
 namespace {
-struct Record {
-  AdifValues values;
-  bool started = false;
-  std::size_t start = 0;  // offset of its first tag
-};
-
 // What lies between '<' and '>': a name, and for a data field its length.
 struct Tag {
   std::string_view name;
   bool hasLength = false;
   std::size_t length = 0;
-  std::size_t end = 0;  // offset just past '>'
+  std::size_t end = 0;  // index just past '>'
 };
+
+// A tag's length is capped here: a longer field runs past the end of any file anyway.
+constexpr std::size_t kLengthCap = std::size_t{1} << 48;
 
 // The characters that end a tag's name; a table, as the reader meets every name of the file.
 constexpr std::array<bool, 256> kNameEnd = [] {
@@ -35,39 +32,50 @@ std::size_t SkipName(std::string_view text, std::size_t p) {
   return p;
 }
 
-// Reads the tag opening at `open`; false when the text there is no tag.
-bool ReadTag(std::string_view text, std::size_t open, Tag* tag) {
+enum class TagRead { kTag, kNoTag, kCut };
+
+// Reads the tag opening at `open`. kCut: the text held ends before the tag could be told from
+// text that is none.
+TagRead ReadTag(std::string_view text, std::size_t open, Tag* tag) {
   std::size_t p = SkipName(text, open + 1);
-  if (p >= text.size() || text[p] == '<' || p == open + 1) {
-    return false;
+  if (p >= text.size()) {
+    return TagRead::kCut;
+  }
+  if (text[p] == '<' || p == open + 1) {
+    return TagRead::kNoTag;
   }
   tag->name = text.substr(open + 1, p - open - 1);
   if (text[p] == '>') {
+    tag->hasLength = false;
     tag->end = p + 1;
-    return true;
+    return TagRead::kTag;
   }
   ++p;  // past ':'
   const std::size_t digits = p;
   std::size_t length = 0;
   while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
-    // Capped at the text's size: a longer field runs past the end anyway.
-    length =
-        std::min<std::size_t>(length * 10 + static_cast<std::size_t>(text[p] - '0'), text.size());
+    length = std::min(length * 10 + static_cast<std::size_t>(text[p] - '0'), kLengthCap);
     ++p;
   }
-  if (p == digits || p >= text.size()) {
-    return false;
+  if (p >= text.size()) {
+    return TagRead::kCut;
+  }
+  if (p == digits) {
+    return TagRead::kNoTag;
   }
   if (text[p] == ':') {  // a data type follows
     p = SkipName(text, p + 1);
+    if (p >= text.size()) {
+      return TagRead::kCut;
+    }
   }
-  if (p >= text.size() || text[p] != '>') {
-    return false;
+  if (text[p] != '>') {
+    return TagRead::kNoTag;
   }
   tag->hasLength = true;
   tag->length = length;
   tag->end = p + 1;
-  return true;
+  return TagRead::kTag;
 }
 
 bool IsMarker(std::string_view name, char second, char third) {
@@ -77,21 +85,20 @@ bool IsMarker(std::string_view name, char second, char third) {
 }
 
 // Counts lines as the reader moves forward, so that a line number costs one pass over the text.
-// Lines end in LF (alone or after CR), or in a CR alone in a file that has no LF at all.
+// Lines end in LF (alone or after CR), or in a CR alone in a text that has no LF at all. Offsets
+// are of the whole text; none asked for lies before the last one kept.
 class LineCounter {
  public:
-  explicit LineCounter(std::string_view text)
-      : text_(text),
-        end_(std::memchr(text.data(), '\n', text.size()) != nullptr || text.empty() ? '\n' : '\r') {
-  }
-  std::int64_t LineAt(std::size_t offset) {
-    offset = std::min(offset, text_.size());
+  explicit LineCounter(char end) : end_(end) {}
+
+  std::int64_t LineAt(const TextWindow& window, std::size_t offset) {
+    offset = std::min(offset, window.Base() + window.Text().size());
     if (offset < counted_) {  // a warning about an earlier place: count afresh
-      counted_ = 0;
-      line_ = 1;
+      counted_ = kept_;
+      line_ = keptLine_;
     }
-    const char* p = text_.data() + counted_;
-    const char* const end = text_.data() + offset;
+    const char* p = window.Text().data() + (counted_ - window.Base());
+    const char* const end = window.Text().data() + (offset - window.Base());
     while ((p = static_cast<const char*>(
                 std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
       ++line_;
@@ -101,103 +108,167 @@ class LineCounter {
     return line_;
   }
 
+  // No offset before `offset` will be asked for again.
+  void Keep(const TextWindow& window, std::size_t offset) {
+    keptLine_ = LineAt(window, offset);
+    kept_ = offset;
+  }
+
  private:
-  std::string_view text_;
   char end_;
   std::size_t counted_ = 0;
   std::int64_t line_ = 1;
+  std::size_t kept_ = 0;
+  std::int64_t keptLine_ = 1;
 };
+
+// LF ends the lines of a text that has one, CR those of a text that has none. A text read in
+// pieces is told by its first piece: the scorer reads in pieces only a text whose first piece has
+// an LF.
+char LineEnd(std::string_view text) {
+  return std::memchr(text.data(), '\n', text.size()) != nullptr || text.empty() ? '\n' : '\r';
+}
 
 class AdifReader {
  public:
-  explicit AdifReader(std::string_view text) : text_(text), lines_(text) { log_.format = "ADIF"; }
+  explicit AdifReader(TextWindow& window) : window_(window), lines_(LineEnd(window.Text())) {
+    log_.format = "ADIF";
+  }
 
   ContestLog Read() {
-    std::size_t pos = 0;
     while (true) {
-      // Tags follow each other closely: a plain loop beats a call to memchr here.
-      std::size_t open = pos;
-      while (open < text_.size() && text_[open] != '<') {
-        ++open;
+      if (!window_.AtEnd() && window_.Text().size() - pos_ < kReserve) {
+        Advance();
       }
-      if (open == text_.size()) {
+      const Step step = ReadToMarker();
+      if (step == Step::kEnd) {
         break;
       }
-      Tag tag;
-      if (!ReadTag(text_, open, &tag)) {
-        pos = open + 1;
-        continue;
+      if (step == Step::kCut) {
+        Advance();
       }
-      pos = tag.hasLength ? DataField(open, tag) : Marker(tag);
-    }
-    if (record_.started) {
-      Warn(record_.start, "the last record has no <EOR>; skipped");
     }
     log_.ownLocators = ownLocators_.Take();
     return std::move(log_);
   }
 
  private:
-  std::size_t DataField(std::size_t open, const Tag& tag) {
-    std::size_t length = tag.length;
-    if (length > text_.size() - tag.end) {
-      Warn(open, "field <" + std::string(tag.name) + "> runs past the end of the file");
-      length = text_.size() - tag.end;
-    }
-    if (!record_.started) {
-      record_.started = true;
-      record_.start = open;
-    }
-    if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
-      record_.values.Set(*field, text_.substr(tag.end, length));
-    }
-    return tag.end + length;
-  }
+  // Read ahead of each record, so that a record seldom meets the end of the text held.
+  static constexpr std::size_t kReserve = 1 << 16;
 
-  std::size_t Marker(const Tag& tag) {
-    if (IsMarker(tag.name, 'o', 'r')) {
-      if (record_.started) {
-        AddQso();
+  enum class Step { kMarker, kCut, kEnd };
+
+  struct Record {
+    AdifValues values;
+    bool started = false;
+    std::size_t start = 0;  // index of its first tag
+  };
+
+  // Reads from pos_ to the marker that ends a record or the header, and takes the record. kCut
+  // when the text held ends first: the record is read again from pos_ once more is held.
+  Step ReadToMarker() {
+    const std::string_view text = window_.Text();
+    Record record;
+    std::size_t pos = pos_;
+    while (true) {
+      // Tags follow each other closely: a plain loop beats a call to memchr here.
+      std::size_t open = pos;
+      while (open < text.size() && text[open] != '<') {
+        ++open;
       }
-      record_ = Record();
-    } else if (IsMarker(tag.name, 'o', 'h')) {
-      record_ = Record();  // what came before was the header
+      if (open == text.size()) {
+        return window_.AtEnd() ? End(record) : Step::kCut;
+      }
+      Tag tag;
+      const TagRead read = ReadTag(text, open, &tag);
+      if (read == TagRead::kCut && !window_.AtEnd()) {
+        return Step::kCut;
+      }
+      if (read != TagRead::kTag) {
+        pos = open + 1;
+        continue;
+      }
+      if (!tag.hasLength) {
+        if (IsMarker(tag.name, 'o', 'r') || IsMarker(tag.name, 'o', 'h')) {
+          if (record.started && IsMarker(tag.name, 'o', 'r')) {
+            AddQso(record);
+          }
+          pos_ = tag.end;
+          return Step::kMarker;
+        }
+        pos = tag.end;
+        continue;
+      }
+      std::size_t length = tag.length;
+      if (length > text.size() - tag.end) {
+        if (!window_.AtEnd()) {
+          return Step::kCut;
+        }
+        Warn(open, "field <" + std::string(tag.name) + "> runs past the end of the file");
+        length = text.size() - tag.end;
+      }
+      if (!record.started) {
+        record.started = true;
+        record.start = open;
+      }
+      if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
+        record.values.Set(*field, text.substr(tag.end, length));
+      }
+      pos = tag.end + length;
     }
-    return tag.end;
   }
 
-  void AddQso() {
-    LogQso& qso = log_.qsos.emplace_back();
-    const std::string problem = FillAdifQso(record_.values, qso);
+  Step End(const Record& record) {
+    if (record.started) {
+      Warn(record.start, "the last record has no <EOR>; skipped");
+    }
+    return Step::kEnd;
+  }
+
+  // Lets go of what lies before pos_ and reads on.
+  void Advance() {
+    lines_.Keep(window_, window_.Base() + pos_);
+    window_.Advance(pos_);
+    pos_ = 0;
+  }
+
+  void AddQso(const Record& record) {
+    const std::string problem = FillAdifQso(record.values, qso_);
     if (!problem.empty()) {
-      log_.qsos.pop_back();
-      Warn(record_.start, problem);
+      Warn(record.start, problem);
       return;
     }
-    qso.line = lines_.LineAt(record_.start);
-    const std::string_view ownLocator = record_.values[AdifField::kMyGrid];
+    qso_.view.line = lines_.LineAt(window_, window_.Base() + record.start);
+    log_.qsos.push_back(qso_.view);
+    const std::string_view ownLocator = record.values[AdifField::kMyGrid];
     if (ownLocator != lastOwnLocator_) {  // most logs repeat one locator in every record
       lastOwnLocator_ = ownLocator;
       ownLocators_.Add(ownLocator);
     }
     if (log_.stationCall.empty()) {
-      log_.stationCall = qso.ownCall;
+      log_.stationCall = qso_.view[QsoText::kOwnCall];
     }
   }
 
-  void Warn(std::size_t offset, std::string message) {
-    log_.warnings.push_back({lines_.LineAt(offset), std::move(message)});
+  void Warn(std::size_t index, std::string message) {
+    log_.warnings.push_back({lines_.LineAt(window_, window_.Base() + index), std::move(message)});
   }
 
-  std::string_view text_;
+  TextWindow& window_;
+  std::size_t pos_ = 0;  // where the next record or header begins to be read, in the text held
   LineCounter lines_;
   ContestLog log_;
-  Record record_;
+  AdifQso qso_;  // the QSO being filled, its copies' room kept from record to record
   OwnLocatorCollector ownLocators_;
-  std::string_view lastOwnLocator_;
+  std::string lastOwnLocator_;
 };
 }  // namespace
 
+ContestLog ReadAdif(TextWindow& window) {
+  return AdifReader(window).Read();
+}
+
 ContestLog ReadAdif(std::string_view text) {
-  return AdifReader(text).Read();
+  TextWindow window(text);
+  return ReadAdif(window);
 }

@@ -5,5 +5,11 @@
 #include <string_view>
 
 #include "cli/contest_log.h"
+#include "cli/text_window.h"
 
+// Reads the text through `window` from its beginning, letting go of each record once read. Throws
+// LogError when the file behind the window cannot be read.
+ContestLog ReadAdif(TextWindow& window);
+
+// Reads a text held whole.
 ContestLog ReadAdif(std::string_view text);

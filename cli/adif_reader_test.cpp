@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/file_content.h"
+#include "cli/test_support.h"
+
 TEST(AdifReader, FieldsInAnyCaseWithAndWithoutTypes) {
   struct Case {
     std::string record;
@@ -146,4 +149,71 @@ TEST(AdifReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
   EXPECT_EQ(log.qsos[1].ownCall, "DL1ABC");  // the station's call before the operator's
   EXPECT_EQ(log.qsos[1].ownLocator, "");
   EXPECT_FALSE(log.qsos[1].utcSeconds.has_value());  // no time
+}
+
+namespace {
+// The text as a file read through a window of `piece` bytes at a time, its head read first up to
+// its first line end, as the scorer reads a large file.
+ContestLog ReadInPieces(const std::string& text, std::size_t piece) {
+  const TempDir dir;
+  LogFile file(dir.Write("log.adi", text));
+  std::string head(text.find('\n') + 1, '\0');
+  head.resize(file.Read(head.data(), head.size()));
+  TextWindow window(file, head, piece);
+  return ReadAdif(window);
+}
+
+void ExpectSameLog(const ContestLog& read, const ContestLog& whole) {
+  ASSERT_EQ(read.qsos.size(), whole.qsos.size());
+  for (std::size_t i = 0; i < whole.qsos.size(); ++i) {
+    SCOPED_TRACE(i);
+    const LogQso a = read.qsos[i];
+    const LogQso b = whole.qsos[i];
+    EXPECT_EQ(a.callSign, b.callSign);
+    EXPECT_EQ(a.band, b.band);
+    EXPECT_EQ(a.mode, b.mode);
+    EXPECT_EQ(a.exchange, b.exchange);
+    EXPECT_EQ(a.line, b.line);
+    EXPECT_EQ(a.ownCall, b.ownCall);
+    EXPECT_EQ(a.ownLocator, b.ownLocator);
+    EXPECT_EQ(a.frequency, b.frequency);
+    EXPECT_EQ(a.utcSeconds, b.utcSeconds);
+    EXPECT_EQ(a.contestId, b.contestId);
+  }
+  ASSERT_EQ(read.warnings.size(), whole.warnings.size());
+  for (std::size_t i = 0; i < whole.warnings.size(); ++i) {
+    EXPECT_EQ(read.warnings[i].line, whole.warnings[i].line);
+    EXPECT_EQ(read.warnings[i].message, whole.warnings[i].message);
+  }
+  EXPECT_EQ(read.ownLocators, whole.ownLocators);
+  EXPECT_EQ(read.stationCall, whole.stationCall);
+}
+}  // namespace
+
+// Pieces of any size end anywhere: inside a tag, a length, a value longer than a piece, a marker.
+TEST(AdifReader, AFileReadInPiecesReadsAsTheWholeText) {
+  std::string many = "ADIF export\n<adif_ver:5>3.1.4 <eoh>\n";
+  for (int i = 0; i < 300; ++i) {
+    many += "<call:6>DL" + std::to_string(1000 + i).substr(1) + "A <band:3>20m <mode:3>ft8 " +
+            "<my_gridsquare:4>" + (i < 150 ? "JO31" : "jo32") + " <qso_date:8>20250830 " +
+            "<comment:" + std::to_string(i % 40) + ">" + std::string(i % 40, '<') +
+            (i % 7 ? " <EOR>\n" : "\r\n<eor>\n\n");
+  }
+  const std::string texts[] = {
+      many,
+      "header\n<call:5>XX0XX <eoh>\n<call:5>EA8AA <band:3>20m <gridsquare:6>jo31lk <eor>\n"
+      "<call:5>EA8BB <band:3>20m <station_callsign:6>DL1ABC <comment:9999>runs past the end",
+      "junk < <not a tag> <call <x:>\n<call:5>EA8AA <band:3>20m <app_x:3:S><a> <eor><eor>\n",
+      "\n<band:3>20m <eor>\n<call:5>EA8AA <band:3>11m <eor>\n<call:5>EA8AA <freq:6>14.074",
+      "\n" + std::string(5000, ' ') + "<call:5>EA8AA<comment:3000>" + std::string(3000, 'x') +
+          "<band:3>20m<eor>",
+  };
+  for (const std::string& text : texts) {
+    SCOPED_TRACE(text.substr(0, 40));
+    const ContestLog whole = ReadAdif(text);
+    for (std::size_t piece : {1, 2, 3, 7, 64, 1000, 100000}) {
+      SCOPED_TRACE(piece);
+      ExpectSameLog(ReadInPieces(text, piece), whole);
+    }
+  }
 }

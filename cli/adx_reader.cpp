@@ -99,17 +99,17 @@ class AdxReader {
     for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
       values.Set(static_cast<AdifField>(i), texts_[i]);
     }
-    LogQso& qso = log_.qsos.emplace_back();
+    AdifQso qso;
     const std::string problem = FillAdifQso(values, qso);
     if (!problem.empty()) {
-      log_.qsos.pop_back();
       Warn(recordLine_, problem);
       return;
     }
-    qso.line = recordLine_;
-    ownLocators_.Add(qso.ownLocator);
+    qso.view.line = recordLine_;
+    log_.qsos.push_back(qso.view);
+    ownLocators_.Add(qso.view[QsoText::kOwnLocator]);
     if (log_.stationCall.empty()) {
-      log_.stationCall = qso.ownCall;
+      log_.stationCall = qso.view[QsoText::kOwnCall];
     }
   }
 

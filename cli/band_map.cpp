@@ -46,6 +46,17 @@ constexpr AmateurBand kBands[] = {
 // Cabrillo writes values below this as MHz (VHF bands), from here on as kHz.
 constexpr double kCabrilloKhzFrom = 1000;
 
+// `lower` in either case; inline, as every record of an ADIF log asks for its band.
+bool IsLowerName(std::string_view name, std::string_view lower) {
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
 // A plain decimal number filling the whole text; false for anything else.
 bool ReadNumber(std::string_view text, double* value) {
   const char* end = text.data() + text.size();
@@ -75,7 +86,7 @@ const char* BandOfKhz(double khz) {
 const char* BandOfAdifName(std::string_view name) {
   name = TrimControl(name);
   for (const AmateurBand& band : kBands) {
-    if (name.size() == band.adifName.size() && EqualsIgnoringCase(name, band.adifName)) {
+    if (name.size() == band.adifName.size() && IsLowerName(name, band.adifName)) {
       return band.text;
     }
   }

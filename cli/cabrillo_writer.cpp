@@ -87,12 +87,12 @@ std::string CabrilloLog(const ScoredLog& scored, const std::string& contestId) {
   text += "CLAIMED-SCORE: " + std::to_string(score.score) + "\n";
   const bool cabrillo = log.format == "Cabrillo";
   for (std::size_t i = 0; i < log.qsos.size(); ++i) {
-    const LogQso& qso = log.qsos[i];
-    const QsoNote& note = score.notes[i];
+    const LogQso qso = log.qsos[i];
+    const ScoredQso& result = score.qsos[i];
     if (!qso.utcSeconds) {
       throw LogError("the QSO has no date and time, which a Cabrillo line needs", qso.line);
     }
-    if (note.ownLocator < 0) {
+    if (result.ownLocator < 0) {
       throw LogError("the QSO has no own locator, which a Cabrillo line needs; give it with --own",
                      qso.line);
     }
@@ -106,7 +106,7 @@ std::string CabrilloLog(const ScoredLog& scored, const std::string& contestId) {
     }
     text += "QSO: " + Padded(Frequency(qso, cabrillo), 5) + " " + CabrilloMode(qso.mode) + " " +
             DateTime(*qso.utcSeconds) + " " + Padded(ownCall, 13) + " " +
-            Padded(score.ownLocators[static_cast<std::size_t>(note.ownLocator)], 6) + " " +
+            Padded(score.ownLocators[static_cast<std::size_t>(result.ownLocator)], 6) + " " +
             Padded(UpperTrimmed(qso.callSign), 13) + " " + grid + "\n";
   }
   return text + "END-OF-LOG:\n";

@@ -3,31 +3,13 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli/qso_list.h"
 #include "cli/square_set.h"
-
-// One QSO: what the plug-in's record receives of it, and what the log says of it besides.
-struct LogQso {
-  std::string callSign;
-  std::string band;  // band text: "1.8" ... "28", or another band under its own text ("50")
-  std::string mode;
-  std::string exchange;   // the received exchange: the worked station's grid as logged
-  std::int64_t line = 0;  // where the QSO stands in the file (the row id for an SQLite log)
-  // As the log gives them with this QSO, empty (or nothing) where it does not: the station's own
-  // call and locator (upper-cased), the frequency as written (kHz or a band designator in
-  // Cabrillo, MHz in ADIF), the time in seconds since 1970-01-01 UTC, and the contest (ADIF
-  // CONTEST_ID).
-  std::string ownCall;
-  std::string ownLocator;
-  std::string frequency;
-  std::optional<std::int64_t> utcSeconds;
-  std::string contestId;
-};
 
 struct LogWarning {
   std::int64_t line;  // 0 when it concerns the whole log
@@ -43,7 +25,7 @@ struct ContestLog {
   std::string headerLocator;
   // The own locators met, in order, one per square, the header's first.
   std::vector<std::string> ownLocators;
-  std::vector<LogQso> qsos;
+  QsoList qsos;
   std::vector<LogWarning> warnings;
 };
 

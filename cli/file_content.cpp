@@ -3,38 +3,32 @@
 #include <sys/stat.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "cli/contest_log.h"
 #include "cli/log_format.h"
 
 namespace {
-struct CloseFile {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, CloseFile>;
-
 constexpr std::size_t kCopyChunk = 1 << 16;
 
 LogError ReadError(const char* what) {
   return LogError(std::string(what) + ": " + std::strerror(errno));
 }
 
-File Open(const std::string& path) {
-  File file(std::fopen(path.c_str(), "rb"));
+std::FILE* Open(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) {
     throw ReadError("cannot open");
   }
   return file;
 }
 
-// A regular file is read into a string of its size, in one piece; a file that grows meanwhile (or
+// Reads on to the end of the file, `size` more bytes expected; a file that grows meanwhile (or
 // tells no size, as some special files do) is read on to its end.
-std::string ReadRegular(std::FILE* file, std::size_t size) {
-  std::string content(size + 1, '\0');  // +1: the read that meets the end
-  std::size_t filled = std::fread(content.data(), 1, content.size(), file);
+void ReadToEnd(std::FILE* file, std::size_t size, std::string& content) {
+  std::size_t filled = content.size();
+  content.resize(filled + size + 1);  // +1: the read that meets the end
+  filled += std::fread(content.data() + filled, 1, content.size() - filled, file);
   while (filled == content.size() && !std::feof(file) && !std::ferror(file)) {
     content.resize(content.size() + kCopyChunk);
     filled += std::fread(content.data() + filled, 1, kCopyChunk, file);
@@ -43,13 +37,12 @@ std::string ReadRegular(std::FILE* file, std::size_t size) {
     throw ReadError("cannot read");
   }
   content.resize(filled);
-  return content;
 }
 
 // A pipe has no size to read into: it is copied to a temporary file first, so that its content is
 // held once, not in a buffer that doubles as it grows.
-std::string ReadStream(std::FILE* stream) {
-  File spool(std::tmpfile());
+void ReadStreamToEnd(std::FILE* stream, std::string& content) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> spool(std::tmpfile(), &std::fclose);
   if (!spool) {
     throw ReadError("cannot keep standard input in a temporary file");
   }
@@ -67,23 +60,35 @@ std::string ReadStream(std::FILE* stream) {
   if (size < 0 || std::fflush(spool.get()) != 0 || std::fseek(spool.get(), 0, SEEK_SET) != 0) {
     throw ReadError("cannot read standard input back from its temporary file");
   }
-  return ReadRegular(spool.get(), static_cast<std::size_t>(size));
-}
-
-std::string ReadAll(std::FILE* file) {
-  struct stat status {};
-  if (fstat(fileno(file), &status) == 0 && S_ISREG(status.st_mode)) {
-    return ReadRegular(file, static_cast<std::size_t>(status.st_size));
-  }
-  return ReadStream(file);
+  ReadToEnd(spool.get(), static_cast<std::size_t>(size), content);
 }
 }  // namespace
 
-std::string ReadFileContent(const std::string& path) {
-  if (path == "-") {
-    return ReadAll(stdin);
+void LogFile::Close::operator()(std::FILE* file) const {
+  std::fclose(file);
+}
+
+LogFile::LogFile(const std::string& path)
+    : owned_(path == "-" ? nullptr : Open(path)), file_(owned_ ? owned_.get() : stdin) {}
+
+std::size_t LogFile::Read(char* into, std::size_t count) {
+  const std::size_t got = std::fread(into, 1, count, file_);
+  if (std::ferror(file_)) {
+    throw ReadError("cannot read");
   }
-  return ReadAll(Open(path).get());
+  return got;
+}
+
+void LogFile::ReadRest(std::string& content) {
+  struct stat status {};
+  const long position = std::ftell(file_);
+  if (fstat(fileno(file_), &status) == 0 && S_ISREG(status.st_mode) && position >= 0) {
+    const auto size = static_cast<std::size_t>(status.st_size);
+    const auto read = static_cast<std::size_t>(position);
+    ReadToEnd(file_, size > read ? size - read : 0, content);
+  } else {
+    ReadStreamToEnd(file_, content);
+  }
 }
 
 bool IsSqliteFile(const std::string& path) {
@@ -92,8 +97,8 @@ bool IsSqliteFile(const std::string& path) {
   if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
     return false;
   }
-  const File file = Open(path);
+  LogFile file(path);
   char head[16];
-  const std::size_t got = std::fread(head, 1, sizeof head, file.get());
+  const std::size_t got = file.Read(head, sizeof head);
   return DetectFormat(std::string_view(head, got)) == LogFormat::kSqlite;
 }

@@ -62,27 +62,28 @@ std::string Bands(const LogScore& score) {
 }
 
 std::string Qso(const ScoredLog& scored, std::size_t i) {
-  const LogQso& qso = scored.log.qsos[i];
-  const QsoResult& result = scored.score.qsos[i];
-  const QsoNote& note = scored.score.notes[i];
+  const LogQso qso = scored.log.qsos[i];
+  const ScoredQso& result = scored.score.qsos[i];
   const AmateurBand* band = BandOfText(qso.band);
   const std::optional<double> khz =
       KhzOfLogFrequency(qso.frequency, scored.log.format == "Cabrillo");
+  const std::optional<double> distance = result.DistanceKm();
   const std::string ownSquare =
-      note.ownLocator < 0
+      result.ownLocator < 0
           ? ""
-          : scored.score.ownLocators[static_cast<std::size_t>(note.ownLocator)].substr(0, 4);
+          : scored.score.ownLocators[static_cast<std::size_t>(result.ownLocator)].substr(0, 4);
   return "{\"line\":" + Number(qso.line) + ",\"time\":" + TimeText(qso.utcSeconds) +
          ",\"frequency_khz\":" + (khz ? Decimal("%.10g", *khz) : "null") +
          ",\"callsign\":" + JsonString(qso.callSign) + ",\"band\":" + JsonString(qso.band) +
          ",\"adif_band\":" + (band ? JsonString(band->adifName) : "null") +
          ",\"mode\":" + JsonString(qso.mode) + ",\"grid\":" + OptionalString(qso.exchange) +
          ",\"own_square\":" + OptionalString(ownSquare) +
-         ",\"square\":" + OptionalString(result.square) +
-         ",\"distance_km\":" + (result.distanceKm ? Decimal("%.1f", *result.distanceKm) : "null") +
+         ",\"square\":" + OptionalString(result.Square()) +
+         ",\"distance_km\":" + (distance ? Decimal("%.1f", *distance) : "null") +
          ",\"points\":" + Number(result.points) + ",\"new_field\":" + Bool(result.newField) +
          ",\"duplicate\":" + Bool(result.duplicate) + ",\"reason\":" +
-         (note.reason == ZeroReason::kNone ? "null" : JsonString(ZeroReasonKey(note.reason))) + "}";
+         (result.reason == ZeroReason::kNone ? "null" : JsonString(ZeroReasonKey(result.reason))) +
+         "}";
 }
 
 std::string Qsos(const ScoredLog& scored) {

@@ -1,7 +1,5 @@
 #include "cli/log_filter.h"
 
-#include <algorithm>
-
 #include "cli/log_time.h"
 
 namespace {
@@ -45,8 +43,9 @@ FilterResult ApplyFilter(const LogFilter& filter, ContestLog& log) {
     return (filter.from && *qso.utcSeconds < *filter.from) ||
            (filter.to && *qso.utcSeconds >= *filter.to);
   };
-  const auto kept = std::remove_if(log.qsos.begin(), log.qsos.end(), leftOut);
-  result.leftOut = static_cast<std::int64_t>(log.qsos.end() - kept);
-  log.qsos.erase(kept, log.qsos.end());
+  if (!byTime && filter.contestId.empty()) {
+    return result;
+  }
+  result.leftOut = static_cast<std::int64_t>(log.qsos.EraseIf(leftOut));
   return result;
 }

@@ -6,7 +6,6 @@
 namespace {
 constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::size_t kLookAhead = 64 * 1024;  // a header or a first record fits many times over
 
 bool IsNameChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -61,7 +60,7 @@ LogFormat DetectFormat(std::string_view content) {
   if (content.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
     content.remove_prefix(kUtf8Mark.size());
   }
-  const std::string_view head = content.substr(0, kLookAhead);
+  const std::string_view head = content.substr(0, kFormatLookAhead);
   if (HasLineStarting(head, "START-OF-LOG:")) {
     return LogFormat::kCabrillo;
   }

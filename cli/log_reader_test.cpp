@@ -123,3 +123,36 @@ TEST(ReadLogFile, ReadsAPipeWhole) {
   EXPECT_TRUE(log.warnings.empty());
   EXPECT_FALSE(IsSqliteFile(dir.Write("empty", "")));
 }
+
+// A file larger than the head its kind is told from reads as its text does, whichever way it is
+// read: ADIF in pieces, any other kind, encoding or line end whole.
+TEST(ReadLogFile, ALargeFileReadsAsItsText) {
+  std::string adif = "<eoh>\n";
+  std::string cabrillo = "START-OF-LOG: 3.0\n";
+  for (int i = 0; i < 5000; ++i) {
+    adif += "<call:6>DL1ABC <band:3>20m <gridsquare:4>JO" + std::to_string(10 + i % 90) +
+            (i % 1000 ? " <eor>\n" : " <band:3>11m <eor>\n");
+    cabrillo += "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\n";
+  }
+  std::string crOnly = adif;
+  for (char& c : crOnly) {
+    c = c == '\n' ? '\r' : c;
+  }
+  const TempDir dir;
+  // Where an LF comes only after the head, LF ends the lines, and CR alone none.
+  const std::string lateLf = crOnly + "\n<call:5>EA8AA <band:3>11m <eor>\n";
+  for (const std::string& content :
+       {adif, crOnly, lateLf, "\xEF\xBB\xBF" + adif, Utf16(adif, false), cabrillo}) {
+    SCOPED_TRACE(content.substr(0, 10));
+    ASSERT_GT(content.size(), 70000u);
+    const ContestLog log = ReadLogFile(dir.Write("large", content), "");
+    const ContestLog text = ReadLogText(content);
+    ASSERT_EQ(log.qsos.size(), text.qsos.size());
+    EXPECT_EQ(log.qsos[log.qsos.size() - 1].line, text.qsos[text.qsos.size() - 1].line);
+    EXPECT_EQ(log.qsos[log.qsos.size() - 1].exchange, text.qsos[text.qsos.size() - 1].exchange);
+    ASSERT_EQ(log.warnings.size(), text.warnings.size());
+    for (std::size_t i = 0; i < log.warnings.size(); ++i) {
+      EXPECT_EQ(log.warnings[i].line, text.warnings[i].line);
+    }
+  }
+}

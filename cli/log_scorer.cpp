@@ -3,37 +3,40 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "cli/cached_distance.h"
 #include "cli/square_set.h"
-#include "distance/geometry_distance.h"
 #include "scoring/scoring_state.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
 
 namespace {
 // The QSO as the host's record would carry it to the plug-in: each text at most 255 characters.
-Qso RecordedQso(const LogQso& qso) {
-  return {CutToRecordText(qso.callSign), CutToRecordText(qso.band), CutToRecordText(qso.mode),
-          CutToRecordText(qso.exchange), ""};
+Qso RecordedQso(const QsoList& qsos, std::size_t i) {
+  return {CutToRecordText(qsos.Text(i, QsoText::kCallSign)),
+          CutToRecordText(qsos.Text(i, QsoText::kBand)),
+          CutToRecordText(qsos.Text(i, QsoText::kMode)),
+          CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
-const std::string& OwnLocatorOf(const LogQso& qso, const std::string& given,
-                                const std::string& logLocator) {
+std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::string& given,
+                              const std::string& logLocator) {
   if (!given.empty()) {
     return given;
   }
-  return qso.ownLocator.empty() ? logLocator : qso.ownLocator;
+  const std::string_view own = qsos.Text(i, QsoText::kOwnLocator);
+  return own.empty() ? std::string_view(logLocator) : own;
 }
 
-// Numbers the own locators by square as the QSOs name them; the same square as the QSO before
+// Numbers the own locators by square as the QSOs name them; the same locator as the QSO before
 // costs no look-up, so a log from one place pays nothing for a rover's.
 class OwnLocatorTable {
  public:
   // The index of the locator's square, -1 when it begins with none.
   std::int32_t Note(const std::string& locator) {
-    if (&locator == last_ || locator == *last_) {
+    if (locator == last_) {
       return lastIndex_;
     }
-    last_ = &locator;
+    last_ = locator;
     const std::optional<int> square = SquareIndex(locator);
     if (!square) {
       return lastIndex_ = -1;
@@ -48,8 +51,7 @@ class OwnLocatorTable {
   std::vector<std::string> Take() { return std::move(locators_); }
 
  private:
-  static inline const std::string kNone;
-  const std::string* last_ = &kNone;
+  std::string last_;  // empty: no square
   std::int32_t lastIndex_ = -1;
   std::unordered_map<int, std::int32_t> indexOfSquare_;
   std::vector<std::string> locators_;
@@ -59,45 +61,59 @@ bool NeedsDistance(const ScoringState& scoring, const Qso& qso) {
   return !scoring.IsDupe(qso) && !ScanSquare(qso.reportReceived).square.empty();
 }
 
-LogError NoOwnLocator(const std::vector<LogQso>& qsos, const LogQso& qso,
-                      const std::string& ownLocator) {
+LogError NoOwnLocator(const QsoList& qsos, std::size_t i, const std::string& ownLocator) {
   if (!ownLocator.empty()) {
-    return LogError("own locator '" + ownLocator + "' is no Maidenhead locator", qso.line);
+    return LogError("own locator '" + ownLocator + "' is no Maidenhead locator", qsos.Line(i));
   }
-  const bool anyOwn = std::any_of(qsos.begin(), qsos.end(),
-                                  [](const LogQso& other) { return !other.ownLocator.empty(); });
-  if (!anyOwn) {
-    return LogError("the log names no own locator; give it with --own LOCATOR");
+  for (std::size_t other = 0; other < qsos.size(); ++other) {
+    if (!qsos.Text(other, QsoText::kOwnLocator).empty()) {
+      return LogError("the QSO names no own locator, while others do; give one with --own LOCATOR",
+                      qsos.Line(i));
+    }
   }
-  return LogError("the QSO names no own locator, while others do; give one with --own LOCATOR",
-                  qso.line);
+  return LogError("the log names no own locator; give it with --own LOCATOR");
+}
+
+std::int16_t SquareNumber(const std::string& square) {
+  return square.empty() ? -1 : static_cast<std::int16_t>(*SquareIndex(square));
 }
 }  // namespace
 
-LogScore ScoreQsos(const std::vector<LogQso>& qsos, const std::string& given,
-                   const std::string& logLocator) {
+std::optional<double> ScoredQso::DistanceKm() const {
+  return hasDistance ? std::optional<double>(distance) : std::nullopt;
+}
+
+std::string ScoredQso::Square() const {
+  return square < 0 ? "" : SquareText(square);
+}
+
+LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::string& logLocator) {
   ScoringState scoring;
   // The own coordinates of a distance are those of the QSO's own square, measured with it.
-  scoring.CalcDist = std::make_shared<GeometryDistance>();
+  scoring.CalcDist = std::make_shared<CachedGeometryDistance>();
   OwnLocatorTable ownLocators;
 
   LogScore result;
   result.qsos.reserve(qsos.size());
-  result.notes.reserve(qsos.size());
-  for (const LogQso& logged : qsos) {
-    const Qso qso = RecordedQso(logged);
-    const std::string& ownLocator = OwnLocatorOf(logged, given, logLocator);
-    QsoNote& note = result.notes.emplace_back();
-    note.ownLocator = ownLocators.Note(ownLocator);
-    if (note.ownLocator < 0 && NeedsDistance(scoring, qso)) {
-      throw NoOwnLocator(qsos, logged, ownLocator);
+  for (std::size_t i = 0; i < qsos.size(); ++i) {
+    const Qso qso = RecordedQso(qsos, i);
+    const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
+    ScoredQso& scored = result.qsos.emplace_back();
+    scored.ownLocator = ownLocators.Note(ownLocator);
+    if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
+      throw NoOwnLocator(qsos, i, ownLocator);
     }
-    QsoResult& scored =
-        result.qsos.emplace_back(scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record));
-    note.reason = ZeroReasonOf(scored, qso.reportReceived);
-    ++result.zeroReasons[static_cast<std::size_t>(note.reason)];
-    if (scored.duplicate) {
-      scored.square = ScanSquare(qso.reportReceived).square;
+    const QsoResult engine = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+    scored.reason = ZeroReasonOf(engine, qso.reportReceived);
+    ++result.zeroReasons[static_cast<std::size_t>(scored.reason)];
+    scored.duplicate = engine.duplicate;
+    scored.newField = engine.newField;
+    scored.points = static_cast<std::int16_t>(engine.points);
+    scored.hasDistance = engine.distanceKm.has_value();
+    scored.distance = static_cast<float>(engine.distanceKm.value_or(0));
+    scored.square = SquareNumber(engine.square);
+    if (engine.duplicate) {
+      scored.square = SquareNumber(ScanSquare(qso.reportReceived).square);
       ++result.duplicates;
     }
   }

@@ -23,26 +23,26 @@ TEST(ScoreQsos, EachDistanceFromTheOwnSquareOfItsQso) {
                                     Logged("C1C", "KO85", "JO62AA"), Logged("D1D", "KO85", "JO31")},
                                    "");
   ASSERT_EQ(score.qsos.size(), 4u);
-  EXPECT_NEAR(*score.qsos[0].distanceKm, 425.4, 0.1);
-  EXPECT_NEAR(*score.qsos[1].distanceKm, 0, 0.1);
-  EXPECT_NEAR(*score.qsos[2].distanceKm, 1595.2, 0.1);
-  EXPECT_NEAR(*score.qsos[3].distanceKm, 2016.6, 0.1);
+  EXPECT_NEAR(*score.qsos[0].DistanceKm(), 425.4, 0.1);
+  EXPECT_NEAR(*score.qsos[1].DistanceKm(), 0, 0.1);
+  EXPECT_NEAR(*score.qsos[2].DistanceKm(), 1595.2, 0.1);
+  EXPECT_NEAR(*score.qsos[3].DistanceKm(), 2016.6, 0.1);
   EXPECT_EQ(score.points, 31 + 31 + 35 + 38);
   EXPECT_EQ(score.ownLocators, (std::vector<std::string>{"JO31LK", "jo62"}));
   const std::int32_t expected[] = {0, 1, 1, 0};
   for (std::size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(score.notes[i].ownLocator, expected[i]) << i;
+    EXPECT_EQ(score.qsos[i].ownLocator, expected[i]) << i;
   }
 }
 
 TEST(ScoreQsos, GivenOwnLocatorWinsAndTheHeadersStandsInForNone) {
   const std::vector<LogQso> qsos = {Logged("A1A", "JO62", "KO85"), Logged("B1B", "JO62")};
   const LogScore logs = ScoreQsos(qsos, "", "JO62");
-  EXPECT_NEAR(*logs.qsos[0].distanceKm, 1595.2, 0.1);
-  EXPECT_NEAR(*logs.qsos[1].distanceKm, 0, 0.1);
+  EXPECT_NEAR(*logs.qsos[0].DistanceKm(), 1595.2, 0.1);
+  EXPECT_NEAR(*logs.qsos[1].DistanceKm(), 0, 0.1);
   const LogScore given = ScoreQsos(qsos, "JO31", "JO62");
-  EXPECT_NEAR(*given.qsos[0].distanceKm, 425.4, 0.1);
-  EXPECT_NEAR(*given.qsos[1].distanceKm, 425.4, 0.1);
+  EXPECT_NEAR(*given.qsos[0].DistanceKm(), 425.4, 0.1);
+  EXPECT_NEAR(*given.qsos[1].DistanceKm(), 425.4, 0.1);
   EXPECT_EQ(given.ownLocators, std::vector<std::string>{"JO31"});
 }
 
@@ -51,8 +51,8 @@ TEST(ScoreQsos, OwnLocatorsLongerThanASquareScoreFromIt) {
   for (const char* own : {"JO31", "JO31LK", "JO31LK12AB", "JO31X", "JO31lk1"}) {
     SCOPED_TRACE(own);
     const LogScore score = ScoreQsos({Logged("A1A", "JO62", own)}, "");
-    ASSERT_TRUE(score.qsos[0].distanceKm.has_value());
-    EXPECT_NEAR(*score.qsos[0].distanceKm, 425.4, 0.1);
+    ASSERT_TRUE(score.qsos[0].DistanceKm().has_value());
+    EXPECT_NEAR(*score.qsos[0].DistanceKm(), 425.4, 0.1);
     EXPECT_EQ(score.points, 31);
   }
 }
@@ -67,9 +67,9 @@ TEST(ScoreQsos, EveryZeroHasItsReason) {
                                  ZeroReason::kNoLocator,      ZeroReason::kNoLocator,
                                  ZeroReason::kInvalidLocator, ZeroReason::kInvalidLocator,
                                  ZeroReason::kOutsideTable};
-  ASSERT_EQ(score.notes.size(), std::size(expected));
+  ASSERT_EQ(score.qsos.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
-    EXPECT_EQ(score.notes[i].reason, expected[i]) << i;
+    EXPECT_EQ(score.qsos[i].reason, expected[i]) << i;
   }
   EXPECT_EQ(score.zeroReasons, (std::array<std::int64_t, kZeroReasonCount>{1, 1, 2, 2, 1}));
 }
@@ -103,8 +103,8 @@ TEST(ScoreQsos, AQsoThatNeedsADistanceNeedsAnOwnLocator) {
   const LogScore hf = ScoreQsos(
       {Logged("A1A", "599 28"), Logged("B1B", "JO62", "JO31"), Logged("B1B", "JO62", "")}, "");
   EXPECT_EQ(hf.points, 31);
-  EXPECT_EQ(hf.notes[0].ownLocator, -1);
-  EXPECT_EQ(hf.notes[2].reason, ZeroReason::kDuplicate);
+  EXPECT_EQ(hf.qsos[0].ownLocator, -1);
+  EXPECT_EQ(hf.qsos[2].reason, ZeroReason::kDuplicate);
 }
 
 // A rover's own squares are collected at a flat cost each: all 32,400 of them.
@@ -121,5 +121,5 @@ TEST(ScoreQsos, EveryOwnSquareOnceInTheOrderMet) {
   ASSERT_EQ(score.ownLocators.size(), 32400u);
   EXPECT_EQ(score.ownLocators.front(), "AA00aa");
   EXPECT_EQ(score.ownLocators.back(), "RR99aa");
-  EXPECT_EQ(score.notes[64799].ownLocator, 32399);
+  EXPECT_EQ(score.qsos[64799].ownLocator, 32399);
 }

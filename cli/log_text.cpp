@@ -22,6 +22,17 @@ std::string UpperTrimmed(std::string_view text) {
   return UpperAscii(std::string(TrimControl(text)));
 }
 
+std::string_view UpperTrimmedView(std::string_view text, std::string& room) {
+  text = TrimControl(text);
+  for (char c : text) {
+    if (c >= 'a' && c <= 'z') {
+      room = UpperAscii(std::string(text));
+      return room;
+    }
+  }
+  return text;
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;
@@ -66,19 +77,23 @@ bool LooksLikeLocator(std::string_view text) {
 }
 
 void SplitWords(std::string_view text, std::vector<std::string_view>* words) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
   words->clear();
   std::size_t p = 0;
-  while (p < text.size()) {
-    while (p < text.size() && blank(text[p])) {
-      ++p;
-    }
-    const std::size_t start = p;
-    while (p < text.size() && !blank(text[p])) {
-      ++p;
-    }
-    if (p > start) {
-      words->push_back(text.substr(start, p - start));
-    }
+  for (std::string_view word = NextWord(text, &p); !word.empty(); word = NextWord(text, &p)) {
+    words->push_back(word);
   }
+}
+
+std::string_view NextWord(std::string_view text, std::size_t* pos) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  std::size_t p = *pos;
+  while (p < text.size() && blank(text[p])) {
+    ++p;
+  }
+  const std::size_t start = p;
+  while (p < text.size() && !blank(text[p])) {
+    ++p;
+  }
+  *pos = p;
+  return text.substr(start, p - start);
 }

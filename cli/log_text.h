@@ -11,6 +11,10 @@
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);
 
+// UpperTrimmed(text) without a copy where none is needed: `text` trimmed when it holds no a..z,
+// else an upper-cased copy made in `room`.
+std::string_view UpperTrimmedView(std::string_view text, std::string& room);
+
 // Equal when A..Z and a..z are taken as the same.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
@@ -20,6 +24,9 @@ bool StartsWithSquare(std::string_view text);
 // The words of a text: runs of characters above 32, in order. Fills `words`, which a caller
 // reading many lines keeps.
 void SplitWords(std::string_view text, std::vector<std::string_view>* words);
+
+// The next word of `text` from `*pos` on, `*pos` moved past it; empty when no word is left.
+std::string_view NextWord(std::string_view text, std::size_t* pos);
 
 // True when the whole text is a Maidenhead locator of 4, 6, 8 or 10 characters (either case):
 // a square, then letters A..X, digits and letters A..X in turn.

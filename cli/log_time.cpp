@@ -1,7 +1,5 @@
 #include "cli/log_time.h"
 
-#include <string>
-
 namespace {
 // The number the digits of `text` make, or nothing when any character is not a digit.
 std::optional<int> Digits(std::string_view text) {
@@ -37,20 +35,17 @@ std::int64_t DaysSinceEpoch(int year, int month, int day) {
   return static_cast<std::int64_t>(era) * 146097 + dayOfEra - 719468;
 }
 
+// YYYYMMDD or YYYY-MM-DD.
 std::optional<std::int64_t> Days(std::string_view date) {
-  std::string digits;
-  for (char c : date) {
-    if (c != '-') {
-      digits.push_back(c);
-    }
-  }
   const bool dashed = date.size() == 10 && date[4] == '-' && date[7] == '-';
-  if (digits.size() != 8 || (date.size() != 8 && !dashed)) {
+  if (date.size() != 8 && !dashed) {
     return std::nullopt;
   }
-  const auto year = Digits(std::string_view(digits).substr(0, 4));
-  const auto month = Digits(std::string_view(digits).substr(4, 2));
-  const auto day = Digits(std::string_view(digits).substr(6, 2));
+  const std::size_t monthAt = dashed ? 5 : 4;
+  const std::size_t dayAt = dashed ? 8 : 6;
+  const auto year = Digits(date.substr(0, 4));
+  const auto month = Digits(date.substr(monthAt, 2));
+  const auto day = Digits(date.substr(dayAt, 2));
   if (!year || !month || !day || *month < 1 || *month > 12 || *day < 1 ||
       *day > DaysInMonth(*year, *month)) {
     return std::nullopt;

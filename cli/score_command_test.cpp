@@ -361,8 +361,9 @@ namespace {
 
 TEST(ScoreCommand, OutOfMemoryIsSaidWithTheFilesName) {
   const TempDir dir;
+  // A million QSOs: the scorer holds one in about 64 bytes.
   std::string records;
-  for (int i = 0; i < 200000; ++i) {
+  for (int i = 0; i < 1000000; ++i) {
     records += "<call:5>EA8AA<band:3>20m<eor>\n";
   }
   const std::string big = dir.Write("big.adi", records);

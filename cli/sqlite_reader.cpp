@@ -233,13 +233,14 @@ class LogDatabase {
     }
     std::int64_t sequence = 0;
     while (!query_.Eof()) {
-      LogQso& qso = log.qsos.emplace_back();
+      LogQso qso;
       qso.exchange = Field(0);
       qso.callSign = Field(1);
       qso.band = Field(2);
       qso.mode = Field(3);
       ++sequence;
       qso.line = byRowId ? RowId(Field(4), sequence) : sequence;
+      log.qsos.push_back(qso);
       Next();
     }
     query_.Close();

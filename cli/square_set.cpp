@@ -15,3 +15,8 @@ std::optional<int> SquareIndex(std::string_view locator) {
   return ((Letter(locator[0]) * 18 + Letter(locator[1])) * 10 + (locator[2] - '0')) * 10 +
          (locator[3] - '0');
 }
+
+std::string SquareText(int square) {
+  return {static_cast<char>('A' + square / 1800), static_cast<char>('A' + square / 100 % 18),
+          static_cast<char>('0' + square / 10 % 10), static_cast<char>('0' + square % 10)};
+}

@@ -4,6 +4,7 @@
 
 #include <bitset>
 #include <optional>
+#include <string>
 #include <string_view>
 
 inline constexpr int kSquareCount = 18 * 18 * 10 * 10;
@@ -11,6 +12,9 @@ inline constexpr int kSquareCount = 18 * 18 * 10 * 10;
 // The number of the square that `locator` begins with (either case), or nothing when it begins
 // with none.
 std::optional<int> SquareIndex(std::string_view locator);
+
+// The square of that number, in upper case ("JO31").
+std::string SquareText(int square);
 
 class SquareSet {
  public:

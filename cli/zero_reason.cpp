@@ -1,8 +1,5 @@
 #include "cli/zero_reason.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "cli/log_text.h"
 
 namespace {
@@ -20,9 +17,14 @@ constexpr ReasonName kNames[kZeroReasonCount] = {
 
 // A word of the exchange meant as a locator, valid or not: "59" or "001" are not.
 bool HasLocatorLikeWord(std::string_view exchange) {
-  std::vector<std::string_view> words;
-  SplitWords(exchange, &words);
-  return std::any_of(words.begin(), words.end(), LooksLikeLocator);
+  std::size_t p = 0;
+  for (std::string_view word = NextWord(exchange, &p); !word.empty();
+       word = NextWord(exchange, &p)) {
+    if (LooksLikeLocator(word)) {
+      return true;
+    }
+  }
+  return false;
 }
 }  // namespace
 

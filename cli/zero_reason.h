@@ -2,11 +2,12 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "scoring/qso.h"
 
-enum class ZeroReason {
+enum class ZeroReason : std::uint8_t {
   kNone,  // it scored points
   kDuplicate,
   kNoLocator,       // the exchange holds nothing meant as a locator (empty, "59")

@@ -1,0 +1,102 @@
+#include "cli/cached_distance.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "cli/square_set.h"
+
+namespace {
+std::string SquareText(int square, char firstLetter) {
+  return {static_cast<char>(firstLetter + square / 1800),
+          static_cast<char>(firstLetter + square / 100 % 18),
+          static_cast<char>('0' + square / 10 % 10), static_cast<char>('0' + square % 10)};
+}
+
+bool SameFloat(float a, float b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+}  // namespace
+
+TEST(CachedGeometryDistance, CoordinatesOfEverySquareAreTheGeometrys) {
+  CachedGeometryDistance cached;
+  GeometryDistance geometry;
+  for (int square = 0; square < kSquareCount; ++square) {
+    for (char firstLetter : {'A', 'a'}) {
+      const std::string locator = SquareText(square, firstLetter);
+      float a = 0;
+      float b = 0;
+      float expectedA = 0;
+      float expectedB = 0;
+      ASSERT_EQ(cached.GetCoordA(locator, &a), geometry.GetCoordA(locator, &expectedA));
+      ASSERT_EQ(cached.GetCoordB(locator, &b), geometry.GetCoordB(locator, &expectedB));
+      ASSERT_TRUE(SameFloat(a, expectedA) && SameFloat(b, expectedB)) << square;
+    }
+  }
+}
+
+TEST(CachedGeometryDistance, AnyOtherLocatorIsTheGeometrys) {
+  // A byte above 127 is no letter of a locator, whatever the host's code page makes of it.
+  for (const std::string& locator : {"JO31LK", "JO", "JO31LK12", "ZZ00", "JO3", "", "JO31 ",
+                                     "J\xCF"
+                                     "31",
+                                     "JO3\xB9"}) {
+    SCOPED_TRACE(locator);
+    CachedGeometryDistance cached;
+    GeometryDistance geometry;
+    float a = -1;
+    float expected = -1;
+    EXPECT_EQ(cached.GetCoordA(locator, &a), geometry.GetCoordA(locator, &expected));
+    EXPECT_TRUE(SameFloat(a, expected));
+    EXPECT_EQ(cached.ErrorDescription(), geometry.ErrorDescription());
+    EXPECT_EQ(cached.GetCoordB(locator, &a), geometry.GetCoordB(locator, &expected));
+    EXPECT_TRUE(SameFloat(a, expected));
+  }
+}
+
+// From squares at the corners, the equator, the date line and a station's, to every square, twice
+// over in one component: each answer is the geometry's, bit for bit (antipodes included).
+TEST(CachedGeometryDistance, DistancesBetweenSquaresAreTheGeometrys) {
+  CachedGeometryDistance cached;
+  GeometryDistance geometry;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const char* own : {"AA00", "RR99", "JJ00", "AJ09", "JO31", "RA90"}) {
+      float ownA = 0;
+      float ownB = 0;
+      geometry.GetCoordA(own, &ownA);
+      geometry.GetCoordB(own, &ownB);
+      for (int square = 0; square < kSquareCount; ++square) {
+        float qsoA = 0;
+        float qsoB = 0;
+        cached.GetCoordA(SquareText(square, 'A'), &qsoA);
+        cached.GetCoordB(SquareText(square, 'A'), &qsoB);
+        float distance = 0;
+        float expected = 0;
+        ASSERT_EQ(cached.GetDistance(ownA, ownB, qsoA, qsoB, &distance), 0);
+        geometry.GetDistance(ownA, ownB, qsoA, qsoB, &expected);
+        ASSERT_TRUE(SameFloat(distance, expected)) << own << " " << SquareText(square, 'A');
+      }
+    }
+  }
+}
+
+TEST(CachedGeometryDistance, CoordinatesOfNoSquareCentreAreMeasuredAsGiven) {
+  const struct {
+    float ownA, ownB, qsoA, qsoB;
+  } cases[] = {
+      {51.4792f, 7.0417f, 50.5f, 13.0f},  // a subsquare's centre
+      {51.5f, 7.0f, 50.5f, 14.0f},        // a square's corner
+      {-90.0f, -180.0f, 90.0f, 180.0f},
+      {89.5f, 179.0f, 90.5f, 181.0f},  // beyond the last square
+  };
+  CachedGeometryDistance cached;
+  GeometryDistance geometry;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.qsoB);
+    float distance = 0;
+    float expected = 0;
+    EXPECT_EQ(cached.GetDistance(c.ownA, c.ownB, c.qsoA, c.qsoB, &distance), 0);
+    geometry.GetDistance(c.ownA, c.ownB, c.qsoA, c.qsoB, &expected);
+    EXPECT_TRUE(SameFloat(distance, expected));
+  }
+}

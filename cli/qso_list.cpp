@@ -1,0 +1,112 @@
+#include "cli/qso_list.h"
+
+#include <cstring>
+#include <limits>
+
+#include "cli/contest_log.h"
+
+namespace {
+// The length of the text beginning at `p`, and where its bytes begin.
+std::string_view TextAt(const char* p) {
+  std::size_t size = 0;
+  int shift = 0;
+  while (static_cast<unsigned char>(*p) & 0x80) {
+    size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++) & 0x7F) << shift;
+    shift += 7;
+  }
+  size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
+  return {p, size};
+}
+
+void AppendLength(std::string& texts, std::size_t size) {
+  while (size >= 0x80) {
+    texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
+    size >>= 7;
+  }
+  texts.push_back(static_cast<char>(size));
+}
+}  // namespace
+
+QsoList::QsoList(std::initializer_list<LogQso> qsos) {
+  for (const LogQso& qso : qsos) {
+    push_back(qso);
+  }
+}
+
+QsoList::QsoList(const std::vector<LogQso>& qsos) {
+  for (const LogQso& qso : qsos) {
+    push_back(qso);
+  }
+}
+
+void QsoList::push_back(const QsoView& qso) {
+  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
+  for (std::size_t i = 0; i < kQsoTextCount; ++i) {
+    entry.texts[i] = Store(i, qso.texts[i]);
+  }
+  entries_.push_back(entry);
+}
+
+void QsoList::push_back(const LogQso& qso) {
+  QsoView view;
+  view[QsoText::kCallSign] = qso.callSign;
+  view[QsoText::kBand] = qso.band;
+  view[QsoText::kMode] = qso.mode;
+  view[QsoText::kExchange] = qso.exchange;
+  view[QsoText::kOwnCall] = qso.ownCall;
+  view[QsoText::kOwnLocator] = qso.ownLocator;
+  view[QsoText::kFrequency] = qso.frequency;
+  view[QsoText::kContestId] = qso.contestId;
+  view.line = qso.line;
+  view.utcSeconds = qso.utcSeconds;
+  push_back(view);
+}
+
+void QsoList::clear() {
+  *this = QsoList();
+}
+
+bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
+  const char* last = texts_.data() + last_[which];
+  // Most texts are shorter than 128 bytes, their length one byte.
+  if (static_cast<unsigned char>(*last) < 0x80) {
+    return static_cast<unsigned char>(*last) == text.size() &&
+           (text.empty() || std::memcmp(last + 1, text.data(), text.size()) == 0);
+  }
+  return TextAt(last) == text;
+}
+
+std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
+  if (SameAsLast(which, text)) {
+    return last_[which];
+  }
+  if (texts_.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw LogError("the log is too large: its texts take more than 4 GiB");
+  }
+  last_[which] = static_cast<std::uint32_t>(texts_.size());
+  AppendLength(texts_, text.size());
+  texts_.append(text);
+  return last_[which];
+}
+
+std::string_view QsoList::Text(std::size_t i, QsoText text) const {
+  return TextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
+}
+
+LogQso QsoList::operator[](std::size_t i) const {
+  const auto text = [&](QsoText which) { return std::string(Text(i, which)); };
+  LogQso qso;
+  qso.callSign = text(QsoText::kCallSign);
+  qso.band = text(QsoText::kBand);
+  qso.mode = text(QsoText::kMode);
+  qso.exchange = text(QsoText::kExchange);
+  qso.line = entries_[i].line;
+  qso.ownCall = text(QsoText::kOwnCall);
+  qso.ownLocator = text(QsoText::kOwnLocator);
+  qso.frequency = text(QsoText::kFrequency);
+  if (entries_[i].utcSeconds != kNoTime) {
+    qso.utcSeconds = entries_[i].utcSeconds;
+  }
+  qso.contestId = text(QsoText::kContestId);
+  return qso;
+}
