@@ -37,7 +37,7 @@ TEST(CachedGeometryDistance, CoordinatesOfEverySquareAreTheGeometrys) {
 
 TEST(CachedGeometryDistance, AnyOtherLocatorIsTheGeometrys) {
   // A byte above 127 is no letter of a locator, whatever the host's code page makes of it.
-  for (const std::string& locator : {"JO31LK", "JO", "JO31LK12", "ZZ00", "JO3", "", "JO31 ",
+  for (const char* locator : {"JO31LK", "JO", "JO31LK12", "ZZ00", "JO3", "", "JO31 ",
                                      "J\xCF"
                                      "31",
                                      "JO3\xB9"}) {
