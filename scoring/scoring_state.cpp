@@ -47,7 +47,7 @@ QsoResult ScoringState::Record(const Qso& qso, const std::string& ownLocator) {
   if (HasSquare(found.field, found.square)) {
     MeasureDistance(ownLocator, found.square, result);
   }
-  WorkedList.Add(TQSO(qso.callSign, qso.band, qso.mode));
+  WorkedList.Add(qso.callSign, qso.band, qso.mode);
   TStatistic& stats = BandStats.FindOrAdd(qso.band);
   if (found.field.size() == 2 && WorkedFields.Add(qso.band + found.field)) {
     ++stats.NewLoc;

@@ -1,6 +1,7 @@
 // The worked QSOs: one entry per recorded QSO that was no duplicate, found by the exact bytes of
 // its callsign, band and mode. Only the duplicate answers are ever seen, never an order, so the
-// entries are held in a hash table: a look-up costs the same whatever the log's size.
+// entries are held in a hash table: a look-up costs the same whatever the log's size, and its
+// texts are compared only where a slot holds the same hash.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +26,8 @@ int CompareQSOs(const TQSO& first, const TQSO& second);
 class WorkedQSOList {
  public:
   // Adds the entry unless one with the same bytes is held.
-  void Add(const TQSO& qso);
+  void Add(const TQSO& qso) { Add(qso.CallSign, qso.Band, qso.Mode); }
+  void Add(std::string_view callSign, std::string_view band, std::string_view mode);
   // True when an entry has byte-for-byte the same callsign, band and mode.
   bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
@@ -35,22 +37,19 @@ class WorkedQSOList {
 
  private:
   // A place in the table: an entry's hash and where its texts begin in texts_, plus one; 0 when the
-  // place is free.
+  // place is free. The hash's low bits are where the search for the entry starts, so the table
+  // grows without reading a text.
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t entry = 0;
   };
 
-  struct QsoHash {
-    std::uint32_t start;  // where the search for the entry starts
-    std::uint32_t whole;  // what the slot keeps
-  };
-  static QsoHash HashQso(std::string_view callSign, std::string_view band, std::string_view mode);
+  static std::uint32_t HashQso(std::string_view callSign, std::string_view band,
+                               std::string_view mode);
 
   // The place of the slot holding the entry, or of the free slot where it belongs.
-  std::size_t Find(QsoHash hash, std::string_view callSign, std::string_view band,
+  std::size_t Find(std::uint32_t hash, std::string_view callSign, std::string_view band,
                    std::string_view mode) const;
-  std::string_view CallSignOf(std::uint32_t entry) const;
   bool EntryEquals(std::uint32_t entry, std::string_view callSign, std::string_view band,
                    std::string_view mode) const;
   void Grow();
