@@ -18,6 +18,19 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
           CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
+// How many QSOs ahead the worked list is asked for a QSO's slot: enough for the memory to answer
+// before the QSO's look-up.
+constexpr std::size_t kPrefetchAhead = 16;
+
+void PrefetchWorked(const WorkedQSOList& worked, const QsoList& qsos, std::size_t i) {
+  if (i < qsos.size()) {
+    const auto text = [&](QsoText which) {
+      return qsos.Text(i, which).substr(0, kRecordTextCapacity);
+    };
+    worked.Prefetch(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
+  }
+}
+
 std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::string& given,
                               const std::string& logLocator) {
   if (!given.empty()) {
@@ -96,6 +109,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   LogScore result;
   result.qsos.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {
+    PrefetchWorked(scoring.WorkedList, qsos, i + kPrefetchAhead);
     const Qso qso = RecordedQso(qsos, i);
     const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();

@@ -98,6 +98,13 @@ bool WorkedQSOList::Contains(std::string_view callSign, std::string_view band,
          slots_[Find(HashQso(callSign, band, mode), callSign, band, mode)].entry != 0;
 }
 
+void WorkedQSOList::Prefetch(std::string_view callSign, std::string_view band,
+                             std::string_view mode) const {
+  if (!slots_.empty()) {
+    __builtin_prefetch(&slots_[HashQso(callSign, band, mode) & (slots_.size() - 1)]);
+  }
+}
+
 void WorkedQSOList::Clear() {
   std::fill(slots_.begin(), slots_.end(), Slot{});
   texts_.clear();

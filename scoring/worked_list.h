@@ -30,6 +30,10 @@ class WorkedQSOList {
   void Add(std::string_view callSign, std::string_view band, std::string_view mode);
   // True when an entry has byte-for-byte the same callsign, band and mode.
   bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  // Asks the memory for the slot where a look-up of the entry starts, without waiting for it: a
+  // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
+  // log do not wait for memory one after another.
+  void Prefetch(std::string_view callSign, std::string_view band, std::string_view mode) const;
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();
