@@ -18,16 +18,25 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
           CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
-// How many QSOs ahead the worked list is asked for a QSO's slot: enough for the memory to answer
-// before the QSO's look-up.
+// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
+// for the memory to answer before the QSO's look-up.
 constexpr std::size_t kPrefetchAhead = 16;
+constexpr std::size_t kPrefetchTextsAhead = 8;
 
+// Asks ahead of QSO `i`'s look-up.
 void PrefetchWorked(const WorkedQSOList& worked, const QsoList& qsos, std::size_t i) {
-  if (i < qsos.size()) {
-    const auto text = [&](QsoText which) {
-      return qsos.Text(i, which).substr(0, kRecordTextCapacity);
-    };
-    worked.Prefetch(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
+  const auto text = [&](std::size_t at, QsoText which) {
+    return qsos.Text(at, which).substr(0, kRecordTextCapacity);
+  };
+  if (i + kPrefetchAhead < qsos.size()) {
+    const std::size_t at = i + kPrefetchAhead;
+    worked.Prefetch(text(at, QsoText::kCallSign), text(at, QsoText::kBand),
+                    text(at, QsoText::kMode));
+  }
+  if (i + kPrefetchTextsAhead < qsos.size()) {
+    const std::size_t at = i + kPrefetchTextsAhead;
+    worked.PrefetchTexts(text(at, QsoText::kCallSign), text(at, QsoText::kBand),
+                         text(at, QsoText::kMode));
   }
 }
 
@@ -109,7 +118,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   LogScore result;
   result.qsos.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    PrefetchWorked(scoring.WorkedList, qsos, i + kPrefetchAhead);
+    PrefetchWorked(scoring.WorkedList, qsos, i);
     const Qso qso = RecordedQso(qsos, i);
     const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();

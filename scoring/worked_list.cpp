@@ -105,6 +105,17 @@ void WorkedQSOList::Prefetch(std::string_view callSign, std::string_view band,
   }
 }
 
+void WorkedQSOList::PrefetchTexts(std::string_view callSign, std::string_view band,
+                                  std::string_view mode) const {
+  if (!slots_.empty()) {
+    const std::uint32_t hash = HashQso(callSign, band, mode);
+    const Slot& slot = slots_[hash & (slots_.size() - 1)];
+    if (slot.hash == hash && slot.entry != 0) {
+      __builtin_prefetch(texts_.data() + slot.entry - 1);
+    }
+  }
+}
+
 void WorkedQSOList::Clear() {
   std::fill(slots_.begin(), slots_.end(), Slot{});
   texts_.clear();

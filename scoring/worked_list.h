@@ -34,6 +34,8 @@ class WorkedQSOList {
   // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
   // log do not wait for memory one after another.
   void Prefetch(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  // As Prefetch, for the texts of the entry: asked for after Prefetch, once the slot is at hand.
+  void PrefetchTexts(std::string_view callSign, std::string_view band, std::string_view mode) const;
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();
