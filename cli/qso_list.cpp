@@ -1,9 +1,9 @@
 #include "cli/qso_list.h"
 
-#include <cstring>
 #include <limits>
 
 #include "cli/contest_log.h"
+#include "scoring/text_rules.h"
 
 namespace {
 // The length of the text beginning at `p`, and where its bytes begin.
@@ -70,8 +70,7 @@ bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
   const char* last = texts_.data() + last_[which];
   // Most texts are shorter than 128 bytes, their length one byte.
   if (static_cast<unsigned char>(*last) < 0x80) {
-    return static_cast<unsigned char>(*last) == text.size() &&
-           (text.empty() || std::memcmp(last + 1, text.data(), text.size()) == 0);
+    return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
   }
   return TextAt(last) == text;
 }

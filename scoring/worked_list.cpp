@@ -139,7 +139,7 @@ bool WorkedQSOList::EntryEquals(std::uint32_t entry, std::string_view callSign,
   std::size_t at = entry - 1;
   for (std::string_view text : {callSign, band, mode}) {
     const std::size_t length = ReadLength(texts_, at);
-    if (length != text.size() || texts_.compare(at, length, text) != 0) {
+    if (!SameBytes(std::string_view(texts_.data() + at, length), text)) {
       return false;
     }
     at += length;
