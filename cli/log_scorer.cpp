@@ -23,20 +23,21 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
 constexpr std::size_t kPrefetchAhead = 16;
 constexpr std::size_t kPrefetchTextsAhead = 8;
 
+// The worked list's key of QSO `i` as its record carries it.
+WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
+  const auto text = [&](QsoText which) {
+    return qsos.Text(i, which).substr(0, kRecordTextCapacity);
+  };
+  return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
+}
+
 // Asks ahead of QSO `i`'s look-up.
 void PrefetchWorked(const WorkedQSOList& worked, const QsoList& qsos, std::size_t i) {
-  const auto text = [&](std::size_t at, QsoText which) {
-    return qsos.Text(at, which).substr(0, kRecordTextCapacity);
-  };
   if (i + kPrefetchAhead < qsos.size()) {
-    const std::size_t at = i + kPrefetchAhead;
-    worked.Prefetch(text(at, QsoText::kCallSign), text(at, QsoText::kBand),
-                    text(at, QsoText::kMode));
+    worked.Prefetch(KeyOf(qsos, i + kPrefetchAhead));
   }
   if (i + kPrefetchTextsAhead < qsos.size()) {
-    const std::size_t at = i + kPrefetchTextsAhead;
-    worked.PrefetchTexts(text(at, QsoText::kCallSign), text(at, QsoText::kBand),
-                         text(at, QsoText::kMode));
+    worked.PrefetchTexts(KeyOf(qsos, i + kPrefetchTextsAhead));
   }
 }
 

@@ -56,29 +56,29 @@ std::size_t ReadLength(const std::string& texts, std::size_t& at) {
 }
 }  // namespace
 
-std::uint32_t WorkedQSOList::HashQso(std::string_view callSign, std::string_view band,
-                                     std::string_view mode) {
-  return Mix(HashText(HashText(HashText(2166136261u, callSign), band), mode));
-}
+WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
+    : callSign(callSign),
+      band(band),
+      mode(mode),
+      hash(Mix(HashText(HashText(HashText(2166136261u, callSign), band), mode))) {}
 
 int CompareQSOs(const TQSO& first, const TQSO& second) {
   return CompareBytes(first.CallSign, second.CallSign);
 }
 
-void WorkedQSOList::Add(std::string_view callSign, std::string_view band, std::string_view mode) {
+void WorkedQSOList::Add(const WorkedKey& key) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
     Grow();
   }
-  const std::uint32_t hash = HashQso(callSign, band, mode);
-  Slot& slot = slots_[Find(hash, callSign, band, mode)];
+  Slot& slot = slots_[Find(key)];
   if (slot.entry != 0) {
     return;
   }
   if (texts_.size() >= UINT32_MAX) {
     throw std::length_error("The worked list is full");
   }
-  slot = {hash, static_cast<std::uint32_t>(texts_.size() + 1)};
-  const std::string_view texts[] = {callSign, band, mode};
+  slot = {key.hash, static_cast<std::uint32_t>(texts_.size() + 1)};
+  const std::string_view texts[] = {key.callSign, key.band, key.mode};
   std::size_t bytes = 0;
   for (std::string_view text : texts) {
     bytes += LengthBytes(text.size()) + text.size();
@@ -92,25 +92,20 @@ void WorkedQSOList::Add(std::string_view callSign, std::string_view band, std::s
   ++count_;
 }
 
-bool WorkedQSOList::Contains(std::string_view callSign, std::string_view band,
-                             std::string_view mode) const {
-  return count_ != 0 &&
-         slots_[Find(HashQso(callSign, band, mode), callSign, band, mode)].entry != 0;
+bool WorkedQSOList::Contains(const WorkedKey& key) const {
+  return count_ != 0 && slots_[Find(key)].entry != 0;
 }
 
-void WorkedQSOList::Prefetch(std::string_view callSign, std::string_view band,
-                             std::string_view mode) const {
+void WorkedQSOList::Prefetch(const WorkedKey& key) const {
   if (!slots_.empty()) {
-    __builtin_prefetch(&slots_[HashQso(callSign, band, mode) & (slots_.size() - 1)]);
+    __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]);
   }
 }
 
-void WorkedQSOList::PrefetchTexts(std::string_view callSign, std::string_view band,
-                                  std::string_view mode) const {
+void WorkedQSOList::PrefetchTexts(const WorkedKey& key) const {
   if (!slots_.empty()) {
-    const std::uint32_t hash = HashQso(callSign, band, mode);
-    const Slot& slot = slots_[hash & (slots_.size() - 1)];
-    if (slot.hash == hash && slot.entry != 0) {
+    const Slot& slot = slots_[key.hash & (slots_.size() - 1)];
+    if (slot.hash == key.hash && slot.entry != 0) {
       __builtin_prefetch(texts_.data() + slot.entry - 1);
     }
   }
@@ -123,21 +118,19 @@ void WorkedQSOList::Clear() {
 }
 
 // Linear probing: a table at most three quarters full has a free slot after every run.
-std::size_t WorkedQSOList::Find(std::uint32_t hash, std::string_view callSign,
-                                std::string_view band, std::string_view mode) const {
+std::size_t WorkedQSOList::Find(const WorkedKey& key) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+  for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.entry == 0 || (slot.hash == hash && EntryEquals(slot.entry, callSign, band, mode))) {
+    if (slot.entry == 0 || (slot.hash == key.hash && EntryEquals(slot.entry, key))) {
       return at;
     }
   }
 }
 
-bool WorkedQSOList::EntryEquals(std::uint32_t entry, std::string_view callSign,
-                                std::string_view band, std::string_view mode) const {
+bool WorkedQSOList::EntryEquals(std::uint32_t entry, const WorkedKey& key) const {
   std::size_t at = entry - 1;
-  for (std::string_view text : {callSign, band, mode}) {
+  for (std::string_view text : {key.callSign, key.band, key.mode}) {
     const std::size_t length = ReadLength(texts_, at);
     if (!SameBytes(std::string_view(texts_.data() + at, length), text)) {
       return false;

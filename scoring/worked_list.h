@@ -23,19 +23,31 @@ struct TQSO {
 // 1, 0 or -1 as the first callsign is greater than, equal to or less than the second, byte by byte.
 int CompareQSOs(const TQSO& first, const TQSO& second);
 
+// An entry's three texts and their hash, made once for all that is asked of the list about it.
+struct WorkedKey {
+  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode);
+
+  std::string_view callSign;
+  std::string_view band;
+  std::string_view mode;
+  std::uint32_t hash;
+};
+
 class WorkedQSOList {
  public:
   // Adds the entry unless one with the same bytes is held.
-  void Add(const TQSO& qso) { Add(qso.CallSign, qso.Band, qso.Mode); }
-  void Add(std::string_view callSign, std::string_view band, std::string_view mode);
+  void Add(const WorkedKey& key);
   // True when an entry has byte-for-byte the same callsign, band and mode.
-  bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  bool Contains(const WorkedKey& key) const;
+  bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const {
+    return Contains(WorkedKey(callSign, band, mode));
+  }
   // Asks the memory for the slot where a look-up of the entry starts, without waiting for it: a
   // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
   // log do not wait for memory one after another.
-  void Prefetch(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  void Prefetch(const WorkedKey& key) const;
   // As Prefetch, for the texts of the entry: asked for after Prefetch, once the slot is at hand.
-  void PrefetchTexts(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  void PrefetchTexts(const WorkedKey& key) const;
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();
@@ -50,14 +62,9 @@ class WorkedQSOList {
     std::uint32_t entry = 0;
   };
 
-  static std::uint32_t HashQso(std::string_view callSign, std::string_view band,
-                               std::string_view mode);
-
   // The place of the slot holding the entry, or of the free slot where it belongs.
-  std::size_t Find(std::uint32_t hash, std::string_view callSign, std::string_view band,
-                   std::string_view mode) const;
-  bool EntryEquals(std::uint32_t entry, std::string_view callSign, std::string_view band,
-                   std::string_view mode) const;
+  std::size_t Find(const WorkedKey& key) const;
+  bool EntryEquals(std::uint32_t entry, const WorkedKey& key) const;
   void Grow();
 
   std::vector<Slot> slots_;  // a power of two of them, at most three quarters taken
