@@ -18,7 +18,7 @@ std::string_view TextAt(const char* p) {
   return {p, size};
 }
 
-void AppendLength(std::string& texts, std::size_t size) {
+void AppendLength(std::vector<char>& texts, std::size_t size) {
   while (size >= 0x80) {
     texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
     size >>= 7;
@@ -84,7 +84,9 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
   }
   last_[which] = static_cast<std::uint32_t>(texts_.size());
   AppendLength(texts_, text.size());
-  texts_.append(text);
+  for (char c : text) {
+    texts_.push_back(c);
+  }
   return last_[which];
 }
 
