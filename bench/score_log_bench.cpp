@@ -266,7 +266,7 @@ void RecordWorkedList(benchmark::State& state) {
     WorkedQSOList worked;
     for (const TQSO& qso : keys) {
       if (!worked.Contains(qso.CallSign, qso.Band, qso.Mode)) {
-        worked.Add(TQSO(qso.CallSign, qso.Band, qso.Mode));
+        worked.Add(WorkedKey(qso.CallSign, qso.Band, qso.Mode));
       }
     }
     benchmark::DoNotOptimize(worked.Count());

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -62,14 +63,56 @@ constexpr bool NamesAreLowerLettersAndUnderscores() {
 }
 static_assert(NamesAreLowerLettersAndUnderscores());
 
-// `known` is as long as `name`.
-inline bool IsName(std::string_view name, std::string_view known) {
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (name[i] != known[i] && (name[i] | 0x20) != known[i]) {
+// A name as a word of `T`'s width from `p`, in the machine's byte order: compared only with
+// words read alike.
+template <typename T>
+T WordAt(const char* p) {
+  T word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// Each field's name, and 0x20 at each of its letters: a byte of a name OR its letter's bit is the
+// field's byte exactly when it is that letter in either case, or that '_'.
+struct NameBytes {
+  char name[16];
+  char letterBits[16];
+};
+inline constexpr std::array<NameBytes, kAdifFieldCount> kNameBytes = [] {
+  std::array<NameBytes, kAdifFieldCount> table{};
+  for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
+    for (std::size_t c = 0; c < kFields[i].name.size(); ++c) {
+      table[i].name[c] = kFields[i].name[c];
+      table[i].letterBits[c] = kFields[i].name[c] == '_' ? 0 : 0x20;
+    }
+  }
+  return table;
+}();
+
+// Compares the name's first and last `T`s, overlapping or not, with the field's.
+template <typename T>
+bool EndsAreName(std::string_view name, const NameBytes& known) {
+  const std::size_t last = name.size() - sizeof(T);
+  return (WordAt<T>(name.data()) | WordAt<T>(known.letterBits)) == WordAt<T>(known.name) &&
+         (WordAt<T>(name.data() + last) | WordAt<T>(known.letterBits + last)) ==
+             WordAt<T>(known.name + last);
+}
+
+constexpr bool NamesAreFourToSixteenLong() {
+  for (const FieldName& known : kFields) {
+    if (known.name.size() < 4 || known.name.size() > 16) {
       return false;
     }
   }
   return true;
+}
+static_assert(NamesAreFourToSixteenLong());
+
+// `name` is as long as field `index`'s name: a word or two compared at a time, as the tag reader
+// asks at every tag.
+inline bool IsName(std::string_view name, std::size_t index) {
+  return name.size() >= 8 ? EndsAreName<std::uint64_t>(name, kNameBytes[index])
+                          : EndsAreName<std::uint32_t>(name, kNameBytes[index]);
 }
 
 // No two fields share their name's length and first letter: a name that has a field's shape is
@@ -114,7 +157,7 @@ inline std::optional<AdifField> FindAdifField(std::string_view name) {
     return std::nullopt;
   }
   const std::int8_t index = kShapes.field[name.size()][first];
-  if (index < 0 || !IsName(name, kFields[index].name)) {
+  if (index < 0 || !IsName(name, static_cast<std::size_t>(index))) {
     return std::nullopt;
   }
   return kFields[index].field;

@@ -3,6 +3,9 @@
 namespace {
 constexpr std::size_t kFirstSlots = 1024;
 constexpr int kCells = 180;  // squares along a meridian, and along a parallel
+// Own squares with a row of their own: a row takes 130 kB.
+constexpr std::size_t kRows = 8;
+constexpr float kNotMeasured = -1;
 
 // A square's centre in degrees, by its row from the south and its column from the west: squares
 // are 1 degree high and 2 wide from 90 S and 180 W. Each value is exact in float, so these are the
@@ -81,9 +84,29 @@ HResult CachedGeometryDistance::GetDistance(float ownA, float ownB, float qsoA, 
   if (!own || !qso) {
     return geometry_.GetDistance(ownA, ownB, qsoA, qsoB, distance);
   }
+  if (Row* row = RowOf(*own)) {
+    float& known = row->distances[static_cast<std::size_t>(*qso)];
+    if (known == kNotMeasured) {
+      geometry_.GetDistance(ownA, ownB, qsoA, qsoB, &known);
+    }
+    *distance = known;
+    return 0;
+  }
   const auto key = static_cast<std::uint32_t>(*own * kCells * kCells + *qso + 1);
   *distance = PairDistance(key, ownA, ownB, qsoA, qsoB);
   return 0;
+}
+
+CachedGeometryDistance::Row* CachedGeometryDistance::RowOf(int own) {
+  for (Row& row : rows_) {
+    if (row.own == own) {
+      return &row;
+    }
+  }
+  if (rows_.size() == kRows) {
+    return nullptr;
+  }
+  return &rows_.emplace_back(Row{own, std::vector<float>(kCells * kCells, kNotMeasured)});
 }
 
 float CachedGeometryDistance::PairDistance(std::uint32_t key, float ownA, float ownB, float qsoA,

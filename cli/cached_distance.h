@@ -1,6 +1,8 @@
 // The scorer's distance component: GeometryDistance's answers, float for float, with the
 // coordinates of a square read from its letters and digits and the distance between two squares
-// computed once however many QSOs ask for it.
+// computed once however many QSOs ask for it. The distances from the first few own squares are
+// held in a row per own square, by the worked square's number: a log's QSOs from one place find
+// theirs without a search; a rover's other squares share a hash table.
 #pragma once
 
 #include <cstdint>
@@ -25,10 +27,19 @@ class CachedGeometryDistance : public DistanceComponent {
     float distance = 0;
   };
 
+  // The distances from one own square, -1 where not yet measured.
+  struct Row {
+    int own;
+    std::vector<float> distances;
+  };
+
+  // The row of the own square, made while fewer than kRows are held; nullptr beyond.
+  Row* RowOf(int own);
   float PairDistance(std::uint32_t key, float ownA, float ownB, float qsoA, float qsoB);
   void Grow();
 
   GeometryDistance geometry_;  // answers whatever is no square
-  std::vector<Slot> slots_;    // a power of two of them, at most half taken
+  std::vector<Row> rows_;
+  std::vector<Slot> slots_;  // a power of two of them, at most half taken
   std::size_t taken_ = 0;
 };

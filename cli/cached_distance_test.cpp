@@ -38,9 +38,9 @@ TEST(CachedGeometryDistance, CoordinatesOfEverySquareAreTheGeometrys) {
 TEST(CachedGeometryDistance, AnyOtherLocatorIsTheGeometrys) {
   // A byte above 127 is no letter of a locator, whatever the host's code page makes of it.
   for (const char* locator : {"JO31LK", "JO", "JO31LK12", "ZZ00", "JO3", "", "JO31 ",
-                                     "J\xCF"
-                                     "31",
-                                     "JO3\xB9"}) {
+                              "J\xCF"
+                              "31",
+                              "JO3\xB9"}) {
     SCOPED_TRACE(locator);
     CachedGeometryDistance cached;
     GeometryDistance geometry;
@@ -54,13 +54,15 @@ TEST(CachedGeometryDistance, AnyOtherLocatorIsTheGeometrys) {
   }
 }
 
-// From squares at the corners, the equator, the date line and a station's, to every square, twice
+// From squares at the corners, the equator, the date line and stations', to every square, twice
 // over in one component: each answer is the geometry's, bit for bit (antipodes included).
 TEST(CachedGeometryDistance, DistancesBetweenSquaresAreTheGeometrys) {
   CachedGeometryDistance cached;
   GeometryDistance geometry;
   for (int pass = 0; pass < 2; ++pass) {
-    for (const char* own : {"AA00", "RR99", "JJ00", "AJ09", "JO31", "RA90"}) {
+    // More own squares than have a row of their own.
+    for (const char* own : {"AA00", "RR99", "JJ00", "AJ09", "JO31", "RA90", "IO91", "FN42", "QF56",
+                            "PM95", "KP20", "GG66"}) {
       float ownA = 0;
       float ownB = 0;
       geometry.GetCoordA(own, &ownA);

@@ -18,6 +18,29 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
           CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
+// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
+// for the memory to answer before the QSO's look-up.
+constexpr std::size_t kPrefetchAhead = 16;
+constexpr std::size_t kPrefetchTextsAhead = 8;
+
+// The worked list's key of QSO `i` as its record carries it.
+WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
+  const auto text = [&](QsoText which) {
+    return qsos.Text(i, which).substr(0, kRecordTextCapacity);
+  };
+  return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
+}
+
+// Asks ahead of QSO `i`'s look-up.
+void PrefetchWorked(const WorkedQSOList& worked, const QsoList& qsos, std::size_t i) {
+  if (i + kPrefetchAhead < qsos.size()) {
+    worked.Prefetch(KeyOf(qsos, i + kPrefetchAhead));
+  }
+  if (i + kPrefetchTextsAhead < qsos.size()) {
+    worked.PrefetchTexts(KeyOf(qsos, i + kPrefetchTextsAhead));
+  }
+}
+
 std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::string& given,
                               const std::string& logLocator) {
   if (!given.empty()) {
@@ -96,6 +119,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   LogScore result;
   result.qsos.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {
+    PrefetchWorked(scoring.WorkedList, qsos, i);
     const Qso qso = RecordedQso(qsos, i);
     const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();

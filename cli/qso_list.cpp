@@ -1,9 +1,9 @@
 #include "cli/qso_list.h"
 
-#include <cstring>
 #include <limits>
 
 #include "cli/contest_log.h"
+#include "scoring/text_rules.h"
 
 namespace {
 // The length of the text beginning at `p`, and where its bytes begin.
@@ -18,7 +18,7 @@ std::string_view TextAt(const char* p) {
   return {p, size};
 }
 
-void AppendLength(std::string& texts, std::size_t size) {
+void AppendLength(std::vector<char>& texts, std::size_t size) {
   while (size >= 0x80) {
     texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
     size >>= 7;
@@ -70,8 +70,7 @@ bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
   const char* last = texts_.data() + last_[which];
   // Most texts are shorter than 128 bytes, their length one byte.
   if (static_cast<unsigned char>(*last) < 0x80) {
-    return static_cast<unsigned char>(*last) == text.size() &&
-           (text.empty() || std::memcmp(last + 1, text.data(), text.size()) == 0);
+    return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
   }
   return TextAt(last) == text;
 }
@@ -85,7 +84,9 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
   }
   last_[which] = static_cast<std::uint32_t>(texts_.size());
   AppendLength(texts_, text.size());
-  texts_.append(text);
+  for (char c : text) {
+    texts_.push_back(c);
+  }
   return last_[which];
 }
 

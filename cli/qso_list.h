@@ -94,8 +94,8 @@ class QsoList {
 
   std::vector<Entry> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
-  // first, at 0.
-  std::string texts_ = std::string(1, '\0');
+  // first, at 0. Bytes are appended one by one, inline: a text is a few bytes long.
+  std::vector<char> texts_{'\0'};
   // The text each field stored last: a QSO that repeats it stores nothing new.
   std::array<std::uint32_t, kQsoTextCount> last_{};
 };

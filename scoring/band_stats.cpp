@@ -1,8 +1,10 @@
 #include "scoring/band_stats.h"
 
+#include "scoring/text_rules.h"
+
 TStatistic& BandStatList::FindOrAdd(const std::string& band) {
   for (TStatistic& entry : entries_) {
-    if (entry.Band == band) {
+    if (SameBytes(entry.Band, band)) {
       return entry;
     }
   }

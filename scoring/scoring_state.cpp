@@ -31,23 +31,25 @@ void ScoringState::CreateDistanceComponent(DistanceComponentFactory create,
 }
 
 QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode) {
-  if (IsDupe(qso)) {
+  const WorkedKey key(qso.callSign, qso.band, qso.mode);
+  if (WorkedList.Contains(key)) {
     QsoResult duplicate;
     duplicate.duplicate = true;
     return duplicate;
   }
-  return mode == ScoreMode::Record ? Record(qso, ownLocator) : Probe(qso, ownLocator);
+  return mode == ScoreMode::Record ? Record(qso, key, ownLocator) : Probe(qso, ownLocator);
 }
 
 // The distance comes first: a component that fails leaves the lists as they were, so the same QSO
 // scores as new once the component answers again.
-QsoResult ScoringState::Record(const Qso& qso, const std::string& ownLocator) {
+QsoResult ScoringState::Record(const Qso& qso, const WorkedKey& key,
+                               const std::string& ownLocator) {
   QsoResult result;
   const FoundSquare found = ScanSquare(qso.reportReceived);
   if (HasSquare(found.field, found.square)) {
     MeasureDistance(ownLocator, found.square, result);
   }
-  WorkedList.Add(TQSO(qso.callSign, qso.band, qso.mode));
+  WorkedList.Add(key);
   TStatistic& stats = BandStats.FindOrAdd(qso.band);
   if (found.field.size() == 2 && WorkedFields.Add(qso.band + found.field)) {
     ++stats.NewLoc;

@@ -51,7 +51,7 @@ class ScoringState {
   WorkedFieldList WorkedFields;
 
  private:
-  QsoResult Record(const Qso& qso, const std::string& ownLocator);
+  QsoResult Record(const Qso& qso, const WorkedKey& key, const std::string& ownLocator);
   QsoResult Probe(const Qso& qso, const std::string& ownLocator);
   DistanceComponent& Component();
   float CoordA(const std::string& locator);

@@ -1,25 +1,5 @@
 #include "scoring/text_rules.h"
 
-namespace {
-bool IsBlankOrControl(char c) {
-  return static_cast<unsigned char>(c) <= 32;
-}
-}  // namespace
-
-std::string_view TrimControl(std::string_view text) {
-  while (!text.empty() && IsBlankOrControl(text.front())) {
-    text.remove_prefix(1);
-  }
-  return TrimTrailingControl(text);
-}
-
-std::string_view TrimTrailingControl(std::string_view text) {
-  while (!text.empty() && IsBlankOrControl(text.back())) {
-    text.remove_suffix(1);
-  }
-  return text;
-}
-
 std::string_view TrimTrailingControlAndStops(std::string_view text) {
   while (!text.empty() && (IsBlankOrControl(text.back()) || text.back() == '.')) {
     text.remove_suffix(1);

@@ -18,10 +18,6 @@ std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
   return (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
 }
 
-std::uint32_t CallSignHash(std::string_view callSign) {
-  return HashText(2166136261u, callSign);
-}
-
 // The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
 std::uint32_t Mix(std::uint32_t hash) {
   hash ^= hash >> 16;
@@ -60,33 +56,29 @@ std::size_t ReadLength(const std::string& texts, std::size_t& at) {
 }
 }  // namespace
 
-// A search starts from the callsign's hash alone, so that one station's entries lie side by side:
-// the rebuild reads the log in callsign order, and a station's second row finds its place already
-// in the cache. Entries are told apart by the hash of all three texts, which the table keeps.
-WorkedQSOList::QsoHash WorkedQSOList::HashQso(std::string_view callSign, std::string_view band,
-                                              std::string_view mode) {
-  const std::uint32_t callHash = CallSignHash(callSign);
-  return {Mix(callHash), Mix(HashText(HashText(callHash, band), mode))};
-}
+WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
+    : callSign(callSign),
+      band(band),
+      mode(mode),
+      hash(Mix(HashText(HashText(HashText(2166136261u, callSign), band), mode))) {}
 
 int CompareQSOs(const TQSO& first, const TQSO& second) {
   return CompareBytes(first.CallSign, second.CallSign);
 }
 
-void WorkedQSOList::Add(const TQSO& qso) {
+void WorkedQSOList::Add(const WorkedKey& key) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
     Grow();
   }
-  const QsoHash hash = HashQso(qso.CallSign, qso.Band, qso.Mode);
-  Slot& slot = slots_[Find(hash, qso.CallSign, qso.Band, qso.Mode)];
+  Slot& slot = slots_[Find(key)];
   if (slot.entry != 0) {
     return;
   }
   if (texts_.size() >= UINT32_MAX) {
     throw std::length_error("The worked list is full");
   }
-  slot = {hash.whole, static_cast<std::uint32_t>(texts_.size() + 1)};
-  const std::string_view texts[] = {qso.CallSign, qso.Band, qso.Mode};
+  slot = {key.hash, static_cast<std::uint32_t>(texts_.size() + 1)};
+  const std::string_view texts[] = {key.callSign, key.band, key.mode};
   std::size_t bytes = 0;
   for (std::string_view text : texts) {
     bytes += LengthBytes(text.size()) + text.size();
@@ -100,10 +92,23 @@ void WorkedQSOList::Add(const TQSO& qso) {
   ++count_;
 }
 
-bool WorkedQSOList::Contains(std::string_view callSign, std::string_view band,
-                             std::string_view mode) const {
-  return count_ != 0 &&
-         slots_[Find(HashQso(callSign, band, mode), callSign, band, mode)].entry != 0;
+bool WorkedQSOList::Contains(const WorkedKey& key) const {
+  return count_ != 0 && slots_[Find(key)].entry != 0;
+}
+
+void WorkedQSOList::Prefetch(const WorkedKey& key) const {
+  if (!slots_.empty()) {
+    __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]);
+  }
+}
+
+void WorkedQSOList::PrefetchTexts(const WorkedKey& key) const {
+  if (!slots_.empty()) {
+    const Slot& slot = slots_[key.hash & (slots_.size() - 1)];
+    if (slot.hash == key.hash && slot.entry != 0) {
+      __builtin_prefetch(texts_.data() + slot.entry - 1);
+    }
+  }
 }
 
 void WorkedQSOList::Clear() {
@@ -113,30 +118,21 @@ void WorkedQSOList::Clear() {
 }
 
 // Linear probing: a table at most three quarters full has a free slot after every run.
-std::size_t WorkedQSOList::Find(QsoHash hash, std::string_view callSign, std::string_view band,
-                                std::string_view mode) const {
+std::size_t WorkedQSOList::Find(const WorkedKey& key) const {
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = hash.start & mask;; at = (at + 1) & mask) {
+  for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
     const Slot& slot = slots_[at];
-    if (slot.entry == 0 ||
-        (slot.hash == hash.whole && EntryEquals(slot.entry, callSign, band, mode))) {
+    if (slot.entry == 0 || (slot.hash == key.hash && EntryEquals(slot.entry, key))) {
       return at;
     }
   }
 }
 
-std::string_view WorkedQSOList::CallSignOf(std::uint32_t entry) const {
+bool WorkedQSOList::EntryEquals(std::uint32_t entry, const WorkedKey& key) const {
   std::size_t at = entry - 1;
-  const std::size_t length = ReadLength(texts_, at);
-  return std::string_view(texts_).substr(at, length);
-}
-
-bool WorkedQSOList::EntryEquals(std::uint32_t entry, std::string_view callSign,
-                                std::string_view band, std::string_view mode) const {
-  std::size_t at = entry - 1;
-  for (std::string_view text : {callSign, band, mode}) {
+  for (std::string_view text : {key.callSign, key.band, key.mode}) {
     const std::size_t length = ReadLength(texts_, at);
-    if (length != text.size() || texts_.compare(at, length, text) != 0) {
+    if (!SameBytes(std::string_view(texts_.data() + at, length), text)) {
       return false;
     }
     at += length;
@@ -152,7 +148,7 @@ void WorkedQSOList::Grow() {
     if (slot.entry == 0) {
       continue;
     }
-    std::size_t at = Mix(CallSignHash(CallSignOf(slot.entry))) & mask;
+    std::size_t at = slot.hash & mask;
     while (slots_[at].entry != 0) {
       at = (at + 1) & mask;
     }

@@ -1,6 +1,7 @@
 // The worked QSOs: one entry per recorded QSO that was no duplicate, found by the exact bytes of
 // its callsign, band and mode. Only the duplicate answers are ever seen, never an order, so the
-// entries are held in a hash table: a look-up costs the same whatever the log's size.
+// entries are held in a hash table: a look-up costs the same whatever the log's size, and its
+// texts are compared only where a slot holds the same hash.
 #pragma once
 
 #include <cstddef>
@@ -22,12 +23,31 @@ struct TQSO {
 // 1, 0 or -1 as the first callsign is greater than, equal to or less than the second, byte by byte.
 int CompareQSOs(const TQSO& first, const TQSO& second);
 
+// An entry's three texts and their hash, made once for all that is asked of the list about it.
+struct WorkedKey {
+  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode);
+
+  std::string_view callSign;
+  std::string_view band;
+  std::string_view mode;
+  std::uint32_t hash;
+};
+
 class WorkedQSOList {
  public:
   // Adds the entry unless one with the same bytes is held.
-  void Add(const TQSO& qso);
+  void Add(const WorkedKey& key);
   // True when an entry has byte-for-byte the same callsign, band and mode.
-  bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const;
+  bool Contains(const WorkedKey& key) const;
+  bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const {
+    return Contains(WorkedKey(callSign, band, mode));
+  }
+  // Asks the memory for the slot where a look-up of the entry starts, without waiting for it: a
+  // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
+  // log do not wait for memory one after another.
+  void Prefetch(const WorkedKey& key) const;
+  // As Prefetch, for the texts of the entry: asked for after Prefetch, once the slot is at hand.
+  void PrefetchTexts(const WorkedKey& key) const;
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();
@@ -35,24 +55,16 @@ class WorkedQSOList {
 
  private:
   // A place in the table: an entry's hash and where its texts begin in texts_, plus one; 0 when the
-  // place is free.
+  // place is free. The hash's low bits are where the search for the entry starts, so the table
+  // grows without reading a text.
   struct Slot {
     std::uint32_t hash = 0;
     std::uint32_t entry = 0;
   };
 
-  struct QsoHash {
-    std::uint32_t start;  // where the search for the entry starts
-    std::uint32_t whole;  // what the slot keeps
-  };
-  static QsoHash HashQso(std::string_view callSign, std::string_view band, std::string_view mode);
-
   // The place of the slot holding the entry, or of the free slot where it belongs.
-  std::size_t Find(QsoHash hash, std::string_view callSign, std::string_view band,
-                   std::string_view mode) const;
-  std::string_view CallSignOf(std::uint32_t entry) const;
-  bool EntryEquals(std::uint32_t entry, std::string_view callSign, std::string_view band,
-                   std::string_view mode) const;
+  std::size_t Find(const WorkedKey& key) const;
+  bool EntryEquals(std::uint32_t entry, const WorkedKey& key) const;
   void Grow();
 
   std::vector<Slot> slots_;  // a power of two of them, at most three quarters taken

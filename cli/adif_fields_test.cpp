@@ -1,0 +1,40 @@
+#include "cli/adif_fields.h"
+
+#include <gtest/gtest.h>
+
+TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
+  struct {
+    const char* name;
+    std::optional<AdifField> field;
+  } cases[] = {
+      {"call", AdifField::kCall},
+      {"CaLL", AdifField::kCall},
+      {"SubMode", AdifField::kSubmode},
+      {"STATION_CALLSIGN", AdifField::kStation},
+      {"My_GridSquare", AdifField::kMyGrid},
+      {"QSO_DATE", AdifField::kDate},
+      // One byte otherwise, at the first, a middle and the last place of short and long names.
+      {"kall", std::nullopt},
+      {"cbll", std::nullopt},
+      {"calm", std::nullopt},
+      {"submoDf", std::nullopt},
+      {"subXode", std::nullopt},
+      {"station_callsigm", std::nullopt},
+      {"station_ballsign", std::nullopt},
+      {"station-callsign", std::nullopt},
+      {"stationxcallsign", std::nullopt},
+      {"my_gridsquarf", std::nullopt},
+      {"my_grid_quare", std::nullopt},
+      // '_' has no case, and no other byte becomes a letter by its case bit.
+      {"qso\177date", std::nullopt},
+      {"c\x01ll", std::nullopt},
+      {"time_o\x4e", AdifField::kTime},
+      {"time_o\x0e", std::nullopt},
+      {"", std::nullopt},
+      {"rst_rcvd", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FindAdifField(c.name), c.field);
+  }
+}
