@@ -66,6 +66,14 @@ void QsoList::clear() {
   *this = QsoList();
 }
 
+void QsoList::Expect(std::size_t qsos) {
+  if (qsos <= entries_.size() || entries_.empty()) {
+    return;
+  }
+  entries_.reserve(qsos);
+  texts_.reserve(texts_.size() / entries_.size() * qsos);
+}
+
 bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
   const char* last = texts_.data() + last_[which];
   // Most texts are shorter than 128 bytes, their length one byte.

@@ -67,6 +67,9 @@ class QsoList {
   void push_back(const QsoView& qso);
   void push_back(const LogQso& qso);
   void clear();
+  // Makes room for `qsos` QSOs in all, their texts as long as those held so far on average: a list
+  // told its log's size ahead grows without copying itself.
+  void Expect(std::size_t qsos);
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   LogQso operator[](std::size_t i) const;
