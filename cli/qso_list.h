@@ -76,7 +76,10 @@ class QsoList {
   const_iterator begin() const;
   const_iterator end() const;
 
-  std::string_view Text(std::size_t i, QsoText text) const;
+  // Inline: the scorer reads eight texts of every QSO.
+  std::string_view Text(std::size_t i, QsoText text) const {
+    return TextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
+  }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
 
   // Removes the QSOs for which `leftOut` is true, keeping the others' order; returns how many.
@@ -92,6 +95,17 @@ class QsoList {
     std::array<std::uint32_t, kQsoTextCount> texts;  // where each text begins in texts_
   };
 
+  // The length of the text beginning at `p`, and where its bytes begin.
+  static std::string_view TextAt(const char* p) {
+    std::size_t size = 0;
+    int shift = 0;
+    while (static_cast<unsigned char>(*p) & 0x80) {
+      size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++) & 0x7F) << shift;
+      shift += 7;
+    }
+    size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
+    return {p, size};
+  }
   std::uint32_t Store(std::size_t which, std::string_view text);
   bool SameAsLast(std::size_t which, std::string_view text) const;
 
