@@ -59,7 +59,7 @@ void QsoList::Expect(std::size_t qsos) {
     return;
   }
   entries_.reserve(qsos);
-  texts_.reserve(texts_.size() / entries_.size() * qsos);
+  texts_.reserve(texts_.size() * qsos / entries_.size());
 }
 
 bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
