@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "cli/contest_log.h"
-#include "scoring/text_rules.h"
 
 namespace {
 void AppendLength(std::vector<char>& texts, std::size_t size) {
@@ -60,15 +59,6 @@ void QsoList::Expect(std::size_t qsos) {
   }
   entries_.reserve(qsos);
   texts_.reserve(texts_.size() * qsos / entries_.size());
-}
-
-bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
-  const char* last = texts_.data() + last_[which];
-  // Most texts are shorter than 128 bytes, their length one byte.
-  if (static_cast<unsigned char>(*last) < 0x80) {
-    return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
-  }
-  return TextAt(last) == text;
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {

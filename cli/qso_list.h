@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/text_rules.h"
+
 // One QSO: what the plug-in's record receives of it, and what the log says of it besides.
 struct LogQso {
   std::string callSign;
@@ -107,7 +109,15 @@ class QsoList {
     return {p, size};
   }
   std::uint32_t Store(std::size_t which, std::string_view text);
-  bool SameAsLast(std::size_t which, std::string_view text) const;
+  // Inline: a reader asks it for eight texts of every QSO.
+  bool SameAsLast(std::size_t which, std::string_view text) const {
+    const char* last = texts_.data() + last_[which];
+    // Most texts are shorter than 128 bytes, their length one byte.
+    if (static_cast<unsigned char>(*last) < 0x80) {
+      return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
+    }
+    return TextAt(last) == text;
+  }
 
   std::vector<Entry> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
