@@ -47,7 +47,7 @@ std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
       UpperTrimmedView(station.empty() ? r[F::kOperator] : station, qso.copies[2]);
   view[QsoText::kOwnLocator] = UpperTrimmedView(r[F::kMyGrid], qso.copies[3]);
   view[QsoText::kFrequency] = TrimControl(r[F::kFreq]);
-  view.utcSeconds = UtcSeconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
+  view.utcSeconds = qso.clock.Seconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
   view[QsoText::kContestId] = UpperTrimmedView(r[F::kContestId], qso.copies[4]);
   return {};
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "cli/contest_log.h"
+#include "cli/log_time.h"
 
 enum class AdifField {
   kCall,
@@ -179,6 +180,7 @@ class AdifValues {
 struct AdifQso {
   QsoView view;
   std::array<std::string, 5> copies;
+  UtcClock clock;
 };
 
 // Fills `qso` (all but its line) from a record's values. Returns empty, or, when the values make no

@@ -80,15 +80,22 @@ std::size_t LogFile::Read(char* into, std::size_t count) {
 }
 
 void LogFile::ReadRest(std::string& content) {
-  struct stat status {};
   const long position = std::ftell(file_);
-  if (fstat(fileno(file_), &status) == 0 && S_ISREG(status.st_mode) && position >= 0) {
-    const auto size = static_cast<std::size_t>(status.st_size);
+  const std::optional<std::size_t> size = Size();
+  if (size && position >= 0) {
     const auto read = static_cast<std::size_t>(position);
-    ReadToEnd(file_, size > read ? size - read : 0, content);
+    ReadToEnd(file_, *size > read ? *size - read : 0, content);
   } else {
     ReadStreamToEnd(file_, content);
   }
+}
+
+std::optional<std::size_t> LogFile::Size() const {
+  struct stat status {};
+  if (fstat(fileno(file_), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return std::nullopt;
+  }
+  return static_cast<std::size_t>(status.st_size);
 }
 
 bool IsSqliteFile(const std::string& path) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 
 // A file (or standard input, "-") read from its beginning. Throws LogError when it cannot be opened
@@ -17,6 +18,8 @@ class LogFile {
   // Appends the rest of the file to `content`, in one piece of the file's size (a pipe, which
   // tells none, through a temporary file), not in a buffer that doubles as it grows.
   void ReadRest(std::string& content);
+  // The size of the whole file when it is a regular file; nothing for a pipe.
+  std::optional<std::size_t> Size() const;
 
  private:
   struct Close {

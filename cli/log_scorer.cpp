@@ -18,11 +18,6 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
           CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
 }
 
-// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
-// for the memory to answer before the QSO's look-up.
-constexpr std::size_t kPrefetchAhead = 16;
-constexpr std::size_t kPrefetchTextsAhead = 8;
-
 // The worked list's key of QSO `i` as its record carries it.
 WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
   const auto text = [&](QsoText which) {
@@ -31,15 +26,49 @@ WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
   return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
 }
 
-// Asks ahead of QSO `i`'s look-up.
-void PrefetchWorked(const WorkedQSOList& worked, const QsoList& qsos, std::size_t i) {
-  if (i + kPrefetchAhead < qsos.size()) {
-    worked.Prefetch(KeyOf(qsos, i + kPrefetchAhead));
+// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
+// for the memory to answer before the QSO's look-up.
+constexpr std::size_t kPrefetchAhead = 16;
+constexpr std::size_t kPrefetchTextsAhead = 8;
+
+// The worked-list keys of the QSOs from the one scored to kPrefetchAhead ahead: each key is made
+// once for the two requests ahead and the look-up.
+class WorkedKeysAhead {
+ public:
+  WorkedKeysAhead(const QsoList& qsos, const WorkedQSOList& worked) : qsos_(qsos), worked_(worked) {
+    keys_.reserve(kRing);
+    for (std::size_t i = 0; i < kPrefetchAhead && i < qsos.size(); ++i) {
+      Keep(i);
+    }
   }
-  if (i + kPrefetchTextsAhead < qsos.size()) {
-    worked.PrefetchTexts(KeyOf(qsos, i + kPrefetchTextsAhead));
+
+  // QSO i's key, for i counting up from 0; asks the list ahead for the QSOs that follow.
+  const WorkedKey& Next(std::size_t i) {
+    if (i + kPrefetchAhead < qsos_.size()) {
+      worked_.Prefetch(Keep(i + kPrefetchAhead));
+    }
+    if (i + kPrefetchTextsAhead < qsos_.size()) {
+      worked_.PrefetchTexts(keys_[(i + kPrefetchTextsAhead) % kRing]);
+    }
+    return keys_[i % kRing];
   }
-}
+
+ private:
+  // More than kPrefetchAhead keys, a power of two.
+  static constexpr std::size_t kRing = 32;
+
+  // Makes QSO i's key, i one more than the last kept.
+  const WorkedKey& Keep(std::size_t i) {
+    if (keys_.size() < kRing) {
+      return keys_.emplace_back(KeyOf(qsos_, i));
+    }
+    return keys_[i % kRing] = KeyOf(qsos_, i);
+  }
+
+  const QsoList& qsos_;
+  const WorkedQSOList& worked_;
+  std::vector<WorkedKey> keys_;  // QSO i's at i % kRing
+};
 
 std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::string& given,
                               const std::string& logLocator) {
@@ -118,8 +147,9 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
 
   LogScore result;
   result.qsos.reserve(qsos.size());
+  WorkedKeysAhead keys(qsos, scoring.WorkedList);
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    PrefetchWorked(scoring.WorkedList, qsos, i);
+    const WorkedKey& key = keys.Next(i);
     const Qso qso = RecordedQso(qsos, i);
     const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();
@@ -127,7 +157,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
       throw NoOwnLocator(qsos, i, ownLocator);
     }
-    const QsoResult engine = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+    const QsoResult engine = scoring.ScoreQSO(qso, key, ownLocator, ScoreMode::Record);
     scored.reason = ZeroReasonOf(engine, qso.reportReceived);
     ++result.zeroReasons[static_cast<std::size_t>(scored.reason)];
     scored.duplicate = engine.duplicate;

@@ -123,3 +123,21 @@ TEST(ScoreQsos, EveryOwnSquareOnceInTheOrderMet) {
   EXPECT_EQ(score.ownLocators.back(), "RR99aa");
   EXPECT_EQ(score.qsos[64799].ownLocator, 32399);
 }
+
+// Each QSO's key is made ahead of its scoring and kept in a ring: logs shorter and longer than
+// the ring, and at its edges, find each duplicate where it stands.
+TEST(ScoreQsos, EachDuplicateIsFoundWhateverTheLogsLength) {
+  for (const int length : {1, 2, 15, 16, 17, 31, 32, 33, 100}) {
+    SCOPED_TRACE(length);
+    std::vector<LogQso> qsos;
+    for (int i = 0; i < length; ++i) {
+      // Every third QSO repeats the call of the one before it.
+      qsos.push_back(Logged("C" + std::to_string(i % 3 == 2 ? i - 1 : i), "JO62", "JO31"));
+    }
+    const LogScore score = ScoreQsos(qsos, "");
+    for (int i = 0; i < length; ++i) {
+      EXPECT_EQ(score.qsos[static_cast<std::size_t>(i)].duplicate, i % 3 == 2) << i;
+    }
+    EXPECT_EQ(score.duplicates, length / 3);
+  }
+}

@@ -22,17 +22,6 @@ std::string UpperTrimmed(std::string_view text) {
   return UpperAscii(std::string(TrimControl(text)));
 }
 
-std::string_view UpperTrimmedView(std::string_view text, std::string& room) {
-  text = TrimControl(text);
-  for (char c : text) {
-    if (c >= 'a' && c <= 'z') {
-      room = UpperAscii(std::string(text));
-      return room;
-    }
-  }
-  return text;
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) {
     return false;

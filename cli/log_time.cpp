@@ -68,12 +68,19 @@ std::optional<int> SecondsOfDay(std::string_view time) {
 }  // namespace
 
 std::optional<std::int64_t> UtcSeconds(std::string_view date, std::string_view time) {
-  const auto days = Days(date);
+  return UtcClock().Seconds(date, time);
+}
+
+std::optional<std::int64_t> UtcClock::Seconds(std::string_view date, std::string_view time) {
+  if (date != lastDate_) {
+    lastDate_ = date;
+    lastDays_ = Days(date);
+  }
   const auto seconds = SecondsOfDay(time);
-  if (!days || !seconds) {
+  if (!lastDays_ || !seconds) {
     return std::nullopt;
   }
-  return *days * 86400 + *seconds;
+  return *lastDays_ * 86400 + *seconds;
 }
 
 UtcTime UtcTimeOf(std::int64_t seconds) {

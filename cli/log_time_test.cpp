@@ -51,3 +51,17 @@ TEST(UtcTimeOf, IsTheInverseOfUtcSeconds) {
     EXPECT_EQ(t.second, c.expected.second);
   }
 }
+
+// The clock keeps the day of the date before: a date that repeats, changes, turns invalid and
+// comes back gives what UtcSeconds gives each time.
+TEST(UtcClock, AgreesWithUtcSecondsForEachQsoInTurn) {
+  const std::pair<const char*, const char*> qsos[] = {
+      {"", "1200"},         {"20240907", "1405"},   {"20240907", "140530"}, {"20240907", "2561"},
+      {"20240908", "0000"}, {"2024-09-08", "0001"}, {"20230229", "1200"},   {"20230229", "1300"},
+      {"20240907", "1405"}, {"", "1405"},
+  };
+  UtcClock clock;
+  for (const auto& [date, time] : qsos) {
+    EXPECT_EQ(clock.Seconds(date, time), UtcSeconds(date, time)) << date << " " << time;
+  }
+}

@@ -3,21 +3,8 @@
 #include <limits>
 
 #include "cli/contest_log.h"
-#include "scoring/text_rules.h"
 
 namespace {
-// The length of the text beginning at `p`, and where its bytes begin.
-std::string_view TextAt(const char* p) {
-  std::size_t size = 0;
-  int shift = 0;
-  while (static_cast<unsigned char>(*p) & 0x80) {
-    size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++) & 0x7F) << shift;
-    shift += 7;
-  }
-  size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
-  return {p, size};
-}
-
 void AppendLength(std::vector<char>& texts, std::size_t size) {
   while (size >= 0x80) {
     texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
@@ -66,13 +53,12 @@ void QsoList::clear() {
   *this = QsoList();
 }
 
-bool QsoList::SameAsLast(std::size_t which, std::string_view text) const {
-  const char* last = texts_.data() + last_[which];
-  // Most texts are shorter than 128 bytes, their length one byte.
-  if (static_cast<unsigned char>(*last) < 0x80) {
-    return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
+void QsoList::Expect(std::size_t qsos) {
+  if (qsos <= entries_.size() || entries_.empty()) {
+    return;
   }
-  return TextAt(last) == text;
+  entries_.reserve(qsos);
+  texts_.reserve(texts_.size() * qsos / entries_.size());
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
@@ -88,10 +74,6 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
     texts_.push_back(c);
   }
   return last_[which];
-}
-
-std::string_view QsoList::Text(std::size_t i, QsoText text) const {
-  return TextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
 }
 
 LogQso QsoList::operator[](std::size_t i) const {

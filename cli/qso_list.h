@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/text_rules.h"
+
 // One QSO: what the plug-in's record receives of it, and what the log says of it besides.
 struct LogQso {
   std::string callSign;
@@ -67,13 +69,19 @@ class QsoList {
   void push_back(const QsoView& qso);
   void push_back(const LogQso& qso);
   void clear();
+  // Makes room for `qsos` QSOs in all, their texts as long as those held so far on average: a list
+  // told its log's size ahead grows without copying itself.
+  void Expect(std::size_t qsos);
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   LogQso operator[](std::size_t i) const;
   const_iterator begin() const;
   const_iterator end() const;
 
-  std::string_view Text(std::size_t i, QsoText text) const;
+  // Inline: the scorer reads eight texts of every QSO.
+  std::string_view Text(std::size_t i, QsoText text) const {
+    return TextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
+  }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
 
   // Removes the QSOs for which `leftOut` is true, keeping the others' order; returns how many.
@@ -89,8 +97,27 @@ class QsoList {
     std::array<std::uint32_t, kQsoTextCount> texts;  // where each text begins in texts_
   };
 
+  // The length of the text beginning at `p`, and where its bytes begin.
+  static std::string_view TextAt(const char* p) {
+    std::size_t size = 0;
+    int shift = 0;
+    while (static_cast<unsigned char>(*p) & 0x80) {
+      size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++) & 0x7F) << shift;
+      shift += 7;
+    }
+    size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
+    return {p, size};
+  }
   std::uint32_t Store(std::size_t which, std::string_view text);
-  bool SameAsLast(std::size_t which, std::string_view text) const;
+  // Inline: a reader asks it for eight texts of every QSO.
+  bool SameAsLast(std::size_t which, std::string_view text) const {
+    const char* last = texts_.data() + last_[which];
+    // Most texts are shorter than 128 bytes, their length one byte.
+    if (static_cast<unsigned char>(*last) < 0x80) {
+      return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
+    }
+    return TextAt(last) == text;
+  }
 
   std::vector<Entry> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text

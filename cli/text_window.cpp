@@ -11,7 +11,8 @@ TextWindow::TextWindow(LogFile& file, std::string head, std::size_t piece)
       buffer_(new char[head.size()]),
       room_(head.size()),
       held_(head.size()),
-      atEnd_(false) {
+      atEnd_(false),
+      wholeSize_(file.Size()) {
   std::memcpy(buffer_.get(), head.data(), held_);
   text_ = std::string_view(buffer_.get(), held_);
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,8 @@ class TextWindow {
   static constexpr std::size_t kPiece = 1 << 20;
 
   // The whole text, held by the caller.
-  explicit TextWindow(std::string_view text) : text_(text), atEnd_(true) {}
+  explicit TextWindow(std::string_view text)
+      : text_(text), atEnd_(true), wholeSize_(text.size()) {}
   // The text of `file`, of which `head` has been read already; read on `piece` bytes at a time.
   TextWindow(LogFile& file, std::string head, std::size_t piece = kPiece);
 
@@ -23,6 +25,8 @@ class TextWindow {
   std::size_t Base() const { return base_; }
   // True when Text() reaches the end of the whole text.
   bool AtEnd() const { return atEnd_; }
+  // The size of the whole text, when known ahead (not for a pipe).
+  std::optional<std::size_t> WholeSize() const { return wholeSize_; }
 
   // Lets go of the bytes before `from` (an index into Text()) and reads one more piece, or as much
   // as is held when that is more: a reader that must read a long record again from its start
@@ -40,4 +44,5 @@ class TextWindow {
   std::string_view text_;
   std::size_t base_ = 0;
   bool atEnd_;
+  std::optional<std::size_t> wholeSize_;
 };

@@ -31,7 +31,11 @@ void ScoringState::CreateDistanceComponent(DistanceComponentFactory create,
 }
 
 QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode) {
-  const WorkedKey key(qso.callSign, qso.band, qso.mode);
+  return ScoreQSO(qso, WorkedKey(qso.callSign, qso.band, qso.mode), ownLocator, mode);
+}
+
+QsoResult ScoringState::ScoreQSO(const Qso& qso, const WorkedKey& key,
+                                 const std::string& ownLocator, ScoreMode mode) {
   if (WorkedList.Contains(key)) {
     QsoResult duplicate;
     duplicate.duplicate = true;

@@ -1,7 +1,5 @@
 #include "scoring/square_scan.h"
 
-#include <utility>
-
 #include "scoring/text_rules.h"
 
 namespace {
@@ -12,14 +10,18 @@ bool IsFieldLetter(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+// The upper case of a field letter, A..R or a..r: its 0x20 bit cleared.
+char UpperField(char c) {
+  return static_cast<char>(c & ~0x20);
+}
 }  // namespace
 
 FoundSquare ScanSquare(const std::string& report) {
   const std::string_view s = TrimControl(report);
   for (std::size_t p = 0; p + 4 <= s.size(); ++p) {
     if (IsFieldLetter(s[p]) && IsFieldLetter(s[p + 1]) && IsDigit(s[p + 2]) && IsDigit(s[p + 3])) {
-      std::string square = UpperAscii(std::string(s.substr(p, 4)));
-      return {square.substr(0, 2), std::move(square)};
+      const char square[] = {UpperField(s[p]), UpperField(s[p + 1]), s[p + 2], s[p + 3]};
+      return {std::string(square, 2), std::string(square, 4)};
     }
   }
   return {};

@@ -21,7 +21,3 @@ int CompareBytes(std::string_view a, std::string_view b) {
   const int c = a.compare(b);
   return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
-
-std::string CutToRecordText(std::string_view text) {
-  return std::string(text.substr(0, kRecordTextCapacity));
-}

@@ -27,24 +27,16 @@ std::uint32_t Mix(std::uint32_t hash) {
   return hash ^ (hash >> 16);
 }
 
-// A length as 7-bit groups, low group first, the top bit set on all but the last.
-std::size_t LengthBytes(std::size_t length) {
-  std::size_t bytes = 1;
+// A length as 7-bit groups, low group first, the top bit set on all but the last. Byte by byte,
+// inline, as the texts that follow: an entry is a few bytes long.
+void AppendLength(std::vector<char>& texts, std::size_t length) {
   for (; length >= 0x80; length >>= 7) {
-    ++bytes;
+    texts.push_back(static_cast<char>(0x80 | (length & 0x7F)));
   }
-  return bytes;
+  texts.push_back(static_cast<char>(length));
 }
 
-char* WriteLength(char* out, std::size_t length) {
-  for (; length >= 0x80; length >>= 7) {
-    *out++ = static_cast<char>(0x80 | (length & 0x7F));
-  }
-  *out++ = static_cast<char>(length);
-  return out;
-}
-
-std::size_t ReadLength(const std::string& texts, std::size_t& at) {
+std::size_t ReadLength(const std::vector<char>& texts, std::size_t& at) {
   std::size_t length = 0;
   for (int shift = 0;; shift += 7) {
     const auto byte = static_cast<unsigned char>(texts[at++]);
@@ -78,16 +70,11 @@ void WorkedQSOList::Add(const WorkedKey& key) {
     throw std::length_error("The worked list is full");
   }
   slot = {key.hash, static_cast<std::uint32_t>(texts_.size() + 1)};
-  const std::string_view texts[] = {key.callSign, key.band, key.mode};
-  std::size_t bytes = 0;
-  for (std::string_view text : texts) {
-    bytes += LengthBytes(text.size()) + text.size();
-  }
-  const std::size_t entry = texts_.size();
-  texts_.resize(entry + bytes);
-  char* out = &texts_[entry];
-  for (std::string_view text : texts) {
-    out = std::copy(text.begin(), text.end(), WriteLength(out, text.size()));
+  for (std::string_view text : {key.callSign, key.band, key.mode}) {
+    AppendLength(texts_, text.size());
+    for (char c : text) {
+      texts_.push_back(c);
+    }
   }
   ++count_;
 }

@@ -70,6 +70,6 @@ class WorkedQSOList {
   std::vector<Slot> slots_;  // a power of two of them, at most three quarters taken
   // Every entry's three texts one after the other, each preceded by its length: one allocation for
   // all entries instead of three per entry.
-  std::string texts_;
+  std::vector<char> texts_;
   std::size_t count_ = 0;
 };
