@@ -1,6 +1,9 @@
 #include "cli/band_map.h"
 
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 
 #include "cli/log_text.h"
 
@@ -43,19 +46,62 @@ constexpr AmateurBand kBands[] = {
     {"1mm", 241000000, 250000000, "241G"},
 };
 
-// Cabrillo writes values below this as MHz (VHF bands), from here on as kHz.
-constexpr double kCabrilloKhzFrom = 1000;
-
-// `lower` in either case; inline, as every record of an ADIF log asks for its band.
-bool IsLowerName(std::string_view name, std::string_view lower) {
+// An ADIF band name as a word: its bytes with A..Z lowered and its length in the top byte, so that
+// the names of two bands are equal exactly when their words are; 0 for a name longer than seven.
+constexpr std::uint64_t NameWord(std::string_view name) {
+  if (name.size() > 7) {
+    return 0;
+  }
+  std::uint64_t word = std::uint64_t{name.size()} << 56;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const char c = name[i];
-    if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i]) {
+    const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    word |= std::uint64_t{static_cast<unsigned char>(lower)} << (8 * i);
+  }
+  return word;
+}
+
+// The bands by a hash of their name's word: every record of an ADIF log asks for its band, and a
+// look-up there costs a multiplication, not a pass over all the bands. Fibonacci hashing: the high
+// bits of the product, which depend on every byte of the name.
+constexpr std::size_t kNameSlotBits = 7;
+constexpr std::size_t SlotOfName(std::uint64_t word) {
+  return static_cast<std::size_t>((word * 0x9E3779B97F4A7C15ull) >> (64 - kNameSlotBits));
+}
+constexpr bool NameSlotsAreUnique() {
+  for (std::size_t i = 0; i < std::size(kBands); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (SlotOfName(NameWord(kBands[i].adifName)) == SlotOfName(NameWord(kBands[j].adifName))) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(NameSlotsAreUnique());
+struct NameSlot {
+  std::uint64_t word = 0;
+  const char* text = nullptr;  // the band's, nullptr for a free slot
+};
+constexpr std::array<NameSlot, std::size_t{1} << kNameSlotBits> kNameSlotTable = [] {
+  std::array<NameSlot, std::size_t{1} << kNameSlotBits> table{};
+  for (const AmateurBand& band : kBands) {
+    table[SlotOfName(NameWord(band.adifName))] = {NameWord(band.adifName), band.text};
+  }
+  return table;
+}();
+constexpr bool NamesHaveWords() {
+  for (const AmateurBand& band : kBands) {
+    if (NameWord(band.adifName) == 0) {
       return false;
     }
   }
   return true;
 }
+static_assert(NamesHaveWords());
+
+// Cabrillo writes values below this as MHz (VHF bands), from here on as kHz.
+constexpr double kCabrilloKhzFrom = 1000;
 
 // A plain decimal number filling the whole text; false for anything else.
 bool ReadNumber(std::string_view text, double* value) {
@@ -84,13 +130,9 @@ const char* BandOfKhz(double khz) {
 }
 
 const char* BandOfAdifName(std::string_view name) {
-  name = TrimControl(name);
-  for (const AmateurBand& band : kBands) {
-    if (name.size() == band.adifName.size() && IsLowerName(name, band.adifName)) {
-      return band.text;
-    }
-  }
-  return nullptr;
+  const std::uint64_t word = NameWord(TrimControl(name));
+  const NameSlot& slot = kNameSlotTable[SlotOfName(word)];
+  return slot.word == word ? slot.text : nullptr;
 }
 
 const char* BandOfMhzText(std::string_view mhz) {

@@ -36,6 +36,8 @@ TEST(BandMap, AdifBandNamesAndFrequencies) {
       {"20m", "14"},   {"17m", "18"},    {"15m", "21"},   {"12m", "24"},    {"10m", "28"},
       {"6m", "50"},    {"2m", "144"},    {"70cm", "432"}, {"23cm", "1.2G"}, {"20M", "14"},
       {" 20m ", "14"}, {"11m", nullptr}, {"20", nullptr}, {"", nullptr},    {"m", nullptr},
+      {"2190M", "0.136"}, {"1.25CM", "24G"}, {"1.25m", "222"}, {"160mm", nullptr},
+      {"1.25cmm", nullptr}, {"12345678m", nullptr},
   };
   for (const Case& c : names) {
     SCOPED_TRACE(c.name);

@@ -29,7 +29,8 @@ QsoList::QsoList(const std::vector<LogQso>& qsos) {
 void QsoList::push_back(const QsoView& qso) {
   Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
   for (std::size_t i = 0; i < kQsoTextCount; ++i) {
-    entry.texts[i] = Store(i, qso.texts[i]);
+    // Most texts repeat the last of their field: only a new one costs a call.
+    entry.texts[i] = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
   }
   entries_.push_back(entry);
 }
@@ -62,17 +63,12 @@ void QsoList::Expect(std::size_t qsos) {
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
-  if (SameAsLast(which, text)) {
-    return last_[which];
-  }
   if (texts_.size() > std::numeric_limits<std::uint32_t>::max()) {
     throw LogError("the log is too large: its texts take more than 4 GiB");
   }
   last_[which] = static_cast<std::uint32_t>(texts_.size());
   AppendLength(texts_, text.size());
-  for (char c : text) {
-    texts_.push_back(c);
-  }
+  texts_.insert(texts_.end(), text.begin(), text.end());
   return last_[which];
 }
 

@@ -108,6 +108,7 @@ class QsoList {
     size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
     return {p, size};
   }
+  // Appends `text` as field `which`'s latest; where it begins.
   std::uint32_t Store(std::size_t which, std::string_view text);
   // Inline: a reader asks it for eight texts of every QSO.
   bool SameAsLast(std::size_t which, std::string_view text) const {
@@ -121,7 +122,7 @@ class QsoList {
 
   std::vector<Entry> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
-  // first, at 0. Bytes are appended one by one, inline: a text is a few bytes long.
+  // first, at 0.
   std::vector<char> texts_{'\0'};
   // The text each field stored last: a QSO that repeats it stores nothing new.
   std::array<std::uint32_t, kQsoTextCount> last_{};
