@@ -20,9 +20,7 @@ Qso RecordedQso(const QsoList& qsos, std::size_t i) {
 
 // The worked list's key of QSO `i` as its record carries it.
 WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
-  const auto text = [&](QsoText which) {
-    return qsos.Text(i, which).substr(0, kRecordTextCapacity);
-  };
+  const auto text = [&](QsoText which) { return RecordTextOf(qsos.Text(i, which)); };
   return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
 }
 

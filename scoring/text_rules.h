@@ -60,8 +60,13 @@ int CompareBytes(std::string_view a, std::string_view b);
 // A text field of a host record holds this many characters.
 inline constexpr std::size_t kRecordTextCapacity = 255;
 
-// A text as a host record's field holds it: its first 255 characters. Inline: the scorer cuts
-// four texts of every QSO.
+// The part of a text a host record's field holds: its first 255 characters. Inline: the scorer
+// cuts four texts of every QSO.
+inline std::string_view RecordTextOf(std::string_view text) {
+  return text.substr(0, kRecordTextCapacity);
+}
+
+// The same, as a text of its own.
 inline std::string CutToRecordText(std::string_view text) {
-  return std::string(text.substr(0, kRecordTextCapacity));
+  return std::string(RecordTextOf(text));
 }
