@@ -1,5 +1,7 @@
 #include "cli/cached_distance.h"
 
+#include "cli/square_set.h"
+
 namespace {
 constexpr std::size_t kFirstSlots = 1024;
 constexpr int kCells = 180;  // squares along a meridian, and along a parallel
@@ -23,21 +25,17 @@ struct Cell {
 };
 
 // A locator of exactly a square's four characters (letters in either case); the geometry reads
-// any other text.
+// any other text. SquareIndex numbers a square field by field; a cell counts rows of squares from
+// the south and columns from the west.
 std::optional<Cell> CellOf(const std::string& locator) {
-  if (locator.size() != 4) {
+  const std::optional<int> square = locator.size() == 4 ? SquareIndex(locator) : std::nullopt;
+  if (!square) {
     return std::nullopt;
   }
-  const auto letter = [](char c) { return (c | 0x20) - 'a'; };  // only A..R, a..r give 0..17
-  const auto digit = [](char c) { return c - '0'; };
-  const int lonField = letter(locator[0]);
-  const int latField = letter(locator[1]);
-  const int lonDigit = digit(locator[2]);
-  const int latDigit = digit(locator[3]);
-  if (lonField < 0 || lonField >= 18 || latField < 0 || latField >= 18 || lonDigit < 0 ||
-      lonDigit > 9 || latDigit < 0 || latDigit > 9) {
-    return std::nullopt;
-  }
+  const int lonField = *square / 1800;
+  const int latField = *square / 100 % 18;
+  const int lonDigit = *square / 10 % 10;
+  const int latDigit = *square % 10;
   return Cell{latField * 10 + latDigit, lonField * 10 + lonDigit};
 }
 

@@ -1,12 +1,6 @@
 #include "cli/log_text.h"
 
 namespace {
-bool IsFieldLetter(char c) {
-  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
-}
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
 bool IsSubsquareLetter(char c) {
   return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
 }
@@ -32,11 +26,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     }
   }
   return true;
-}
-
-bool StartsWithSquare(std::string_view text) {
-  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
-         IsDigit(text[3]);
 }
 
 bool IsLocator(std::string_view text) {

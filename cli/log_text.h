@@ -27,8 +27,21 @@ inline std::string_view UpperTrimmedView(std::string_view text, std::string& roo
 // Equal when A..Z and a..z are taken as the same.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
-// True when the text begins with a square: two letters A..R (either case) and two digits.
-bool StartsWithSquare(std::string_view text);
+// A letter of a locator's field: A..R in either case.
+inline bool IsFieldLetter(char c) {
+  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
+}
+
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// True when the text begins with a square: two letters A..R (either case) and two digits. Inline:
+// the scorer's distance component asks it four times a QSO.
+inline bool StartsWithSquare(std::string_view text) {
+  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
+         IsDigit(text[3]);
+}
 
 // The words of a text: runs of characters above 32, in order. Fills `words`, which a caller
 // reading many lines keeps.

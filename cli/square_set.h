@@ -7,11 +7,20 @@
 #include <string>
 #include <string_view>
 
+#include "cli/log_text.h"
+
 inline constexpr int kSquareCount = 18 * 18 * 10 * 10;
 
 // The number of the square that `locator` begins with (either case), or nothing when it begins
-// with none.
-std::optional<int> SquareIndex(std::string_view locator);
+// with none. Inline: the scorer numbers the squares of every QSO.
+inline std::optional<int> SquareIndex(std::string_view locator) {
+  if (!StartsWithSquare(locator)) {
+    return std::nullopt;
+  }
+  const auto letter = [](char c) { return c >= 'a' ? c - 'a' : c - 'A'; };
+  return ((letter(locator[0]) * 18 + letter(locator[1])) * 10 + (locator[2] - '0')) * 10 +
+         (locator[3] - '0');
+}
 
 // The square of that number, in upper case ("JO31").
 std::string SquareText(int square);
