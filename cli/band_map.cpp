@@ -61,38 +61,18 @@ constexpr std::uint64_t NameWord(std::string_view name) {
   return word;
 }
 
-// The bands by a hash of their name's word: every record of an ADIF log asks for its band, and a
-// look-up there costs a multiplication, not a pass over all the bands. Fibonacci hashing: the high
-// bits of the product, which depend on every byte of the name.
-constexpr std::size_t kNameSlotBits = 7;
-constexpr std::size_t SlotOfName(std::uint64_t word) {
-  return static_cast<std::size_t>((word * 0x9E3779B97F4A7C15ull) >> (64 - kNameSlotBits));
-}
-constexpr bool NameSlotsAreUnique() {
+// The bands' names as words, in the order of kBands: every record of an ADIF log asks for its
+// band, and a word is compared in one step.
+constexpr std::array<std::uint64_t, std::size(kBands)> kNameWords = [] {
+  std::array<std::uint64_t, std::size(kBands)> words{};
   for (std::size_t i = 0; i < std::size(kBands); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      if (SlotOfName(NameWord(kBands[i].adifName)) == SlotOfName(NameWord(kBands[j].adifName))) {
-        return false;
-      }
-    }
+    words[i] = NameWord(kBands[i].adifName);
   }
-  return true;
-}
-static_assert(NameSlotsAreUnique());
-struct NameSlot {
-  std::uint64_t word = 0;
-  const char* text = nullptr;  // the band's, nullptr for a free slot
-};
-constexpr std::array<NameSlot, std::size_t{1} << kNameSlotBits> kNameSlotTable = [] {
-  std::array<NameSlot, std::size_t{1} << kNameSlotBits> table{};
-  for (const AmateurBand& band : kBands) {
-    table[SlotOfName(NameWord(band.adifName))] = {NameWord(band.adifName), band.text};
-  }
-  return table;
+  return words;
 }();
 constexpr bool NamesHaveWords() {
-  for (const AmateurBand& band : kBands) {
-    if (NameWord(band.adifName) == 0) {
+  for (const std::uint64_t word : kNameWords) {
+    if (word == 0) {
       return false;
     }
   }
@@ -131,8 +111,12 @@ const char* BandOfKhz(double khz) {
 
 const char* BandOfAdifName(std::string_view name) {
   const std::uint64_t word = NameWord(TrimControl(name));
-  const NameSlot& slot = kNameSlotTable[SlotOfName(word)];
-  return slot.word == word ? slot.text : nullptr;
+  for (std::size_t i = 0; i < kNameWords.size(); ++i) {
+    if (kNameWords[i] == word) {
+      return kBands[i].text;
+    }
+  }
+  return nullptr;
 }
 
 const char* BandOfMhzText(std::string_view mhz) {
