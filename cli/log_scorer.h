@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/contest_log.h"
+#include "cli/huge_page_allocator.h"
 #include "cli/zero_reason.h"
 #include "scoring/band_stats.h"
 #include "scoring/qso.h"
@@ -37,7 +38,7 @@ struct LogScore {
   std::string report;                  // the plug-in's report text, lines joined by CR LF
   std::vector<TStatistic> bands;       // in order of first appearance
   std::vector<std::string> fieldKeys;  // band text followed by the field ("14KO"), first seen first
-  std::vector<ScoredQso> qsos;         // one per log QSO, in order
+  std::vector<ScoredQso, HugePageAllocator<ScoredQso>> qsos;  // one per log QSO, in order
   // The own locators the QSOs were scored from, one per square, as first met.
   std::vector<std::string> ownLocators;
   std::array<std::int64_t, kZeroReasonCount> zeroReasons{};  // QSOs per reason

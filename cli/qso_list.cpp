@@ -5,7 +5,8 @@
 #include "cli/contest_log.h"
 
 namespace {
-void AppendLength(std::vector<char>& texts, std::size_t size) {
+template <typename Texts>
+void AppendLength(Texts& texts, std::size_t size) {
   while (size >= 0x80) {
     texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
     size >>= 7;

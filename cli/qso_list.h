@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/huge_page_allocator.h"
 #include "scoring/text_rules.h"
 
 // One QSO: what the plug-in's record receives of it, and what the log says of it besides.
@@ -120,10 +121,10 @@ class QsoList {
     return TextAt(last) == text;
   }
 
-  std::vector<Entry> entries_;
+  std::vector<Entry, HugePageAllocator<Entry>> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
   // first, at 0.
-  std::vector<char> texts_{'\0'};
+  std::vector<char, HugePageAllocator<char>> texts_{'\0'};
   // The text each field stored last: a QSO that repeats it stores nothing new.
   std::array<std::uint32_t, kQsoTextCount> last_{};
 };
