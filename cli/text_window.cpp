@@ -25,10 +25,13 @@ void TextWindow::Advance(std::size_t from) {
   base_ += from;
   const std::size_t wanted = std::max(piece_, held_);
   if (room_ < held_ + wanted) {
-    std::unique_ptr<char[]> larger(new char[held_ + wanted]);
+    // At least twice the room: the bytes kept from piece to piece vary, and a room that only just
+    // fits them would be made anew (and its pages faulted in anew) every few pieces.
+    const std::size_t room = std::max(held_ + wanted, 2 * room_);
+    std::unique_ptr<char[]> larger(new char[room]);
     std::memcpy(larger.get(), buffer_.get() + from, held_);
     buffer_ = std::move(larger);
-    room_ = held_ + wanted;
+    room_ = room;
   } else {
     std::memmove(buffer_.get(), buffer_.get() + from, held_);
   }
