@@ -1,18 +1,80 @@
 #include "scoring/worked_fields.h"
 
+#include <algorithm>
+
+namespace {
+constexpr std::size_t kFirstTableSize = 64;
+}  // namespace
+
+// FNV-1a over the folded bytes.
+std::uint32_t WorkedFieldList::FoldedHash(std::string_view key) const {
+  std::uint32_t hash = 2166136261u;
+  for (char c : key) {
+    hash = (hash ^ (*fold_)[static_cast<unsigned char>(c)]) * 16777619u;
+  }
+  return hash;
+}
+
+bool WorkedFieldList::EqualFolded(std::string_view folded, std::string_view key) const {
+  if (folded.size() != key.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    if (static_cast<unsigned char>(folded[i]) != (*fold_)[static_cast<unsigned char>(key[i])]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Linear probing: a table at most half full has a free slot after every run.
+std::size_t WorkedFieldList::Find(std::string_view key, std::uint32_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    const Slot& slot = slots_[at];
+    if (slot.key == 0 || (slot.hash == hash && EqualFolded(folded_[slot.key - 1], key))) {
+      return at;
+    }
+  }
+}
+
 bool WorkedFieldList::Contains(const std::string& key) const {
-  return folded_.count(FoldWith(*fold_, key)) != 0;
+  return !keys_.empty() && slots_[Find(key, FoldedHash(key))].key != 0;
 }
 
 bool WorkedFieldList::Add(const std::string& key) {
-  if (!folded_.insert(FoldWith(*fold_, key)).second) {
+  if ((keys_.size() + 1) * 2 > slots_.size()) {
+    Grow();
+  }
+  const std::uint32_t hash = FoldedHash(key);
+  Slot& slot = slots_[Find(key, hash)];
+  if (slot.key != 0) {
     return false;
   }
   keys_.push_back(key);
+  folded_.push_back(FoldWith(*fold_, key));
+  slot = {hash, static_cast<std::uint32_t>(keys_.size())};
   return true;
 }
 
 void WorkedFieldList::Clear() {
   keys_.clear();
   folded_.clear();
+  std::fill(slots_.begin(), slots_.end(), Slot{});
+}
+
+void WorkedFieldList::Grow() {
+  std::vector<Slot> old(std::max(kFirstTableSize, slots_.size() * 2));
+  old.swap(slots_);
+  const std::size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.key == 0) {
+      continue;
+    }
+    std::size_t at = slot.hash & mask;
+    while (slots_[at].key != 0) {
+      at = (at + 1) & mask;
+    }
+    slots_[at] = slot;
+  }
 }

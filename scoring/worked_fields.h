@@ -2,8 +2,9 @@
 // the host's code page folds it.
 #pragma once
 
+#include <cstdint>
 #include <string>
-#include <unordered_set>
+#include <string_view>
 #include <vector>
 
 #include "scoring/case_fold.h"
@@ -21,7 +22,23 @@ class WorkedFieldList {
   const std::vector<std::string>& Keys() const { return keys_; }
 
  private:
+  // A key's hash and its index in keys_ plus one; 0 when the slot is free.
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t key = 0;
+  };
+
+  std::uint32_t FoldedHash(std::string_view key) const;
+  // The slot holding a key equal to `key` case ignored, or the free slot where it belongs.
+  std::size_t Find(std::string_view key, std::uint32_t hash) const;
+  bool EqualFolded(std::string_view folded, std::string_view key) const;
+  void Grow();
+
   const CaseFoldTable* fold_;
   std::vector<std::string> keys_;
-  std::unordered_set<std::string> folded_;  // makes a look-up constant time on average
+  std::vector<std::string> folded_;  // each of keys_ folded
+  // Open addressing over the folded keys, a power of two of slots at most half taken: every QSO
+  // asks, and a contest has a few thousand keys, so a look-up is a few probes in the cache, and
+  // no key is copied or folded into a text of its own just to be looked up.
+  std::vector<Slot> slots_;
 };

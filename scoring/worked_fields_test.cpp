@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 TEST(WorkedFieldList, IgnoresLetterCaseAndKeepsFirstAppearance) {
   WorkedFieldList fields;
   EXPECT_TRUE(fields.Add("14KO"));
@@ -34,4 +36,36 @@ TEST(WorkedFieldList, FoldsCaseWithTheTableItIsGiven) {
     EXPECT_EQ(fields.Contains("\xE9ko"), c.found);
     EXPECT_EQ(fields.Add("\xE9KO"), !c.found);
   }
+}
+
+// Every field of several bands: the list grows many times over and must still find each key, in
+// either case, and keep the order of first appearance.
+TEST(WorkedFieldList, FindsEveryKeyOfAWholeContestAfterGrowing) {
+  const std::vector<std::string> bands = {"1.8", "3.5", "7", "14", "21", "28", "50", "144"};
+  std::vector<std::string> added;
+  WorkedFieldList fields;
+  for (const std::string& band : bands) {
+    for (char first = 'A'; first <= 'R'; ++first) {
+      for (char second = 'A'; second <= 'R'; ++second) {
+        added.push_back(band + first + second);
+        ASSERT_TRUE(fields.Add(added.back())) << added.back();
+      }
+    }
+  }
+  for (const std::string& key : added) {
+    std::string lower = key;
+    for (char& c : lower) {
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    ASSERT_TRUE(fields.Contains(lower)) << lower;
+    ASSERT_FALSE(fields.Add(lower)) << lower;
+  }
+  EXPECT_FALSE(fields.Contains("14SA"));
+  EXPECT_FALSE(fields.Contains("14A"));
+  EXPECT_EQ(fields.Keys(), added);
+
+  fields.Clear();
+  EXPECT_FALSE(fields.Contains("14KO"));
+  EXPECT_TRUE(fields.Add("14ko"));
+  EXPECT_EQ(fields.Keys(), std::vector<std::string>{"14ko"});
 }
