@@ -9,6 +9,7 @@
 #endif
 
 #include "cli/adif_fields.h"
+#include "cli/log_text.h"
 
 namespace {
 // What lies between '<' and '>': a name, and for a data field its length.
@@ -315,7 +316,7 @@ class AdifReader {
       ExpectQsos(window_.Base() + record.start);
     }
     const std::string_view ownLocator = record.values[AdifField::kMyGrid];
-    if (ownLocator != lastOwnLocator_) {  // most logs repeat one locator in every record
+    if (!SameShortText(ownLocator, lastOwnLocator_)) {  // most logs repeat one in every record
       lastOwnLocator_ = ownLocator;
       ownLocators_.Add(ownLocator);
     }

@@ -2,6 +2,8 @@
 // pad them with blanks as they please.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +24,40 @@ inline std::string_view UpperTrimmedView(std::string_view text, std::string& roo
     }
   }
   return text;
+}
+
+namespace log_text_detail {
+// The `T` at `p`, in the machine's byte order: compared only with words read alike.
+template <typename T>
+T WordAt(const char* p) {
+  T word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// The first and last `T` of each text, overlapping or not, are the same.
+template <typename T>
+bool SameEnds(std::string_view a, std::string_view b) {
+  const std::size_t last = a.size() - sizeof(T);
+  return WordAt<T>(a.data()) == WordAt<T>(b.data()) &&
+         WordAt<T>(a.data() + last) == WordAt<T>(b.data() + last);
+}
+}  // namespace log_text_detail
+
+// SameBytes for the short texts a reader compares with the record before's (a date, a locator):
+// a word or two at a time from 4 to 16 bytes.
+inline bool SameShortText(std::string_view a, std::string_view b) {
+  using log_text_detail::SameEnds;
+  if (a.size() != b.size()) {
+    return false;
+  }
+  if (a.size() >= 8 && a.size() <= 16) {
+    return SameEnds<std::uint64_t>(a, b);
+  }
+  if (a.size() >= 4 && a.size() < 8) {
+    return SameEnds<std::uint32_t>(a, b);
+  }
+  return SameBytes(a, b);
 }
 
 // Equal when A..Z and a..z are taken as the same.

@@ -21,3 +21,23 @@ TEST(LogText, LocatorsAndWhatLooksLikeOne) {
     EXPECT_EQ(LooksLikeLocator(c.text), c.looksLikeOne);
   }
 }
+
+// Texts of every length around the word sizes, each against itself and against copies that differ
+// in one byte, wherever it lies, or in their length.
+TEST(LogText, SameShortTextComparesEveryByte) {
+  for (std::size_t size = 0; size <= 20; ++size) {
+    std::string a;
+    for (std::size_t i = 0; i < size; ++i) {
+      a += static_cast<char>('A' + i);
+    }
+    SCOPED_TRACE(a);
+    EXPECT_TRUE(SameShortText(a, std::string(a)));
+    EXPECT_FALSE(SameShortText(a, a + 'A'));
+    for (std::size_t i = 0; i < size; ++i) {
+      std::string b = a;
+      b[i] = static_cast<char>(b[i] ^ 0x80);
+      EXPECT_FALSE(SameShortText(a, b)) << i;
+      EXPECT_FALSE(SameShortText(b, a)) << i;
+    }
+  }
+}
