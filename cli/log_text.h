@@ -44,8 +44,8 @@ bool SameEnds(std::string_view a, std::string_view b) {
 }
 }  // namespace log_text_detail
 
-// SameBytes for the short texts a reader compares with the record before's (a date, a locator):
-// a word or two at a time from 4 to 16 bytes.
+// SameBytes for the short texts compared with the record before's at every record (a date, a
+// locator, each text a QSO list holds): a word or two at a time from 4 to 16 bytes.
 inline bool SameShortText(std::string_view a, std::string_view b) {
   using log_text_detail::SameEnds;
   if (a.size() != b.size()) {
