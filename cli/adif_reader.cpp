@@ -284,7 +284,8 @@ class AdifReader {
         record.start = open;
       }
       if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
-        record.values.Set(*field, text.substr(tag.end, length));
+        // Within the text held, as cut above: substr would check it again.
+        record.values.Set(*field, std::string_view(text.data() + tag.end, length));
       }
       pos = tag.end + length;
     }
