@@ -13,19 +13,6 @@
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);
 
-// UpperTrimmed(text) without a copy where none is needed: `text` trimmed when it holds no a..z,
-// else an upper-cased copy made in `room`. Inline: an ADIF reader asks it five times a record.
-inline std::string_view UpperTrimmedView(std::string_view text, std::string& room) {
-  text = TrimControl(text);
-  for (char c : text) {
-    if (c >= 'a' && c <= 'z') {
-      room = UpperAscii(std::string(text));
-      return room;
-    }
-  }
-  return text;
-}
-
 namespace log_text_detail {
 // The `T` at `p`, in the machine's byte order: compared only with words read alike.
 template <typename T>
@@ -41,6 +28,25 @@ bool SameEnds(std::string_view a, std::string_view b) {
   const std::size_t last = a.size() - sizeof(T);
   return WordAt<T>(a.data()) == WordAt<T>(b.data()) &&
          WordAt<T>(a.data() + last) == WordAt<T>(b.data() + last);
+}
+
+// The top bit of each byte of `word` that is a..z; no other bit. A byte's low seven bits plus
+// 0x80 - 'a' reach the top bit from 'a' on, plus 0x80 - '{' from past 'z' on; neither sum carries
+// into the next byte.
+template <typename T>
+T LowerCaseBits(T word) {
+  constexpr T kOnes = static_cast<T>(~T{0}) / 0xFF;
+  const T low = word & (kOnes * 0x7F);
+  const T fromA = low + kOnes * (0x80 - 'a');
+  const T pastZ = low + kOnes * (0x80 - '{');
+  return fromA & ~pastZ & ~word & (kOnes * 0x80);
+}
+
+// The first or last `T` of the text holds a..z.
+template <typename T>
+bool EndsHaveLowerCase(std::string_view text) {
+  return (LowerCaseBits(WordAt<T>(text.data())) |
+          LowerCaseBits(WordAt<T>(text.data() + text.size() - sizeof(T)))) != 0;
 }
 }  // namespace log_text_detail
 
@@ -58,6 +64,35 @@ inline bool SameShortText(std::string_view a, std::string_view b) {
     return SameEnds<std::uint32_t>(a, b);
   }
   return SameBytes(a, b);
+}
+
+// True when the text holds a..z: a word or two at a time from 4 to 16 bytes, as a reader asks it
+// of several texts of every record.
+inline bool HasLowerCase(std::string_view text) {
+  using log_text_detail::EndsHaveLowerCase;
+  if (text.size() >= 8 && text.size() <= 16) {
+    return EndsHaveLowerCase<std::uint64_t>(text);
+  }
+  if (text.size() >= 4 && text.size() < 8) {
+    return EndsHaveLowerCase<std::uint32_t>(text);
+  }
+  for (const char c : text) {
+    if (c >= 'a' && c <= 'z') {
+      return true;
+    }
+  }
+  return false;
+}
+
+// UpperTrimmed(text) without a copy where none is needed: `text` trimmed when it holds no a..z,
+// else an upper-cased copy made in `room`. Inline: an ADIF reader asks it five times a record.
+inline std::string_view UpperTrimmedView(std::string_view text, std::string& room) {
+  text = TrimControl(text);
+  if (!HasLowerCase(text)) {
+    return text;
+  }
+  room = UpperAscii(std::string(text));
+  return room;
 }
 
 // Equal when A..Z and a..z are taken as the same.

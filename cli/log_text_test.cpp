@@ -41,3 +41,23 @@ TEST(LogText, SameShortTextComparesEveryByte) {
     }
   }
 }
+
+// Every byte at every place of texts around the word sizes, among bytes next to a..z and beyond
+// 0x80, where a sum carried into the next byte or a top bit would show.
+TEST(LogText, HasLowerCaseFindsEachLetterAnywhere) {
+  for (const char filler : {'A', '`', '{', '\xE1', '\xFF', '\0'}) {
+    for (std::size_t size = 0; size <= 20; ++size) {
+      const std::string text(size, filler);
+      EXPECT_FALSE(HasLowerCase(text)) << size;
+      for (std::size_t i = 0; i < size; ++i) {
+        for (int byte = 0; byte < 256; ++byte) {
+          std::string changed = text;
+          changed[i] = static_cast<char>(byte);
+          ASSERT_EQ(HasLowerCase(changed), byte >= 'a' && byte <= 'z')
+              << "size " << size << " at " << i << " byte " << byte << " among "
+              << static_cast<int>(filler);
+        }
+      }
+    }
+  }
+}
