@@ -117,11 +117,16 @@ inline bool IsName(std::string_view name, std::size_t index) {
 }
 
 // No two fields share their name's length and first letter: a name that has a field's shape is
-// that field's name or none, and most names of a file have no field's shape.
+// that field's name or none, and most names of a file have no field's shape. A first character
+// is taken by its low five bits, which tell the letters apart in either case; a character that
+// is no letter may share them with one, and IsName then tells it from that letter.
 inline constexpr std::size_t kLongestName = 16;
 struct Shapes {
-  std::int8_t field[kLongestName + 1][26];
+  std::int8_t field[kLongestName + 1][32];
 };
+constexpr std::size_t FirstBits(char c) {
+  return static_cast<unsigned char>(c) & 0x1F;
+}
 inline constexpr Shapes kShapes = [] {
   Shapes shapes{};
   for (auto& row : shapes.field) {
@@ -130,7 +135,8 @@ inline constexpr Shapes kShapes = [] {
     }
   }
   for (std::size_t i = 0; i < std::size(kFields); ++i) {
-    shapes.field[kFields[i].name.size()][kFields[i].name[0] - 'a'] = static_cast<std::int8_t>(i);
+    shapes.field[kFields[i].name.size()][FirstBits(kFields[i].name[0])] =
+        static_cast<std::int8_t>(i);
   }
   return shapes;
 }();
@@ -153,11 +159,7 @@ inline std::optional<AdifField> FindAdifField(std::string_view name) {
   if (name.empty() || name.size() > kLongestName) {
     return std::nullopt;
   }
-  const int first = (name[0] | 0x20) - 'a';
-  if (first < 0 || first >= 26) {
-    return std::nullopt;
-  }
-  const std::int8_t index = kShapes.field[name.size()][first];
+  const std::int8_t index = kShapes.field[name.size()][FirstBits(name[0])];
   if (index < 0 || !IsName(name, static_cast<std::size_t>(index))) {
     return std::nullopt;
   }

@@ -30,6 +30,12 @@ TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
       {"c\x01ll", std::nullopt},
       {"time_o\x4e", AdifField::kTime},
       {"time_o\x0e", std::nullopt},
+      // A first byte that shares its low five bits with a field's first letter.
+      {"#all", std::nullopt},
+      {"\343all", std::nullopt},
+      {"\203ALL", std::nullopt},
+      {"\x14ime_on", std::nullopt},
+      {"Time_on", AdifField::kTime},
       {"", std::nullopt},
       {"rst_rcvd", std::nullopt},
   };
