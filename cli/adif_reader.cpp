@@ -169,8 +169,10 @@ class LineCounter {
     }
     const char* p = window.Text().data() + (counted_ - window.Base());
     const char* const end = window.Text().data() + (offset - window.Base());
-    while ((p = static_cast<const char*>(
-                std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
+    // Most records begin just after the line end that ends the one before: no call is made then
+    // for the nothing left.
+    while (p != end && (p = static_cast<const char*>(
+                            std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
       ++line_;
       ++p;
     }
