@@ -166,15 +166,29 @@ inline std::optional<AdifField> FindAdifField(std::string_view name) {
   return kFields[index].field;
 }
 
-// A record's values of the fields above, empty where it has none.
+// A record's values of the fields above, empty where it has none. A bit for each value set, and
+// the values left as they come: a reader makes one of these for every record, and clearing all
+// the values would cost more than the few it reads.
 class AdifValues {
  public:
-  std::string_view operator[](AdifField field) const { return values_[Index(field)]; }
-  void Set(AdifField field, std::string_view value) { values_[Index(field)] = value; }
+  std::string_view operator[](AdifField field) const {
+    const Value& value = values_[Index(field)];
+    return (set_ >> Index(field)) & 1 ? std::string_view(value.data, value.size)
+                                      : std::string_view();
+  }
+  void Set(AdifField field, std::string_view value) {
+    values_[Index(field)] = {value.data(), value.size()};
+    set_ |= 1u << Index(field);
+  }
 
  private:
+  struct Value {
+    const char* data;
+    std::size_t size;
+  };
   static std::size_t Index(AdifField field) { return static_cast<std::size_t>(field); }
-  std::array<std::string_view, kAdifFieldCount> values_{};
+  std::array<Value, kAdifFieldCount> values_;
+  unsigned set_ = 0;
 };
 
 // A QSO made of a record's values: views of the values, or of upper-cased copies of them held in
