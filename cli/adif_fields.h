@@ -117,11 +117,16 @@ inline bool IsName(std::string_view name, std::size_t index) {
 }
 
 // No two fields share their name's length and first letter: a name that has a field's shape is
-// that field's name or none, and most names of a file have no field's shape.
+// that field's name or none, and most names of a file have no field's shape. A first character
+// is taken by its low five bits, which tell the letters apart in either case; a character that
+// is no letter may share them with one, and IsName then tells it from that letter.
 inline constexpr std::size_t kLongestName = 16;
 struct Shapes {
-  std::int8_t field[kLongestName + 1][26];
+  std::int8_t field[kLongestName + 1][32];
 };
+constexpr std::size_t FirstBits(char c) {
+  return static_cast<unsigned char>(c) & 0x1F;
+}
 inline constexpr Shapes kShapes = [] {
   Shapes shapes{};
   for (auto& row : shapes.field) {
@@ -130,7 +135,8 @@ inline constexpr Shapes kShapes = [] {
     }
   }
   for (std::size_t i = 0; i < std::size(kFields); ++i) {
-    shapes.field[kFields[i].name.size()][kFields[i].name[0] - 'a'] = static_cast<std::int8_t>(i);
+    shapes.field[kFields[i].name.size()][FirstBits(kFields[i].name[0])] =
+        static_cast<std::int8_t>(i);
   }
   return shapes;
 }();
@@ -153,26 +159,36 @@ inline std::optional<AdifField> FindAdifField(std::string_view name) {
   if (name.empty() || name.size() > kLongestName) {
     return std::nullopt;
   }
-  const int first = (name[0] | 0x20) - 'a';
-  if (first < 0 || first >= 26) {
-    return std::nullopt;
-  }
-  const std::int8_t index = kShapes.field[name.size()][first];
+  const std::int8_t index = kShapes.field[name.size()][FirstBits(name[0])];
   if (index < 0 || !IsName(name, static_cast<std::size_t>(index))) {
     return std::nullopt;
   }
   return kFields[index].field;
 }
 
-// A record's values of the fields above, empty where it has none.
+// A record's values of the fields above, empty where it has none. A bit for each value set, and
+// the values left as they come: a reader makes one of these for every record, and clearing all
+// the values would cost more than the few it reads.
 class AdifValues {
  public:
-  std::string_view operator[](AdifField field) const { return values_[Index(field)]; }
-  void Set(AdifField field, std::string_view value) { values_[Index(field)] = value; }
+  std::string_view operator[](AdifField field) const {
+    const Value& value = values_[Index(field)];
+    return (set_ >> Index(field)) & 1 ? std::string_view(value.data, value.size)
+                                      : std::string_view();
+  }
+  void Set(AdifField field, std::string_view value) {
+    values_[Index(field)] = {value.data(), value.size()};
+    set_ |= 1u << Index(field);
+  }
 
  private:
+  struct Value {
+    const char* data;
+    std::size_t size;
+  };
   static std::size_t Index(AdifField field) { return static_cast<std::size_t>(field); }
-  std::array<std::string_view, kAdifFieldCount> values_{};
+  std::array<Value, kAdifFieldCount> values_;
+  unsigned set_ = 0;
 };
 
 // A QSO made of a record's values: views of the values, or of upper-cased copies of them held in

@@ -30,11 +30,33 @@ TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
       {"c\x01ll", std::nullopt},
       {"time_o\x4e", AdifField::kTime},
       {"time_o\x0e", std::nullopt},
+      // A first byte that shares its low five bits with a field's first letter.
+      {"#all", std::nullopt},
+      {"\343all", std::nullopt},
+      {"\203ALL", std::nullopt},
+      {"\x14ime_on", std::nullopt},
+      {"Time_on", AdifField::kTime},
       {"", std::nullopt},
       {"rst_rcvd", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(FindAdifField(c.name), c.field);
+  }
+}
+
+// Values are kept uncleared behind a bit for each field set: a field not set reads empty, whatever
+// its place, and one set to empty reads empty too.
+TEST(AdifValues, GivesBackWhatWasSetAndEmptyElsewhere) {
+  for (std::size_t set = 0; set < kAdifFieldCount; ++set) {
+    SCOPED_TRACE(set);
+    AdifValues values;
+    values.Set(static_cast<AdifField>(set), "value");
+    values.Set(static_cast<AdifField>((set + 1) % kAdifFieldCount), "");
+    for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
+      EXPECT_EQ(values[static_cast<AdifField>(i)], i == set ? "value" : "") << i;
+    }
+    values.Set(static_cast<AdifField>(set), "other");
+    EXPECT_EQ(values[static_cast<AdifField>(set)], "other");
   }
 }

@@ -9,6 +9,7 @@
 #endif
 
 #include "cli/adif_fields.h"
+#include "cli/log_text.h"
 
 namespace {
 // What lies between '<' and '>': a name, and for a data field its length.
@@ -168,8 +169,10 @@ class LineCounter {
     }
     const char* p = window.Text().data() + (counted_ - window.Base());
     const char* const end = window.Text().data() + (offset - window.Base());
-    while ((p = static_cast<const char*>(
-                std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
+    // Most records begin just after the line end that ends the one before: no call is made then
+    // for the nothing left.
+    while (p != end && (p = static_cast<const char*>(
+                            std::memchr(p, end_, static_cast<std::size_t>(end - p)))) != nullptr) {
       ++line_;
       ++p;
     }
@@ -283,7 +286,8 @@ class AdifReader {
         record.start = open;
       }
       if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
-        record.values.Set(*field, text.substr(tag.end, length));
+        // Within the text held, as cut above: substr would check it again.
+        record.values.Set(*field, std::string_view(text.data() + tag.end, length));
       }
       pos = tag.end + length;
     }
@@ -315,7 +319,7 @@ class AdifReader {
       ExpectQsos(window_.Base() + record.start);
     }
     const std::string_view ownLocator = record.values[AdifField::kMyGrid];
-    if (ownLocator != lastOwnLocator_) {  // most logs repeat one locator in every record
+    if (!SameShortText(ownLocator, lastOwnLocator_)) {  // most logs repeat one in every record
       lastOwnLocator_ = ownLocator;
       ownLocators_.Add(ownLocator);
     }

@@ -2,6 +2,8 @@
 // pad them with blanks as they please.
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,17 +13,86 @@
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);
 
+namespace log_text_detail {
+// The `T` at `p`, in the machine's byte order: compared only with words read alike.
+template <typename T>
+T WordAt(const char* p) {
+  T word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// The first and last `T` of each text, overlapping or not, are the same.
+template <typename T>
+bool SameEnds(std::string_view a, std::string_view b) {
+  const std::size_t last = a.size() - sizeof(T);
+  return WordAt<T>(a.data()) == WordAt<T>(b.data()) &&
+         WordAt<T>(a.data() + last) == WordAt<T>(b.data() + last);
+}
+
+// The top bit of each byte of `word` that is a..z; no other bit. A byte's low seven bits plus
+// 0x80 - 'a' reach the top bit from 'a' on, plus 0x80 - '{' from past 'z' on; neither sum carries
+// into the next byte.
+template <typename T>
+T LowerCaseBits(T word) {
+  constexpr T kOnes = static_cast<T>(~T{0}) / 0xFF;
+  const T low = word & (kOnes * 0x7F);
+  const T fromA = low + kOnes * (0x80 - 'a');
+  const T pastZ = low + kOnes * (0x80 - '{');
+  return fromA & ~pastZ & ~word & (kOnes * 0x80);
+}
+
+// The first or last `T` of the text holds a..z.
+template <typename T>
+bool EndsHaveLowerCase(std::string_view text) {
+  return (LowerCaseBits(WordAt<T>(text.data())) |
+          LowerCaseBits(WordAt<T>(text.data() + text.size() - sizeof(T)))) != 0;
+}
+}  // namespace log_text_detail
+
+// SameBytes for the short texts compared with the record before's at every record (a date, a
+// locator, each text a QSO list holds): a word or two at a time from 4 to 16 bytes.
+inline bool SameShortText(std::string_view a, std::string_view b) {
+  using log_text_detail::SameEnds;
+  if (a.size() != b.size()) {
+    return false;
+  }
+  if (a.size() >= 8 && a.size() <= 16) {
+    return SameEnds<std::uint64_t>(a, b);
+  }
+  if (a.size() >= 4 && a.size() < 8) {
+    return SameEnds<std::uint32_t>(a, b);
+  }
+  return SameBytes(a, b);
+}
+
+// True when the text holds a..z: a word or two at a time from 4 to 16 bytes, as a reader asks it
+// of several texts of every record.
+inline bool HasLowerCase(std::string_view text) {
+  using log_text_detail::EndsHaveLowerCase;
+  if (text.size() >= 8 && text.size() <= 16) {
+    return EndsHaveLowerCase<std::uint64_t>(text);
+  }
+  if (text.size() >= 4 && text.size() < 8) {
+    return EndsHaveLowerCase<std::uint32_t>(text);
+  }
+  for (const char c : text) {
+    if (c >= 'a' && c <= 'z') {
+      return true;
+    }
+  }
+  return false;
+}
+
 // UpperTrimmed(text) without a copy where none is needed: `text` trimmed when it holds no a..z,
 // else an upper-cased copy made in `room`. Inline: an ADIF reader asks it five times a record.
 inline std::string_view UpperTrimmedView(std::string_view text, std::string& room) {
   text = TrimControl(text);
-  for (char c : text) {
-    if (c >= 'a' && c <= 'z') {
-      room = UpperAscii(std::string(text));
-      return room;
-    }
+  if (!HasLowerCase(text)) {
+    return text;
   }
-  return text;
+  room = UpperAscii(std::string(text));
+  return room;
 }
 
 // Equal when A..Z and a..z are taken as the same.

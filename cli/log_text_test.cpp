@@ -21,3 +21,43 @@ TEST(LogText, LocatorsAndWhatLooksLikeOne) {
     EXPECT_EQ(LooksLikeLocator(c.text), c.looksLikeOne);
   }
 }
+
+// Texts of every length around the word sizes, each against itself and against copies that differ
+// in one byte, wherever it lies, or in their length.
+TEST(LogText, SameShortTextComparesEveryByte) {
+  for (std::size_t size = 0; size <= 20; ++size) {
+    std::string a;
+    for (std::size_t i = 0; i < size; ++i) {
+      a += static_cast<char>('A' + i);
+    }
+    SCOPED_TRACE(a);
+    EXPECT_TRUE(SameShortText(a, std::string(a)));
+    EXPECT_FALSE(SameShortText(a, a + 'A'));
+    for (std::size_t i = 0; i < size; ++i) {
+      std::string b = a;
+      b[i] = static_cast<char>(b[i] ^ 0x80);
+      EXPECT_FALSE(SameShortText(a, b)) << i;
+      EXPECT_FALSE(SameShortText(b, a)) << i;
+    }
+  }
+}
+
+// Every byte at every place of texts around the word sizes, among bytes next to a..z and beyond
+// 0x80, where a sum carried into the next byte or a top bit would show.
+TEST(LogText, HasLowerCaseFindsEachLetterAnywhere) {
+  for (const char filler : {'A', '`', '{', '\xE1', '\xFF', '\0'}) {
+    for (std::size_t size = 0; size <= 20; ++size) {
+      const std::string text(size, filler);
+      EXPECT_FALSE(HasLowerCase(text)) << size;
+      for (std::size_t i = 0; i < size; ++i) {
+        for (int byte = 0; byte < 256; ++byte) {
+          std::string changed = text;
+          changed[i] = static_cast<char>(byte);
+          ASSERT_EQ(HasLowerCase(changed), byte >= 'a' && byte <= 'z')
+              << "size " << size << " at " << i << " byte " << byte << " among "
+              << static_cast<int>(filler);
+        }
+      }
+    }
+  }
+}

@@ -1,5 +1,7 @@
 #include "cli/log_time.h"
 
+#include "cli/log_text.h"
+
 namespace {
 // The number the digits of `text` make, or nothing when any character is not a digit.
 std::optional<int> Digits(std::string_view text) {
@@ -53,17 +55,25 @@ std::optional<std::int64_t> Days(std::string_view date) {
   return DaysSinceEpoch(*year, *month, *day);
 }
 
+// The number two digits at `p` make, or -1 when either is no digit.
+int TwoDigits(const char* p) {
+  const unsigned tens = static_cast<unsigned char>(p[0]) - unsigned{'0'};
+  const unsigned ones = static_cast<unsigned char>(p[1]) - unsigned{'0'};
+  return tens <= 9 && ones <= 9 ? static_cast<int>(tens * 10 + ones) : -1;
+}
+
+// Read for every QSO of a log: two digits at a time, with no optional between.
 std::optional<int> SecondsOfDay(std::string_view time) {
   if (time.size() != 4 && time.size() != 6) {
     return std::nullopt;
   }
-  const auto hours = Digits(time.substr(0, 2));
-  const auto minutes = Digits(time.substr(2, 2));
-  const auto seconds = time.size() == 6 ? Digits(time.substr(4, 2)) : std::optional<int>(0);
-  if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59) {
+  const int hours = TwoDigits(time.data());
+  const int minutes = TwoDigits(time.data() + 2);
+  const int seconds = time.size() == 6 ? TwoDigits(time.data() + 4) : 0;
+  if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59) {
     return std::nullopt;
   }
-  return (*hours * 60 + *minutes) * 60 + *seconds;
+  return (hours * 60 + minutes) * 60 + seconds;
 }
 }  // namespace
 
@@ -72,7 +82,7 @@ std::optional<std::int64_t> UtcSeconds(std::string_view date, std::string_view t
 }
 
 std::optional<std::int64_t> UtcClock::Seconds(std::string_view date, std::string_view time) {
-  if (date != lastDate_) {
+  if (!SameShortText(date, lastDate_)) {
     lastDate_ = date;
     lastDays_ = Days(date);
   }

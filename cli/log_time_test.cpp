@@ -19,6 +19,11 @@ TEST(UtcSeconds, ReadsCabrilloAndAdifDatesAndTimes) {
       {"2024-09-07", "2400", std::nullopt},
       {"2024-09-07", "1260", std::nullopt},
       {"2024-09-07", "14:05", std::nullopt},
+      {"2024-09-07", "140560", std::nullopt},
+      {"2024-09-07", "14053a", std::nullopt},
+      {"2024-09-07", "1/05", std::nullopt},  // '/' lies just below '0'
+      {"2024-09-07", "14 5", std::nullopt},
+      {"2024-09-07", "14055", std::nullopt},
       {"2024/09/07", "1405", std::nullopt},
       {"240907", "1405", std::nullopt},
       {"", "", std::nullopt},
@@ -52,13 +57,14 @@ TEST(UtcTimeOf, IsTheInverseOfUtcSeconds) {
   }
 }
 
-// The clock keeps the day of the date before: a date that repeats, changes, turns invalid and
-// comes back gives what UtcSeconds gives each time.
+// The clock keeps the day of the date before: a date that repeats, changes (if only in its first
+// or last byte, or in length), turns invalid and comes back gives what UtcSeconds gives each time.
 TEST(UtcClock, AgreesWithUtcSecondsForEachQsoInTurn) {
   const std::pair<const char*, const char*> qsos[] = {
       {"", "1200"},         {"20240907", "1405"},   {"20240907", "140530"}, {"20240907", "2561"},
       {"20240908", "0000"}, {"2024-09-08", "0001"}, {"20230229", "1200"},   {"20230229", "1300"},
-      {"20240907", "1405"}, {"", "1405"},
+      {"20240907", "1405"}, {"", "1405"},           {"20240908", "1405"},   {"30240908", "1405"},
+      {"30240909", "1405"}, {"2024090", "1405"},    {"202409088", "1405"},
   };
   UtcClock clock;
   for (const auto& [date, time] : qsos) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cli/huge_page_allocator.h"
-#include "scoring/text_rules.h"
+#include "cli/log_text.h"
 
 // One QSO: what the plug-in's record receives of it, and what the log says of it besides.
 struct LogQso {
@@ -116,7 +116,7 @@ class QsoList {
     const char* last = texts_.data() + last_[which];
     // Most texts are shorter than 128 bytes, their length one byte.
     if (static_cast<unsigned char>(*last) < 0x80) {
-      return SameBytes(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
+      return SameShortText(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
     }
     return TextAt(last) == text;
   }

@@ -56,6 +56,28 @@ TEST(QsoList, GivesBackEveryQsoAsAdded) {
   EXPECT_EQ(i, added.size());
 }
 
+// A list stores a text once for the run of QSOs that repeat it: a text that differs from the one
+// before only in its first or last byte, at any length a word or two compares, is a new text.
+TEST(QsoList, TellsATextFromTheOneBeforeByEachByte) {
+  std::vector<LogQso> added;
+  for (std::size_t size = 1; size <= 18; ++size) {
+    const std::string text(size, 'K');
+    for (const std::size_t changed : {std::size_t{0}, size - 1}) {
+      std::string other = text;
+      other[changed] = 'Q';
+      added.push_back(Qso(text, text, 1));
+      added.push_back(Qso(other, other, 2));
+      added.push_back(Qso(text, other, 3));
+    }
+  }
+  const QsoList list(added);
+  ASSERT_EQ(list.size(), added.size());
+  for (std::size_t i = 0; i < added.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectSame(list[i], added[i]);
+  }
+}
+
 TEST(QsoList, EraseIfKeepsTheOthersInOrder) {
   QsoList list = {Qso("A1A", "JO31", 1), Qso("B1B", "JO32", 2), Qso("C1C", "JO33", 3),
                   Qso("D1D", "JO34", 4)};
