@@ -66,6 +66,30 @@ inline bool SameShortText(std::string_view a, std::string_view b) {
   return SameBytes(a, b);
 }
 
+// Copies `text` to `to` the way SameShortText compares it: the first and last word of a text of 4
+// to 16 bytes, overlapping or not, instead of a call of memcpy for a few bytes.
+inline void CopyShortText(char* to, std::string_view text) {
+  using log_text_detail::WordAt;
+  const std::size_t size = text.size();
+  if (size >= 8 && size <= 16) {
+    const auto first = WordAt<std::uint64_t>(text.data());
+    const auto last = WordAt<std::uint64_t>(text.data() + size - 8);
+    std::memcpy(to, &first, sizeof first);
+    std::memcpy(to + size - 8, &last, sizeof last);
+  } else if (size >= 4 && size < 8) {
+    const auto first = WordAt<std::uint32_t>(text.data());
+    const auto last = WordAt<std::uint32_t>(text.data() + size - 4);
+    std::memcpy(to, &first, sizeof first);
+    std::memcpy(to + size - 4, &last, sizeof last);
+  } else if (size < 4) {
+    for (std::size_t i = 0; i < size; ++i) {
+      to[i] = text[i];
+    }
+  } else {
+    std::memcpy(to, text.data(), size);
+  }
+}
+
 // True when the text holds a..z: a word or two at a time from 4 to 16 bytes, as a reader asks it
 // of several texts of every record.
 inline bool HasLowerCase(std::string_view text) {

@@ -42,6 +42,20 @@ TEST(LogText, SameShortTextComparesEveryByte) {
   }
 }
 
+// Every length around the word sizes: each byte arrives, and not one byte beyond the text is
+// written.
+TEST(LogText, CopyShortTextWritesTheTextAndNothingElse) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+      text += static_cast<char>('a' + i % 26);
+    }
+    std::string room(size + 16, '#');
+    CopyShortText(room.data() + 8, text);
+    EXPECT_EQ(room, std::string(8, '#') + text + std::string(8, '#')) << size;
+  }
+}
+
 // Every byte at every place of texts around the word sizes, among bytes next to a..z and beyond
 // 0x80, where a sum carried into the next byte or a top bit would show.
 TEST(LogText, HasLowerCaseFindsEachLetterAnywhere) {

@@ -5,13 +5,22 @@
 #include "cli/contest_log.h"
 
 namespace {
-template <typename Texts>
-void AppendLength(Texts& texts, std::size_t size) {
-  while (size >= 0x80) {
-    texts.push_back(static_cast<char>(0x80 | (size & 0x7F)));
-    size >>= 7;
+// A length is written as 7-bit groups, low group first, the top bit set on all but the last.
+std::size_t LengthSize(std::size_t size) {
+  std::size_t bytes = 1;
+  for (; size >= 0x80; size >>= 7) {
+    ++bytes;
   }
-  texts.push_back(static_cast<char>(size));
+  return bytes;
+}
+
+// Writes the length at `out`; where its text begins.
+char* WriteLength(std::size_t size, char* out) {
+  for (; size >= 0x80; size >>= 7) {
+    *out++ = static_cast<char>(0x80 | (size & 0x7F));
+  }
+  *out++ = static_cast<char>(size);
+  return out;
 }
 }  // namespace
 
@@ -60,7 +69,7 @@ void QsoList::Expect(std::size_t qsos) {
     return;
   }
   entries_.reserve(qsos);
-  texts_.reserve(texts_.size() * qsos / entries_.size());
+  texts_.Reserve(texts_.size() * qsos / entries_.size());
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
@@ -68,8 +77,8 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
     throw LogError("the log is too large: its texts take more than 4 GiB");
   }
   last_[which] = static_cast<std::uint32_t>(texts_.size());
-  AppendLength(texts_, text.size());
-  texts_.insert(texts_.end(), text.begin(), text.end());
+  char* const out = texts_.Extend(LengthSize(text.size()) + text.size());
+  CopyShortText(WriteLength(text.size(), out), text);
   return last_[which];
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/append_buffer.h"
 #include "cli/huge_page_allocator.h"
 #include "cli/log_text.h"
 
@@ -124,7 +125,7 @@ class QsoList {
   std::vector<Entry, HugePageAllocator<Entry>> entries_;
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
   // first, at 0.
-  std::vector<char, HugePageAllocator<char>> texts_{'\0'};
+  AppendBuffer texts_{std::string_view("", 1)};
   // The text each field stored last: a QSO that repeats it stores nothing new.
   std::array<std::uint32_t, kQsoTextCount> last_{};
 };
