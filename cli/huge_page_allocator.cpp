@@ -1,5 +1,7 @@
 #include "cli/huge_page_allocator.h"
 
+#include <sys/mman.h>
+
 #include <cstdint>
 
 namespace {

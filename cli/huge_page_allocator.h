@@ -1,9 +1,7 @@
-// An allocator for the few vectors that grow as large as the log (its QSOs and their texts): a
-// block of 2 MiB or more is mapped on its own and offered huge pages, so that a million-QSO log
-// costs a few dozen page faults instead of tens of thousands, and its random reads fewer TLB misses.
+// An allocator for the few blocks that grow as large as the log (its QSOs, their texts, their
+// scores): a block of 2 MiB or more is mapped on its own and offered huge pages, so that each
+// 2 MiB of it costs one page fault instead of 512.
 #pragma once
-
-#include <sys/mman.h>
 
 #include <cstddef>
 #include <cstdint>
