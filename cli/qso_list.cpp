@@ -4,26 +4,6 @@
 
 #include "cli/contest_log.h"
 
-namespace {
-// A length is written as 7-bit groups, low group first, the top bit set on all but the last.
-std::size_t LengthSize(std::size_t size) {
-  std::size_t bytes = 1;
-  for (; size >= 0x80; size >>= 7) {
-    ++bytes;
-  }
-  return bytes;
-}
-
-// Writes the length at `out`; where its text begins.
-char* WriteLength(std::size_t size, char* out) {
-  for (; size >= 0x80; size >>= 7) {
-    *out++ = static_cast<char>(0x80 | (size & 0x7F));
-  }
-  *out++ = static_cast<char>(size);
-  return out;
-}
-}  // namespace
-
 QsoList::QsoList(std::initializer_list<LogQso> qsos) {
   for (const LogQso& qso : qsos) {
     push_back(qso);
@@ -77,8 +57,8 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
     throw LogError("the log is too large: its texts take more than 4 GiB");
   }
   last_[which] = static_cast<std::uint32_t>(texts_.size());
-  char* const out = texts_.Extend(LengthSize(text.size()) + text.size());
-  CopyShortText(WriteLength(text.size(), out), text);
+  char* const out = texts_.Extend(LengthPrefixSize(text.size()) + text.size());
+  CopyShortText(WriteLengthPrefix(text.size(), out), text);
   return last_[which];
 }
 

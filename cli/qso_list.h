@@ -15,6 +15,7 @@
 #include "cli/append_buffer.h"
 #include "cli/huge_page_allocator.h"
 #include "cli/log_text.h"
+#include "scoring/length_prefix.h"
 
 // One QSO: what the plug-in's record receives of it, and what the log says of it besides.
 struct LogQso {
@@ -82,7 +83,7 @@ class QsoList {
 
   // Inline: the scorer reads eight texts of every QSO.
   std::string_view Text(std::size_t i, QsoText text) const {
-    return TextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
+    return PrefixedTextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
   }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
 
@@ -99,17 +100,6 @@ class QsoList {
     std::array<std::uint32_t, kQsoTextCount> texts;  // where each text begins in texts_
   };
 
-  // The length of the text beginning at `p`, and where its bytes begin.
-  static std::string_view TextAt(const char* p) {
-    std::size_t size = 0;
-    int shift = 0;
-    while (static_cast<unsigned char>(*p) & 0x80) {
-      size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++) & 0x7F) << shift;
-      shift += 7;
-    }
-    size |= static_cast<std::size_t>(static_cast<unsigned char>(*p++)) << shift;
-    return {p, size};
-  }
   // Appends `text` as field `which`'s latest; where it begins.
   std::uint32_t Store(std::size_t which, std::string_view text);
   // Inline: a reader asks it for eight texts of every QSO.
@@ -119,7 +109,7 @@ class QsoList {
     if (static_cast<unsigned char>(*last) < 0x80) {
       return SameShortText(std::string_view(last + 1, static_cast<unsigned char>(*last)), text);
     }
-    return TextAt(last) == text;
+    return PrefixedTextAt(last) == text;
   }
 
   std::vector<Entry, HugePageAllocator<Entry>> entries_;

@@ -29,17 +29,12 @@ bool WorkedFieldList::EqualFolded(std::string_view folded, std::string_view key)
 
 // Linear probing: a table at most half full has a free slot after every run.
 std::size_t WorkedFieldList::Find(std::string_view key, std::uint32_t hash) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-    const Slot& slot = slots_[at];
-    if (slot.key == 0 || (slot.hash == hash && EqualFolded(folded_[slot.key - 1], key))) {
-      return at;
-    }
-  }
+  return FindSlot(slots_, hash,
+                  [&](std::uint32_t entry) { return EqualFolded(folded_[entry - 1], key); });
 }
 
 bool WorkedFieldList::Contains(const std::string& key) const {
-  return !keys_.empty() && slots_[Find(key, FoldedHash(key))].key != 0;
+  return !keys_.empty() && slots_[Find(key, FoldedHash(key))].entry != 0;
 }
 
 bool WorkedFieldList::Add(const std::string& key) {
@@ -47,8 +42,8 @@ bool WorkedFieldList::Add(const std::string& key) {
     Grow();
   }
   const std::uint32_t hash = FoldedHash(key);
-  Slot& slot = slots_[Find(key, hash)];
-  if (slot.key != 0) {
+  HashSlot& slot = slots_[Find(key, hash)];
+  if (slot.entry != 0) {
     return false;
   }
   keys_.push_back(key);
@@ -60,21 +55,9 @@ bool WorkedFieldList::Add(const std::string& key) {
 void WorkedFieldList::Clear() {
   keys_.clear();
   folded_.clear();
-  std::fill(slots_.begin(), slots_.end(), Slot{});
+  std::fill(slots_.begin(), slots_.end(), HashSlot{});
 }
 
 void WorkedFieldList::Grow() {
-  std::vector<Slot> old(std::max(kFirstTableSize, slots_.size() * 2));
-  old.swap(slots_);
-  const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
-    if (slot.key == 0) {
-      continue;
-    }
-    std::size_t at = slot.hash & mask;
-    while (slots_[at].key != 0) {
-      at = (at + 1) & mask;
-    }
-    slots_[at] = slot;
-  }
+  ResizeSlots(slots_, std::max(kFirstTableSize, slots_.size() * 2));
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scoring/case_fold.h"
+#include "scoring/hash_slots.h"
 
 class WorkedFieldList {
  public:
@@ -22,12 +23,6 @@ class WorkedFieldList {
   const std::vector<std::string>& Keys() const { return keys_; }
 
  private:
-  // A key's hash and its index in keys_ plus one; 0 when the slot is free.
-  struct Slot {
-    std::uint32_t hash = 0;
-    std::uint32_t key = 0;
-  };
-
   std::uint32_t FoldedHash(std::string_view key) const;
   // The slot holding a key equal to `key` case ignored, or the free slot where it belongs.
   std::size_t Find(std::string_view key, std::uint32_t hash) const;
@@ -37,8 +32,9 @@ class WorkedFieldList {
   const CaseFoldTable* fold_;
   std::vector<std::string> keys_;
   std::vector<std::string> folded_;  // each of keys_ folded
-  // Open addressing over the folded keys, a power of two of slots at most half taken: every QSO
-  // asks, and a contest has a few thousand keys, so a look-up is a few probes in the cache, and
-  // no key is copied or folded into a text of its own just to be looked up.
-  std::vector<Slot> slots_;
+  // Open addressing over the folded keys, a power of two of slots at most half taken, a slot's
+  // entry the key's index in keys_ plus one: every QSO asks, and a contest has a few thousand keys,
+  // so a look-up is a few probes in the cache, and no key is copied or folded into a text of its
+  // own just to be looked up.
+  std::vector<HashSlot> slots_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "scoring/length_prefix.h"
 #include "scoring/text_rules.h"
 
 namespace {
@@ -27,25 +28,6 @@ std::uint32_t Mix(std::uint32_t hash) {
   return hash ^ (hash >> 16);
 }
 
-// A length as 7-bit groups, low group first, the top bit set on all but the last. Byte by byte,
-// inline, as the texts that follow: an entry is a few bytes long.
-void AppendLength(std::vector<char>& texts, std::size_t length) {
-  for (; length >= 0x80; length >>= 7) {
-    texts.push_back(static_cast<char>(0x80 | (length & 0x7F)));
-  }
-  texts.push_back(static_cast<char>(length));
-}
-
-std::size_t ReadLength(const std::vector<char>& texts, std::size_t& at) {
-  std::size_t length = 0;
-  for (int shift = 0;; shift += 7) {
-    const auto byte = static_cast<unsigned char>(texts[at++]);
-    length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-    if ((byte & 0x80) == 0) {
-      return length;
-    }
-  }
-}
 }  // namespace
 
 WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
@@ -62,7 +44,7 @@ void WorkedQSOList::Add(const WorkedKey& key) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
     Grow();
   }
-  Slot& slot = slots_[Find(key)];
+  HashSlot& slot = slots_[Find(key)];
   if (slot.entry != 0) {
     return;
   }
@@ -70,8 +52,10 @@ void WorkedQSOList::Add(const WorkedKey& key) {
     throw std::length_error("The worked list is full");
   }
   slot = {key.hash, static_cast<std::uint32_t>(texts_.size() + 1)};
+  // Byte by byte, inline: an entry is a few bytes long, and a resize would first fill them with
+  // zeros.
   for (std::string_view text : {key.callSign, key.band, key.mode}) {
-    AppendLength(texts_, text.size());
+    AppendLengthPrefix(texts_, text.size());
     for (char c : text) {
       texts_.push_back(c);
     }
@@ -91,7 +75,7 @@ void WorkedQSOList::Prefetch(const WorkedKey& key) const {
 
 void WorkedQSOList::PrefetchTexts(const WorkedKey& key) const {
   if (!slots_.empty()) {
-    const Slot& slot = slots_[key.hash & (slots_.size() - 1)];
+    const HashSlot& slot = slots_[key.hash & (slots_.size() - 1)];
     if (slot.hash == key.hash && slot.entry != 0) {
       __builtin_prefetch(texts_.data() + slot.entry - 1);
     }
@@ -99,46 +83,28 @@ void WorkedQSOList::PrefetchTexts(const WorkedKey& key) const {
 }
 
 void WorkedQSOList::Clear() {
-  std::fill(slots_.begin(), slots_.end(), Slot{});
+  std::fill(slots_.begin(), slots_.end(), HashSlot{});
   texts_.clear();
   count_ = 0;
 }
 
 // Linear probing: a table at most three quarters full has a free slot after every run.
 std::size_t WorkedQSOList::Find(const WorkedKey& key) const {
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t at = key.hash & mask;; at = (at + 1) & mask) {
-    const Slot& slot = slots_[at];
-    if (slot.entry == 0 || (slot.hash == key.hash && EntryEquals(slot.entry, key))) {
-      return at;
-    }
-  }
+  return FindSlot(slots_, key.hash, [&](std::uint32_t entry) { return EntryEquals(entry, key); });
 }
 
 bool WorkedQSOList::EntryEquals(std::uint32_t entry, const WorkedKey& key) const {
-  std::size_t at = entry - 1;
+  const char* at = texts_.data() + entry - 1;
   for (std::string_view text : {key.callSign, key.band, key.mode}) {
-    const std::size_t length = ReadLength(texts_, at);
-    if (!SameBytes(std::string_view(texts_.data() + at, length), text)) {
+    const std::string_view held = PrefixedTextAt(at);
+    if (!SameBytes(held, text)) {
       return false;
     }
-    at += length;
+    at = held.data() + held.size();
   }
   return true;
 }
 
 void WorkedQSOList::Grow() {
-  std::vector<Slot> old(std::max(kFirstTableSize, slots_.size() * 2));
-  old.swap(slots_);
-  const std::size_t mask = slots_.size() - 1;
-  for (const Slot& slot : old) {
-    if (slot.entry == 0) {
-      continue;
-    }
-    std::size_t at = slot.hash & mask;
-    while (slots_[at].entry != 0) {
-      at = (at + 1) & mask;
-    }
-    slots_[at] = slot;
-  }
+  ResizeSlots(slots_, std::max(kFirstTableSize, slots_.size() * 2));
 }

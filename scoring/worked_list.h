@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "scoring/hash_slots.h"
+
 struct TQSO {
   TQSO(std::string callSign, std::string band, std::string mode)
       : CallSign(std::move(callSign)), Band(std::move(band)), Mode(std::move(mode)) {}
@@ -54,20 +56,15 @@ class WorkedQSOList {
   std::size_t Count() const { return count_; }
 
  private:
-  // A place in the table: an entry's hash and where its texts begin in texts_, plus one; 0 when the
-  // place is free. The hash's low bits are where the search for the entry starts, so the table
-  // grows without reading a text.
-  struct Slot {
-    std::uint32_t hash = 0;
-    std::uint32_t entry = 0;
-  };
-
   // The place of the slot holding the entry, or of the free slot where it belongs.
   std::size_t Find(const WorkedKey& key) const;
   bool EntryEquals(std::uint32_t entry, const WorkedKey& key) const;
   void Grow();
 
-  std::vector<Slot> slots_;  // a power of two of them, at most three quarters taken
+  // A power of two of them, at most three quarters taken. A slot's entry is where its texts begin
+  // in texts_, plus one; the hash's low bits are where the search for the entry starts, so the
+  // table grows without reading a text.
+  std::vector<HashSlot> slots_;
   // Every entry's three texts one after the other, each preceded by its length: one allocation for
   // all entries instead of three per entry.
   std::vector<char> texts_;
