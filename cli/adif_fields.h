@@ -4,13 +4,13 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/contest_log.h"
+#include "cli/log_text.h"
 #include "cli/log_time.h"
 
 enum class AdifField {
@@ -63,15 +63,6 @@ constexpr bool NamesAreLowerLettersAndUnderscores() {
   return true;
 }
 static_assert(NamesAreLowerLettersAndUnderscores());
-
-// A name as a word of `T`'s width from `p`, in the machine's byte order: compared only with
-// words read alike.
-template <typename T>
-T WordAt(const char* p) {
-  T word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
 
 // Each field's name, and 0x20 at each of its letters: a byte of a name OR its letter's bit is the
 // field's byte exactly when it is that letter in either case, or that '_'.

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
 
 // Trimmed, with a..z upper-cased.
 std::string UpperTrimmed(std::string_view text);
 
-namespace log_text_detail {
 // The `T` at `p`, in the machine's byte order: compared only with words read alike.
 template <typename T>
 T WordAt(const char* p) {
@@ -22,6 +22,7 @@ T WordAt(const char* p) {
   return word;
 }
 
+namespace log_text_detail {
 // The first and last `T` of each text, overlapping or not, are the same.
 template <typename T>
 bool SameEnds(std::string_view a, std::string_view b) {
@@ -69,7 +70,6 @@ inline bool SameShortText(std::string_view a, std::string_view b) {
 // Copies `text` to `to` the way SameShortText compares it: the first and last word of a text of 4
 // to 16 bytes, overlapping or not, instead of a call of memcpy for a few bytes.
 inline void CopyShortText(char* to, std::string_view text) {
-  using log_text_detail::WordAt;
   const std::size_t size = text.size();
   if (size >= 8 && size <= 16) {
     const auto first = WordAt<std::uint64_t>(text.data());
@@ -121,22 +121,6 @@ inline std::string_view UpperTrimmedView(std::string_view text, std::string& roo
 
 // Equal when A..Z and a..z are taken as the same.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
-// A letter of a locator's field: A..R in either case.
-inline bool IsFieldLetter(char c) {
-  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
-}
-
-inline bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// True when the text begins with a square: two letters A..R (either case) and two digits. Inline:
-// the scorer's distance component asks it four times a QSO.
-inline bool StartsWithSquare(std::string_view text) {
-  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
-         IsDigit(text[3]);
-}
 
 // The words of a text: runs of characters above 32, in order. Fills `words`, which a caller
 // reading many lines keeps.

@@ -2,11 +2,28 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 struct FoundSquare {
   std::string field;   // two letters A..R, or empty when no square was found
   std::string square;  // the field and two digits, or empty
 };
+
+// A letter of a locator's field: A..R in either case.
+inline bool IsFieldLetter(char c) {
+  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
+}
+
+inline bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// True when the text begins with a square: two letters A..R (either case) and two digits. Inline:
+// the scorer's distance component asks it four times a QSO.
+inline bool StartsWithSquare(std::string_view text) {
+  return text.size() >= 4 && IsFieldLetter(text[0]) && IsFieldLetter(text[1]) && IsDigit(text[2]) &&
+         IsDigit(text[3]);
+}
 
 // Trims and upper-cases the report, then takes the first run of two letters A..R and two digits.
 FoundSquare ScanSquare(const std::string& report);
