@@ -6,6 +6,11 @@
 set -euo pipefail
 setup=$(realpath "$1") folder=$2
 root=$PWD
+source scripts/windows-side.sh
+if kernel_refuses_32_bit; then
+  echo "installer-pictures: no pictures: $windows_side_refused" >&2
+  exit 1
+fi
 
 # A prefix of its own, made afresh and removed at the end, with a graphics driver.
 export WINEARCH=win32 WINEDEBUG=-all WINEPREFIX=$root/build/installer-pictures/prefix

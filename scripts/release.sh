@@ -4,8 +4,14 @@
 # The installer's Wine test runs first: no release whose installer does not work.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/windows-side.sh
 
 scripts/setup.sh all
+if kernel_refuses_32_bit; then
+  echo "release: no release made: $windows_side_refused" >&2
+  echo "release: its installer must pass its test under Wine first." >&2
+  exit 1
+fi
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 cmake --build build/win -j"$(nproc)" --target installer version-info marovinta-host
 ctest --test-dir build/win/installer --output-on-failure
