@@ -33,9 +33,9 @@ std::string NewTemporaryFile() {
 }
 }  // namespace
 
-TestLog::TestLog() : windowsPath_(NewTemporaryFile()) {
+TestLog::TestLog(const std::string& table) : windowsPath_(NewTemporaryFile()) {
   try {
-    log_ = std::make_unique<OdbcLog>(DriverPath(windowsPath_), kTable);
+    log_ = std::make_unique<OdbcLog>(DriverPath(windowsPath_), table);
   } catch (...) {
     DeleteFileA(windowsPath_.c_str());
     throw;

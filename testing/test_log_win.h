@@ -13,7 +13,7 @@ class TestLog {
  public:
   static constexpr const char* kTable = "Log";
 
-  TestLog();  // an empty log table
+  explicit TestLog(const std::string& table = kTable);  // an empty log table
   ~TestLog();
   TestLog(const TestLog&) = delete;
   TestLog& operator=(const TestLog&) = delete;

@@ -239,6 +239,68 @@ TEST_F(RecalcTest, ARunDuringARebuildAfterACloseKeepsTheWindow) {
   }
 }
 
+// The host asks for a window on another log after it asked the window to close: the close is
+// finished as the rebuild's end would have finished it, the rebuild reading on from its own log
+// (not from the new record's table, which its connection lacks), and the host holds a new window
+// showing what a window made from that record alone shows.
+TEST_F(RecalcTest, ARunDuringARebuildAfterACloseForAnotherLogGetsANewWindowOnThatLog) {
+  TestLog other("Contest2");  // a file of its own, whose table the first log lacks
+  other.Add({"OK1XYZ", "7", "CW", "599 JN79", "OK", "OK1", "EU"});
+  struct {
+    const char* name;
+    std::function<void(TContestData&)> change;
+  } const cases[] = {
+      {"another connection and table",
+       [&](TContestData& record) {
+         record.Connection = other.Connection();
+         record.LogTable.Write("Contest2");
+       }},
+      {"another log table",
+       [](TContestData& record) {
+         record.LogTable.Write("(select * from Log where CallSign <> 'W1AW')");
+       }},
+      {"another own locator", [](TContestData& record) { record.OwnLocator.Write("KO72"); }},
+      {"another title", [](TContestData& record) { record.TitleText.Write("Winter Cup"); }},
+  };
+  const TContestData start = HostRecord();
+  for (const auto& c : cases) {
+    TContestData record = HostRecord();
+    c.change(record);
+    const HWND alone = plugin.Run(0, &record);
+    const std::string report = MemoText(alone);
+    plugin.Release();
+    PumpMessages();
+    for (bool onTheButton : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (onTheButton ? " on the button" : " on the show"));
+      PostedCalls calls;
+      HWND window = nullptr;
+      HWND ran = nullptr;
+      const auto closeThenRun = [&] {
+        SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
+        ran = plugin.Run(0, &record);
+      };
+      if (onTheButton) {
+        window = plugin.Run(0, &start);
+        calls.Post(closeThenRun);
+        Click(RecalcButton(window));
+      } else {
+        calls.Post(closeThenRun);
+        window = plugin.Run(0, &start);
+      }
+      PumpMessages();
+
+      EXPECT_NE(ran, window);
+      EXPECT_FALSE(IsWindow(window));
+      EXPECT_EQ(CountOwnWindows("TfmMainForm"), 1);
+      EXPECT_TRUE(IsWindowVisible(ran));
+      EXPECT_EQ(WindowText(ran), record.TitleText.Read() + " in Marovinta");
+      EXPECT_EQ(MemoText(ran), report);
+      plugin.Release();
+      PumpMessages();
+    }
+  }
+}
+
 // A rebuild that fails after a close arrived has torn the state down: a _Run while its error is
 // shown finishes that close and gets a new window.
 TEST_F(RecalcTest, ARunWhileAFailedRebuildsErrorIsShownAfterACloseGetsANewWindow) {
