@@ -104,6 +104,36 @@ TEST_F(RecalcTest, ALogErrorIsShownAndTheWindowStaysUsable) {
   expectedBoxes = boxes.Texts();
 }
 
+// A row that the database fails to give inside a block of rows (the driver steps to each row as it
+// fetches it, and SQLite computes the band of W1AW, last in callsign order, as it steps there):
+// the rebuild has scored the rows before it when the box shows the row's error.
+TEST_F(PluginTest, ARebuildScoresTheRowsBeforeARowThatFailsAndShowsItsError) {
+  TestLog stepping(TestLog::kTable, "StepAPI=1");
+  stepping.Execute("CREATE INDEX LogCallSign ON Log (CallSign)");
+  for (const LogRow& row : kLog) {
+    stepping.Add(row);
+  }
+  TContestData start = HostRecord();
+  start.Connection = stepping.Connection();
+  start.LogTable.Write(
+      "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case when "
+      "CallSign = 'W1AW' then abs(-9223372036854775808) else DigiBand end as DigiBand from Log)");
+
+  plugin.Run(0, &start);
+
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts().back().find("integer overflow"), std::string::npos)
+      << boxes.Texts().back();
+  const TContestData scored[] = {QsoRecord("DL1AB", "14", "CW", "599 KO72"),
+                                 QsoRecord("G4ABC", "7", "SSB", "59")};
+  for (const TContestData& qso : scored) {
+    EXPECT_EQ(plugin.AddQSO(&qso), -1);
+  }
+  const TContestData failed = QsoRecord("W1AW", "14", "CW", "599 FN31");
+  EXPECT_EQ(plugin.AddQSO(&failed), 52);  // new: the rebuild stopped at its row
+  expectedBoxes = boxes.Texts();
+}
+
 // A connection that the host has closed, or a handle that is no connection at all: the box says
 // what the driver (or its manager) said, its state included.
 TEST_F(PluginTest, ABadConnectionIsReportedWithWhatTheDriverSaid) {
