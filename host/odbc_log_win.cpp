@@ -53,14 +53,15 @@ SQLHENV Odbc3(const OdbcHandle& environment) {
 
 }  // namespace
 
-OdbcLog::OdbcLog(const std::string& path, const std::string& table)
+OdbcLog::OdbcLog(const std::string& path, const std::string& table, const std::string& settings)
     : table_(table),
       environment_(Allocated(SQL_HANDLE_ENV, SQL_NULL_HANDLE)),
       connection_(Allocated(SQL_HANDLE_DBC, Odbc3(environment_))) {
-  std::wstring settings = L"DRIVER={SQLite3};Database=" + WidenHostText(path) + L";";
+  std::wstring connect =
+      L"DRIVER={SQLite3};Database=" + WidenHostText(path) + L";" + WidenHostText(settings);
   SQLWCHAR out[1024];
   SQLSMALLINT outLength = 0;
-  Check(SQLDriverConnectW(connection_.Get(), nullptr, Sql(settings), SQL_NTS, out, 1024, &outLength,
+  Check(SQLDriverConnectW(connection_.Get(), nullptr, Sql(connect), SQL_NTS, out, 1024, &outLength,
                           SQL_DRIVER_NOPROMPT),
         SQL_HANDLE_DBC, connection_.Get(), "cannot open " + path);
   try {

@@ -10,9 +10,10 @@
 
 class OdbcLog {
  public:
-  // Connects to the file (a Unix path: the SQLite driver is a Unix library) and creates the table
-  // if it is missing. Throws std::runtime_error with the driver's message.
-  OdbcLog(const std::string& path, const std::string& table);
+  // Connects to the file (a Unix path: the SQLite driver is a Unix library), with the driver's
+  // further `settings` if any ("Key=Value;..."), and creates the table if it is missing. Throws
+  // std::runtime_error with the driver's message.
+  OdbcLog(const std::string& path, const std::string& table, const std::string& settings = "");
   ~OdbcLog();
   OdbcLog(const OdbcLog&) = delete;
   OdbcLog& operator=(const OdbcLog&) = delete;
@@ -23,10 +24,10 @@ class OdbcLog {
   void Insert(const LogRow& row);
   // Inserts the rows in one transaction: a commit per row takes minutes for a large log under Wine.
   void InsertAll(const std::vector<LogRow>& rows);
-
- private:
+  // Runs one statement on the connection. Throws std::runtime_error with the driver's message.
   void Execute(const std::string& sql);
 
+ private:
   std::string table_;
   OdbcHandle environment_;
   OdbcHandle connection_;

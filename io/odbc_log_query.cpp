@@ -68,6 +68,7 @@ OdbcLogQuery::OdbcLogQuery(void* connection, std::size_t rowsPerFetch)
 void OdbcLogQuery::Close() noexcept {
   statement_.Free();
   eof_ = true;
+  rowError_.reset();
 }
 
 void OdbcLogQuery::SetFields(std::vector<LogField> fields, std::size_t maxChars) {
@@ -183,22 +184,35 @@ void OdbcLogQuery::Fetch() {
   const SQLHSTMT statement = statement_.Get();
   row_ = 0;
   rowsFetched_ = 0;
+  if (rowError_) {
+    const DatabaseError error = *rowError_;
+    rowError_.reset();
+    throw error;
+  }
   const SQLRETURN rc = SQLFetch(statement);
   eof_ = rc == SQL_NO_DATA;
   if (eof_) {
     return;
   }
-  Check(rc, SQL_HANDLE_STMT, statement);
+  // A failed row ends the block. Its error is read now, before another call clears it. Drivers
+  // differ after it: one fails the fetch and counts only the rows before, another fetches on and
+  // succeeds with a warning. Without a failed row in the status array the fetch failed as a whole.
+  const auto failed = std::find(rowStatus_.begin(), rowStatus_.end(), SQL_ROW_ERROR);
+  if (!SQL_SUCCEEDED(rc) || failed != rowStatus_.end()) {
+    DatabaseError error = DiagnosticError(rc, SQL_HANDLE_STMT, statement);
+    if (failed == rowStatus_.begin() || failed == rowStatus_.end()) {
+      throw error;
+    }
+    rowsFetched_ = static_cast<SQLULEN>(failed - rowStatus_.begin());
+    rowError_ = std::move(error);
+    return;
+  }
   if (rowsFetched_ == 0 && rowsPerFetch_ == 1) {
     rowsFetched_ = 1;  // a driver that does not report its one row
   }
   if (rowsFetched_ == 0 || rowsFetched_ > rowsPerFetch_) {
     throw DatabaseError(std::string(kLogQueryName) +
                         ": the driver did not report the rows fetched");
-  }
-  const auto fetched = rowStatus_.begin() + static_cast<std::ptrdiff_t>(rowsFetched_);
-  if (std::find(rowStatus_.begin(), fetched, SQL_ROW_ERROR) != fetched) {
-    throw DiagnosticError(rc, SQL_HANDLE_STMT, statement);
   }
 }
 

@@ -4,10 +4,13 @@
 //
 // The columns read are bound as wide text and fetched in blocks of rows, as many as the driver
 // allows (one at a time from a driver that allows no more); the buffers live as long as the query,
-// so reading a row allocates nothing once the values have grown to their size.
+// so reading a row allocates nothing once the values have grown to their size. A row the driver
+// fails to give inside a block fails the reading when it gets to that row, after the rows before
+// it, as a fetch of one row at a time would.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,9 @@ class OdbcLogQuery : public LogQuery {
   std::size_t row_ = 0;              // the current row within the fetched block
   std::vector<std::string> values_;  // per field: its value of the current row, as last read
   bool eof_ = true;
+  // The error of the row after the block's last, raised when the reading gets there: a fetch of
+  // one row at a time fails at that row, after giving the rows before it.
+  std::optional<DatabaseError> rowError_;
 };
 
 // The SQLHDBC that the host's record carries as a 32-bit address.

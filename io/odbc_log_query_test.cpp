@@ -17,8 +17,8 @@ namespace {
 class OdbcLogTest : public testing::Test {
  protected:
   // Connects once the file holds its tables, as the host would be connected to its log.
-  void Connect() {
-    connection = std::make_unique<OdbcConnection>(SqliteConnectionString(file.Path()));
+  void Connect(const std::string& settings = "") {
+    connection = std::make_unique<OdbcConnection>(SqliteConnectionString(file.Path()) + settings);
     query = std::make_unique<OdbcLogQuery>(connection->Handle());
   }
 
@@ -39,6 +39,29 @@ std::string Message(const std::function<void()>& action) {
     return e.what();
   }
   return "no error";
+}
+
+// The SQLite driver steps to a row as it fetches it, instead of reading the whole result at once.
+constexpr char kStepAtFetch[] = ";StepAPI=1";
+
+// The log of "QSOLog" whose band fails on the row of `callSign`: the callsign index gives the
+// order, so SQLite computes a row's values as it steps to that row, and the error arrives with it.
+std::string FailingAt(const std::string& callSign) {
+  return "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case "
+         "when CallSign = '" +
+         callSign + "' then abs(-9223372036854775808) else DigiBand end as DigiBand from QSOLog)";
+}
+
+const std::vector<std::string> kFailingLogCalls = {"DL1AB", "G4A", "OK1X", "SP2Z", "W1AW"};
+
+void CreateFailingLog(const TempSqliteFile& file) {
+  file.CreateLogTable("QSOLog");
+  file.InsertRows("QSOLog", {{"SP2Z", "7", "CW", ""},
+                             {"DL1AB", "14", "CW", ""},
+                             {"OK1X", "7", "CW", ""},
+                             {"G4A", "21", "CW", ""},
+                             {"W1AW", "3.5", "CW", ""}});
+  file.Execute("CREATE INDEX QSOLogCallSign ON QSOLog (CallSign);");
 }
 }  // namespace
 
@@ -111,6 +134,51 @@ TEST_F(OdbcLogTest, StepsThroughTheRowsInCallsignOrderWhateverTheRowsPerFetch) {
               (std::vector<std::string>{"DL1AB 14", "G4A 21", "OK1X ", "SP2Z 7", "W1AW 3.5"}));
     EXPECT_EQ(Message([&] { blocks.Field(0); }), "LogQuery: no current row");
   }
+}
+
+// A row that fails inside a block: the rows before it come, in order, then the error that a read
+// of one row at a time gives at that row, wherever the row falls in its block.
+TEST_F(OdbcLogTest, ARowErrorInsideABlockComesAfterTheRowsBeforeIt) {
+  CreateFailingLog(file);
+  Connect(kStepAtFetch);
+  for (std::size_t failing = 0; failing < kFailingLogCalls.size(); ++failing) {
+    std::string oneRowError;
+    for (std::size_t rowsPerFetch : {1u, 2u, 3u, 5u, 256u}) {
+      SCOPED_TRACE(kFailingLogCalls[failing] + " failing, " + std::to_string(rowsPerFetch) +
+                   " rows per fetch");
+      OdbcLogQuery blocks(connection->Handle(), rowsPerFetch);
+      blocks.SetFields({{"CallSign"}, {"DigiBand"}}, 255);
+      blocks.SetSQL(LogSelect(FailingAt(kFailingLogCalls[failing])));
+      std::vector<std::string> rows;
+      const std::string error = Message([&] {
+        for (blocks.Open(); !blocks.Eof(); blocks.Next()) {
+          rows.emplace_back(blocks.Field(0));
+        }
+      });
+      EXPECT_EQ(rows, std::vector<std::string>(kFailingLogCalls.begin(),
+                                               kFailingLogCalls.begin() + failing));
+      EXPECT_THAT(error, HasSubstr("integer overflow"));
+      if (rowsPerFetch == 1) {
+        oneRowError = error;
+      }
+      EXPECT_EQ(error, oneRowError);
+    }
+  }
+
+  // Opened again before it got to the failed row, the query has forgotten that row's error.
+  OdbcLogQuery reopened(connection->Handle(), 256);
+  reopened.SetFields({{"CallSign"}}, 255);
+  reopened.SetSQL(LogSelect(FailingAt("W1AW")));
+  reopened.Open();
+  reopened.SetSQL(LogSelect("QSOLog"));
+  std::vector<std::string> rows;
+  EXPECT_EQ(Message([&] {
+              for (reopened.Open(); !reopened.Eof(); reopened.Next()) {
+                rows.emplace_back(reopened.Field(0));
+              }
+            }),
+            "no error");
+  EXPECT_EQ(rows, kFailingLogCalls);
 }
 
 TEST_F(OdbcLogTest, FailuresCarryTheirMessage) {
@@ -211,6 +279,18 @@ TEST_F(OdbcRecalcTest, RebuildsTheStateFromTheLog) {
             " Score: 93 + (3 * 100) =393");
   // A long value comes in pieces, and a record field holds 255 characters of it.
   EXPECT_TRUE(state.WorkedList.Contains(long300.substr(0, 255), "", "CW"));
+}
+
+// The rows that came in the failing row's block before it are scored; the error ends the
+// rebuild.
+TEST_F(OdbcRecalcTest, TheRowsBeforeAFailingRowAreScored) {
+  CreateFailingLog(file);
+  Connect(kStepAtFetch);
+  EXPECT_THAT(RebuildError(FailingAt("SP2Z")), HasSubstr("integer overflow"));
+  EXPECT_TRUE(state.WorkedList.Contains("DL1AB", "14", "CW"));
+  EXPECT_TRUE(state.WorkedList.Contains("G4A", "21", "CW"));
+  EXPECT_TRUE(state.WorkedList.Contains("OK1X", "7", "CW"));
+  EXPECT_EQ(state.WorkedList.Count(), 3u);
 }
 
 TEST_F(OdbcRecalcTest, ALogWithoutRowsGivesTheEmptyReport) {

@@ -26,3 +26,8 @@ Qso QsoOf(const TContestData& record) {
   return {record.CallSign.Read(), record.DigiBand.Read(), record.QSOMode.Read(),
           record.QSOReportRecived.Read(), record.ProbeLocator.Read()};
 }
+
+bool SameLog(const TContestData& a, const TContestData& b) {
+  return a.Connection == b.Connection && a.LogTable.Read() == b.LogTable.Read() &&
+         a.OwnLocator.Read() == b.OwnLocator.Read() && a.TitleText.Read() == b.TitleText.Read();
+}

@@ -77,3 +77,9 @@ void FillPluginInfo(TPluginInfo& info);
 
 // The QSO a record describes, its texts as the record holds them.
 Qso QsoOf(const TContestData& record);
+
+// True when both records are of the same log as the statistics window shows it: read through the
+// same connection from the same log table, scored from the same own locator, under the same title.
+// Texts are compared exactly: another spelling of the same name costs a rebuild, never a wrong
+// score.
+bool SameLog(const TContestData& a, const TContestData& b);

@@ -63,3 +63,37 @@ TEST(PluginInfo, WritesExactlyItsThirtyNineBytes) {
     EXPECT_TRUE(inName || inNameFlag || inKind || inKindFlag) << "byte " << i;
   }
 }
+
+// What the statistics window takes from a record tells two logs apart; the QSO's fields, the
+// host's own stretches and the bytes after a text's length do not.
+TEST(SameLog, ComparesTheConnectionAndTheTextsOfTheLogExactly) {
+  TContestData window;
+  std::memset(&window, 0x5A, sizeof window);
+  window.Connection = 0x1000;
+  window.LogTable.Write("Log");
+  window.OwnLocator.Write("JO31");
+  window.TitleText.Write("Field Day");
+  struct {
+    const char* name;
+    void (*change)(TContestData&);
+    bool same;
+  } const cases[] = {
+      {"another connection", [](TContestData& r) { r.Connection = 0x2000; }, false},
+      {"another log table", [](TContestData& r) { r.LogTable.Write("Log2"); }, false},
+      {"the table's name in capitals", [](TContestData& r) { r.LogTable.Write("LOG"); }, false},
+      {"another own locator", [](TContestData& r) { r.OwnLocator.Write("JO31LK"); }, false},
+      {"another title", [](TContestData& r) { r.TitleText.Write("Field Day 2"); }, false},
+      {"a QSO", [](TContestData& r) { r.CallSign.Write("DL1AB"); }, true},
+      {"the host's own stretches", [](TContestData& r) { std::memset(r.host5, 0, sizeof r.host5); },
+       true},
+      {"other bytes after the title",
+       [](TContestData& r) { std::memset(r.TitleText.bytes + 10, 0, 246); }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TContestData record = window;
+    c.change(record);
+    EXPECT_EQ(SameLog(window, record), c.same);
+    EXPECT_EQ(SameLog(record, window), c.same);
+  }
+}

@@ -21,11 +21,12 @@ struct PluginSession {
 };
 PluginSession Session;
 
-// The record is read only when the window is created: without one that counts as no call. The
-// host asks for the window, so one whose close is pending is kept, or a new one is made.
+// The record is read when the window is created, or when a close of the window waits: without
+// one that counts as no call. The host asks for a window, so one whose close is pending is kept
+// for the same log, or a new one is made on the record.
 HWND RunWindow(const TContestData* data) {
   if (fmMainForm != nullptr) {
-    fmMainForm->CallOffPendingClose();
+    fmMainForm->AnswerRun(data);
   }
   if (fmMainForm == nullptr && data == nullptr) {
     return nullptr;

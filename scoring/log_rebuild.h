@@ -42,6 +42,8 @@ class LogRebuild {
   // True once, after the outermost rebuild has returned (also by an exception), when a teardown
   // was asked for during it: it has been done now, and the window goes on with its close.
   bool TakeDeferredClose();
+  // True while a teardown asked for during the running rebuild waits for its end.
+  bool TearDownWaiting() const { return tearDownAsked_; }
   // Calls off a teardown asked for during the running rebuild, which then leaves the state whole.
   void CancelTearDown() { tearDownAsked_ = false; }
 

@@ -33,9 +33,10 @@ std::string NewTemporaryFile() {
 }
 }  // namespace
 
-TestLog::TestLog() : windowsPath_(NewTemporaryFile()) {
+TestLog::TestLog(const std::string& table, const std::string& settings)
+    : windowsPath_(NewTemporaryFile()) {
   try {
-    log_ = std::make_unique<OdbcLog>(DriverPath(windowsPath_), kTable);
+    log_ = std::make_unique<OdbcLog>(DriverPath(windowsPath_), table, settings);
   } catch (...) {
     DeleteFileA(windowsPath_.c_str());
     throw;

@@ -13,12 +13,14 @@ class TestLog {
  public:
   static constexpr const char* kTable = "Log";
 
-  TestLog();  // an empty log table
+  // An empty log table; `settings` go to the SQLite driver with the file's name.
+  explicit TestLog(const std::string& table = kTable, const std::string& settings = "");
   ~TestLog();
   TestLog(const TestLog&) = delete;
   TestLog& operator=(const TestLog&) = delete;
 
   void Add(const LogRow& row) { log_->Insert(row); }
+  void Execute(const std::string& sql) { log_->Execute(sql); }
   // The connection handle as the host's record carries it.
   std::uint32_t Connection() const;
 

@@ -104,6 +104,36 @@ TEST_F(RecalcTest, ALogErrorIsShownAndTheWindowStaysUsable) {
   expectedBoxes = boxes.Texts();
 }
 
+// A row that the database fails to give inside a block of rows (the driver steps to each row as it
+// fetches it, and SQLite computes the band of W1AW, last in callsign order, as it steps there):
+// the rebuild has scored the rows before it when the box shows the row's error.
+TEST_F(PluginTest, ARebuildScoresTheRowsBeforeARowThatFailsAndShowsItsError) {
+  TestLog stepping(TestLog::kTable, "StepAPI=1");
+  stepping.Execute("CREATE INDEX LogCallSign ON Log (CallSign)");
+  for (const LogRow& row : kLog) {
+    stepping.Add(row);
+  }
+  TContestData start = HostRecord();
+  start.Connection = stepping.Connection();
+  start.LogTable.Write(
+      "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case when "
+      "CallSign = 'W1AW' then abs(-9223372036854775808) else DigiBand end as DigiBand from Log)");
+
+  plugin.Run(0, &start);
+
+  ASSERT_EQ(boxes.Texts().size(), 1u);
+  EXPECT_NE(boxes.Texts().back().find("integer overflow"), std::string::npos)
+      << boxes.Texts().back();
+  const TContestData scored[] = {QsoRecord("DL1AB", "14", "CW", "599 KO72"),
+                                 QsoRecord("G4ABC", "7", "SSB", "59")};
+  for (const TContestData& qso : scored) {
+    EXPECT_EQ(plugin.AddQSO(&qso), -1);
+  }
+  const TContestData failed = QsoRecord("W1AW", "14", "CW", "599 FN31");
+  EXPECT_EQ(plugin.AddQSO(&failed), 52);  // new: the rebuild stopped at its row
+  expectedBoxes = boxes.Texts();
+}
+
 // A connection that the host has closed, or a handle that is no connection at all: the box says
 // what the driver (or its manager) said, its state included.
 TEST_F(PluginTest, ABadConnectionIsReportedWithWhatTheDriverSaid) {
@@ -236,6 +266,68 @@ TEST_F(RecalcTest, ARunDuringARebuildAfterACloseKeepsTheWindow) {
     EXPECT_EQ(plugin.AddQSO(&logged), -1);
     plugin.Release();
     PumpMessages();
+  }
+}
+
+// The host asks for a window on another log after it asked the window to close: the close is
+// finished as the rebuild's end would have finished it, the rebuild reading on from its own log
+// (not from the new record's table, which its connection lacks), and the host holds a new window
+// showing what a window made from that record alone shows.
+TEST_F(RecalcTest, ARunDuringARebuildAfterACloseForAnotherLogGetsANewWindowOnThatLog) {
+  TestLog other("Contest2");  // a file of its own, whose table the first log lacks
+  other.Add({"OK1XYZ", "7", "CW", "599 JN79", "OK", "OK1", "EU"});
+  struct {
+    const char* name;
+    std::function<void(TContestData&)> change;
+  } const cases[] = {
+      {"another connection and table",
+       [&](TContestData& record) {
+         record.Connection = other.Connection();
+         record.LogTable.Write("Contest2");
+       }},
+      {"another log table",
+       [](TContestData& record) {
+         record.LogTable.Write("(select * from Log where CallSign <> 'W1AW')");
+       }},
+      {"another own locator", [](TContestData& record) { record.OwnLocator.Write("KO72"); }},
+      {"another title", [](TContestData& record) { record.TitleText.Write("Winter Cup"); }},
+  };
+  const TContestData start = HostRecord();
+  for (const auto& c : cases) {
+    TContestData record = HostRecord();
+    c.change(record);
+    const HWND alone = plugin.Run(0, &record);
+    const std::string report = MemoText(alone);
+    plugin.Release();
+    PumpMessages();
+    for (bool onTheButton : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (onTheButton ? " on the button" : " on the show"));
+      PostedCalls calls;
+      HWND window = nullptr;
+      HWND ran = nullptr;
+      const auto closeThenRun = [&] {
+        SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
+        ran = plugin.Run(0, &record);
+      };
+      if (onTheButton) {
+        window = plugin.Run(0, &start);
+        calls.Post(closeThenRun);
+        Click(RecalcButton(window));
+      } else {
+        calls.Post(closeThenRun);
+        window = plugin.Run(0, &start);
+      }
+      PumpMessages();
+
+      EXPECT_NE(ran, window);
+      EXPECT_FALSE(IsWindow(window));
+      EXPECT_EQ(CountOwnWindows("TfmMainForm"), 1);
+      EXPECT_TRUE(IsWindowVisible(ran));
+      EXPECT_EQ(WindowText(ran), record.TitleText.Read() + " in Marovinta");
+      EXPECT_EQ(MemoText(ran), report);
+      plugin.Release();
+      PumpMessages();
+    }
   }
 }
 

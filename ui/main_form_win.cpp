@@ -46,7 +46,8 @@ RECT DesignedBounds(const ButtonDesign& button) {
 
 TfmMainForm::TfmMainForm(const TContestData& lastRecord)
     : formStorage_(settingsStore_, HostExecutableBaseName(), kMainFormStorageOptions),
-      lastRecord_(lastRecord),
+      madeFrom_(lastRecord),
+      lastRecord_(&lastRecord),
       scoring_(HostCaseFold()),
       rebuild_(scoring_, *this,
                std::make_unique<OdbcLogQuery>(HostConnection(lastRecord.Connection))) {}
@@ -249,11 +250,25 @@ void TfmMainForm::FinishClose() {
   ShowWindow(handle_, SW_HIDE);
 }
 
-void TfmMainForm::CallOffPendingClose() {
-  rebuild_.CancelTearDown();
+void TfmMainForm::AnswerRun(const TContestData* record) {
+  if (record == nullptr || ShowsLogOf(*record)) {
+    rebuild_.CancelTearDown();
+  } else if (rebuild_.TearDownWaiting()) {
+    KeepOwnRecord();  // the new window's record must not redirect the rebuild
+    FinishClose();
+  }
   if (rebuild_.TakeDeferredClose()) {
     FinishClose();
   }
+}
+
+bool TfmMainForm::ShowsLogOf(const TContestData& record) const {
+  return SameLog(record, madeFrom_) && SameLog(record, *lastRecord_);
+}
+
+void TfmMainForm::KeepOwnRecord() {
+  ownRecord_ = std::make_unique<const TContestData>(*lastRecord_);
+  lastRecord_ = ownRecord_.get();
 }
 
 LRESULT TfmMainForm::OnDestroy() {
@@ -298,13 +313,13 @@ std::int32_t TfmMainForm::GetScore(const Qso& qso) {
 }
 
 void TfmMainForm::SetCaption() {
-  const std::string caption = lastRecord_.TitleText.Read() + " in " + kDesignedCaption;
+  const std::string caption = lastRecord_->TitleText.Read() + " in " + kDesignedCaption;
   SetWindowTextA(handle_, caption.c_str());
 }
 
 void TfmMainForm::FormCreate() {
   RunEvent([this] {
-    scoring_.CreateDistanceComponent(CreateCalcDistOverCom, lastRecord_.OwnLocator.Read());
+    scoring_.CreateDistanceComponent(CreateCalcDistOverCom, lastRecord_->OwnLocator.Read());
   });
 }
 
@@ -343,11 +358,11 @@ void TfmMainForm::SetActionEnabled(bool enabled) {
 }
 
 std::string TfmMainForm::LogTable() {
-  return lastRecord_.LogTable.Read();
+  return lastRecord_->LogTable.Read();
 }
 
 std::string TfmMainForm::OwnLocator() {
-  return lastRecord_.OwnLocator.Read();
+  return lastRecord_->OwnLocator.Read();
 }
 
 void TfmMainForm::ShowStatistic() {

@@ -8,11 +8,13 @@
 // request is posted and the window hides until the request destroys it. A release request that
 // arrives while one of its handlers runs (a rebuild's message points, a message box's own loop)
 // waits until the outermost handler has returned, and a close that arrives during a rebuild is
-// carried out when the rebuild has returned: no handler ever runs on a destroyed window.
+// carried out when the rebuild has returned (a _Run for another log finishes it at once, but the
+// state still waits for the rebuild's end): no handler ever runs on a destroyed window.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "plugin/contest_data.h"
@@ -51,9 +53,13 @@ class TfmMainForm : private RecalcHost {
   // the same whether the host goes on or ends at once.
   void SaveSettingsAheadOfDestroy() noexcept;
 
-  // For _Run, which asks for this window: a close that waits for a rebuild to end is called off.
-  // One whose teardown is done already is finished now, and fmMainForm no longer names the window.
-  void CallOffPendingClose();
+  // For _Run, which asks for a window on the log of `record` (nullptr: on any log). A close that
+  // waits for the running rebuild is called off when the record is of this window's log, as
+  // SameLog says of it and of both the record the window was made from and the one it reads now.
+  // For another log the close is finished now, and the rebuild runs to its end on the record it
+  // had, as the close would have waited for it. One whose teardown is done already is finished
+  // now. A finished window is no longer fmMainForm.
+  void AnswerRun(const TContestData* record);
 
   // The number the host may grab: always the empty text, with or without a window.
   static std::string ReceivedNumber() { return {}; }
@@ -97,6 +103,9 @@ class TfmMainForm : private RecalcHost {
   void ExecuteRecalcStatistic();
   // The close path after the close query: save, release request, hide.
   void FinishClose();
+  bool ShowsLogOf(const TContestData& record) const;
+  // Reads from now on a copy of the record as it stands, which the host's next records leave alone.
+  void KeepOwnRecord();
 
   // RecalcHost: what a rebuild needs of the window.
   void ProcessMessages() override;
@@ -115,7 +124,9 @@ class TfmMainForm : private RecalcHost {
   PictureButton recalcButton_;
   Memo reportMemo_;
   PictureButton locButton_;
-  const TContestData& lastRecord_;
+  const TContestData madeFrom_;     // the record the window was made from
+  const TContestData* lastRecord_;  // the host's last record (CurrentData), or the window's copy
+  std::unique_ptr<const TContestData> ownRecord_;  // that copy, once the window keeps its own
   ScoringState scoring_;
   LogRebuild rebuild_;
   TfmLocList* locatorMap_ = nullptr;  // the open map (fmLocList), or nullptr
