@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "check/contest_command.h"
-#include "cli/test_support.h"
+#include "logfiles/test_support.h"
 
 namespace {
 struct Outcome {

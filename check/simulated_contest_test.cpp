@@ -7,7 +7,7 @@
 #include "check/finding_scores.h"
 #include "check/log_reading.h"
 #include "check/simulated_files.h"
-#include "cli/log_reader.h"
+#include "logfiles/log_reader.h"
 
 namespace {
 constexpr double kLeastAgreement = 0.99;
