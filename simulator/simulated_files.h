@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "check/contest_simulator.h"
 #include "check/findings.h"
+#include "simulator/contest_simulator.h"
 
 struct SimulatedFile {
   std::string name;  // "dl1abc.log" or "dl1abc.adi"

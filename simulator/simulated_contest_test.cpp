@@ -2,12 +2,13 @@
 // precision and a recall of at least 99%.
 #include <gtest/gtest.h>
 
+#include "check/check_findings.h"
 #include "check/contest_check.h"
-#include "check/contest_simulator.h"
 #include "check/finding_scores.h"
 #include "check/log_reading.h"
-#include "check/simulated_files.h"
 #include "logfiles/log_reader.h"
+#include "simulator/contest_simulator.h"
+#include "simulator/simulated_files.h"
 
 namespace {
 constexpr double kLeastAgreement = 0.99;

@@ -1,8 +1,8 @@
-#include "check/contest_command.h"
+#include "simulator/contest_command.h"
 
 #include "check/command_line.h"
-#include "check/contest_simulator.h"
-#include "check/simulated_files.h"
+#include "simulator/contest_simulator.h"
+#include "simulator/simulated_files.h"
 
 const char* const kContestUsage =
     "Usage: marovinta-contest --out FOLDER [OPTION]...\n"

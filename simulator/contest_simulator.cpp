@@ -1,4 +1,4 @@
-#include "check/contest_simulator.h"
+#include "simulator/contest_simulator.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "check/simulated_files.h"
+#include "simulator/simulated_files.h"
 
 #include <ctime>
 #include <filesystem>
