@@ -21,9 +21,9 @@
 #include <thread>
 
 #include "check/command_line.h"
-#include "check/contest_simulator.h"
 #include "check/finding_scores.h"
-#include "check/simulated_files.h"
+#include "simulator/contest_simulator.h"
+#include "simulator/simulated_files.h"
 
 extern char** environ;
 

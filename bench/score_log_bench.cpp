@@ -18,9 +18,9 @@
 #include <random>
 #include <vector>
 
-#include "cli/log_reader.h"
 #include "cli/score_command.h"
 #include "cli/scored_log.h"
+#include "logfiles/log_reader.h"
 #include "scoring/worked_list.h"
 
 namespace {

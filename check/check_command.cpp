@@ -9,7 +9,7 @@
 #include "check/log_reading.h"
 #include "check/report_files.h"
 #include "check/results_table.h"
-#include "cli/printable.h"
+#include "logfiles/printable.h"
 
 const char* const kCheckUsage =
     "Usage: marovinta-check [OPTION]... LOG|FOLDER...\n"

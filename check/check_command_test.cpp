@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "check/contest_command.h"
-#include "cli/test_support.h"
+#include "logfiles/test_support.h"
+#include "simulator/contest_command.h"
 
 namespace {
 struct Outcome {

@@ -6,7 +6,7 @@
 
 #include "check/contest_check.h"
 #include "check/log_reading.h"
-#include "cli/log_reader.h"
+#include "logfiles/log_reader.h"
 
 // One QSO of a station's log: {"14000 CW 2024-09-07 1400", "OK1XYZ JN79"} stands for the
 // Cabrillo line "QSO: 14000 CW 2024-09-07 1400 <own call> <own grid> OK1XYZ JN79".

@@ -9,7 +9,7 @@
 
 #include "check/engine_scoring.h"
 #include "check/text_table.h"
-#include "cli/contest_log.h"
+#include "logfiles/contest_log.h"
 
 inline constexpr std::int64_t kNoTime = std::numeric_limits<std::int64_t>::min();
 

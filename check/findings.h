@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "check/contest_check.h"
-
 inline constexpr std::string_view kClockOffsetKind = "clock-offset";
 
 struct Finding {
@@ -18,8 +16,6 @@ struct Finding {
   std::string kind;       // a class key (ClassKey) or kClockOffsetKind
   std::string detail;     // for a clock offset the seconds it is ahead
 };
-
-std::vector<Finding> CheckFindings(const ContestLogs& logs, const CheckResult& result);
 
 // "file,line,kind,detail" under a header line; a field with a comma or quote is quoted.
 std::string FindingsCsv(const std::vector<Finding>& findings);

@@ -1,7 +1,7 @@
 #include "check/log_reading.h"
 
 #include "check/parallel_for.h"
-#include "cli/log_reader.h"
+#include "logfiles/log_reader.h"
 
 namespace {
 // Checks first: a log without a call cannot be matched, one without an own locator not scored.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "check/qso_text.h"
-#include "cli/printable.h"
+#include "logfiles/printable.h"
 #include "scoring/square_scan.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "check/check_findings.h"
 #include "check/findings.h"
 #include "check/html_summary.h"
 #include "check/log_report.h"

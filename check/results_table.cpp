@@ -5,8 +5,8 @@
 
 #include "check/findings.h"
 #include "check/log_report.h"
-#include "cli/json_output.h"
-#include "cli/printable.h"
+#include "logfiles/json_string.h"
+#include "logfiles/printable.h"
 
 namespace {
 std::string Number(std::int64_t value) {

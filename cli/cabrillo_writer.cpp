@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "cli/band_map.h"
-#include "cli/log_text.h"
-#include "cli/log_time.h"
+#include "logfiles/band_map.h"
+#include "logfiles/log_text.h"
+#include "logfiles/log_time.h"
 
 namespace {
 // Cabrillo's modes by the modes logs write; every other mode is a digital one.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/cabrillo_reader.h"
+#include "logfiles/cabrillo_reader.h"
 
 namespace {
 const std::string kTestData = MAROVINTA_CLI_TESTDATA;

@@ -1,6 +1,6 @@
 #include "cli/cached_distance.h"
 
-#include "cli/square_set.h"
+#include "logfiles/square_set.h"
 
 namespace {
 constexpr std::size_t kFirstSlots = 1024;

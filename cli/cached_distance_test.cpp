@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "cli/square_set.h"
+#include "logfiles/square_set.h"
 
 namespace {
 std::string SquareText(int square, char firstLetter) {

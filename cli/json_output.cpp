@@ -2,17 +2,11 @@
 
 #include <cstdio>
 
-#include "cli/band_map.h"
-#include "cli/log_time.h"
-#include "cli/utf8.h"
+#include "logfiles/band_map.h"
+#include "logfiles/json_string.h"
+#include "logfiles/log_time.h"
 
 namespace {
-std::string Escaped(unsigned code) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
-  return buffer;
-}
-
 std::string Number(std::int64_t value) {
   return std::to_string(value);
 }
@@ -120,33 +114,6 @@ std::string Failure(const ScoredLog& scored) {
          ",\n  \"warnings\":" + Warnings(scored.log) + "\n}";
 }
 }  // namespace
-
-std::string JsonString(std::string_view text) {
-  std::string json = "\"";
-  for (std::size_t p = 0; p < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[p]);
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += static_cast<char>(c);
-    } else if (c < 0x20) {
-      json += Escaped(c);
-    } else if (c >= 0x80) {
-      const std::size_t length = Utf8Length(text, p);
-      if (length == 0) {
-        json += Escaped(c);
-        ++p;
-        continue;
-      }
-      json.append(text, p, length);
-      p += length;
-      continue;
-    } else {
-      json += static_cast<char>(c);
-    }
-    ++p;
-  }
-  return json + "\"";
-}
 
 std::string JsonResult(const ScoredLog& scored) {
   if (scored.Failed()) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 #include "cli/scored_log.h"
 
@@ -16,7 +15,3 @@ std::string JsonResult(const ScoredLog& scored);
 
 // The object standing for a file that could not be scored, without anything read from it.
 std::string JsonError(const std::string& file, const std::string& message);
-
-// A JSON string literal. Bytes that are not UTF-8 are taken as Latin-1, as a logger of the
-// plug-in's time wrote them.
-std::string JsonString(std::string_view text);

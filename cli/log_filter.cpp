@@ -1,6 +1,6 @@
 #include "cli/log_filter.h"
 
-#include "cli/log_time.h"
+#include "logfiles/log_time.h"
 
 namespace {
 constexpr std::int64_t kDaySeconds = 86400;

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/contest_log.h"
+#include "logfiles/contest_log.h"
 
 struct LogFilter {
   std::optional<std::int64_t> from;  // seconds since 1970 UTC, the first kept

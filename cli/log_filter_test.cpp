@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/log_time.h"
+#include "logfiles/log_time.h"
 
 TEST(ParseUtcTime, DatesWithAndWithoutTimes) {
   const std::int64_t day = *UtcSeconds("2025-08-30", "0000");

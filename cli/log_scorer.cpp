@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "cli/cached_distance.h"
-#include "cli/square_set.h"
+#include "logfiles/square_set.h"
 #include "scoring/scoring_state.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/contest_log.h"
-#include "cli/huge_page_allocator.h"
 #include "cli/zero_reason.h"
+#include "logfiles/contest_log.h"
+#include "logfiles/huge_page_allocator.h"
 #include "scoring/band_stats.h"
 #include "scoring/qso.h"
 

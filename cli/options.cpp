@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "cli/log_text.h"
+#include "logfiles/log_text.h"
 
 const char* const kUsage =
     "Usage: marovinta-score [OPTION]... LOG...\n"

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "cli/test_support.h"
+#include "logfiles/test_support.h"
 
 namespace {
 const std::string kTestData = MAROVINTA_CLI_TESTDATA;

@@ -1,7 +1,7 @@
 #include "cli/scored_log.h"
 
-#include "cli/log_reader.h"
-#include "cli/log_text.h"
+#include "logfiles/log_reader.h"
+#include "logfiles/log_text.h"
 
 namespace {
 void Warn(ScoredLog& scored, std::string message) {

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "cli/contest_log.h"
 #include "cli/log_filter.h"
 #include "cli/log_scorer.h"
 #include "cli/options.h"
+#include "logfiles/contest_log.h"
 
 struct ScoredLog {
   std::string file;

@@ -1,6 +1,6 @@
 #include "cli/text_output.h"
 
-#include "cli/printable.h"
+#include "logfiles/printable.h"
 #include "scoring/report.h"
 
 namespace {

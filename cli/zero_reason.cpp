@@ -1,6 +1,6 @@
 #include "cli/zero_reason.h"
 
-#include "cli/log_text.h"
+#include "logfiles/log_text.h"
 
 namespace {
 struct ReasonName {

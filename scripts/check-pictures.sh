@@ -14,7 +14,7 @@ work=build/check-demo
 rm -rf "$work"
 mkdir -p "$work"
 cd "$work"
-"$root/build/native/check/marovinta-contest" --out contest --logs 15 --qsos 40 --seed 7 \
+"$root/build/native/simulator/marovinta-contest" --out contest --logs 15 --qsos 40 --seed 7 \
   --adif 0.25 --busted-calls 0.03 --busted-locators 0.03 --missing 0.03 --duplicates 0.02 \
   --clock-offsets 0.2
 "$root/build/native/check/marovinta-check" --out result contest/logs || true

@@ -1,8 +1,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/adif_reader.h"
 #include "cli/fuzz/fuzz_input.h"
+#include "logfiles/adif_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto read = [](std::string_view text) { return ReadAdif(text); };

@@ -1,8 +1,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/cabrillo_reader.h"
 #include "cli/fuzz/fuzz_input.h"
+#include "logfiles/cabrillo_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzOne(ReadCabrillo, std::string_view(reinterpret_cast<const char*>(data), size));

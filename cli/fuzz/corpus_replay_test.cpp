@@ -6,12 +6,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli/adif_reader.h"
-#include "cli/adx_reader.h"
-#include "cli/cabrillo_reader.h"
-#include "cli/edi_reader.h"
 #include "cli/fuzz/fuzz_input.h"
-#include "cli/log_reader.h"
+#include "logfiles/adif_reader.h"
+#include "logfiles/adx_reader.h"
+#include "logfiles/cabrillo_reader.h"
+#include "logfiles/edi_reader.h"
+#include "logfiles/log_reader.h"
 
 namespace {
 const std::filesystem::path kCorpus = MAROVINTA_FUZZ_CORPUS;

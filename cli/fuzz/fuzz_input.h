@@ -8,9 +8,9 @@
 #include "cli/cabrillo_writer.h"
 #include "cli/field_map_svg.h"
 #include "cli/json_output.h"
-#include "cli/log_format.h"
 #include "cli/scored_log.h"
 #include "cli/text_output.h"
+#include "logfiles/log_format.h"
 
 inline void ScoreFuzzInput(const ContestLog& log) {
   Options options;

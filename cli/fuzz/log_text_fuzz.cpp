@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "cli/fuzz/fuzz_input.h"
-#include "cli/log_reader.h"
+#include "logfiles/log_reader.h"
 
 // Any text, as a file of unknown kind and encoding is read.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,0 +1,195 @@
+// The ADIF fields a QSO is made of, and the QSO they make: shared by the tag form (.adi) and the
+// XML form (.adx) of ADIF.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "logfiles/contest_log.h"
+#include "logfiles/log_text.h"
+#include "logfiles/log_time.h"
+
+enum class AdifField {
+  kCall,
+  kBand,
+  kFreq,
+  kMode,
+  kSubmode,
+  kGrid,
+  kMyGrid,
+  kStation,
+  kOperator,
+  kDate,
+  kTime,
+  kContestId,
+};
+inline constexpr std::size_t kAdifFieldCount = 12;
+
+namespace adif_fields_detail {
+struct FieldName {
+  std::string_view name;  // lower case
+  AdifField field;
+};
+inline constexpr FieldName kFields[] = {
+    {"call", AdifField::kCall},
+    {"band", AdifField::kBand},
+    {"freq", AdifField::kFreq},
+    {"mode", AdifField::kMode},
+    {"submode", AdifField::kSubmode},
+    {"gridsquare", AdifField::kGrid},
+    {"my_gridsquare", AdifField::kMyGrid},
+    {"station_callsign", AdifField::kStation},
+    {"operator", AdifField::kOperator},
+    {"qso_date", AdifField::kDate},
+    {"time_on", AdifField::kTime},
+    {"contest_id", AdifField::kContestId},
+};
+static_assert(std::size(kFields) == kAdifFieldCount);
+
+// The known names are made of a..z and '_': setting a character's 0x20 bit turns A..Z into a..z
+// and turns nothing else into a..z or '_'.
+constexpr bool NamesAreLowerLettersAndUnderscores() {
+  for (const FieldName& known : kFields) {
+    for (char c : known.name) {
+      if ((c < 'a' || c > 'z') && c != '_') {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+static_assert(NamesAreLowerLettersAndUnderscores());
+
+// Each field's name, and 0x20 at each of its letters: a byte of a name OR its letter's bit is the
+// field's byte exactly when it is that letter in either case, or that '_'.
+struct NameBytes {
+  char name[16];
+  char letterBits[16];
+};
+inline constexpr std::array<NameBytes, kAdifFieldCount> kNameBytes = [] {
+  std::array<NameBytes, kAdifFieldCount> table{};
+  for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
+    for (std::size_t c = 0; c < kFields[i].name.size(); ++c) {
+      table[i].name[c] = kFields[i].name[c];
+      table[i].letterBits[c] = kFields[i].name[c] == '_' ? 0 : 0x20;
+    }
+  }
+  return table;
+}();
+
+// Compares the name's first and last `T`s, overlapping or not, with the field's.
+template <typename T>
+bool EndsAreName(std::string_view name, const NameBytes& known) {
+  const std::size_t last = name.size() - sizeof(T);
+  return (WordAt<T>(name.data()) | WordAt<T>(known.letterBits)) == WordAt<T>(known.name) &&
+         (WordAt<T>(name.data() + last) | WordAt<T>(known.letterBits + last)) ==
+             WordAt<T>(known.name + last);
+}
+
+constexpr bool NamesAreFourToSixteenLong() {
+  for (const FieldName& known : kFields) {
+    if (known.name.size() < 4 || known.name.size() > 16) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(NamesAreFourToSixteenLong());
+
+// `name` is as long as field `index`'s name: a word or two compared at a time, as the tag reader
+// asks at every tag.
+inline bool IsName(std::string_view name, std::size_t index) {
+  return name.size() >= 8 ? EndsAreName<std::uint64_t>(name, kNameBytes[index])
+                          : EndsAreName<std::uint32_t>(name, kNameBytes[index]);
+}
+
+// No two fields share their name's length and first letter: a name that has a field's shape is
+// that field's name or none, and most names of a file have no field's shape. A first character
+// is taken by its low five bits, which tell the letters apart in either case; a character that
+// is no letter may share them with one, and IsName then tells it from that letter.
+inline constexpr std::size_t kLongestName = 16;
+struct Shapes {
+  std::int8_t field[kLongestName + 1][32];
+};
+constexpr std::size_t FirstBits(char c) {
+  return static_cast<unsigned char>(c) & 0x1F;
+}
+inline constexpr Shapes kShapes = [] {
+  Shapes shapes{};
+  for (auto& row : shapes.field) {
+    for (std::int8_t& entry : row) {
+      entry = -1;
+    }
+  }
+  for (std::size_t i = 0; i < std::size(kFields); ++i) {
+    shapes.field[kFields[i].name.size()][FirstBits(kFields[i].name[0])] =
+        static_cast<std::int8_t>(i);
+  }
+  return shapes;
+}();
+constexpr bool ShapesAreUnique() {
+  std::size_t shaped = 0;
+  for (const auto& row : kShapes.field) {
+    for (std::int8_t entry : row) {
+      shaped += entry >= 0 ? 1 : 0;
+    }
+  }
+  return shaped == std::size(kFields);
+}
+static_assert(ShapesAreUnique());
+}  // namespace adif_fields_detail
+
+// The field of that name in any case; nothing for the fields the scorer passes over. Inline: the
+// tag reader asks for every field name of the file.
+inline std::optional<AdifField> FindAdifField(std::string_view name) {
+  using namespace adif_fields_detail;
+  if (name.empty() || name.size() > kLongestName) {
+    return std::nullopt;
+  }
+  const std::int8_t index = kShapes.field[name.size()][FirstBits(name[0])];
+  if (index < 0 || !IsName(name, static_cast<std::size_t>(index))) {
+    return std::nullopt;
+  }
+  return kFields[index].field;
+}
+
+// A record's values of the fields above, empty where it has none. A bit for each value set, and
+// the values left as they come: a reader makes one of these for every record, and clearing all
+// the values would cost more than the few it reads.
+class AdifValues {
+ public:
+  std::string_view operator[](AdifField field) const {
+    const Value& value = values_[Index(field)];
+    return (set_ >> Index(field)) & 1 ? std::string_view(value.data, value.size)
+                                      : std::string_view();
+  }
+  void Set(AdifField field, std::string_view value) {
+    values_[Index(field)] = {value.data(), value.size()};
+    set_ |= 1u << Index(field);
+  }
+
+ private:
+  struct Value {
+    const char* data;
+    std::size_t size;
+  };
+  static std::size_t Index(AdifField field) { return static_cast<std::size_t>(field); }
+  std::array<Value, kAdifFieldCount> values_;
+  unsigned set_ = 0;
+};
+
+// A QSO made of a record's values: views of the values, or of upper-cased copies of them held in
+// `copies` as long as the views are used.
+struct AdifQso {
+  QsoView view;
+  std::array<std::string, 5> copies;
+  UtcClock clock;
+};
+
+// Fills `qso` (all but its line) from a record's values. Returns empty, or, when the values make no
+// QSO, the warning that says why.
+std::string FillAdifQso(const AdifValues& values, AdifQso& qso);

@@ -1,0 +1,62 @@
+#include "logfiles/adif_fields.h"
+
+#include <gtest/gtest.h>
+
+TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
+  struct {
+    const char* name;
+    std::optional<AdifField> field;
+  } cases[] = {
+      {"call", AdifField::kCall},
+      {"CaLL", AdifField::kCall},
+      {"SubMode", AdifField::kSubmode},
+      {"STATION_CALLSIGN", AdifField::kStation},
+      {"My_GridSquare", AdifField::kMyGrid},
+      {"QSO_DATE", AdifField::kDate},
+      // One byte otherwise, at the first, a middle and the last place of short and long names.
+      {"kall", std::nullopt},
+      {"cbll", std::nullopt},
+      {"calm", std::nullopt},
+      {"submoDf", std::nullopt},
+      {"subXode", std::nullopt},
+      {"station_callsigm", std::nullopt},
+      {"station_ballsign", std::nullopt},
+      {"station-callsign", std::nullopt},
+      {"stationxcallsign", std::nullopt},
+      {"my_gridsquarf", std::nullopt},
+      {"my_grid_quare", std::nullopt},
+      // '_' has no case, and no other byte becomes a letter by its case bit.
+      {"qso\177date", std::nullopt},
+      {"c\x01ll", std::nullopt},
+      {"time_o\x4e", AdifField::kTime},
+      {"time_o\x0e", std::nullopt},
+      // A first byte that shares its low five bits with a field's first letter.
+      {"#all", std::nullopt},
+      {"\343all", std::nullopt},
+      {"\203ALL", std::nullopt},
+      {"\x14ime_on", std::nullopt},
+      {"Time_on", AdifField::kTime},
+      {"", std::nullopt},
+      {"rst_rcvd", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FindAdifField(c.name), c.field);
+  }
+}
+
+// Values are kept uncleared behind a bit for each field set: a field not set reads empty, whatever
+// its place, and one set to empty reads empty too.
+TEST(AdifValues, GivesBackWhatWasSetAndEmptyElsewhere) {
+  for (std::size_t set = 0; set < kAdifFieldCount; ++set) {
+    SCOPED_TRACE(set);
+    AdifValues values;
+    values.Set(static_cast<AdifField>(set), "value");
+    values.Set(static_cast<AdifField>((set + 1) % kAdifFieldCount), "");
+    for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
+      EXPECT_EQ(values[static_cast<AdifField>(i)], i == set ? "value" : "") << i;
+    }
+    values.Set(static_cast<AdifField>(set), "other");
+    EXPECT_EQ(values[static_cast<AdifField>(set)], "other");
+  }
+}

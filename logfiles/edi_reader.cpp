@@ -1,0 +1,175 @@
+#include "logfiles/edi_reader.h"
+
+#include <vector>
+
+#include "logfiles/band_map.h"
+#include "logfiles/log_text.h"
+#include "logfiles/log_time.h"
+#include "logfiles/text_lines.h"
+
+namespace {
+enum class Part { kNone, kHeader, kRemarks, kRecords };
+
+// A record up to the received WWL; the claimed points and the flags after it are not needed.
+constexpr std::size_t kRecordFields = 10;
+enum RecordField { kDate, kTime, kCall, kModeCode, kReceivedWwl = 9 };
+
+// The mode codes of the format: transmitted mode, then received mode where they differ.
+constexpr const char* kModes[] = {"",   "SSB", "CW",   "SSB/CW", "CW/SSB",
+                                  "AM", "FM",  "RTTY", "SSTV",   "ATV"};
+
+std::string ModeOfCode(std::string_view code) {
+  code = TrimControl(code);
+  if (code.size() == 1 && code[0] >= '0' && code[0] <= '9') {
+    return kModes[code[0] - '0'];
+  }
+  return UpperTrimmed(code);
+}
+
+void SplitRecord(std::string_view line, std::vector<std::string_view>* fields) {
+  fields->clear();
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t semicolon = line.find(';', start);
+    fields->push_back(TrimControl(line.substr(start, semicolon - start)));
+    if (semicolon == std::string_view::npos) {
+      return;
+    }
+    start = semicolon + 1;
+  }
+}
+
+// "[QSORecords;12]" gives "QSORECORDS".
+std::string SectionName(std::string_view line) {
+  const std::size_t end = line.find_first_of(";]");
+  return UpperTrimmed(line.substr(1, end == std::string_view::npos ? line.size() - 1 : end - 1));
+}
+
+class EdiReader {
+ public:
+  EdiReader() { log_.format = "EDI"; }
+
+  ContestLog Read(std::string_view text) {
+    TextLines lines(text);
+    std::string_view line;
+    while (lines.Next(&line) && Line(lines.Number(), TrimControl(line))) {
+    }
+    log_.ownLocators = ownLocators_.Take();
+    return std::move(log_);
+  }
+
+ private:
+  // False at the end of the log.
+  bool Line(std::int64_t number, std::string_view line) {
+    if (line.empty()) {
+      return true;
+    }
+    if (line.front() == '[') {
+      return Section(number, SectionName(line));
+    }
+    if (part_ == Part::kHeader) {
+      HeaderLine(line);
+    } else if (part_ == Part::kRecords) {
+      Record(number, line);
+    }
+    return true;
+  }
+
+  bool Section(std::int64_t number, const std::string& name) {
+    if (name == "END") {
+      return false;
+    }
+    if (name == "REG1TEST") {
+      part_ = Part::kHeader;
+      section_ = Header();
+    } else if (name == "QSORECORDS") {
+      part_ = Part::kRecords;
+      band_ = BandOfEdiName(section_.band);
+      if (!band_) {
+        throw LogError("PBand '" + section_.band + "' names no amateur band", number);
+      }
+      ownLocators_.Add(section_.ownLocator);
+    } else {
+      part_ = name == "REMARKS" ? Part::kRemarks : Part::kNone;
+    }
+    return true;
+  }
+
+  void HeaderLine(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+      return;
+    }
+    const std::string_view key = TrimControl(line.substr(0, equals));
+    const std::string_view value = TrimControl(line.substr(equals + 1));
+    if (EqualsIgnoringCase(key, "PCall")) {
+      section_.call = UpperTrimmed(value);
+      if (log_.stationCall.empty()) {
+        log_.stationCall = section_.call;
+      }
+    } else if (EqualsIgnoringCase(key, "PWWLo")) {
+      section_.ownLocator = UpperTrimmed(value);
+    } else if (EqualsIgnoringCase(key, "PBand")) {
+      section_.band = std::string(value);
+    } else if (EqualsIgnoringCase(key, "TDate")) {
+      // The records write two-digit years; the contest's dates give the century.
+      if (value.size() >= 2 && value[0] >= '0' && value[0] <= '9' && value[1] >= '0' &&
+          value[1] <= '9') {
+        section_.century = std::string(value.substr(0, 2));
+      }
+    } else if (EqualsIgnoringCase(key, "TName") && log_.contest.empty()) {
+      log_.contest = UpperTrimmed(value);
+    }
+  }
+
+  void Record(std::int64_t number, std::string_view line) {
+    SplitRecord(line, &fields_);
+    if (fields_.size() < kRecordFields) {
+      Warn(number, "QSO record with " + std::to_string(fields_.size()) +
+                       " fields, expected at least " + std::to_string(kRecordFields) +
+                       " (date;time;call;mode;sent RST;sent number;received RST;received "
+                       "number;received exchange;received WWL); skipped");
+      return;
+    }
+    LogQso qso;
+    qso.callSign = UpperTrimmed(fields_[kCall]);
+    if (qso.callSign.empty()) {
+      Warn(number, "QSO record without a call; skipped");
+      return;
+    }
+    qso.band = band_;
+    qso.mode = ModeOfCode(fields_[kModeCode]);
+    qso.exchange = std::string(fields_[kReceivedWwl]);
+    qso.line = number;
+    qso.ownCall = section_.call;
+    qso.ownLocator = section_.ownLocator;
+    const std::string_view date = fields_[kDate];
+    qso.utcSeconds =
+        UtcSeconds(date.size() == 6 ? section_.century + std::string(date) : std::string(date),
+                   fields_[kTime]);
+    log_.qsos.push_back(std::move(qso));
+  }
+
+  void Warn(std::int64_t number, std::string message) {
+    log_.warnings.push_back({number, std::move(message)});
+  }
+
+  struct Header {
+    std::string call;
+    std::string ownLocator;
+    std::string band;
+    std::string century = "20";
+  };
+
+  ContestLog log_;
+  OwnLocatorCollector ownLocators_;
+  Part part_ = Part::kNone;
+  Header section_;
+  const char* band_ = nullptr;  // of the records being read
+  std::vector<std::string_view> fields_;
+};
+}  // namespace
+
+ContestLog ReadEdi(std::string_view text) {
+  return EdiReader().Read(text);
+}

@@ -1,0 +1,81 @@
+#include "logfiles/qso_list.h"
+
+#include <limits>
+
+#include "logfiles/contest_log.h"
+
+QsoList::QsoList(std::initializer_list<LogQso> qsos) {
+  for (const LogQso& qso : qsos) {
+    push_back(qso);
+  }
+}
+
+QsoList::QsoList(const std::vector<LogQso>& qsos) {
+  for (const LogQso& qso : qsos) {
+    push_back(qso);
+  }
+}
+
+void QsoList::push_back(const QsoView& qso) {
+  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
+  for (std::size_t i = 0; i < kQsoTextCount; ++i) {
+    // Most texts repeat the last of their field: only a new one costs a call.
+    entry.texts[i] = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
+  }
+  entries_.push_back(entry);
+}
+
+void QsoList::push_back(const LogQso& qso) {
+  QsoView view;
+  view[QsoText::kCallSign] = qso.callSign;
+  view[QsoText::kBand] = qso.band;
+  view[QsoText::kMode] = qso.mode;
+  view[QsoText::kExchange] = qso.exchange;
+  view[QsoText::kOwnCall] = qso.ownCall;
+  view[QsoText::kOwnLocator] = qso.ownLocator;
+  view[QsoText::kFrequency] = qso.frequency;
+  view[QsoText::kContestId] = qso.contestId;
+  view.line = qso.line;
+  view.utcSeconds = qso.utcSeconds;
+  push_back(view);
+}
+
+void QsoList::clear() {
+  *this = QsoList();
+}
+
+void QsoList::Expect(std::size_t qsos) {
+  if (qsos <= entries_.size() || entries_.empty()) {
+    return;
+  }
+  entries_.reserve(qsos);
+  texts_.Reserve(texts_.size() * qsos / entries_.size());
+}
+
+std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
+  if (texts_.size() > std::numeric_limits<std::uint32_t>::max()) {
+    throw LogError("the log is too large: its texts take more than 4 GiB");
+  }
+  last_[which] = static_cast<std::uint32_t>(texts_.size());
+  char* const out = texts_.Extend(LengthPrefixSize(text.size()) + text.size());
+  CopyShortText(WriteLengthPrefix(text.size(), out), text);
+  return last_[which];
+}
+
+LogQso QsoList::operator[](std::size_t i) const {
+  const auto text = [&](QsoText which) { return std::string(Text(i, which)); };
+  LogQso qso;
+  qso.callSign = text(QsoText::kCallSign);
+  qso.band = text(QsoText::kBand);
+  qso.mode = text(QsoText::kMode);
+  qso.exchange = text(QsoText::kExchange);
+  qso.line = entries_[i].line;
+  qso.ownCall = text(QsoText::kOwnCall);
+  qso.ownLocator = text(QsoText::kOwnLocator);
+  qso.frequency = text(QsoText::kFrequency);
+  if (entries_[i].utcSeconds != kNoTime) {
+    qso.utcSeconds = entries_[i].utcSeconds;
+  }
+  qso.contestId = text(QsoText::kContestId);
+  return qso;
+}
