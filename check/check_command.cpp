@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <new>
+#include <stdexcept>
 
 #include "check/command_line.h"
 #include "check/contest_check.h"
@@ -104,21 +106,9 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
   options.timings = parsed.flags.count("--timings") != 0;
   return options;
 }
-}  // namespace
 
-int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, std::ostream& out,
-                    std::ostream& err) {
-  CheckOptions options;
-  try {
-    options = ParseCheckOptions(arguments);
-  } catch (const std::exception& error) {
-    err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
-    return 2;
-  }
-  if (options.help) {
-    out << kCheckUsage;
-    return 0;
-  }
+// The check itself, once the command line is read.
+int Check(const CheckOptions& options, bool progress, std::ostream& out, std::ostream& err) {
   ProgressBar bar(progress, stderr);
   const ContestLogs logs = ReadContestLogs(options.files, options.jobs, bar);
   const CheckResult result = CheckContest(logs, options.rules, options.jobs, bar);
@@ -143,4 +133,34 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
     err << TimingsText(bar, logs.qsos.size());
   }
   return status;
+}
+
+// The command; a failure other than a wrong command line or a report not written is thrown.
+int CheckCommand(const std::vector<std::string>& arguments, bool progress, std::ostream& out,
+                 std::ostream& err) {
+  CheckOptions options;
+  try {
+    options = ParseCheckOptions(arguments);
+  } catch (const std::runtime_error& error) {
+    err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
+    return 2;
+  }
+  if (options.help) {
+    out << kCheckUsage;
+    return 0;
+  }
+  return Check(options, progress, out, err);
+}
+}  // namespace
+
+int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, std::ostream& out,
+                    std::ostream& err) {
+  try {
+    return CheckCommand(arguments, progress, out, err);
+  } catch (const std::bad_alloc&) {
+    err << "marovinta-check: error: out of memory\n";
+  } catch (const std::exception& error) {
+    err << "marovinta-check: error: " << error.what() << "\n";
+  }
+  return 1;
 }

@@ -8,8 +8,9 @@
 extern const char* const kCheckUsage;
 
 // Returns the exit status: 0 when every log was checked, 1 when a log could not be read or
-// scored (the others are checked all the same) or the reports could not be written, 2 for a
-// wrong command line or rules file. The progress bar goes to standard error when `progress`.
+// scored (the others are checked all the same), the reports could not be written or the check
+// failed otherwise (out of memory, for one), with a message on `err`; 2 for a wrong command line
+// or rules file. The progress bar goes to standard error when `progress`.
 int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, std::ostream& out,
                     std::ostream& err);
 

@@ -29,6 +29,16 @@ Outcome Simulate(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
+const char* const kOneQsoLog =
+    "START-OF-LOG: 3.0\nCALLSIGN: DL1AAA\n"
+    "QSO: 14000 CW 2024-09-07 1400 DL1AAA JO31 OK1BBB JN79\nEND-OF-LOG:\n";
+
+// Stands for a full disk: every write fails.
+class FullBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
 std::string Read(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream text;
@@ -79,6 +89,17 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
+}
+
+TEST(CheckCommand, AnyFailureEndsWithAPlainMessage) {
+  TempDir dir;
+  dir.Write("a.log", kOneQsoLog);
+  FullBuffer full;
+  std::ostream out(&full);
+  out.exceptions(std::ios::badbit);  // a failure deep in the check, as a throw
+  std::ostringstream err;
+  EXPECT_EQ(RunCheckCommand({dir.Path("a.log")}, false, out, err), 1);
+  EXPECT_EQ(err.str().rfind("marovinta-check: error: ", 0), 0u) << err.str();
 }
 
 TEST(CheckCommand, WrongCommandLinesAndRules) {

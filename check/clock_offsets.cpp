@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "check/parallel_for.h"
+#include "threads/parallel_for.h"
 
 namespace {
 // Enough rounds for offsets that depend on each other through a few logs; each round is cheap.

@@ -6,9 +6,9 @@
 #include "check/busted_calls.h"
 #include "check/clock_offsets.h"
 #include "check/match_context.h"
-#include "check/parallel_for.h"
 #include "check/qso_matching.h"
 #include "check/qso_pairs.h"
+#include "threads/parallel_for.h"
 
 namespace {
 // Pieces of the index each pass hands out to the threads: enough that the progress moves

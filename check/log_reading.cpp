@@ -1,7 +1,7 @@
 #include "check/log_reading.h"
 
-#include "check/parallel_for.h"
 #include "logfiles/log_reader.h"
+#include "threads/parallel_for.h"
 
 namespace {
 // Checks first: a log without a call cannot be matched, one without an own locator not scored.

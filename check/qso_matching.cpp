@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "check/parallel_for.h"
+#include "threads/parallel_for.h"
 
 namespace {
 struct Candidate {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "check/parallel_for.h"
+#include "threads/parallel_for.h"
 
 namespace {
 bool Before(const PairEntry& a, const PairEntry& b) {

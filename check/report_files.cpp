@@ -9,7 +9,7 @@
 #include "check/findings.h"
 #include "check/html_summary.h"
 #include "check/log_report.h"
-#include "check/parallel_for.h"
+#include "threads/parallel_for.h"
 
 namespace {
 constexpr const char* kReportFolder = "reports";

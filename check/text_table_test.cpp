@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "check/parallel_for.h"
+#include "threads/parallel_for.h"
 
 TEST(TextTable, OneIdPerTextEvenFromTwoThreads) {
   TextTable table;

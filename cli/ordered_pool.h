@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <thread>
+
+#include "threads/parallel_for.h"
 
 struct JobOutput {
   std::string out;  // for standard output
@@ -15,13 +16,9 @@ struct JobOutput {
   std::uint64_t qsos = 0;  // QSOs the job read, for the progress line
 };
 
-// Starts a thread running `body`; throws std::system_error when the system gives none.
-using ThreadStarter = std::function<std::thread(std::function<void()> body)>;
-
-std::thread StartThread(std::function<void()> body);
-
-// `work` must not throw. `threads` 0 means one per core. Threads that cannot be started are done
-// without: the jobs then run on those that could, or on the calling thread.
+// Runs `work` on the threads ParallelFor gives; `threads` 0 means one per core. `emit` is called
+// once a job, in the order of the jobs, never on two threads at once. A throw from either stops
+// the run and is thrown again once every thread has stopped.
 void RunInOrder(std::size_t count, unsigned threads,
                 const std::function<JobOutput(std::size_t)>& work,
                 const std::function<void(const JobOutput&)>& emit,
