@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "threads/parallel_for.h"
 
@@ -33,12 +34,6 @@ void CollectDifference(const MatchContext& context, PairGroup group,
   differences.push_back({qsoB.log, qsoA.log, qsoB.time - qsoA.time});
 }
 
-std::int64_t Median(std::vector<std::int64_t>& values) {
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>((values.size() - 1) / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
-
 // Each log's differences side by side: those of log i are at [starts[i], starts[i + 1]).
 struct DifferencesByLog {
   std::vector<std::size_t> starts;
@@ -68,6 +63,13 @@ DifferencesByLog ByLog(const std::vector<std::vector<ClockDifference>>& perChunk
 }
 }  // namespace
 
+std::int64_t MedianDifference(std::vector<std::int64_t> differences) {
+  const auto middle =
+      differences.begin() + static_cast<std::ptrdiff_t>((differences.size() - 1) / 2);
+  std::nth_element(differences.begin(), middle, differences.end());
+  return *middle;
+}
+
 std::vector<ClockEstimate> EstimateClockOffsets(
     const MatchContext& context, const std::vector<PairEntry>& entries,
     const std::vector<std::pair<std::size_t, std::size_t>>& chunks, unsigned threads,
@@ -95,7 +97,7 @@ std::vector<ClockEstimate> EstimateClockOffsets(
         const ClockDifference& difference = byLog.differences[d];
         corrected.push_back(difference.seconds + estimates[difference.other].offset);
       }
-      next[log] = corrected.empty() ? 0 : Median(corrected);
+      next[log] = corrected.empty() ? 0 : MedianDifference(std::move(corrected));
     });
     bool changed = false;
     for (std::size_t log = 0; log < logCount; ++log) {

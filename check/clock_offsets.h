@@ -13,6 +13,11 @@
 // of one QSO are often a minute apart with both clocks right.
 inline constexpr std::int64_t kClockNoticeSeconds = 120;
 
+// The middle of the time differences; of an even count the lower of the two middle ones, so that
+// the offset is one some QSO shows (the mean of two could be one none shows). `differences` is
+// not empty.
+std::int64_t MedianDifference(std::vector<std::int64_t> differences);
+
 struct ClockEstimate {
   std::int64_t offset = 0;  // seconds the log's clock is ahead of the contest's
   std::size_t basis = 0;    // the QSOs with another log the estimate rests on

@@ -251,13 +251,21 @@ std::vector<StationLog> RoundRobin(const std::string& late, int lateMinutes) {
 }  // namespace
 
 TEST(ContestCheck, ClockOffsetEstimatedAndCorrected) {
-  const CheckedContest contest = CheckStations(RoundRobin("SP1CCC", 25));
-  for (const char* call : {"DL1AAA", "OK1BBB", "SP1CCC", "F5DDD"}) {
-    SCOPED_TRACE(call);
-    const LogCheck& check = contest.result.logs[contest.Log(call)];
-    EXPECT_EQ(check.clock.offset, std::string(call) == "SP1CCC" ? 25 * 60 : 0);
-    EXPECT_EQ(check.clock.basis, 15u);
-    EXPECT_EQ(check.classes[static_cast<int>(QsoClass::kConfirmed)], 15u);
+  // An offset under two minutes is none: logs write whole minutes.
+  const struct {
+    int lateMinutes;
+    std::int64_t offset;
+  } cases[] = {{1, 0}, {2, 120}, {25, 25 * 60}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lateMinutes);
+    const CheckedContest contest = CheckStations(RoundRobin("SP1CCC", c.lateMinutes));
+    for (const char* call : {"DL1AAA", "OK1BBB", "SP1CCC", "F5DDD"}) {
+      SCOPED_TRACE(call);
+      const LogCheck& check = contest.result.logs[contest.Log(call)];
+      EXPECT_EQ(check.clock.offset, std::string(call) == "SP1CCC" ? c.offset : 0);
+      EXPECT_EQ(check.clock.basis, 15u);
+      EXPECT_EQ(check.classes[static_cast<int>(QsoClass::kConfirmed)], 15u);
+    }
   }
 }
 
