@@ -120,7 +120,10 @@ int Check(const CheckOptions& options, bool progress, std::ostream& out, std::os
       status = 1;
     }
   }
-  out << ResultsText(logs, result, rows);
+  if (!(out << ResultsText(logs, result, rows)).flush()) {
+    err << "marovinta-check: error: cannot write the results to standard output\n";
+    status = 1;
+  }
   if (!options.out.empty()) {
     try {
       WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
@@ -146,8 +149,7 @@ int CheckCommand(const std::vector<std::string>& arguments, bool progress, std::
     return 2;
   }
   if (options.help) {
-    out << kCheckUsage;
-    return 0;
+    return (out << kCheckUsage).flush() ? 0 : 1;
   }
   return Check(options, progress, out, err);
 }

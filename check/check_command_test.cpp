@@ -33,10 +33,17 @@ const char* const kOneQsoLog =
     "START-OF-LOG: 3.0\nCALLSIGN: DL1AAA\n"
     "QSO: 14000 CW 2024-09-07 1400 DL1AAA JO31 OK1BBB JN79\nEND-OF-LOG:\n";
 
-// Stands for a full disk: every write fails.
+// Standard output on a full disk: what is written is held, and fails once it is to be sent on.
 class FullBuffer : public std::streambuf {
+ public:
+  FullBuffer() { setp(held_, held_ + sizeof held_); }
+
  protected:
   int_type overflow(int_type) override { return traits_type::eof(); }
+  int sync() override { return -1; }
+
+ private:
+  char held_[1 << 16];
 };
 
 std::string Read(const std::string& path) {
@@ -100,6 +107,18 @@ TEST(CheckCommand, AnyFailureEndsWithAPlainMessage) {
   std::ostringstream err;
   EXPECT_EQ(RunCheckCommand({dir.Path("a.log")}, false, out, err), 1);
   EXPECT_EQ(err.str().rfind("marovinta-check: error: ", 0), 0u) << err.str();
+}
+
+TEST(CheckCommand, StandardOutputThatCannotBeWrittenIsAFailure) {
+  TempDir dir;
+  dir.Write("a.log", kOneQsoLog);
+  FullBuffer full;
+  std::ostream out(&full);
+  std::ostringstream err;
+  EXPECT_EQ(RunCheckCommand({dir.Path("a.log")}, false, out, err), 1);
+  EXPECT_EQ(err.str(), "marovinta-check: error: cannot write the results to standard output\n");
+  std::ostream help(&full);
+  EXPECT_EQ(RunCheckCommand({"--help"}, false, help, err), 1);
 }
 
 TEST(CheckCommand, WrongCommandLinesAndRules) {
