@@ -33,23 +33,51 @@ const char* const kCheckUsage =
     "log was checked, 1 when a log could not be read or scored or the reports not written,\n"
     "2 for a wrong command line or rules file.\n";
 
+namespace {
+// Whether a folder's entry is taken as a log: a file, and an entry that cannot be looked at (a
+// link to nothing or in a loop), whose reading then says why; not a folder, a device or a pipe.
+bool TakenAsLog(const std::filesystem::directory_entry& entry) {
+  if (entry.path().filename().string().rfind('.', 0) == 0) {
+    return false;
+  }
+  std::error_code error;
+  const std::filesystem::file_type type = entry.status(error).type();
+  return error || type == std::filesystem::file_type::regular ||
+         type == std::filesystem::file_type::not_found;
+}
+
+// The folder's logs in name order; when it cannot be listed (to the end) the folder itself
+// follows, for its reading to say why.
+std::vector<std::string> FolderLogs(const std::string& folder) {
+  std::vector<std::string> inside;
+  std::error_code error;
+  for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    if (TakenAsLog(*entry)) {
+      inside.push_back(entry->path().string());
+    }
+  }
+  std::sort(inside.begin(), inside.end());
+  if (error) {
+    inside.push_back(folder);
+  }
+  return inside;
+}
+}  // namespace
+
 std::vector<std::string> LogFilesOf(const std::vector<std::string>& operands) {
   std::vector<std::string> files;
   for (const std::string& operand : operands) {
-    if (!std::filesystem::is_directory(operand)) {
-      if (!std::filesystem::exists(operand)) {
-        throw std::runtime_error(operand + ": no such file or folder");
-      }
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(operand, error);
+    if (status.type() == std::filesystem::file_type::not_found) {
+      throw std::runtime_error(operand + ": no such file or folder");
+    }
+    if (!std::filesystem::is_directory(status)) {
       files.push_back(operand);
       continue;
     }
-    std::vector<std::string> inside;
-    for (const auto& entry : std::filesystem::directory_iterator(operand)) {
-      if (entry.is_regular_file() && entry.path().filename().string().rfind('.', 0) != 0) {
-        inside.push_back(entry.path().string());
-      }
-    }
-    std::sort(inside.begin(), inside.end());
+    const std::vector<std::string> inside = FolderLogs(operand);
     files.insert(files.end(), inside.begin(), inside.end());
   }
   return files;

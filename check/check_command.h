@@ -15,5 +15,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
                     std::ostream& err);
 
 // The log files the operands name: a file as it is, a folder's files (not those beginning with
-// '.') in name order. Throws std::runtime_error for an operand that does not exist.
+// '.') in name order. An entry of a folder that cannot be looked at (a link in a loop or to
+// nothing) is taken too, and a folder that cannot be listed stands for itself, so that reading
+// them lists them as unreadable. Throws std::runtime_error for an operand that does not exist.
 std::vector<std::string> LogFilesOf(const std::vector<std::string>& operands);

@@ -1,6 +1,7 @@
 #include "check/check_command.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -74,6 +75,38 @@ TEST(CheckCommand, FolderStandsForItsFilesInNameOrder) {
             (std::vector<std::string>{dir.Path("single.log"), dir.Path("logs/a.adi"),
                                       dir.Path("logs/b.log")}));
   EXPECT_THROW(LogFilesOf({dir.Path("missing")}), std::runtime_error);
+}
+
+TEST(CheckCommand, UnreadableEntriesOfAFolderAreListedAndTheOthersChecked) {
+  TempDir dir;
+  std::filesystem::create_directories(dir.Path("logs/inner"));
+  dir.Write("logs/a.log", kOneQsoLog);
+  std::filesystem::create_symlink("loop", dir.Path("logs/loop"));
+  std::filesystem::create_symlink("nothing", dir.Path("logs/dangling"));
+  EXPECT_EQ(LogFilesOf({dir.Path("logs")}),
+            (std::vector<std::string>{dir.Path("logs/a.log"), dir.Path("logs/dangling"),
+                                      dir.Path("logs/loop")}));
+  const Outcome run = Check({dir.Path("logs")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, dir.Path("logs/dangling") +
+                         ": error: cannot open: No such file or directory\n" +
+                         dir.Path("logs/loop") +
+                         ": error: cannot open: Too many levels of symbolic links\n");
+  EXPECT_NE(run.out.find("\n    1  DL1AAA "), std::string::npos) << run.out;
+}
+
+TEST(CheckCommand, AFolderThatCannotBeListedIsListedAsUnreadable) {
+  if (geteuid() == 0) {
+    GTEST_SKIP() << "root lists any folder";
+  }
+  TempDir dir;
+  dir.Write("a.log", kOneQsoLog);
+  std::filesystem::create_directory(dir.Path("closed"));
+  std::filesystem::permissions(dir.Path("closed"), std::filesystem::perms::none);
+  const Outcome run = Check({dir.Path("a.log"), dir.Path("closed")});
+  std::filesystem::permissions(dir.Path("closed"), std::filesystem::perms::owner_all);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, dir.Path("closed") + ": error: cannot open: Permission denied\n");
 }
 
 TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
