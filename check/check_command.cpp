@@ -10,6 +10,7 @@
 #include "check/contest_check.h"
 #include "check/log_reading.h"
 #include "check/report_files.h"
+#include "check/result_folder.h"
 #include "check/results_table.h"
 #include "logfiles/printable.h"
 
@@ -120,6 +121,7 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
   options.jobs = static_cast<unsigned>(WholeOption(parsed, "--jobs", 0, 1, 256));
   if (parsed.Has("--out")) {
     options.out = parsed.values.at("--out");
+    CheckResultFolder(options.out);
   }
   if (parsed.operands.empty()) {
     throw CommandLineError("no logs given");

@@ -154,6 +154,30 @@ TEST(CheckCommand, StandardOutputThatCannotBeWrittenIsAFailure) {
   EXPECT_EQ(RunCheckCommand({"--help"}, false, help, err), 1);
 }
 
+TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
+  TempDir dir;
+  dir.Write("organiser.txt", "organiser's");
+  dir.Write("a.log", kOneQsoLog);
+  dir.Write("b.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
+            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  ASSERT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("b.log")}).status, 0);
+  std::filesystem::remove(dir.Path("out/reports/DL1AAA.txt"));
+  std::filesystem::create_symlink(dir.Path("organiser.txt"), dir.Path("out/reports/DL1AAA.txt"));
+
+  EXPECT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log")}).status, 0);
+  EXPECT_EQ(Read(dir.Path("organiser.txt")), "organiser's");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.Path("out/reports/DL1AAA.txt")));
+  EXPECT_EQ(FilesIn(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
+
+  dir.Write("out/notes.txt", "organiser's");
+  const Outcome refused = Check({"--out", dir.Path("out"), dir.Path("a.log")});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.err, "marovinta-check: --out " + dir.Path("out") +
+                             ": holds notes.txt, which no check wrote; give a new or empty "
+                             "folder, or an earlier check's\nTry 'marovinta-check --help'.\n");
+}
+
 TEST(CheckCommand, WrongCommandLinesAndRules) {
   TempDir dir;
   dir.Write("rules.txt", "window = 5\n");

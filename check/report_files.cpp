@@ -9,11 +9,10 @@
 #include "check/findings.h"
 #include "check/html_summary.h"
 #include "check/log_report.h"
+#include "check/result_folder.h"
 #include "threads/parallel_for.h"
 
 namespace {
-constexpr const char* kReportFolder = "reports";
-
 // Letters, digits and '-' stay; anything else a file name might not take becomes '-'.
 std::string SafeName(const std::string& text) {
   std::string name;
@@ -54,7 +53,7 @@ void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
                        const CheckResult& result, const std::vector<ResultRow>& rows,
                        const CheckRules& rules, unsigned threads, ProgressBar& progress) {
   const std::filesystem::path root(folder);
-  std::filesystem::create_directories(root / kReportFolder);
+  ClearResultFolder(folder);
   progress.Begin("writing", rows.size());
   WriteFile(root / "results.txt", ResultsText(logs, result, rows));
   WriteFile(root / "results.csv", ResultsCsv(logs, result, rows));

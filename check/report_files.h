@@ -14,7 +14,8 @@
 // log of the same call; the file's name for a log without a call.
 std::vector<std::string> ReportPaths(const ContestLogs& logs);
 
-// Makes the folder when missing. Throws std::runtime_error when a file cannot be written.
+// Makes the folder when missing, or clears an earlier check's results from it (ClearResultFolder).
+// Throws std::runtime_error when a file cannot be written.
 void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
                        const CheckResult& result, const std::vector<ResultRow>& rows,
                        const CheckRules& rules, unsigned threads, ProgressBar& progress);
