@@ -103,6 +103,7 @@ class Simulator {
         return a.time < b.time;
       });
     }
+    WriteEmptyLogsAsCabrillo();
     return std::move(contest_);
   }
 
@@ -131,6 +132,16 @@ class Simulator {
       contest_.stations.push_back(std::move(station));
     }
     contest_.logs.resize(logs);
+  }
+
+  // An ADIF file names its station only in its records, a Cabrillo file in its header: a log
+  // without QSOs is written as Cabrillo, so that every log names its station. No die is cast.
+  void WriteEmptyLogsAsCabrillo() {
+    for (std::size_t log = 0; log < contest_.logs.size(); ++log) {
+      if (contest_.logs[log].empty()) {
+        contest_.stations[log].adif = false;
+      }
+    }
   }
 
   // Each QSO joins a station that sends a log with any other; it is entered once, twice when the

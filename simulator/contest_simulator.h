@@ -47,7 +47,7 @@ struct SimulatedStation {
   std::uint16_t square;  // see SquareText
   bool sendsLog;
   std::int64_t clockOffset;  // seconds ahead
-  bool adif;
+  bool adif;  // its log is written as ADIF; never a log without QSOs, which ADIF cannot name
 };
 
 struct SimulatedContest {

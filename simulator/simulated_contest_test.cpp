@@ -54,3 +54,23 @@ TEST(SimulatedContest, CheckFindsTheInjectedFaults) {
     EXPECT_GE(score.Recall(), kLeastAgreement);
   }
 }
+
+TEST(SimulatedContest, EveryLogNamesItsStation) {
+  SimulationSettings settings;
+  settings.logs = 40;
+  settings.qsosPerLog = 1;  // some logs get none
+  settings.adifShare = 1;
+  const SimulatedContest contest = SimulateContest(settings);
+  std::size_t empty = 0;
+  for (std::size_t i = 0; i < contest.logs.size(); ++i) {
+    const SimulatedFile file = SimulatedLogFile(contest, i);
+    SCOPED_TRACE(file.name);
+    const ContestLog read = ReadLogText(file.text);
+    EXPECT_EQ(read.stationCall, contest.stations[i].call);
+    EXPECT_EQ(read.ownLocators, std::vector<std::string>{SquareText(contest.stations[i].square)});
+    EXPECT_EQ(read.format, contest.logs[i].empty() ? "Cabrillo" : "ADIF");
+    empty += contest.logs[i].empty();
+  }
+  EXPECT_GT(empty, 0u);
+  EXPECT_LT(empty, contest.logs.size());
+}
