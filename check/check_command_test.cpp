@@ -131,6 +131,22 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
   }
 }
 
+TEST(CheckCommand, ALogWithoutOwnLocatorIsMatchedNotScoredAndAnError) {
+  TempDir dir;
+  dir.Write("a.log", kOneQsoLog);
+  dir.Write("b.adi",
+            "<CALL:6>DL1AAA <GRIDSQUARE:4>JO31 <MODE:2>CW <BAND:3>20m <QSO_DATE:8>20240907 "
+            "<TIME_ON:4>1400 <STATION_CALLSIGN:6>OK1BBB <EOR>\n");
+  const Outcome run = Check({"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("b.adi")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, dir.Path("b.adi") + ": error: the log names no own locator\n");
+  EXPECT_NE(
+      run.out.find("\n    -  " + dir.Path("b.adi") + ": error: the log names no own locator\n"),
+      std::string::npos)
+      << run.out;
+  EXPECT_NE(Read(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"), std::string::npos);
+}
+
 TEST(CheckCommand, AnyFailureEndsWithAPlainMessage) {
   TempDir dir;
   dir.Write("a.log", kOneQsoLog);
