@@ -147,6 +147,29 @@ TEST(CheckCommand, ALogWithoutOwnLocatorIsMatchedNotScoredAndAnError) {
   EXPECT_NE(Read(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"), std::string::npos);
 }
 
+TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
+  TempDir dir;
+  dir.Write("a.log", kOneQsoLog);
+  dir.Write("a-again.log", kOneQsoLog);
+  dir.Write("b.log",
+            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
+            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  const Outcome run = Check(
+      {"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("a-again.log"), dir.Path("b.log")});
+  EXPECT_EQ(run.status, 1);
+  const std::string error = dir.Path("a-again.log") +
+                            ": error: another log of DL1AAA: the station is ranked on " +
+                            dir.Path("a.log") + ", and this log takes no part\n";
+  EXPECT_EQ(run.err, error);
+  EXPECT_NE(run.out.find("\n    1  DL1AAA "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\n    1  OK1BBB "), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\n    -  " + error), std::string::npos) << run.out;
+  for (const char* report : {"out/reports/DL1AAA.txt", "out/reports/OK1BBB.txt"}) {
+    SCOPED_TRACE(report);
+    EXPECT_NE(Read(dir.Path(report)).find("QSOs: 1 confirmed, 0 not in log,"), std::string::npos);
+  }
+}
+
 TEST(CheckCommand, AnyFailureEndsWithAPlainMessage) {
   TempDir dir;
   dir.Write("a.log", kOneQsoLog);

@@ -49,6 +49,12 @@ void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
   logs[index] = std::move(log);
 }
 
+void ContestLogs::SetAside(std::size_t index, std::string error) {
+  std::vector<CheckQso>().swap(entered_[index]);
+  logs[index].count = 0;
+  logs[index].error = std::move(error);
+}
+
 void ContestLogs::Seal() {
   std::size_t total = 0;
   for (std::size_t i = 0; i < logs.size(); ++i) {

@@ -48,6 +48,10 @@ class ContestLogs {
   void Add(std::size_t index, CheckLog log, const QsoList& qsos,
            const std::vector<std::int32_t>& answers);
 
+  // Keeps log `index` listed with `error` but without its QSOs: it takes no part in the check.
+  // Before Seal.
+  void SetAside(std::size_t index, std::string error);
+
   // Gathers the QSOs of all logs into `qsos`, in the order of the logs. Once, after the last Add.
   void Seal();
 

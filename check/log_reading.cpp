@@ -1,5 +1,7 @@
 #include "check/log_reading.h"
 
+#include <map>
+
 #include "logfiles/log_reader.h"
 #include "threads/parallel_for.h"
 
@@ -59,6 +61,21 @@ void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, Con
   logs.Add(index, std::move(log), content.qsos, answers);
 }
 
+void SetAsideRepeatedStations(ContestLogs& logs) {
+  std::map<std::string, std::size_t> firstOf;  // by station call
+  for (std::size_t i = 0; i < logs.logs.size(); ++i) {
+    const std::string& call = logs.logs[i].stationCall;
+    if (call.empty()) {
+      continue;
+    }
+    const auto [first, isFirst] = firstOf.emplace(call, i);
+    if (!isFirst) {
+      logs.SetAside(i, "another log of " + call + ": the station is ranked on " +
+                           logs.logs[first->second].file + ", and this log takes no part");
+    }
+  }
+}
+
 ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
                             ProgressBar& progress) {
   ContestLogs logs(files.size());
@@ -78,6 +95,7 @@ ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned thre
     EnterLog(logs, i, files[i], std::move(content));
     progress.Advance();
   });
+  SetAsideRepeatedStations(logs);
   logs.Seal();
   progress.End();
   return logs;

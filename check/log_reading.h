@@ -12,6 +12,11 @@
 ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
                             ProgressBar& progress);
 
+// Sets aside every log of a station that an earlier log names too (a copy, another version, a
+// part of a split log): the station is ranked once, on the first log given, and the others are
+// listed with an error naming it. Before ContestLogs::Seal.
+void SetAsideRepeatedStations(ContestLogs& logs);
+
 // Scores `content` as claimed and enters it as log `index` of `logs`. A log that cannot be scored
 // keeps its QSOs, for the other logs' sake, with the reason as its error.
 void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, ContestLog content);
