@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <fstream>
+#include <map>
 #include <sstream>
 
+#include "logfiles/text_lines.h"
 #include "scoring/text_rules.h"
 
 namespace {
@@ -31,6 +33,17 @@ bool YesOrNo(std::string_view value) {
   throw RulesError("needs yes or no");
 }
 
+// A file saved by a Windows editor may begin with UTF-8's byte-order mark.
+std::string_view WithoutByteOrderMark(std::string_view text) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  return text.substr(0, kMark.size()) == kMark ? text.substr(kMark.size()) : text;
+}
+
+// '#' begins a comment, on a line of its own or after a value: no value holds a '#'.
+std::string_view WithoutComment(std::string_view line) {
+  return line.substr(0, line.find('#'));
+}
+
 // False when no setting has that name.
 bool Apply(std::string_view name, std::string_view value, CheckRules& rules) {
   if (name == "time-window-minutes") {
@@ -54,20 +67,14 @@ bool Apply(std::string_view name, std::string_view value, CheckRules& rules) {
 
 CheckRules ParseRules(std::string_view text) {
   CheckRules rules;
-  int number = 0;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) {
-      end = text.size();
-    }
-    ++number;
-    const std::string_view line = TrimControl(text.substr(pos, end - pos));
-    pos = end + 1;
-    if (line.empty() || line[0] == '#') {
+  std::map<std::string, std::int64_t, std::less<>> setOnLine;
+  TextLines lines(WithoutByteOrderMark(text));
+  for (std::string_view line; lines.Next(&line);) {
+    line = TrimControl(WithoutComment(line));
+    if (line.empty()) {
       continue;
     }
-    const std::string where = "rules line " + std::to_string(number) + ": ";
+    const std::string where = "rules line " + std::to_string(lines.Number()) + ": ";
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
       throw RulesError(where + "expected 'name = value'");
@@ -83,6 +90,11 @@ CheckRules ParseRules(std::string_view text) {
     }
     if (!known) {
       throw RulesError(where + "unknown setting '" + std::string(name) + "'");
+    }
+    const auto [first, isFirst] = setOnLine.emplace(name, lines.Number());
+    if (!isFirst) {
+      throw RulesError(where + std::string(name) + " is set again, first on line " +
+                       std::to_string(first->second));
     }
   }
   return rules;

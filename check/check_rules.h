@@ -23,8 +23,9 @@ class RulesError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Lines "name = value"; blank lines and lines beginning with '#' are ignored. Throws RulesError
-// for an unknown name or a value it cannot take.
+// Lines "name = value", ending in LF, CR LF or CR; '#' begins a comment, on a line of its own or
+// after a value; a UTF-8 byte-order mark is passed over. Throws RulesError for an unknown name, a
+// value it cannot take, or a name set twice.
 CheckRules ParseRules(std::string_view text);
 
 // Throws RulesError when the file cannot be read either.
