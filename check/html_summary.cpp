@@ -51,12 +51,7 @@ std::string ClassTotals(const CheckResult& result) {
 }
 
 std::string RulesLine(const CheckRules& rules) {
-  return "<p>Rules: QSOs match within " + Number(rules.windowSeconds / 60) + " minutes, " +
-         (rules.modeMustMatch ? "in the same mode" : "in any mode") + "; unique calls " +
-         (rules.uniqueCounts ? "count" : "do not count") + "; penalties (times the QSO's points) " +
-         "not in log " + Number(rules.notInLogPenalty) + ", busted call " +
-         Number(rules.bustedCallPenalty) + ", busted locator " +
-         Number(rules.bustedLocatorPenalty) + ".</p>\n";
+  return "<p>Rules: " + HtmlText(RulesSummary(rules)) + ".</p>\n";
 }
 
 std::string Row(const ContestLogs& logs, const CheckResult& result, const ResultRow& row) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "check/findings.h"
 #include "check/log_report.h"
@@ -188,13 +189,7 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows, const CheckRules& rules) {
-  std::string json = "{\"rules\":{\"time_window_minutes\":" + Number(rules.windowSeconds / 60) +
-                     ",\"mode_must_match\":" + (rules.modeMustMatch ? "true" : "false") +
-                     ",\"unique_counts\":" + (rules.uniqueCounts ? "true" : "false") +
-                     ",\"penalty_not_in_log\":" + Number(rules.notInLogPenalty) +
-                     ",\"penalty_busted_call\":" + Number(rules.bustedCallPenalty) +
-                     ",\"penalty_busted_locator\":" + Number(rules.bustedLocatorPenalty) +
-                     "},\n\"logs\":[";
+  std::string json = "{\"rules\":" + RulesJson(rules).dump() + ",\n\"logs\":[";
   const auto tally = [](const ScoreTally& t) {
     return "\"qsos\":" + Number(t.qsos) + ",\"points\":" + Number(t.points) +
            ",\"fields\":" + Number(t.fields);
