@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "logfiles/test_support.h"
@@ -79,6 +80,13 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
+  const nlohmann::json json = nlohmann::json::parse(Read(dir.Path("result/results.json")));
+  ASSERT_EQ(json["logs"].size(), 7u);
+  const nlohmann::json& broken = json["logs"][6];  // a log with an error comes last
+  EXPECT_EQ(broken["file"], dir.Path("contest/logs/broken.log"));
+  EXPECT_TRUE(broken["place"].is_null());
+  EXPECT_EQ(broken["report"], "reports/broken-log.txt");
+  EXPECT_NE(broken["error"].get<std::string>().find("not a log"), std::string::npos);
 }
 
 TEST(CheckCommand, WrongCommandLinesAndRules) {

@@ -1,6 +1,8 @@
 // What the organiser reads: the results table's order, a log's report, the HTML page.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "check/check_test_support.h"
 #include "check/html_summary.h"
 #include "check/log_report.h"
@@ -45,9 +47,15 @@ TEST(CheckReports, ResultsSortedByCheckedScoreWithSharedPlaces) {
                      "reports/DL1AAA.txt,\n"),
             std::string::npos)
       << csv;
-  const std::string json = ResultsJson(contest.logs, contest.result, rows, CheckRules());
-  EXPECT_NE(json.find("{\"place\":3,\"call\":\"DL1AAA\""), std::string::npos) << json;
-  EXPECT_NE(json.find("\"busted_call\":1"), std::string::npos) << json;
+  const nlohmann::json json =
+      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows, CheckRules()));
+  EXPECT_EQ(json["rules"]["time_window_minutes"], 10);
+  EXPECT_EQ(json["rules"]["mode_must_match"], true);
+  ASSERT_EQ(json["logs"].size(), 3u);
+  const nlohmann::json& last = json["logs"][2];
+  EXPECT_EQ(last["place"], 3);
+  EXPECT_EQ(last["call"], "DL1AAA");
+  EXPECT_EQ(last["classes"]["busted_call"], 1);
 }
 
 TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {

@@ -90,6 +90,17 @@ std::string GroupLine() {
   return line + "\n";
 }
 
+// {"rules":{...},\n"logs":[\n {...},\n {...}\n]}: the library writes each part; a log to a line
+// keeps the file readable and its changes easy to compare.
+std::string OneLogALine(const nlohmann::ordered_json& rules,
+                        const std::vector<nlohmann::ordered_json>& logs) {
+  std::string json = "{\"rules\":" + rules.dump() + ",\n\"logs\":[";
+  for (std::size_t i = 0; i < logs.size(); ++i) {
+    json += (i ? ",\n " : "\n ") + logs[i].dump();
+  }
+  return json + "\n]}\n";
+}
+
 std::string TextLine(const std::vector<std::string>& values) {
   std::string line;
   for (std::size_t i = 0; i < values.size(); ++i) {
@@ -189,31 +200,33 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows, const CheckRules& rules) {
-  std::string json = "{\"rules\":" + RulesJson(rules).dump() + ",\n\"logs\":[";
+  using Json = nlohmann::ordered_json;
   const auto tally = [](const ScoreTally& t) {
-    return "\"qsos\":" + Number(t.qsos) + ",\"points\":" + Number(t.points) +
-           ",\"fields\":" + Number(t.fields);
+    return Json{{"qsos", t.qsos}, {"points", t.points}, {"fields", t.fields}};
   };
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const ResultRow& row = rows[i];
+  std::vector<Json> lines;
+  for (const ResultRow& row : rows) {
     const CheckLog& log = logs.logs[row.log];
     const LogCheck& check = result.logs[row.log];
-    std::string classes;
+    Json line = Json::object();
+    line["place"] = row.place ? Json(row.place) : Json();
+    line["call"] = JsonText(log.stationCall);
+    line["locator"] = JsonText(log.ownLocator);
+    line["file"] = JsonText(log.file);
+    line["format"] = JsonText(log.format);
+    line["report"] = JsonText(row.report);
+    line["claimed"] = tally(log.claimed);
+    line["claimed"]["score"] = log.claimed.score;
+    line["checked"] = tally(check.checked);
+    line["checked"]["penalty"] = check.penalty;
+    line["checked"]["score"] = check.score;
+    line["clock_offset_seconds"] = check.clock.offset;
+    line["clock_basis"] = check.clock.basis;
     for (QsoClass qsoClass : kAllClasses) {
-      classes += (classes.empty() ? "" : ",") + JsonString(ClassColumn(qsoClass)) + ":" +
-                 std::to_string(ClassCount(check, qsoClass));
+      line["classes"][ClassColumn(qsoClass)] = ClassCount(check, qsoClass);
     }
-    json += std::string(i ? "," : "") +
-            "\n {\"place\":" + (row.place ? Number(static_cast<std::int64_t>(row.place)) : "null") +
-            ",\"call\":" + JsonString(log.stationCall) +
-            ",\"locator\":" + JsonString(log.ownLocator) + ",\"file\":" + JsonString(log.file) +
-            ",\"format\":" + JsonString(log.format) + ",\"report\":" + JsonString(row.report) +
-            ",\"claimed\":{" + tally(log.claimed) + ",\"score\":" + Number(log.claimed.score) +
-            "},\"checked\":{" + tally(check.checked) + ",\"penalty\":" + Number(check.penalty) +
-            ",\"score\":" + Number(check.score) +
-            "},\"clock_offset_seconds\":" + Number(check.clock.offset) +
-            ",\"clock_basis\":" + std::to_string(check.clock.basis) + ",\"classes\":{" + classes +
-            "},\"error\":" + (log.error.empty() ? "null" : JsonString(log.error)) + "}";
+    line["error"] = log.error.empty() ? Json() : JsonText(log.error);
+    lines.push_back(std::move(line));
   }
-  return json + "\n]}\n";
+  return OneLogALine(RulesJson(rules), lines);
 }
