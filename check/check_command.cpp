@@ -112,7 +112,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
   try {
     options = ParseCheckOptions(arguments);
   } catch (const std::exception& error) {
-    err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
+    err << "marovinta-check: " << Printable(error.what()) << "\nTry 'marovinta-check --help'.\n";
     return 2;
   }
   if (options.help) {
@@ -135,7 +135,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
     try {
       WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
     } catch (const std::exception& error) {
-      err << "marovinta-check: " << error.what() << "\n";
+      err << "marovinta-check: " << Printable(error.what()) << "\n";
       status = 1;
     }
   }

@@ -92,6 +92,7 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
 TEST(CheckCommand, WrongCommandLinesAndRules) {
   TempDir dir;
   dir.Write("rules.txt", "window = 5\n");
+  dir.Write("escape.txt", "mode-must-match = no\x1b[2J\n");
   std::filesystem::create_directory(dir.Path("empty"));
   const struct {
     std::vector<std::string> arguments;
@@ -105,6 +106,9 @@ TEST(CheckCommand, WrongCommandLinesAndRules) {
       {{"--color", "x.log"}, "marovinta-check: unknown option --color\n"},
       {{"--rules", dir.Path("rules.txt"), dir.Path("rules.txt")},
        "marovinta-check: rules line 1: unknown setting 'window'\n"},
+      {{"--rules", dir.Path("escape.txt"), dir.Path("rules.txt")},
+       "marovinta-check: rules line 1: mode-must-match needs yes or no, not "
+       "'no\\x1b[2J'\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.err);

@@ -8,6 +8,7 @@
 #include "check/log_report.h"
 #include "check/report_files.h"
 #include "check/results_table.h"
+#include "logfiles/utf8.h"
 
 namespace {
 // DL1AAA busts OK1BBB's call once; OK1BBB misses a QSO of SP1CCC's; SP1CCC and OK1BBB score the
@@ -120,4 +121,54 @@ TEST(CheckReports, ReportPathsAreSafeAndDistinct) {
   EXPECT_EQ(ReportPaths(logs),
             (std::vector<std::string>{"reports/DL1AAA-P.txt", "reports/DL1AAA-P-2.txt",
                                       "reports/unnamed-adi.txt"}));
+}
+
+TEST(HtmlText, EntitiesControlsAndLegacyBytes) {
+  const struct {
+    const char* text;
+    const char* html;
+  } cases[] = {
+      {"K1<B> & \"Q\"", "K1&lt;B&gt; &amp; &quot;Q&quot;"},
+      {"Grüße €", "Grüße €"},   // UTF-8 as it is
+      {"M\xFCller", "Müller"},  // a byte of a single-byte code page, read as Latin-1
+      {"\xE2\x82", "â\\x82"},   // a cut sequence: its lead as Latin-1, a C1 control shown
+      {"\x1b[2J", "\\x1b[2J"},  // an escape sequence, shown as on a terminal
+      {"K1\x9b"
+       "2J",
+       "K1\\x9b2J"},  // a C1 control as a single byte
+      {"K1\xC2\x9b"
+       "2J",
+       "K1\\xc2\\x9b2J"},  // and in UTF-8
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(HtmlText(c.text), c.html);
+  }
+}
+
+// Every byte, alone and before every other, gives valid UTF-8 without a control character: the
+// text Utf8Text leaves as it is.
+TEST(HtmlText, ValidUtf8WhateverTheBytes) {
+  for (unsigned first = 0; first < 256; ++first) {
+    for (unsigned second = 0; second < 256; ++second) {
+      const std::string text = {static_cast<char>(first), static_cast<char>(second)};
+      const std::string html = HtmlText(text);
+      ASSERT_EQ(Utf8Text(html), html) << first << " " << second;
+      for (unsigned char c : html) {
+        ASSERT_TRUE(c >= 0x20 && c != 0x7F) << first << " " << second;
+      }
+      ASSERT_EQ(html.find("\xC2\x80"), std::string::npos);  // nor U+0080..U+009F
+    }
+  }
+}
+
+TEST(CheckReports, HtmlPageIsUtf8WhenACallIsNot) {
+  std::vector<StationLog> stations = ThreeStations();
+  stations.push_back({"\xC4K1AA", "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
+  const CheckedContest contest = CheckStations(stations);
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  const std::string html = HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+  EXPECT_EQ(Utf8Text(html), html);
+  EXPECT_NE(html.find(">ÄK1AA</a>"), std::string::npos);
 }

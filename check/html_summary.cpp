@@ -4,6 +4,8 @@
 
 #include "check/log_report.h"
 #include "check/result_columns.h"
+#include "logfiles/printable.h"
+#include "logfiles/utf8.h"
 
 namespace {
 const char* const kStyle =
@@ -131,9 +133,9 @@ std::string Row(const std::vector<const ResultColumn*>& columns, const ResultLin
 }
 }  // namespace
 
-std::string HtmlText(const std::string& text) {
+std::string HtmlText(std::string_view text) {
   std::string html;
-  for (char c : text) {
+  for (char c : Utf8Text(Printable(text))) {
     switch (c) {
       case '&':
         html += "&amp;";
