@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "check/command_line.h"
+#include "command_line/command_line.h"
 #include "check/contest_check.h"
 #include "check/log_reading.h"
 #include "check/report_files.h"

@@ -1,4 +1,4 @@
-#include "check/command_line.h"
+#include "command_line/command_line.h"
 
 #include <charconv>
 #include <cstdio>
