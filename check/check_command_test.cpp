@@ -104,6 +104,7 @@ TEST(CheckCommand, WrongCommandLinesAndRules) {
        "marovinta-check: --jobs needs a whole number from 1 to 256, "
        "not '0'\n"},
       {{"--color", "x.log"}, "marovinta-check: unknown option --color\n"},
+      {{"-v", "x.log"}, "marovinta-check: unknown option -v\n"},
       {{"--rules", dir.Path("rules.txt"), dir.Path("rules.txt")},
        "marovinta-check: rules line 1: unknown setting 'window'\n"},
       {{"--rules", dir.Path("escape.txt"), dir.Path("rules.txt")},
@@ -153,6 +154,7 @@ TEST(ContestCommand, WrongCommandLines) {
       {{"--out", "x", "--missing", "0.6", "--busted-calls", "0.6"},
        "the fault rates of a QSO add up to more than 1"},
       {{"--out", "x", "extra"}, "unexpected argument 'extra'"},
+      {{"--out", "x", "-v"}, "unknown option -v"},
       {{"--out", "x", "--logs", "2", "--qsos", "100"},
        "too many QSOs for so few stations: at most 2 in all, 100 asked"},
   };

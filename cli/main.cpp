@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   Options options;
   try {
     options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  } catch (const UsageError& error) {
+  } catch (const CommandLineError& error) {
     std::cerr << "marovinta-score: " << error.what() << "\nTry 'marovinta-score --help'.\n";
     return 2;
   }
