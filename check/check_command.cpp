@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "command_line/command_line.h"
 #include "check/contest_check.h"
 #include "check/log_reading.h"
 #include "check/report_files.h"
 #include "check/results_table.h"
+#include "command_line/command_line.h"
 #include "logfiles/printable.h"
 
 const char* const kCheckUsage =

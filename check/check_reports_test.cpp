@@ -27,6 +27,16 @@ std::vector<StationLog> ThreeStations() {
         {"7000 CW 2024-09-07 1421", "OK1BBB JN79"},
         {"14000 CW 2024-09-07 1500", "OK1BBB JN79"}}}};
 }
+
+// The HTML page of the three stations and one more of `call`, who worked DL1AAA.
+std::string HtmlWithAFourthStation(const std::string& call) {
+  std::vector<StationLog> stations = ThreeStations();
+  stations.push_back({call, "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
+  const CheckedContest contest = CheckStations(stations);
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  return HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+}
 }  // namespace
 
 TEST(CheckReports, ResultsSortedByCheckedScoreWithSharedPlaces) {
@@ -83,12 +93,7 @@ TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {
 
 TEST(CheckReports, HtmlPageStandsAloneAndEscapesLogTexts) {
   // A call is the one log text the readers keep whatever its characters.
-  std::vector<StationLog> stations = ThreeStations();
-  stations.push_back({"K1<B>", "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
-  const CheckedContest contest = CheckStations(stations);
-  const std::vector<ResultRow> rows =
-      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  const std::string html = HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+  const std::string html = HtmlWithAFourthStation("K1<B>");
   EXPECT_NE(html.find("<a href=\"reports/DL1AAA.txt\">DL1AAA</a>"), std::string::npos);
   EXPECT_NE(html.find("K1&lt;B&gt;"), std::string::npos);
   EXPECT_EQ(html.find("K1<"), std::string::npos);
@@ -163,12 +168,7 @@ TEST(HtmlText, ValidUtf8WhateverTheBytes) {
 }
 
 TEST(CheckReports, HtmlPageIsUtf8WhenACallIsNot) {
-  std::vector<StationLog> stations = ThreeStations();
-  stations.push_back({"\xC4K1AA", "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
-  const CheckedContest contest = CheckStations(stations);
-  const std::vector<ResultRow> rows =
-      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  const std::string html = HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+  const std::string html = HtmlWithAFourthStation("\xC4K1AA");
   EXPECT_EQ(Utf8Text(html), html);
   EXPECT_NE(html.find(">ÄK1AA</a>"), std::string::npos);
 }

@@ -33,16 +33,6 @@ std::string Cell(const std::string& text, const char* kind = "") {
   return "<td" + ClassAttribute(kind) + ">" + HtmlText(text) + "</td>";
 }
 
-std::vector<const ResultColumn*> PageColumns() {
-  std::vector<const ResultColumn*> columns;
-  for (const ResultColumn& column : ResultColumns()) {
-    if (!column.html.empty()) {
-      columns.push_back(&column);
-    }
-  }
-  return columns;
-}
-
 // Texts stand to the left, numbers to the right (the style's default).
 const char* LeftKind(const ResultColumn& column) {
   switch (column.shown) {
@@ -166,7 +156,7 @@ std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
       std::to_string(logs.logs.size()) + " logs, " + std::to_string(qsos) +
       " QSOs. Each call links to the report on its log.</p>\n" + ClassTotals(result) +
       RulesLine(rules) + "<table>\n";
-  const std::vector<const ResultColumn*> columns = PageColumns();
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::html);
   html += GroupHeadings(columns) + Headings(columns);
   for (const ResultRow& row : rows) {
     html += Row(columns, {logs.logs[row.log], result.logs[row.log], row});

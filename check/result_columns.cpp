@@ -62,6 +62,23 @@ ResultColumn ClassCountColumn(QsoClass qsoClass) {
   return column;
 }
 
+// The QSOs, points and fields of a tally: the claimed and the checked columns begin alike.
+std::vector<ResultColumn> TallyColumns(const std::string& name, const ColumnGroup* group,
+                                       const ScoreTally& (*tally)(const ResultLine&)) {
+  return {
+      {name + "_qsos", "/" + name + "/qsos", "QSOs", "QSOs", 6, Shown::kNumber, group,
+       [tally](const ResultLine& line) { return Whole(tally(line).qsos); }},
+      {name + "_points", "/" + name + "/points", "Points", "Points", 8, Shown::kNumber, group,
+       [tally](const ResultLine& line) { return Whole(tally(line).points); }},
+      {name + "_fields", "/" + name + "/fields", "Fields", "Fields", 6, Shown::kNumber, group,
+       [tally](const ResultLine& line) { return Whole(tally(line).fields); }},
+  };
+}
+
+void Append(std::vector<ResultColumn>& columns, std::vector<ResultColumn> more) {
+  columns.insert(columns.end(), more.begin(), more.end());
+}
+
 std::vector<ResultColumn> MakeColumns() {
   std::vector<ResultColumn> columns = {
       {"place", "/place", "Place", "Place", 5, Shown::kNumber, nullptr,
@@ -76,46 +93,58 @@ std::vector<ResultColumn> MakeColumns() {
        [](const ResultLine& line) { return ResultValue(line.log.file); }},
       {"", "/format", "", "", 0, Shown::kNumber, nullptr,
        [](const ResultLine& line) { return ResultValue(line.log.format); }},
-      {"claimed_qsos", "/claimed/qsos", "QSOs", "QSOs", 6, Shown::kNumber, &kClaimed,
-       [](const ResultLine& line) { return Whole(line.log.claimed.qsos); }},
-      {"claimed_points", "/claimed/points", "Points", "Points", 8, Shown::kNumber, &kClaimed,
-       [](const ResultLine& line) { return Whole(line.log.claimed.points); }},
-      {"claimed_fields", "/claimed/fields", "Fields", "Fields", 6, Shown::kNumber, &kClaimed,
-       [](const ResultLine& line) { return Whole(line.log.claimed.fields); }},
-      {"claimed_score", "/claimed/score", "Score", "Score", 8, Shown::kNumber, &kClaimed,
-       [](const ResultLine& line) { return Whole(line.log.claimed.score); }},
-      {"checked_qsos", "/checked/qsos", "QSOs", "QSOs", 6, Shown::kNumber, &kChecked,
-       [](const ResultLine& line) { return Whole(line.check.checked.qsos); }},
-      {"checked_points", "/checked/points", "Points", "Points", 8, Shown::kNumber, &kChecked,
-       [](const ResultLine& line) { return Whole(line.check.checked.points); }},
-      {"checked_fields", "/checked/fields", "Fields", "Fields", 6, Shown::kNumber, &kChecked,
-       [](const ResultLine& line) { return Whole(line.check.checked.fields); }},
-      {"penalty", "/checked/penalty", "Penalty", "Penalty", 7, Shown::kNumber, &kChecked,
-       [](const ResultLine& line) { return Whole(line.check.penalty); }},
-      {"checked_score", "/checked/score", "Score", "Score", 8, Shown::kScore, &kChecked,
-       [](const ResultLine& line) { return Whole(line.check.score); }},
-      {"clock_offset_seconds", "/clock_offset_seconds", "Clock", "Clock (min)", 5, Shown::kClock,
-       nullptr, [](const ResultLine& line) { return Whole(line.check.clock.offset); }},
-      {"", "/clock_basis", "", "", 0, Shown::kNumber, nullptr,
-       [](const ResultLine& line) {
-         return Whole(static_cast<std::int64_t>(line.check.clock.basis));
-       }},
   };
+  Append(columns,
+         TallyColumns("claimed", &kClaimed, [](const ResultLine& line) -> const ScoreTally& {
+           return line.log.claimed;
+         }));
+  Append(columns,
+         {{"claimed_score", "/claimed/score", "Score", "Score", 8, Shown::kNumber, &kClaimed,
+           [](const ResultLine& line) { return Whole(line.log.claimed.score); }}});
+  Append(columns,
+         TallyColumns("checked", &kChecked, [](const ResultLine& line) -> const ScoreTally& {
+           return line.check.checked;
+         }));
+  Append(columns, {
+                      {"penalty", "/checked/penalty", "Penalty", "Penalty", 7, Shown::kNumber,
+                       &kChecked, [](const ResultLine& line) { return Whole(line.check.penalty); }},
+                      {"checked_score", "/checked/score", "Score", "Score", 8, Shown::kScore,
+                       &kChecked, [](const ResultLine& line) { return Whole(line.check.score); }},
+                      {"clock_offset_seconds", "/clock_offset_seconds", "Clock", "Clock (min)", 5,
+                       Shown::kClock, nullptr,
+                       [](const ResultLine& line) { return Whole(line.check.clock.offset); }},
+                      {"", "/clock_basis", "", "", 0, Shown::kNumber, nullptr,
+                       [](const ResultLine& line) {
+                         return Whole(static_cast<std::int64_t>(line.check.clock.basis));
+                       }},
+                  });
   for (QsoClass qsoClass : kAllClasses) {
     columns.push_back(ClassCountColumn(qsoClass));
   }
-  columns.push_back({"report", "/report", "", "", 0, Shown::kNumber, nullptr,
-                     [](const ResultLine& line) { return ResultValue(line.row.report); }});
-  columns.push_back(
-      {"error", "/error", "", "", 0, Shown::kNumber, nullptr, [](const ResultLine& line) {
-         return line.log.error.empty() ? ResultValue() : line.log.error;
-       }});
+  Append(columns, {
+                      {"report", "/report", "", "", 0, Shown::kNumber, nullptr,
+                       [](const ResultLine& line) { return ResultValue(line.row.report); }},
+                      {"error", "/error", "", "", 0, Shown::kNumber, nullptr,
+                       [](const ResultLine& line) {
+                         return line.log.error.empty() ? ResultValue() : line.log.error;
+                       }},
+                  });
   return columns;
 }
 }  // namespace
 
 const std::vector<ResultColumn>& ResultColumns() {
   static const std::vector<ResultColumn> columns = MakeColumns();
+  return columns;
+}
+
+std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading) {
+  std::vector<const ResultColumn*> columns;
+  for (const ResultColumn& column : ResultColumns()) {
+    if (!(column.*heading).empty()) {
+      columns.push_back(&column);
+    }
+  }
   return columns;
 }
 

@@ -55,6 +55,9 @@ struct ResultColumn {
 // Every column, in the order the outputs list them.
 const std::vector<ResultColumn>& ResultColumns();
 
+// The columns of one output, in order: those with a heading for it, ColumnsOf(&ResultColumn::csv).
+std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading);
+
 // The value as the text table and the HTML page show it, before their escaping: a number, a text,
 // the clock in signed minutes ("+3", "0", "-12").
 std::string ShownValue(const ResultColumn& column, const ResultLine& line);

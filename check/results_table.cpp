@@ -11,16 +11,6 @@
 namespace {
 using Json = nlohmann::ordered_json;
 
-std::vector<const ResultColumn*> TextColumns() {
-  std::vector<const ResultColumn*> columns;
-  for (const ResultColumn& column : ResultColumns()) {
-    if (!column.text.empty()) {
-      columns.push_back(&column);
-    }
-  }
-  return columns;
-}
-
 std::string Padded(const std::string& text, std::size_t width, bool right) {
   if (text.size() >= width) {
     return text;
@@ -146,7 +136,7 @@ std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& r
 
 std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows) {
-  const std::vector<const ResultColumn*> columns = TextColumns();
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::text);
   std::vector<std::string> headings;
   for (const ResultColumn* column : columns) {
     headings.push_back(column->text);
@@ -170,20 +160,17 @@ std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
                        const std::vector<ResultRow>& rows) {
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv);
   std::vector<std::string> headings;
-  for (const ResultColumn& column : ResultColumns()) {
-    if (!column.csv.empty()) {
-      headings.push_back(column.csv);
-    }
+  for (const ResultColumn* column : columns) {
+    headings.push_back(column->csv);
   }
   std::string csv = CsvLine(headings);
   for (const ResultRow& row : rows) {
     const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
     std::vector<std::string> values;
-    for (const ResultColumn& column : ResultColumns()) {
-      if (!column.csv.empty()) {
-        values.push_back(CsvValue(column.value(line)));
-      }
+    for (const ResultColumn* column : columns) {
+      values.push_back(CsvValue(column->value(line)));
     }
     csv += CsvLine(values);
   }
@@ -192,14 +179,13 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows, const CheckRules& rules) {
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::json);
   std::vector<Json> lines;
   for (const ResultRow& row : rows) {
     const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
     Json json = Json::object();
-    for (const ResultColumn& column : ResultColumns()) {
-      if (!column.json.empty()) {
-        json[Json::json_pointer(column.json)] = JsonValue(column.value(line));
-      }
+    for (const ResultColumn* column : columns) {
+      json[Json::json_pointer(column->json)] = JsonValue(column->value(line));
     }
     lines.push_back(std::move(json));
   }
