@@ -20,8 +20,8 @@
 #include <sstream>
 #include <thread>
 
-#include "check/command_line.h"
 #include "check/finding_scores.h"
+#include "command_line/command_line.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
 

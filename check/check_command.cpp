@@ -6,12 +6,12 @@
 #include <new>
 #include <stdexcept>
 
-#include "check/command_line.h"
 #include "check/contest_check.h"
 #include "check/log_reading.h"
 #include "check/report_files.h"
 #include "check/result_folder.h"
 #include "check/results_table.h"
+#include "command_line/command_line.h"
 #include "logfiles/printable.h"
 
 const char* const kCheckUsage =
@@ -158,7 +158,7 @@ int Check(const CheckOptions& options, bool progress, std::ostream& out, std::os
     try {
       WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
     } catch (const std::exception& error) {
-      err << "marovinta-check: " << error.what() << "\n";
+      err << "marovinta-check: " << Printable(error.what()) << "\n";
       status = 1;
     }
   }
@@ -174,8 +174,8 @@ int CheckCommand(const std::vector<std::string>& arguments, bool progress, std::
   CheckOptions options;
   try {
     options = ParseCheckOptions(arguments);
-  } catch (const std::runtime_error& error) {
-    err << "marovinta-check: " << error.what() << "\nTry 'marovinta-check --help'.\n";
+  } catch (const std::exception& error) {
+    err << "marovinta-check: " << Printable(error.what()) << "\nTry 'marovinta-check --help'.\n";
     return 2;
   }
   if (options.help) {
@@ -192,7 +192,7 @@ int RunCheckCommand(const std::vector<std::string>& arguments, bool progress, st
   } catch (const std::bad_alloc&) {
     err << "marovinta-check: error: out of memory\n";
   } catch (const std::exception& error) {
-    err << "marovinta-check: error: " << error.what() << "\n";
+    err << "marovinta-check: error: " << Printable(error.what()) << "\n";
   }
   return 1;
 }

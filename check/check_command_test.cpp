@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "logfiles/test_support.h"
@@ -129,6 +130,13 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
+  const nlohmann::json json = nlohmann::json::parse(Read(dir.Path("result/results.json")));
+  ASSERT_EQ(json["logs"].size(), 7u);
+  const nlohmann::json& broken = json["logs"][6];  // a log with an error comes last
+  EXPECT_EQ(broken["file"], dir.Path("contest/logs/broken.log"));
+  EXPECT_TRUE(broken["place"].is_null());
+  EXPECT_EQ(broken["report"], "reports/broken-log.txt");
+  EXPECT_NE(broken["error"].get<std::string>().find("not a log"), std::string::npos);
 }
 
 TEST(CheckCommand, ALogWithoutOwnLocatorIsMatchedNotScoredAndAnError) {
@@ -220,6 +228,7 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
 TEST(CheckCommand, WrongCommandLinesAndRules) {
   TempDir dir;
   dir.Write("rules.txt", "window = 5\n");
+  dir.Write("escape.txt", "mode-must-match = no\x1b[2J\n");
   std::filesystem::create_directory(dir.Path("empty"));
   const struct {
     std::vector<std::string> arguments;
@@ -231,8 +240,12 @@ TEST(CheckCommand, WrongCommandLinesAndRules) {
        "marovinta-check: --jobs needs a whole number from 1 to 256, "
        "not '0'\n"},
       {{"--color", "x.log"}, "marovinta-check: unknown option --color\n"},
+      {{"-v", "x.log"}, "marovinta-check: unknown option -v\n"},
       {{"--rules", dir.Path("rules.txt"), dir.Path("rules.txt")},
        "marovinta-check: rules line 1: unknown setting 'window'\n"},
+      {{"--rules", dir.Path("escape.txt"), dir.Path("rules.txt")},
+       "marovinta-check: rules line 1: mode-must-match needs yes or no, not "
+       "'no\\x1b[2J'\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.err);
@@ -277,6 +290,7 @@ TEST(ContestCommand, WrongCommandLines) {
       {{"--out", "x", "--missing", "0.6", "--busted-calls", "0.6"},
        "the fault rates of a QSO add up to more than 1"},
       {{"--out", "x", "extra"}, "unexpected argument 'extra'"},
+      {{"--out", "x", "-v"}, "unknown option -v"},
       {{"--out", "x", "--logs", "2", "--qsos", "100"},
        "too many QSOs for so few stations: at most 2 in all, 100 asked"},
   };

@@ -1,11 +1,14 @@
 // What the organiser reads: the results table's order, a log's report, the HTML page.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include "check/check_test_support.h"
 #include "check/html_summary.h"
 #include "check/log_report.h"
 #include "check/report_files.h"
 #include "check/results_table.h"
+#include "logfiles/utf8.h"
 
 namespace {
 // DL1AAA busts OK1BBB's call once; OK1BBB misses a QSO of SP1CCC's; SP1CCC and OK1BBB score the
@@ -23,6 +26,16 @@ std::vector<StationLog> ThreeStations() {
        {{"7000 CW 2024-09-07 1410", "DL1AAA JO31"},
         {"7000 CW 2024-09-07 1421", "OK1BBB JN79"},
         {"14000 CW 2024-09-07 1500", "OK1BBB JN79"}}}};
+}
+
+// The HTML page of the three stations and one more of `call`, who worked DL1AAA.
+std::string HtmlWithAFourthStation(const std::string& call) {
+  std::vector<StationLog> stations = ThreeStations();
+  stations.push_back({call, "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
+  const CheckedContest contest = CheckStations(stations);
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  return HtmlSummary(contest.logs, contest.result, rows, CheckRules());
 }
 }  // namespace
 
@@ -45,9 +58,15 @@ TEST(CheckReports, ResultsSortedByCheckedScoreWithSharedPlaces) {
                      "reports/DL1AAA.txt,\n"),
             std::string::npos)
       << csv;
-  const std::string json = ResultsJson(contest.logs, contest.result, rows, CheckRules());
-  EXPECT_NE(json.find("{\"place\":3,\"call\":\"DL1AAA\""), std::string::npos) << json;
-  EXPECT_NE(json.find("\"busted_call\":1"), std::string::npos) << json;
+  const nlohmann::json json =
+      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows, CheckRules()));
+  EXPECT_EQ(json["rules"]["time_window_minutes"], 10);
+  EXPECT_EQ(json["rules"]["mode_must_match"], true);
+  ASSERT_EQ(json["logs"].size(), 3u);
+  const nlohmann::json& last = json["logs"][2];
+  EXPECT_EQ(last["place"], 3);
+  EXPECT_EQ(last["call"], "DL1AAA");
+  EXPECT_EQ(last["classes"]["busted_call"], 1);
 }
 
 TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {
@@ -74,12 +93,7 @@ TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {
 
 TEST(CheckReports, HtmlPageStandsAloneAndEscapesLogTexts) {
   // A call is the one log text the readers keep whatever its characters.
-  std::vector<StationLog> stations = ThreeStations();
-  stations.push_back({"K1<B>", "FN42", {{"14000 CW 2024-09-07 1600", "DL1AAA JO31"}}});
-  const CheckedContest contest = CheckStations(stations);
-  const std::vector<ResultRow> rows =
-      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  const std::string html = HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+  const std::string html = HtmlWithAFourthStation("K1<B>");
   EXPECT_NE(html.find("<a href=\"reports/DL1AAA.txt\">DL1AAA</a>"), std::string::npos);
   EXPECT_NE(html.find("K1&lt;B&gt;"), std::string::npos);
   EXPECT_EQ(html.find("K1<"), std::string::npos);
@@ -112,4 +126,49 @@ TEST(CheckReports, ReportPathsAreSafeAndDistinct) {
   EXPECT_EQ(ReportPaths(logs),
             (std::vector<std::string>{"reports/DL1AAA-P.txt", "reports/DL1AAA-P-2.txt",
                                       "reports/unnamed-adi.txt"}));
+}
+
+TEST(HtmlText, EntitiesControlsAndLegacyBytes) {
+  const struct {
+    const char* text;
+    const char* html;
+  } cases[] = {
+      {"K1<B> & \"Q\"", "K1&lt;B&gt; &amp; &quot;Q&quot;"},
+      {"Grüße €", "Grüße €"},   // UTF-8 as it is
+      {"M\xFCller", "Müller"},  // a byte of a single-byte code page, read as Latin-1
+      {"\xE2\x82", "â\\x82"},   // a cut sequence: its lead as Latin-1, a C1 control shown
+      {"\x1b[2J", "\\x1b[2J"},  // an escape sequence, shown as on a terminal
+      {"K1\x9b"
+       "2J",
+       "K1\\x9b2J"},  // a C1 control as a single byte
+      {"K1\xC2\x9b"
+       "2J",
+       "K1\\xc2\\x9b2J"},  // and in UTF-8
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(HtmlText(c.text), c.html);
+  }
+}
+
+// Every byte, alone and before every other, gives valid UTF-8 without a control character: the
+// text Utf8Text leaves as it is.
+TEST(HtmlText, ValidUtf8WhateverTheBytes) {
+  for (unsigned first = 0; first < 256; ++first) {
+    for (unsigned second = 0; second < 256; ++second) {
+      const std::string text = {static_cast<char>(first), static_cast<char>(second)};
+      const std::string html = HtmlText(text);
+      ASSERT_EQ(Utf8Text(html), html) << first << " " << second;
+      for (unsigned char c : html) {
+        ASSERT_TRUE(c >= 0x20 && c != 0x7F) << first << " " << second;
+      }
+      ASSERT_EQ(html.find("\xC2\x80"), std::string::npos);  // nor U+0080..U+009F
+    }
+  }
+}
+
+TEST(CheckReports, HtmlPageIsUtf8WhenACallIsNot) {
+  const std::string html = HtmlWithAFourthStation("\xC4K1AA");
+  EXPECT_EQ(Utf8Text(html), html);
+  EXPECT_NE(html.find(">ÄK1AA</a>"), std::string::npos);
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 TEST(CheckRules, DefaultsWhereTheFileIsSilent) {
   const CheckRules rules = ParseRules("# only a comment\n\n");
   EXPECT_EQ(rules.windowSeconds, 600);
@@ -70,4 +73,58 @@ TEST(CheckRules, ErrorsNameTheLine) {
 
 TEST(CheckRules, MissingFileIsAnError) {
   EXPECT_THROW(ReadRulesFile("/nonexistent/rules.txt"), RulesError);
+}
+
+TEST(CheckRules, FilesAsEditorsSaveThem) {
+  const struct {
+    std::string text;
+    std::int64_t windowMinutes;
+    bool modeMustMatch;
+    const char* error;
+  } cases[] = {
+      {"time-window-minutes = 5   # a comment after the value", 5, true, ""},
+      {"time-window-minutes = 5# no blank before it\nmode-must-match = no #", 5, false, ""},
+      {"\xEF\xBB\xBFtime-window-minutes = 5\n", 5, true, ""},  // UTF-8's byte-order mark
+      {"time-window-minutes = 5\rmode-must-match = no\r", 5, false, ""},
+      {"time-window-minutes = 5\r\nmode-must-match = no\r\n", 5, false, ""},
+      {"\r\rwindow = 5\r", 0, false, "rules line 3: unknown setting 'window'"},
+      {"\r\n\r\nwindow = 5", 0, false, "rules line 3: unknown setting 'window'"},
+      {"mode-must-match = no\n# again:\nmode-must-match = yes\n", 0, false,
+       "rules line 3: mode-must-match is set again, first on line 1"},
+      {"time-window-minutes = 5\rtime-window-minutes = 5", 0, false,
+       "rules line 2: time-window-minutes is set again, first on line 1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    try {
+      const CheckRules rules = ParseRules(c.text);
+      EXPECT_STREQ("", c.error);
+      EXPECT_EQ(rules.windowSeconds, c.windowMinutes * 60);
+      EXPECT_EQ(rules.modeMustMatch, c.modeMustMatch);
+    } catch (const RulesError& error) {
+      EXPECT_STREQ(error.what(), c.error);
+    }
+  }
+}
+
+// The example rules file of the README, between its markers, is what the check writes for the
+// defaults, and the check reads it.
+TEST(CheckRules, TheReadmeExampleIsTheDefaultsWrittenOut) {
+  std::ifstream file(MAROVINTA_README, std::ios::binary);
+  std::ostringstream readme;
+  readme << file.rdbuf();
+  const std::string text = readme.str();
+  const std::size_t begin = text.find("<!-- rules example");
+  const std::size_t end = text.find("<!-- end of the rules example -->");
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  std::istringstream block(text.substr(begin, end - begin));
+  std::string example;
+  for (std::string line; std::getline(block, line);) {
+    if (line.rfind("    ", 0) == 0) {
+      example += line.substr(4) + "\n";  // a line of the indented code block
+    }
+  }
+  EXPECT_EQ(example, RulesText(CheckRules()));
+  EXPECT_EQ(RulesText(ParseRules(example)), RulesText(CheckRules()));
 }

@@ -55,3 +55,25 @@ TEST(Findings, ScoredAgainstTheTruthKindByKind) {
     }
   }
 }
+
+// The one quoting rule of findings.csv and results.csv: each of '"', ',', CR and LF alone makes a
+// field quoted, with its quotes doubled.
+TEST(CsvField, QuotesAFieldThatNeedsIt) {
+  const struct {
+    const char* text;
+    const char* field;
+  } cases[] = {
+      {"", ""},
+      {"logged OK1XYY for OK1XYZ", "logged OK1XYY for OK1XYZ"},
+      {"Grüße; 'x'", "Grüße; 'x'"},
+      {"say \"hi\"", "\"say \"\"hi\"\"\""},
+      {"\"", "\"\"\"\""},
+      {"a,b", "\"a,b\""},
+      {"a\rb", "\"a\rb\""},
+      {"a\nb", "\"a\nb\""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(CsvField(c.text), c.field);
+  }
+}

@@ -3,6 +3,9 @@
 #include <array>
 
 #include "check/log_report.h"
+#include "check/result_columns.h"
+#include "logfiles/printable.h"
+#include "logfiles/utf8.h"
 
 namespace {
 const char* const kStyle =
@@ -21,13 +24,60 @@ const char* const kStyle =
     "tr.error td{color:#b00;text-align:left}"
     ".classes span{display:inline-block;margin-right:1.2em}";
 
-std::string Cell(const std::string& text, const char* kind = "") {
-  return std::string("<td") + (*kind ? std::string(" class=\"") + kind + "\"" : "") + ">" +
-         HtmlText(text) + "</td>";
+// ' class="call"', or nothing for no kind.
+std::string ClassAttribute(const char* kind) {
+  return *kind ? std::string(" class=\"") + kind + "\"" : "";
 }
 
-std::string Number(std::int64_t value) {
-  return std::to_string(value);
+std::string Cell(const std::string& text, const char* kind = "") {
+  return "<td" + ClassAttribute(kind) + ">" + HtmlText(text) + "</td>";
+}
+
+// Texts stand to the left, numbers to the right (the style's default).
+const char* LeftKind(const ResultColumn& column) {
+  switch (column.shown) {
+    case Shown::kCall:
+      return "call";
+    case Shown::kLocator:
+      return "loc";
+    default:
+      return "";
+  }
+}
+
+// The style class of a cell: left for a text, bold for the score, red for a clock that is off.
+const char* CellKind(const ResultColumn& column, const std::string& shown) {
+  if (column.shown == Shown::kScore) {
+    return "score";
+  }
+  if (column.shown == Shown::kClock) {
+    return shown == "0" ? "" : "off";
+  }
+  return LeftKind(column);
+}
+
+// A heading over each group, spanning its columns, and an empty one over each run of others.
+std::string GroupHeadings(const std::vector<const ResultColumn*>& columns) {
+  std::string html = "<tr>";
+  for (std::size_t i = 0; i < columns.size();) {
+    const ColumnGroup* group = columns[i]->group;
+    std::size_t count = 0;
+    for (; i < columns.size() && columns[i]->group == group; ++i) {
+      ++count;
+    }
+    html += "<th" + ClassAttribute(group ? "group" : "") +
+            (count > 1 ? " colspan=\"" + std::to_string(count) + "\"" : "") + ">" +
+            (group ? HtmlText(group->name) : "") + "</th>";
+  }
+  return html + "</tr>\n";
+}
+
+std::string Headings(const std::vector<const ResultColumn*>& columns) {
+  std::string html = "<tr>";
+  for (const ResultColumn* column : columns) {
+    html += "<th" + ClassAttribute(LeftKind(*column)) + ">" + HtmlText(column->html) + "</th>";
+  }
+  return html + "</tr>\n";
 }
 
 std::string ClassTotals(const CheckResult& result) {
@@ -51,42 +101,31 @@ std::string ClassTotals(const CheckResult& result) {
 }
 
 std::string RulesLine(const CheckRules& rules) {
-  return "<p>Rules: QSOs match within " + Number(rules.windowSeconds / 60) + " minutes, " +
-         (rules.modeMustMatch ? "in the same mode" : "in any mode") + "; unique calls " +
-         (rules.uniqueCounts ? "count" : "do not count") + "; penalties (times the QSO's points) " +
-         "not in log " + Number(rules.notInLogPenalty) + ", busted call " +
-         Number(rules.bustedCallPenalty) + ", busted locator " +
-         Number(rules.bustedLocatorPenalty) + ".</p>\n";
+  return "<p>Rules: " + HtmlText(RulesSummary(rules)) + ".</p>\n";
 }
 
-std::string Row(const ContestLogs& logs, const CheckResult& result, const ResultRow& row) {
-  const CheckLog& log = logs.logs[row.log];
-  const LogCheck& check = result.logs[row.log];
-  const std::string link = "<a href=\"" + HtmlText(row.report) + "\">" +
+std::string Row(const std::vector<const ResultColumn*>& columns, const ResultLine& line) {
+  const CheckLog& log = line.log;
+  const std::string link = "<a href=\"" + HtmlText(line.row.report) + "\">" +
                            HtmlText(log.stationCall.empty() ? log.file : log.stationCall) + "</a>";
   if (!log.error.empty()) {
-    return "<tr class=\"error\"><td></td><td class=\"call\">" + link + "</td><td colspan=\"15\">" +
-           HtmlText(log.file + ": " + log.error) + "</td></tr>\n";
+    return "<tr class=\"error\"><td></td><td class=\"call\">" + link + "</td><td colspan=\"" +
+           std::to_string(columns.size() - 2) + "\">" + HtmlText(log.file + ": " + log.error) +
+           "</td></tr>\n";
   }
-  const auto count = [&](QsoClass qsoClass) {
-    return std::to_string(check.classes[static_cast<std::size_t>(qsoClass)]);
-  };
-  const std::int64_t clock = ClockMinutes(check.clock.offset);
-  return "<tr>" + Cell(Number(static_cast<std::int64_t>(row.place))) + "<td class=\"call\">" +
-         link + "</td>" + Cell(log.ownLocator, "loc") + Cell(Number(log.claimed.qsos)) +
-         Cell(Number(log.claimed.points)) + Cell(Number(log.claimed.fields)) +
-         Cell(Number(log.claimed.score)) + Cell(Number(check.checked.qsos)) +
-         Cell(Number(check.checked.points)) + Cell(Number(check.checked.fields)) +
-         Cell(Number(check.penalty)) + Cell(Number(check.score), "score") +
-         Cell((clock > 0 ? "+" : "") + Number(clock), clock ? "off" : "") +
-         Cell(count(QsoClass::kNotInLog)) + Cell(count(QsoClass::kBustedCall)) +
-         Cell(count(QsoClass::kBustedLocator)) + Cell(count(QsoClass::kUnique)) + "</tr>\n";
+  std::string html = "<tr>";
+  for (const ResultColumn* column : columns) {
+    const std::string shown = ShownValue(*column, line);
+    html += column->shown == Shown::kCall ? "<td class=\"call\">" + link + "</td>"
+                                          : Cell(shown, CellKind(*column, shown));
+  }
+  return html + "</tr>\n";
 }
 }  // namespace
 
-std::string HtmlText(const std::string& text) {
+std::string HtmlText(std::string_view text) {
   std::string html;
-  for (char c : text) {
+  for (char c : Utf8Text(Printable(text))) {
     switch (c) {
       case '&':
         html += "&amp;";
@@ -116,17 +155,11 @@ std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
       std::string(kStyle) + "</style>\n</head>\n<body>\n<h1>Checked results</h1>\n<p>" +
       std::to_string(logs.logs.size()) + " logs, " + std::to_string(qsos) +
       " QSOs. Each call links to the report on its log.</p>\n" + ClassTotals(result) +
-      RulesLine(rules) +
-      "<table>\n<tr><th colspan=\"3\"></th><th class=\"group\" colspan=\"4\">claimed</th>"
-      "<th class=\"group\" colspan=\"5\">checked</th><th></th>"
-      "<th class=\"group\" colspan=\"4\">not confirmed</th></tr>\n"
-      "<tr><th>Place</th><th class=\"call\">Call</th><th class=\"loc\">Locator</th>"
-      "<th>QSOs</th><th>Points</th><th>Fields</th><th>Score</th>"
-      "<th>QSOs</th><th>Points</th><th>Fields</th><th>Penalty</th><th>Score</th>"
-      "<th>Clock (min)</th><th>Not in log</th><th>Busted call</th><th>Busted locator</th>"
-      "<th>Unique</th></tr>\n";
+      RulesLine(rules) + "<table>\n";
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::html);
+  html += GroupHeadings(columns) + Headings(columns);
   for (const ResultRow& row : rows) {
-    html += Row(logs, result, row);
+    html += Row(columns, {logs.logs[row.log], result.logs[row.log], row});
   }
   return html + "</table>\n</body>\n</html>\n";
 }

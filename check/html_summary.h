@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "check/check_rules.h"
@@ -11,5 +12,7 @@
 std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows, const CheckRules& rules);
 
-// Text with &, <, > and " written as entities.
-std::string HtmlText(const std::string& text);
+// Text as the page shows it, valid UTF-8 whatever a log's bytes: control characters made visible
+// as on a terminal (Printable), bytes that are not UTF-8 taken as Latin-1 (Utf8Text), and &, <,
+// > and " written as entities.
+std::string HtmlText(std::string_view text);

@@ -1,26 +1,15 @@
 #include "check/results_table.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "check/findings.h"
-#include "check/log_report.h"
+#include "check/result_columns.h"
 #include "logfiles/json_string.h"
 #include "logfiles/printable.h"
 
 namespace {
-std::string Number(std::int64_t value) {
-  return std::to_string(value);
-}
-
-std::string SignedMinutes(std::int64_t seconds) {
-  const std::int64_t minutes = ClockMinutes(seconds);
-  return (minutes > 0 ? "+" : "") + std::to_string(minutes);
-}
-
-std::string CallOf(const CheckLog& log) {
-  return Printable(log.stationCall.empty() ? "-" : log.stationCall);
-}
+using Json = nlohmann::ordered_json;
 
 std::string Padded(const std::string& text, std::size_t width, bool right) {
   if (text.size() >= width) {
@@ -30,74 +19,89 @@ std::string Padded(const std::string& text, std::size_t width, bool right) {
   return right ? blanks + text : text + blanks;
 }
 
-// "not_in_log": a class as the CSV columns and JSON keys name it.
-std::string ClassColumn(QsoClass qsoClass) {
-  std::string name(ClassKey(qsoClass));
-  for (char& c : name) {
-    c = c == '-' ? '_' : c;
+bool StandsRight(const ResultColumn& column) {
+  return column.shown != Shown::kCall && column.shown != Shown::kLocator;
+}
+
+std::string EndOfLine(std::string line) {
+  while (!line.empty() && line.back() == ' ') {
+    line.pop_back();
   }
-  return name;
+  return line + "\n";
 }
 
-std::size_t ClassCount(const LogCheck& check, QsoClass qsoClass) {
-  return check.classes[static_cast<std::size_t>(qsoClass)];
-}
-
-// The text columns: name, width, and whether the values stand to the right.
-struct Column {
-  const char* name;
-  std::size_t width;
-  bool right;
-};
-
-constexpr Column kColumns[] = {
-    {"Place", 5, true},  {"Call", 10, false}, {"Loc", 6, false},     {"QSOs", 6, true},
-    {"Points", 8, true}, {"Fields", 6, true}, {"Score", 8, true},    {"QSOs", 6, true},
-    {"Points", 8, true}, {"Fields", 6, true}, {"Penalty", 7, true},  {"Score", 8, true},
-    {"Clock", 5, true},  {"NIL", 4, true},    {"BustCall", 8, true}, {"BustLoc", 7, true},
-    {"Unique", 6, true},
-};
-
-// Where the claimed and the checked columns stand.
-struct ColumnGroup {
-  std::size_t first;
-  std::size_t last;
-  const char* name;
-};
-
-constexpr ColumnGroup kGroups[] = {{3, 6, "claimed"}, {7, 11, "checked"}};
-
-std::string GroupLine() {
+// Dashes with the group's name in their middle over each group the text table heads.
+std::string GroupLine(const std::vector<const ResultColumn*>& columns) {
   std::string line;
-  std::size_t column = 0;
-  for (const ColumnGroup& group : kGroups) {
-    for (; column < group.first; ++column) {
-      line += std::string(kColumns[column].width + 2, ' ');
+  for (std::size_t i = 0; i < columns.size();) {
+    const ColumnGroup* group = columns[i]->group;
+    if (!group || !group->inText) {
+      line += std::string(columns[i]->width + 2, ' ');
+      ++i;
+      continue;
     }
     std::size_t width = 0;
-    for (; column <= group.last; ++column) {
-      width += kColumns[column].width + 2;
+    for (; i < columns.size() && columns[i]->group == group; ++i) {
+      width += columns[i]->width + 2;
     }
     width -= 2;
-    const std::string name = std::string(" ") + group.name + " ";
+    const std::string name = std::string(" ") + group->name + " ";
     const std::size_t left = (width - name.size()) / 2;
     line += std::string(left, '-') + name + std::string(width - left - name.size(), '-') + "  ";
   }
-  while (!line.empty() && line.back() == ' ') {
-    line.pop_back();
+  return EndOfLine(line);
+}
+
+std::string TextLine(const std::vector<const ResultColumn*>& columns,
+                     const std::vector<std::string>& values) {
+  std::string line;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    line += (i ? "  " : "") + Padded(values[i], columns[i]->width, StandsRight(*columns[i]));
+  }
+  return EndOfLine(line);
+}
+
+std::string TextCell(const ResultColumn& column, const ResultLine& line) {
+  const std::string shown = ShownValue(column, line);
+  return Printable(column.shown == Shown::kCall && shown.empty() ? "-" : shown);
+}
+
+std::string CsvValue(const ResultValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) {
+    return std::to_string(*number);
+  }
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    return CsvField(*text);
+  }
+  return "";
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (const std::string& field : fields) {
+    line += (&field == &fields.front() ? "" : ",") + field;
   }
   return line + "\n";
 }
 
-std::string TextLine(const std::vector<std::string>& values) {
-  std::string line;
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    line += (i ? "  " : "") + Padded(values[i], kColumns[i].width, kColumns[i].right);
+Json JsonValue(const ResultValue& value) {
+  if (const auto* number = std::get_if<std::int64_t>(&value)) {
+    return *number;
   }
-  while (!line.empty() && line.back() == ' ') {
-    line.pop_back();
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    return JsonText(*text);
   }
-  return line + "\n";
+  return nullptr;
+}
+
+// {"rules":{...},\n"logs":[\n {...},\n {...}\n]}: the library writes each part; a log to a line
+// keeps the file readable and its changes easy to compare.
+std::string OneLogALine(const Json& rules, const std::vector<Json>& logs) {
+  std::string json = "{\"rules\":" + rules.dump() + ",\n\"logs\":[";
+  for (std::size_t i = 0; i < logs.size(); ++i) {
+    json += (i ? ",\n " : "\n ") + logs[i].dump();
+  }
+  return json + "\n]}\n";
 }
 }  // namespace
 
@@ -132,93 +136,58 @@ std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& r
 
 std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows) {
-  std::string text = GroupLine();
-  std::vector<std::string> names;
-  for (const Column& column : kColumns) {
-    names.push_back(column.name);
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::text);
+  std::vector<std::string> headings;
+  for (const ResultColumn* column : columns) {
+    headings.push_back(column->text);
   }
-  text += TextLine(names);
+  std::string text = GroupLine(columns) + TextLine(columns, headings);
   for (const ResultRow& row : rows) {
-    const CheckLog& log = logs.logs[row.log];
-    const LogCheck& check = result.logs[row.log];
-    if (!log.error.empty()) {
-      text += Padded("-", kColumns[0].width, true) + "  " + Printable(log.file) +
-              ": error: " + Printable(log.error) + "\n";
+    const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
+    if (!line.log.error.empty()) {
+      text += Padded("-", columns[0]->width, true) + "  " + Printable(line.log.file) +
+              ": error: " + Printable(line.log.error) + "\n";
       continue;
     }
-    text += TextLine(
-        {Number(static_cast<std::int64_t>(row.place)), CallOf(log), Printable(log.ownLocator),
-         Number(log.claimed.qsos), Number(log.claimed.points), Number(log.claimed.fields),
-         Number(log.claimed.score), Number(check.checked.qsos), Number(check.checked.points),
-         Number(check.checked.fields), Number(check.penalty), Number(check.score),
-         SignedMinutes(check.clock.offset), std::to_string(ClassCount(check, QsoClass::kNotInLog)),
-         std::to_string(ClassCount(check, QsoClass::kBustedCall)),
-         std::to_string(ClassCount(check, QsoClass::kBustedLocator)),
-         std::to_string(ClassCount(check, QsoClass::kUnique))});
+    std::vector<std::string> values;
+    for (const ResultColumn* column : columns) {
+      values.push_back(TextCell(*column, line));
+    }
+    text += TextLine(columns, values);
   }
   return text;
 }
 
 std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
                        const std::vector<ResultRow>& rows) {
-  std::string csv =
-      "place,call,locator,file,claimed_qsos,claimed_points,claimed_fields,claimed_score,"
-      "checked_qsos,checked_points,checked_fields,penalty,checked_score,clock_offset_seconds";
-  for (QsoClass qsoClass : kAllClasses) {
-    csv += "," + ClassColumn(qsoClass);
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv);
+  std::vector<std::string> headings;
+  for (const ResultColumn* column : columns) {
+    headings.push_back(column->csv);
   }
-  csv += ",report,error\n";
+  std::string csv = CsvLine(headings);
   for (const ResultRow& row : rows) {
-    const CheckLog& log = logs.logs[row.log];
-    const LogCheck& check = result.logs[row.log];
-    csv += (row.place ? Number(static_cast<std::int64_t>(row.place)) : "") + "," +
-           CsvField(log.stationCall) + "," + CsvField(log.ownLocator) + "," + CsvField(log.file) +
-           "," + Number(log.claimed.qsos) + "," + Number(log.claimed.points) + "," +
-           Number(log.claimed.fields) + "," + Number(log.claimed.score) + "," +
-           Number(check.checked.qsos) + "," + Number(check.checked.points) + "," +
-           Number(check.checked.fields) + "," + Number(check.penalty) + "," + Number(check.score) +
-           "," + Number(check.clock.offset);
-    for (QsoClass qsoClass : kAllClasses) {
-      csv += "," + std::to_string(ClassCount(check, qsoClass));
+    const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
+    std::vector<std::string> values;
+    for (const ResultColumn* column : columns) {
+      values.push_back(CsvValue(column->value(line)));
     }
-    csv += "," + CsvField(row.report) + "," + CsvField(log.error) + "\n";
+    csv += CsvLine(values);
   }
   return csv;
 }
 
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows, const CheckRules& rules) {
-  std::string json = "{\"rules\":{\"time_window_minutes\":" + Number(rules.windowSeconds / 60) +
-                     ",\"mode_must_match\":" + (rules.modeMustMatch ? "true" : "false") +
-                     ",\"unique_counts\":" + (rules.uniqueCounts ? "true" : "false") +
-                     ",\"penalty_not_in_log\":" + Number(rules.notInLogPenalty) +
-                     ",\"penalty_busted_call\":" + Number(rules.bustedCallPenalty) +
-                     ",\"penalty_busted_locator\":" + Number(rules.bustedLocatorPenalty) +
-                     "},\n\"logs\":[";
-  const auto tally = [](const ScoreTally& t) {
-    return "\"qsos\":" + Number(t.qsos) + ",\"points\":" + Number(t.points) +
-           ",\"fields\":" + Number(t.fields);
-  };
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const ResultRow& row = rows[i];
-    const CheckLog& log = logs.logs[row.log];
-    const LogCheck& check = result.logs[row.log];
-    std::string classes;
-    for (QsoClass qsoClass : kAllClasses) {
-      classes += (classes.empty() ? "" : ",") + JsonString(ClassColumn(qsoClass)) + ":" +
-                 std::to_string(ClassCount(check, qsoClass));
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::json);
+  std::vector<Json> lines;
+  for (const ResultRow& row : rows) {
+    const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
+    Json json = Json::object();
+    for (const ResultColumn* column : columns) {
+      json[Json::json_pointer(column->json)] = JsonValue(column->value(line));
     }
-    json += std::string(i ? "," : "") +
-            "\n {\"place\":" + (row.place ? Number(static_cast<std::int64_t>(row.place)) : "null") +
-            ",\"call\":" + JsonString(log.stationCall) +
-            ",\"locator\":" + JsonString(log.ownLocator) + ",\"file\":" + JsonString(log.file) +
-            ",\"format\":" + JsonString(log.format) + ",\"report\":" + JsonString(row.report) +
-            ",\"claimed\":{" + tally(log.claimed) + ",\"score\":" + Number(log.claimed.score) +
-            "},\"checked\":{" + tally(check.checked) + ",\"penalty\":" + Number(check.penalty) +
-            ",\"score\":" + Number(check.score) +
-            "},\"clock_offset_seconds\":" + Number(check.clock.offset) +
-            ",\"clock_basis\":" + std::to_string(check.clock.basis) + ",\"classes\":{" + classes +
-            "},\"error\":" + (log.error.empty() ? "null" : JsonString(log.error)) + "}";
+    lines.push_back(std::move(json));
   }
-  return json + "\n]}\n";
+  return OneLogALine(RulesJson(rules), lines);
 }

@@ -1,4 +1,5 @@
-// The results of a check: one row per log, sorted by checked score, in text, CSV and JSON.
+// The results of a check: one row per log, sorted by checked score, in text, CSV and JSON, each
+// written by walking the one table of columns (result_columns.h).
 #pragma once
 
 #include <cstddef>

@@ -14,7 +14,7 @@ int Score(int argc, char** argv) {
   Options options;
   try {
     options = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  } catch (const UsageError& error) {
+  } catch (const CommandLineError& error) {
     std::cerr << "marovinta-score: " << error.what() << "\nTry 'marovinta-score --help'.\n";
     return 2;
   }

@@ -54,7 +54,7 @@ unsigned ReadJobs(const std::string& text) {
   unsigned jobs = 0;
   const auto result = std::from_chars(text.data(), text.data() + text.size(), jobs);
   if (result.ec != std::errc() || result.ptr != text.data() + text.size() || jobs == 0) {
-    throw UsageError("--jobs needs a whole number above 0, not '" + text + "'");
+    throw CommandLineError("--jobs needs a whole number above 0, not '" + text + "'");
   }
   return jobs;
 }
@@ -62,8 +62,8 @@ unsigned ReadJobs(const std::string& text) {
 std::int64_t ReadTime(const std::string& option, const std::string& text, bool endOfDay) {
   const std::optional<std::int64_t> time = ParseUtcTime(text, endOfDay);
   if (!time) {
-    throw UsageError(option + " needs a UTC date and time such as 2025-08-30T12:00, not '" + text +
-                     "'");
+    throw CommandLineError(option + " needs a UTC date and time such as 2025-08-30T12:00, not '" +
+                           text + "'");
   }
   return *time;
 }
@@ -75,87 +75,50 @@ bool EndsWithSvg(const std::string& path) {
 
 void CheckCombination(const Options& options) {
   if (options.files.empty()) {
-    throw UsageError("no log given");
+    throw CommandLineError("no log given");
   }
   if (options.files.size() > 1 &&
       (options.fields || !options.mapFile.empty() || !options.cabrilloFile.empty())) {
-    throw UsageError("--fields, --map and --cabrillo apply to one log at a time");
+    throw CommandLineError("--fields, --map and --cabrillo apply to one log at a time");
   }
   if (!options.mapFile.empty() && !EndsWithSvg(options.mapFile)) {
-    throw UsageError("--map draws an SVG picture: give a file name ending in .svg, not '" +
-                     options.mapFile + "'");
+    throw CommandLineError("--map draws an SVG picture: give a file name ending in .svg, not '" +
+                           options.mapFile + "'");
   }
   if (options.filter.from && options.filter.to && *options.filter.from >= *options.filter.to) {
-    throw UsageError("--from must come before --to");
+    throw CommandLineError("--from must come before --to");
   }
 }
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
+  const Arguments parsed = ParseArguments(
+      arguments,
+      {"--own", "--table", "--from", "--to", "--contest-id", "--map", "--cabrillo", "--jobs"},
+      {"--fields", "--json", "--verbose", "--help"});
+  const auto given = [&](const char* option) {
+    return parsed.Has(option) ? parsed.values.at(option) : std::string();
+  };
   Options options;
-  bool onlyFiles = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string argument = arguments[i];
-    if (onlyFiles || argument == "-" || argument.rfind("-", 0) != 0) {
-      options.files.push_back(argument);
-      continue;
-    }
-    std::string value;
-    bool hasValue = false;
-    if (const std::size_t equals = argument.find('='); equals != std::string::npos) {
-      value = argument.substr(equals + 1);
-      argument.resize(equals);
-      hasValue = true;
-    }
-    const auto takeValue = [&]() {
-      if (!hasValue) {
-        if (i + 1 >= arguments.size()) {
-          throw UsageError(argument + " needs a value");
-        }
-        value = arguments[++i];
-      }
-      return value;
-    };
-    const auto noValue = [&]() {
-      if (hasValue) {
-        throw UsageError(argument + " takes no value");
-      }
-    };
-    if (argument == "--") {
-      noValue();
-      onlyFiles = true;
-    } else if (argument == "--own") {
-      options.own = UpperTrimmed(takeValue());
-    } else if (argument == "--table") {
-      options.table = takeValue();
-    } else if (argument == "--map") {
-      options.mapFile = takeValue();
-    } else if (argument == "--cabrillo") {
-      options.cabrilloFile = takeValue();
-    } else if (argument == "--from") {
-      options.filter.from = ReadTime(argument, takeValue(), false);
-    } else if (argument == "--to") {
-      options.filter.to = ReadTime(argument, takeValue(), true);
-    } else if (argument == "--contest-id") {
-      options.filter.contestId = UpperTrimmed(takeValue());
-    } else if (argument == "--jobs") {
-      options.jobs = ReadJobs(takeValue());
-    } else if (argument == "--fields") {
-      noValue();
-      options.fields = true;
-    } else if (argument == "--json") {
-      noValue();
-      options.json = true;
-    } else if (argument == "--verbose") {
-      noValue();
-      options.verbose = true;
-    } else if (argument == "-h" || argument == "--help") {
-      noValue();
-      options.help = true;
-    } else {
-      throw UsageError("unknown option " + argument);
-    }
+  options.files = parsed.operands;
+  options.own = UpperTrimmed(given("--own"));
+  options.table = given("--table");
+  if (parsed.Has("--from")) {
+    options.filter.from = ReadTime("--from", given("--from"), false);
   }
+  if (parsed.Has("--to")) {
+    options.filter.to = ReadTime("--to", given("--to"), true);
+  }
+  options.filter.contestId = UpperTrimmed(given("--contest-id"));
+  options.mapFile = given("--map");
+  options.cabrilloFile = given("--cabrillo");
+  if (parsed.Has("--jobs")) {
+    options.jobs = ReadJobs(given("--jobs"));
+  }
+  options.fields = parsed.flags.count("--fields") != 0;
+  options.json = parsed.flags.count("--json") != 0;
+  options.verbose = parsed.flags.count("--verbose") != 0;
+  options.help = parsed.flags.count("--help") != 0;
   if (!options.help) {
     CheckCombination(options);
   }

@@ -1,11 +1,11 @@
 // The command line of marovinta-score.
 #pragma once
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "cli/log_filter.h"
+#include "command_line/command_line.h"
 
 struct Options {
   std::vector<std::string> files;
@@ -22,13 +22,8 @@ struct Options {
   unsigned jobs = 0;      // 0: one per core
 };
 
-class UsageError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Throws UsageError for an unknown option, a missing or wrong value, or options that do not go
-// together.
+// Throws CommandLineError for an unknown option, a missing or wrong value, or options that do not
+// go together.
 Options ParseOptions(const std::vector<std::string>& arguments);
 
 extern const char* const kUsage;

@@ -36,6 +36,7 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
       {{"--jobs", "0", "a.log"}, "--jobs needs a whole number above 0, not '0'"},
       {{"--jobs", "2x", "a.log"}, "--jobs needs a whole number above 0, not '2x'"},
       {{"--colour", "a.log"}, "unknown option --colour"},
+      {{"-v", "a.log"}, "unknown option -v"},
       {{"--fields", "a.log", "b.log"}, "--fields, --map and --cabrillo apply to one log at a time"},
       {{"--map", "m.svg", "a.log", "b.log"},
        "--fields, --map and --cabrillo apply to one log at a time"},
@@ -57,7 +58,7 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
     try {
       ParseOptions(c.arguments);
       ADD_FAILURE() << "no error";
-    } catch (const UsageError& error) {
+    } catch (const CommandLineError& error) {
       EXPECT_EQ(std::string(error.what()), c.error);
     }
   }

@@ -1,40 +1,26 @@
 #include "logfiles/json_string.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "logfiles/utf8.h"
 
 namespace {
-std::string Escaped(unsigned code) {
-  char buffer[8];
-  std::snprintf(buffer, sizeof buffer, "\\u%04x", code);
-  return buffer;
+// Printable ASCII but the quote and the backslash: what JSON takes as it is.
+bool NeedsNoEscape(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; });
 }
 }  // namespace
 
+nlohmann::ordered_json JsonText(std::string_view text) {
+  return Utf8Text(text);
+}
+
 std::string JsonString(std::string_view text) {
-  std::string json = "\"";
-  for (std::size_t p = 0; p < text.size();) {
-    const unsigned char c = static_cast<unsigned char>(text[p]);
-    if (c == '"' || c == '\\') {
-      json += '\\';
-      json += static_cast<char>(c);
-    } else if (c < 0x20) {
-      json += Escaped(c);
-    } else if (c >= 0x80) {
-      const std::size_t length = Utf8Length(text, p);
-      if (length == 0) {
-        json += Escaped(c);
-        ++p;
-        continue;
-      }
-      json.append(text, p, length);
-      p += length;
-      continue;
-    } else {
-      json += static_cast<char>(c);
-    }
-    ++p;
+  // Most texts of a log are plain: quoted without a trip through the library.
+  if (NeedsNoEscape(text)) {
+    return "\"" + std::string(text) + "\"";
   }
-  return json + "\"";
+  return JsonText(text).dump();
 }

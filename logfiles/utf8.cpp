@@ -29,3 +29,22 @@ std::size_t Utf8Length(std::string_view text, std::size_t p) {
   }
   return length;
 }
+
+std::string Utf8Text(std::string_view text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (std::size_t p = 0; p < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[p]);
+    const std::size_t length = c < 0x80 ? 1 : Utf8Length(text, p);
+    if (length > 0) {
+      utf8.append(text, p, length);
+      p += length;
+      continue;
+    }
+    // Latin-1 is the first 256 code points: two bytes of UTF-8 each above 127.
+    utf8 += static_cast<char>(0xC0 | c >> 6);
+    utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    ++p;
+  }
+  return utf8;
+}

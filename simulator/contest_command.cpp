@@ -1,6 +1,6 @@
 #include "simulator/contest_command.h"
 
-#include "check/command_line.h"
+#include "command_line/command_line.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
 

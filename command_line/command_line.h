@@ -1,5 +1,7 @@
-// The command lines of marovinta-check and marovinta-contest: options "--name value" or
-// "--name=value", flags "--name" ("-h" is "--help"), and operands; "--" ends the options.
+// The command lines of marovinta-score, marovinta-check and marovinta-contest, read one way:
+// options "--name value" or "--name=value", flags "--name" ("-h" is "--help"), and operands. Any
+// other argument beginning with '-' is an unknown option, except '-' itself (standard input);
+// "--" ends the options.
 #pragma once
 
 #include <cstdint>

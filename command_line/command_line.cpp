@@ -1,4 +1,4 @@
-#include "check/command_line.h"
+#include "command_line/command_line.h"
 
 #include <charconv>
 #include <cstdio>
@@ -17,8 +17,8 @@ Arguments ParseArguments(const std::vector<std::string>& arguments,
   Arguments parsed;
   bool onlyOperands = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    std::string argument = arguments[i] == "-h" && !onlyOperands ? "--help" : arguments[i];
-    if (onlyOperands || argument.rfind("--", 0) != 0) {
+    const std::string& argument = arguments[i];
+    if (onlyOperands || argument == "-" || argument.rfind('-', 0) != 0) {
       parsed.operands.push_back(argument);
       continue;
     }
@@ -28,23 +28,24 @@ Arguments ParseArguments(const std::vector<std::string>& arguments,
     }
     const std::size_t equals = argument.find('=');
     const bool valueGiven = equals != std::string::npos;
+    const std::string typed = argument.substr(0, equals);
+    const std::string name = typed == "-h" ? "--help" : typed;
     std::string value = valueGiven ? argument.substr(equals + 1) : std::string();
-    argument = argument.substr(0, equals);
-    if (flags.count(argument)) {
+    if (flags.count(name)) {
       if (valueGiven) {
-        throw CommandLineError(argument + " takes no value");
+        throw CommandLineError(typed + " takes no value");
       }
-      parsed.flags.insert(argument);
-    } else if (options.count(argument)) {
+      parsed.flags.insert(name);
+    } else if (options.count(name)) {
       if (!valueGiven) {
         if (i + 1 >= arguments.size()) {
-          throw CommandLineError(argument + " needs a value");
+          throw CommandLineError(typed + " needs a value");
         }
         value = arguments[++i];
       }
-      parsed.values[argument] = value;
+      parsed.values[name] = value;
     } else {
-      throw CommandLineError("unknown option " + argument);
+      throw CommandLineError("unknown option " + typed);
     }
   }
   return parsed;
