@@ -93,6 +93,8 @@ std::vector<ResultColumn> MakeColumns() {
        [](const ResultLine& line) { return ResultValue(line.log.file); }},
       {"", "/format", "", "", 0, Shown::kNumber, nullptr,
        [](const ResultLine& line) { return ResultValue(line.log.format); }},
+      {"report", "/report", "", "", 0, Shown::kNumber, nullptr,
+       [](const ResultLine& line) { return ResultValue(line.row.report); }, true},
   };
   Append(columns,
          TallyColumns("claimed", &kClaimed, [](const ResultLine& line) -> const ScoreTally& {
@@ -121,14 +123,11 @@ std::vector<ResultColumn> MakeColumns() {
   for (QsoClass qsoClass : kAllClasses) {
     columns.push_back(ClassCountColumn(qsoClass));
   }
-  Append(columns, {
-                      {"report", "/report", "", "", 0, Shown::kNumber, nullptr,
-                       [](const ResultLine& line) { return ResultValue(line.row.report); }},
-                      {"error", "/error", "", "", 0, Shown::kNumber, nullptr,
-                       [](const ResultLine& line) {
-                         return line.log.error.empty() ? ResultValue() : line.log.error;
-                       }},
-                  });
+  columns.push_back({"error", "/error", "", "", 0, Shown::kNumber, nullptr,
+                     [](const ResultLine& line) {
+                       return line.log.error.empty() ? ResultValue() : line.log.error;
+                     },
+                     true});
   return columns;
 }
 }  // namespace

@@ -50,6 +50,9 @@ struct ResultColumn {
   Shown shown = Shown::kNumber;
   const ColumnGroup* group = nullptr;  // the heading over it, if any
   std::function<ResultValue(const ResultLine&)> value;
+  // results.csv lists the texts a program reads by name (the report's path, the error) after the
+  // numbers it reads by position; results.json keeps the table's order.
+  bool lastInCsv = false;
 };
 
 // Every column, in the order the outputs list them.

@@ -160,7 +160,9 @@ std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
                        const std::vector<ResultRow>& rows) {
-  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv);
+  std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv);
+  std::stable_partition(columns.begin(), columns.end(),
+                        [](const ResultColumn* column) { return !column->lastInCsv; });
   std::vector<std::string> headings;
   for (const ResultColumn* column : columns) {
     headings.push_back(column->csv);
