@@ -124,23 +124,29 @@ class CabrilloReader {
     return true;  // other tags (X-QSO, the header's) do not take part in the scoring
   }
 
-  // The width most QSO lines share, the first met among equals. Throws when no line splits.
+  // The width most QSO lines share; among equals, the first line's of them. Throws when no line
+  // splits.
   std::size_t CommonWidth() const {
     std::map<std::size_t, std::size_t> lines;
-    std::size_t best = 0;
+    std::size_t most = 0;
     for (const QsoLine& qso : qsoLines_) {
-      if (qso.width != 0 && ++lines[qso.width] > (best ? lines[best] : 0)) {
-        best = qso.width;
+      if (qso.width != 0) {
+        most = std::max(most, ++lines[qso.width]);
       }
     }
-    if (best == 0 && !qsoLines_.empty()) {
+    for (const QsoLine& qso : qsoLines_) {
+      if (qso.width != 0 && lines[qso.width] == most) {
+        return qso.width;
+      }
+    }
+    if (!qsoLines_.empty()) {
       throw LogError(
           "QSO line whose fields after the time do not split into the sent exchange (own call "
           "first) and the received exchange (worked call first) of one width, with an optional "
           "transmitter id; the log's layout cannot be read",
           qsoLines_.front().number);
     }
-    return best;
+    return 0;
   }
 
   void Qso(const QsoLine& line) {
