@@ -47,8 +47,10 @@ const char* const kUsage =
     "  -h, --help         show this help\n"
     "\n"
     "Warnings (a line that cannot be read) go to standard error, and with several logs on a\n"
-    "terminal a progress line. Exit status: 0 when every log was scored, 1 when a file could not\n"
-    "be scored or an output not be written, 2 for a wrong command line.\n";
+    "terminal a progress line. A log cut short (an ADX document that breaks off, an ADIF record\n"
+    "without <EOR> at the end, a Cabrillo log without END-OF-LOG:) is scored as far as it reads,\n"
+    "with a warning. Exit status: 0 when every log was scored, 1 when a file could not be scored\n"
+    "or was cut short or an output not be written, 2 for a wrong command line.\n";
 
 namespace {
 unsigned ReadJobs(const std::string& text) {

@@ -156,6 +156,7 @@ class AdifReader {
   Step End(const Record& record) {
     if (record.started) {
       Warn(record.start, "the last record has no <EOR>; skipped");
+      log_.cutShort = true;
     }
     return Step::kEnd;
   }

@@ -80,6 +80,10 @@ class CabrilloReader {
         Warn(qso.number, MismatchMessage(fields_.size(), width));
       }
     }
+    if (!ended_) {
+      Warn(lines.Number(), "the log ends without END-OF-LOG:; it may have been cut short");
+      log_.cutShort = true;
+    }
     // Header lines were warned about while the QSO lines waited for the log's width.
     std::stable_sort(log_.warnings.begin(), log_.warnings.end(),
                      [](const LogWarning& a, const LogWarning& b) { return a.line < b.line; });
@@ -119,6 +123,7 @@ class CabrilloReader {
     } else if (EqualsIgnoringCase(tag, "GRID-LOCATOR") && log_.headerLocator.empty()) {
       log_.headerLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(tag, "END-OF-LOG")) {
+      ended_ = true;
       return false;
     }
     return true;  // other tags (X-QSO, the header's) do not take part in the scoring
@@ -188,6 +193,7 @@ class CabrilloReader {
   std::vector<QsoLine> qsoLines_;
   std::vector<std::string_view> fields_;  // of the line at hand
   std::string firstOwnCall_;
+  bool ended_ = false;  // END-OF-LOG: was met
 };
 }  // namespace
 
