@@ -83,3 +83,46 @@ TEST(CabrilloLog, RefusesAQsoALineCannotCarry) {
     }
   }
 }
+
+// Cabrillo writes kHz below 30 MHz and the band from 50 MHz on, whatever the log gave: an ADIF
+// frequency in MHz, a Cabrillo one in kHz or as a band, or none (the band's lower edge).
+TEST(CabrilloLog, FrequencyInKhzBelowThirtyMegahertzAndAsTheBandFromFiftyOn) {
+  const struct {
+    const char* format;
+    const char* band;
+    const char* frequency;  // as the log gave it
+    const char* written;
+  } cases[] = {
+      {"ADIF", "1.8", "1.840", "1840"},  {"ADIF", "14", "14.0745", "14074"},
+      {"ADIF", "28", "29.699", "29699"}, {"ADIF", "7", "", "7000"},
+      {"ADIF", "50", "50.313", "50"},    {"ADIF", "50", "50.000", "50"},
+      {"ADIF", "50", "", "50"},          {"ADIF", "70", "70.200", "70"},
+      {"ADIF", "144", "144.174", "144"}, {"ADIF", "222", "222.100", "222"},
+      {"ADIF", "432", "432.174", "432"}, {"ADIF", "1.2G", "1296.2", "1.2G"},
+      {"ADIF", "10G", "10368.1", "10G"}, {"Cabrillo", "14", "14074", "14074"},
+      {"Cabrillo", "50", "50313", "50"}, {"Cabrillo", "50", "50", "50"},
+      {"Cabrillo", "144", "144", "144"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.format) + " " + c.frequency + " on " + c.band);
+    ContestLog log;
+    log.format = c.format;
+    log.stationCall = "DL1ABC";
+    LogQso qso;
+    qso.callSign = "OK1XYZ";
+    qso.band = c.band;
+    qso.mode = "CW";
+    qso.exchange = "JN79";
+    qso.ownLocator = "JO31";
+    qso.frequency = c.frequency;
+    qso.utcSeconds = 1756555200;
+    log.qsos.push_back(qso);
+    const ScoredLog scored = ScoreLog("test.log", log, Options());
+    ASSERT_FALSE(scored.Failed()) << scored.error;
+    const std::string cabrillo = CabrilloLog(scored, "");
+    const std::size_t line = cabrillo.find("\nQSO: ");
+    ASSERT_NE(line, std::string::npos);
+    const std::size_t field = line + 6;
+    EXPECT_EQ(cabrillo.substr(field, cabrillo.find(' ', field) - field), c.written);
+  }
+}

@@ -64,7 +64,7 @@ HResult CachedGeometryDistance::GetCoordA(const std::string& locator, float* coo
     *coordA = Latitude(cell->row);
     return 0;
   }
-  return geometry_.GetCoordA(locator, coordA);
+  return geometry_->GetCoordA(locator, coordA);
 }
 
 HResult CachedGeometryDistance::GetCoordB(const std::string& locator, float* coordB) {
@@ -72,7 +72,7 @@ HResult CachedGeometryDistance::GetCoordB(const std::string& locator, float* coo
     *coordB = Longitude(cell->column);
     return 0;
   }
-  return geometry_.GetCoordB(locator, coordB);
+  return geometry_->GetCoordB(locator, coordB);
 }
 
 HResult CachedGeometryDistance::GetDistance(float ownA, float ownB, float qsoA, float qsoB,
@@ -80,19 +80,23 @@ HResult CachedGeometryDistance::GetDistance(float ownA, float ownB, float qsoA, 
   const std::optional<int> own = CellAt(ownA, ownB);
   const std::optional<int> qso = CellAt(qsoA, qsoB);
   if (!own || !qso) {
-    return geometry_.GetDistance(ownA, ownB, qsoA, qsoB, distance);
+    return geometry_->GetDistance(ownA, ownB, qsoA, qsoB, distance);
   }
   if (Row* row = RowOf(*own)) {
     float& known = row->distances[static_cast<std::size_t>(*qso)];
     if (known == kNotMeasured) {
-      geometry_.GetDistance(ownA, ownB, qsoA, qsoB, &known);
+      float measured = 0;
+      const HResult code = geometry_->GetDistance(ownA, ownB, qsoA, qsoB, &measured);
+      if (Failed(code)) {
+        return code;
+      }
+      known = measured;
     }
     *distance = known;
     return 0;
   }
   const auto key = static_cast<std::uint32_t>(*own * kCells * kCells + *qso + 1);
-  *distance = PairDistance(key, ownA, ownB, qsoA, qsoB);
-  return 0;
+  return PairDistance(key, ownA, ownB, qsoA, qsoB, distance);
 }
 
 CachedGeometryDistance::Row* CachedGeometryDistance::RowOf(int own) {
@@ -107,25 +111,30 @@ CachedGeometryDistance::Row* CachedGeometryDistance::RowOf(int own) {
   return &rows_.emplace_back(Row{own, std::vector<float>(kCells * kCells, kNotMeasured)});
 }
 
-float CachedGeometryDistance::PairDistance(std::uint32_t key, float ownA, float ownB, float qsoA,
-                                           float qsoB) {
+HResult CachedGeometryDistance::PairDistance(std::uint32_t key, float ownA, float ownB, float qsoA,
+                                             float qsoB, float* distance) {
   if (slots_.empty()) {
     slots_.resize(kFirstSlots);
   }
   std::size_t i = SlotOf(key, slots_.size());
   while (slots_[i].key != 0) {
     if (slots_[i].key == key) {
-      return slots_[i].distance;
+      *distance = slots_[i].distance;
+      return 0;
     }
     i = (i + 1) & (slots_.size() - 1);
   }
-  float distance = 0;
-  geometry_.GetDistance(ownA, ownB, qsoA, qsoB, &distance);
-  slots_[i] = {key, distance};
+  float measured = 0;
+  const HResult code = geometry_->GetDistance(ownA, ownB, qsoA, qsoB, &measured);
+  if (Failed(code)) {
+    return code;
+  }
+  slots_[i] = {key, measured};
   if (++taken_ * 2 > slots_.size()) {
     Grow();
   }
-  return distance;
+  *distance = measured;
+  return 0;
 }
 
 void CachedGeometryDistance::Grow() {

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "logfiles/square_set.h"
+#include "scoring/distance_points.h"
+#include "scoring/scoring_state.h"
 
 namespace {
 std::string SquareText(int square, char firstLetter) {
@@ -16,6 +19,26 @@ std::string SquareText(int square, char firstLetter) {
 bool SameFloat(float a, float b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
+
+// The geometry, whose distances fail while `failing` is set, leaving a number behind as a broken
+// component may.
+class FailingDistance : public GeometryDistance {
+ public:
+  static constexpr HResult kFailure = static_cast<HResult>(0x80004005);  // E_FAIL
+
+  explicit FailingDistance(const bool& failing) : failing_(failing) {}
+  HResult GetDistance(float ownA, float ownB, float qsoA, float qsoB, float* distance) override {
+    if (failing_) {
+      *distance = 12345;
+      return kFailure;
+    }
+    return GeometryDistance::GetDistance(ownA, ownB, qsoA, qsoB, distance);
+  }
+  std::string ErrorDescription() override { return failing_ ? "the server stopped" : ""; }
+
+ private:
+  const bool& failing_;
+};
 }  // namespace
 
 TEST(CachedGeometryDistance, CoordinatesOfEverySquareAreTheGeometrys) {
@@ -101,4 +124,62 @@ TEST(CachedGeometryDistance, CoordinatesOfNoSquareCentreAreMeasuredAsGiven) {
     geometry.GetDistance(c.ownA, c.ownB, c.qsoA, c.qsoB, &expected);
     EXPECT_TRUE(SameFloat(distance, expected));
   }
+}
+
+// A failed distance comes back as its code, leaves the caller's number alone and is not held: the
+// same pair asked again is measured. Own squares beyond those with a row of their own cover the
+// hash table too.
+TEST(CachedGeometryDistance, AFailedDistanceIsItsCodeAndNeverHeld) {
+  bool failing = true;
+  CachedGeometryDistance cached(std::make_unique<FailingDistance>(failing));
+  GeometryDistance geometry;
+  const char* const owns[] = {"AA00", "RR99", "JJ00", "JO31", "IO91", "FN42",
+                              "QF56", "PM95", "KP20", "GG66", "JN79"};
+  for (const bool fails : {true, false}) {
+    failing = fails;
+    for (const char* own : owns) {
+      SCOPED_TRACE(std::string(own) + (fails ? ", failing" : ", answering"));
+      float ownA = 0;
+      float ownB = 0;
+      float qsoA = 0;
+      float qsoB = 0;
+      ASSERT_EQ(cached.GetCoordA(own, &ownA) | cached.GetCoordB(own, &ownB), 0);
+      ASSERT_EQ(cached.GetCoordA("KO85", &qsoA) | cached.GetCoordB("KO85", &qsoB), 0);
+      float distance = -7;
+      const HResult code = cached.GetDistance(ownA, ownB, qsoA, qsoB, &distance);
+      if (fails) {
+        EXPECT_EQ(code, FailingDistance::kFailure);
+        EXPECT_EQ(distance, -7);
+        EXPECT_EQ(cached.ErrorDescription(), "the server stopped");
+      } else {
+        float expected = 0;
+        geometry.GetDistance(ownA, ownB, qsoA, qsoB, &expected);
+        EXPECT_EQ(code, 0);
+        EXPECT_TRUE(SameFloat(distance, expected)) << distance;
+      }
+    }
+  }
+}
+
+// As with any component: the QSO whose distance failed fails with the component's message and
+// leaves no trace, so that it scores as new once the component answers.
+TEST(CachedGeometryDistance, TheEngineFailsTheQsoOfAFailedDistanceAndScoresItOnceMeasured) {
+  bool failing = true;
+  ScoringState scoring;
+  scoring.CalcDist =
+      std::make_shared<CachedGeometryDistance>(std::make_unique<FailingDistance>(failing));
+  const Qso qso{"OK1XYZ", "14", "CW", "599 KO85", ""};
+  try {
+    scoring.ScoreQSO(qso, "JO31", ScoreMode::Record);
+    ADD_FAILURE() << "no error";
+  } catch (const EOleException& error) {
+    EXPECT_EQ(std::string(error.what()), "the server stopped");
+    EXPECT_EQ(error.Code(), FailingDistance::kFailure);
+  }
+  EXPECT_FALSE(scoring.IsDupe(qso));
+  failing = false;
+  const QsoResult result = scoring.ScoreQSO(qso, "JO31", ScoreMode::Record);
+  ASSERT_TRUE(result.distanceKm.has_value());
+  EXPECT_GT(*result.distanceKm, 1000);
+  EXPECT_EQ(result.points, DistancePoints(*result.distanceKm));
 }

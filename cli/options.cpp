@@ -11,10 +11,11 @@ const char* const kUsage =
     "A LOG is a Cabrillo 3.0 file, an EDI (REG1TEST) file, an ADIF (.adi) or ADX (.adx) file, or\n"
     "an SQLite database holding the host's log table; the kind is told from the content. Text\n"
     "files may be UTF-8, a single-byte code page, or UTF-16 with its byte-order mark, with any\n"
-    "line ends. '-' reads the log from standard input (not an SQLite database). QSOs are scored\n"
-    "in the order of the file, as they were logged (an SQLite table by row id, while the "
-    "plug-in's\n"
-    "own rebuild takes the callsign order).\n"
+    "line ends. '-' reads the log from standard input (not an SQLite database), kept in a\n"
+    "temporary file in $TMPDIR (else /tmp) while it is read. A log larger than 4 GiB is refused\n"
+    "(no log comes near; endless input stops there). QSOs are scored in the order of the file,\n"
+    "as they were logged (an SQLite table by row id, while the plug-in's own rebuild takes the\n"
+    "callsign order).\n"
     "\n"
     "Each distance is measured from the own square of its QSO (a rover's changes): the own grid "
     "of\n"
@@ -46,8 +47,10 @@ const char* const kUsage =
     "  -h, --help         show this help\n"
     "\n"
     "Warnings (a line that cannot be read) go to standard error, and with several logs on a\n"
-    "terminal a progress line. Exit status: 0 when every log was scored, 1 when a file could not\n"
-    "be scored or an output not be written, 2 for a wrong command line.\n";
+    "terminal a progress line. A log cut short (an ADX document that breaks off, an ADIF record\n"
+    "without <EOR> at the end, a Cabrillo log without END-OF-LOG:) is scored as far as it reads,\n"
+    "with a warning. Exit status: 0 when every log was scored, 1 when a file could not be scored\n"
+    "or was cut short or an output not be written, 2 for a wrong command line.\n";
 
 namespace {
 unsigned ReadJobs(const std::string& text) {

@@ -20,6 +20,12 @@ std::string ErrorText(const std::exception& error) {
   return error.what();
 }
 
+// A log fails the run when it could not be scored, and when it was cut short: a contester who
+// checks a log before sending it learns that QSOs may be lost, from the status as from a warning.
+bool FailsTheRun(const ScoredLog& scored) {
+  return scored.Failed() || scored.log.cutShort;
+}
+
 // A file whose scoring failed unexpectedly costs only its own result, whatever went wrong.
 template <typename Body>
 JobOutput Guarded(const std::string& file, const Options& options, bool many, Body body) {
@@ -70,7 +76,7 @@ JobOutput ScoreOne(const std::string& file, const Options& options) {
   const ScoredLog scored = ScoreLogFile(file, options);
   JobOutput output;
   output.err = WarningLines(scored);
-  output.failed = scored.Failed();
+  output.failed = FailsTheRun(scored);
   if (options.json) {
     output.out = JsonResult(scored) + "\n";
   } else if (!scored.Failed()) {
@@ -88,7 +94,7 @@ JobOutput SummarizeOne(const std::string& file, const Options& options) {
   JobOutput output;
   output.err = WarningLines(scored);
   output.out = options.json ? JsonResult(scored) : SummaryLine(scored);
-  output.failed = scored.Failed();
+  output.failed = FailsTheRun(scored);
   output.qsos = scored.log.qsos.size();
   return output;
 }

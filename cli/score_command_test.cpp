@@ -417,3 +417,47 @@ TEST(ScoreCommand, CabrilloOutputIsWrittenToTheFileGiven) {
             std::string::npos)
       << refused.err;
 }
+
+// A log cut short is scored as far as it reads, with a warning saying where, and fails the run,
+// alone or among others, while the same log whole passes: an ADX document broken off, an ADIF
+// file whose last record has no <EOR>, a Cabrillo log without END-OF-LOG:.
+TEST(ScoreCommand, ALogCutShortIsScoredAsFarAsItReadsAndFailsTheRun) {
+  const std::string adxRecord =
+      "<RECORD><CALL>DL1AAA</CALL><BAND>20m</BAND><GRIDSQUARE>JO62</GRIDSQUARE>"
+      "<MY_GRIDSQUARE>JO31</MY_GRIDSQUARE></RECORD>\n";
+  const std::string adifRecord =
+      "<call:6>DL1AAA <band:3>20m <gridsquare:4>JO62 <my_gridsquare:4>JO31 <eor>\n";
+  const std::string cabrilloLine = "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 DL1AAA JO62\n";
+  const struct {
+    const char* kind;
+    std::string whole;
+    std::string cut;
+    std::string warning;
+  } cases[] = {
+      {"ADX",
+       "<?xml version=\"1.0\"?>\n<ADX><RECORDS>\n" + adxRecord + adxRecord + "</RECORDS></ADX>\n",
+       "<?xml version=\"1.0\"?>\n<ADX><RECORDS>\n" + adxRecord + adxRecord.substr(0, 30),
+       ":4: warning: the XML cannot be read on from here (unclosed token); the records after it "
+       "are lost\n"},
+      {"ADIF", adifRecord + adifRecord, adifRecord + adifRecord.substr(0, 40),
+       ":2: warning: the last record has no <EOR>; skipped\n"},
+      {"Cabrillo", "START-OF-LOG: 3.0\n" + cabrilloLine + cabrilloLine + "END-OF-LOG:\n",
+       "START-OF-LOG: 3.0\n" + cabrilloLine + cabrilloLine,
+       ":3: warning: the log ends without END-OF-LOG:; it may have been cut short\n"},
+  };
+  const TempDir dir;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    const std::string whole = dir.Write("whole", c.whole);
+    const std::string cut = dir.Write("cut", c.cut);
+    const Outcome wholeRun = Score({whole});
+    EXPECT_EQ(wholeRun.status, 0);
+    EXPECT_EQ(wholeRun.err, "");
+    const Outcome cutRun = Score({cut});
+    EXPECT_EQ(cutRun.status, 1);
+    EXPECT_NE(cutRun.out.find("Total\t    1\t   31\t    1\n"), std::string::npos) << cutRun.out;
+    EXPECT_EQ(cutRun.err, cut + c.warning);
+    EXPECT_EQ(Score({whole, whole}).status, 0);
+    EXPECT_EQ(Score({whole, cut}).status, 1);
+  }
+}

@@ -1,153 +1,13 @@
 #include "logfiles/adif_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 #include "logfiles/adif_fields.h"
+#include "logfiles/adif_tag.h"
 #include "logfiles/log_text.h"
 
 namespace {
-// What lies between '<' and '>': a name, and for a data field its length.
-struct Tag {
-  std::string_view name;
-  bool hasLength = false;
-  std::size_t length = 0;
-  std::size_t end = 0;  // index just past '>'
-};
-
-// A tag's length is capped here: a longer field runs past the end of any file anyway.
-constexpr std::size_t kLengthCap = std::size_t{1} << 48;
-
-// The characters that end a tag's name; a table, as the reader meets every name of the file.
-constexpr std::array<bool, 256> kNameEnd = [] {
-  std::array<bool, 256> table{};
-  table[':'] = table['>'] = table['<'] = true;
-  return table;
-}();
-
-// Sixteen bytes at a time while sixteen are held: a name is read at every tag of the file, and
-// nearly every name is shorter than sixteen characters.
-std::size_t SkipName(std::string_view text, std::size_t p) {
-#ifdef __SSE2__
-  for (; p + 16 <= text.size(); p += 16) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + p));
-    const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(':')),
-                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('>'))),
-                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('<')));
-    if (const int mask = _mm_movemask_epi8(ends)) {
-      return p + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-    }
-  }
-#endif
-  while (p < text.size() && !kNameEnd[static_cast<unsigned char>(text[p])]) {
-    ++p;
-  }
-  return p;
-}
-
-#ifdef __SSE2__
-// Reads a tag <NAME:LENGTH> or <NAME> that ends within the sixteen bytes after `open`, all of
-// them held: one load finds both the name's end and the tag's. False for any other tag, which
-// ReadTag then reads byte by byte; nearly every tag of a file is short.
-bool ReadShortTag(std::string_view text, std::size_t open, Tag* tag) {
-  const char* const name = text.data() + open + 1;
-  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
-  unsigned ends = static_cast<unsigned>(
-      _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(':')),
-                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('>'))),
-                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8('<')))));
-  if (ends == 0) {
-    return false;
-  }
-  const unsigned nameEnd = static_cast<unsigned>(__builtin_ctz(ends));
-  if (nameEnd == 0 || name[nameEnd] == '<') {
-    return false;
-  }
-  tag->name = std::string_view(name, nameEnd);
-  if (name[nameEnd] == '>') {
-    tag->hasLength = false;
-    tag->end = open + 1 + nameEnd + 1;
-    return true;
-  }
-  ends &= ends - 1;  // the end after the name's ':'
-  if (ends == 0) {
-    return false;
-  }
-  const unsigned close = static_cast<unsigned>(__builtin_ctz(ends));
-  if (name[close] != '>' || close == nameEnd + 1) {
-    return false;
-  }
-  std::size_t length = 0;  // at most 14 digits: no cap needed
-  for (unsigned i = nameEnd + 1; i < close; ++i) {
-    const unsigned digit = static_cast<unsigned char>(name[i]) - unsigned{'0'};
-    if (digit > 9) {
-      return false;
-    }
-    length = length * 10 + digit;
-  }
-  tag->hasLength = true;
-  tag->length = length;
-  tag->end = open + 1 + close + 1;
-  return true;
-}
-#endif
-
-enum class TagRead { kTag, kNoTag, kCut };
-
-// Reads the tag opening at `open`. kCut: the text held ends before the tag could be told from
-// text that is none.
-TagRead ReadTag(std::string_view text, std::size_t open, Tag* tag) {
-#ifdef __SSE2__
-  if (text.size() - open > 16 && ReadShortTag(text, open, tag)) {
-    return TagRead::kTag;
-  }
-#endif
-  std::size_t p = SkipName(text, open + 1);
-  if (p >= text.size()) {
-    return TagRead::kCut;
-  }
-  if (text[p] == '<' || p == open + 1) {
-    return TagRead::kNoTag;
-  }
-  tag->name = text.substr(open + 1, p - open - 1);
-  if (text[p] == '>') {
-    tag->hasLength = false;
-    tag->end = p + 1;
-    return TagRead::kTag;
-  }
-  ++p;  // past ':'
-  const std::size_t digits = p;
-  std::size_t length = 0;
-  while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
-    length = std::min(length * 10 + static_cast<std::size_t>(text[p] - '0'), kLengthCap);
-    ++p;
-  }
-  if (p >= text.size()) {
-    return TagRead::kCut;
-  }
-  if (p == digits) {
-    return TagRead::kNoTag;
-  }
-  if (text[p] == ':') {  // a data type follows
-    p = SkipName(text, p + 1);
-    if (p >= text.size()) {
-      return TagRead::kCut;
-    }
-  }
-  if (text[p] != '>') {
-    return TagRead::kNoTag;
-  }
-  tag->hasLength = true;
-  tag->length = length;
-  tag->end = p + 1;
-  return TagRead::kTag;
-}
-
 bool IsMarker(std::string_view name, char second, char third) {
   const auto lower = [](char c) { return static_cast<char>(c | 0x20); };
   return name.size() == 3 && lower(name[0]) == 'e' && lower(name[1]) == second &&
@@ -253,12 +113,12 @@ class AdifReader {
       if (open == text.size()) {
         return window_.AtEnd() ? End(record) : Step::kCut;
       }
-      Tag tag;
-      const TagRead read = ReadTag(text, open, &tag);
-      if (read == TagRead::kCut && !window_.AtEnd()) {
+      AdifTag tag;
+      const AdifTagRead read = ReadAdifTag(text, open, &tag);
+      if (read == AdifTagRead::kCut && !window_.AtEnd()) {
         return Step::kCut;
       }
-      if (read != TagRead::kTag) {
+      if (read != AdifTagRead::kTag) {
         pos = open + 1;
         continue;
       }
@@ -296,6 +156,7 @@ class AdifReader {
   Step End(const Record& record) {
     if (record.started) {
       Warn(record.start, "the last record has no <EOR>; skipped");
+      log_.cutShort = true;
     }
     return Step::kEnd;
   }

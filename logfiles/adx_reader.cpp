@@ -45,6 +45,7 @@ class AdxReader {
                                                  : XML_ErrorString(XML_GetErrorCode(parser_.get()));
       Warn(static_cast<std::int64_t>(XML_GetCurrentLineNumber(parser_.get())),
            "the XML cannot be read on from here (" + reason + "); the records after it are lost");
+      log_.cutShort = true;
     }
     log_.ownLocators = ownLocators_.Take();
     return std::move(log_);

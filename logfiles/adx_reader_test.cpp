@@ -91,3 +91,31 @@ TEST(AdxReader, BrokenXmlKeepsTheRecordsBeforeAndSaysWhere) {
     EXPECT_EQ(log.warnings[0].message, c.message);
   }
 }
+
+// Only a RECORD right inside RECORDS is a QSO of the log, wherever else one stands.
+TEST(AdxReader, ARecordOutsideRecordsIsNoQso) {
+  const std::string stray = "<RECORD><CALL>OK1XYZ</CALL><BAND>20m</BAND></RECORD>";
+  const std::string records =
+      "<RECORDS><RECORD><CALL>DL1AAA</CALL><BAND>20m</BAND></RECORD></RECORDS>";
+  const struct {
+    const char* where;
+    std::string document;
+  } cases[] = {
+      {"in the header", "<ADX><HEADER>" + stray + "</HEADER>" + records + "</ADX>"},
+      {"beside RECORDS", "<ADX>" + stray + records + "</ADX>"},
+      {"in an element before RECORDS", "<ADX><OTHER>" + stray + "</OTHER>" + records + "</ADX>"},
+      {"in an element after RECORDS", "<ADX>" + records + "<OTHER>" + stray + "</OTHER></ADX>"},
+      {"in a RECORDS inside another element",
+       "<ADX><OTHER><RECORDS>" + stray + "</RECORDS></OTHER>" + records + "</ADX>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.where);
+    const ContestLog log = ReadAdx(c.document);
+    std::vector<std::string> calls;
+    for (const LogQso& qso : log.qsos) {
+      calls.push_back(qso.callSign);
+    }
+    EXPECT_EQ(calls, std::vector<std::string>{"DL1AAA"});
+    EXPECT_TRUE(log.warnings.empty());
+  }
+}

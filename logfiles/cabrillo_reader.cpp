@@ -80,6 +80,10 @@ class CabrilloReader {
         Warn(qso.number, MismatchMessage(fields_.size(), width));
       }
     }
+    if (!ended_) {
+      Warn(lines.Number(), "the log ends without END-OF-LOG:; it may have been cut short");
+      log_.cutShort = true;
+    }
     // Header lines were warned about while the QSO lines waited for the log's width.
     std::stable_sort(log_.warnings.begin(), log_.warnings.end(),
                      [](const LogWarning& a, const LogWarning& b) { return a.line < b.line; });
@@ -119,28 +123,35 @@ class CabrilloReader {
     } else if (EqualsIgnoringCase(tag, "GRID-LOCATOR") && log_.headerLocator.empty()) {
       log_.headerLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(tag, "END-OF-LOG")) {
+      ended_ = true;
       return false;
     }
     return true;  // other tags (X-QSO, the header's) do not take part in the scoring
   }
 
-  // The width most QSO lines share, the first met among equals. Throws when no line splits.
+  // The width most QSO lines share; among equals, the first line's of them. Throws when no line
+  // splits.
   std::size_t CommonWidth() const {
     std::map<std::size_t, std::size_t> lines;
-    std::size_t best = 0;
+    std::size_t most = 0;
     for (const QsoLine& qso : qsoLines_) {
-      if (qso.width != 0 && ++lines[qso.width] > (best ? lines[best] : 0)) {
-        best = qso.width;
+      if (qso.width != 0) {
+        most = std::max(most, ++lines[qso.width]);
       }
     }
-    if (best == 0 && !qsoLines_.empty()) {
+    for (const QsoLine& qso : qsoLines_) {
+      if (qso.width != 0 && lines[qso.width] == most) {
+        return qso.width;
+      }
+    }
+    if (!qsoLines_.empty()) {
       throw LogError(
           "QSO line whose fields after the time do not split into the sent exchange (own call "
           "first) and the received exchange (worked call first) of one width, with an optional "
           "transmitter id; the log's layout cannot be read",
           qsoLines_.front().number);
     }
-    return best;
+    return 0;
   }
 
   void Qso(const QsoLine& line) {
@@ -182,6 +193,7 @@ class CabrilloReader {
   std::vector<QsoLine> qsoLines_;
   std::vector<std::string_view> fields_;  // of the line at hand
   std::string firstOwnCall_;
+  bool ended_ = false;  // END-OF-LOG: was met
 };
 }  // namespace
 

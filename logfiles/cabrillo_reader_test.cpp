@@ -74,6 +74,40 @@ TEST(CabrilloReader, TheLayoutIsTheOneMostLinesShare) {
             "exchanges of 3 fields each (call first) and an optional transmitter id; skipped");
 }
 
+// Lines of two widths, as many of each: the first QSO line's width is the log's, whichever it is
+// and however the lines interleave; a width more lines share wins over the first.
+TEST(CabrilloReader, ATieOfLayoutsIsDecidedByTheFirstQsoLine) {
+  const auto line = [](char width, int i) {
+    const std::string call = "K" + std::string(1, width) + "A" + std::to_string(i);
+    return width == '2' ? "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 " + call + " JN79\n"
+                        : "QSO: 144 PH 2024-09-07 1405 OE5XYZ 001 JN78DH " + call + " 002 JN88EF\n";
+  };
+  const struct {
+    std::string widths;  // of the QSO lines, in order
+    char width;          // the log's
+  } cases[] = {
+      {"23", '2'}, {"32", '3'}, {"2332", '2'}, {"3223", '3'}, {"233", '3'}, {"322", '2'},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.widths);
+    std::string text = "START-OF-LOG: 3.0\n";
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < c.widths.size(); ++i) {
+      text += line(c.widths[i], static_cast<int>(i));
+      if (c.widths[i] == c.width) {
+        expected.push_back("K" + std::string(1, c.width) + "A" + std::to_string(i));
+      }
+    }
+    const ContestLog log = ReadCabrillo(text + "END-OF-LOG:\n");
+    std::vector<std::string> calls;
+    for (const LogQso& qso : log.qsos) {
+      calls.push_back(qso.callSign);
+    }
+    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(log.warnings.size(), c.widths.size() - expected.size());
+  }
+}
+
 TEST(CabrilloReader, ALayoutThatCannotBeReadIsRefusedNamingTheLine) {
   for (const char* line : {"QSO: 3573 DG 2025-08-30 1208 DL1ABC JO31 PA3GGG",
                            "QSO: 14074 DG 2025-08-30 1200 DL1ABC", "QSO: 14074 DG"}) {

@@ -27,6 +27,10 @@ struct ContestLog {
   std::vector<std::string> ownLocators;
   QsoList qsos;
   std::vector<LogWarning> warnings;
+  // The text breaks off before the log ends (an ADX document not read to its end, an ADIF record
+  // without <EOR> at the end, a Cabrillo log without END-OF-LOG:): QSOs may be lost. A warning
+  // says where.
+  bool cutShort = false;
 };
 
 // A file that cannot be scored at all: not a log, no own locator, an unreadable database.

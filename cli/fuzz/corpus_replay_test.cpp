@@ -8,6 +8,7 @@
 
 #include "cli/fuzz/fuzz_input.h"
 #include "logfiles/adif_reader.h"
+#include "logfiles/adif_tag_readings.h"
 #include "logfiles/adx_reader.h"
 #include "logfiles/cabrillo_reader.h"
 #include "logfiles/edi_reader.h"
@@ -45,4 +46,16 @@ TEST(FuzzCorpus, EveryParsersInputsReadAndScore) {
     SCOPED_TRACE(c.folder);
     EXPECT_GT(Replay(c.folder, c.read), 0);
   }
+}
+
+TEST(FuzzCorpus, BothReadingsOfEveryAdifTagAgree) {
+  int count = 0;
+  for (const char* folder : {"adif_tag", "adif"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(kCorpus / folder)) {
+      SCOPED_TRACE(entry.path().string());
+      EXPECT_TRUE(AdifTagReadingsAgree(Content(entry.path())));
+      ++count;
+    }
+  }
+  EXPECT_GT(count, 0);
 }
