@@ -156,7 +156,7 @@ int Check(const CheckOptions& options, bool progress, std::ostream& out, std::os
   }
   if (!options.out.empty()) {
     try {
-      WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
+      WriteCheckReports(options.out, logs, result, rows, options.jobs, bar);
     } catch (const std::exception& error) {
       err << "marovinta-check: " << Printable(error.what()) << "\n";
       status = 1;

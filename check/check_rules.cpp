@@ -59,10 +59,6 @@ constexpr std::int64_t kLargestPenalty = 100;
 constexpr std::int64_t kSecondsPerMinute = 60;
 constexpr std::int64_t kLargestCount = 1000000;
 
-std::string PeriodText(std::optional<std::int64_t> seconds) {
-  return UtcMinuteOrNone().text(seconds);
-}
-
 bool PerKm(const CheckRules& rules) {
   return rules.points == PointsRule::kPerKm;
 }
@@ -118,14 +114,16 @@ std::vector<RuleSetting> MakeSettings() {
                 return std::string(r.portableSuffixesIgnored ? ", S50AAA/P and S50AAA one call"
                                                              : ", S50AAA/P and S50AAA two calls");
               }),
-      Setting(
-          "period-start", &CheckRules::periodStart, UtcMinuteOrNone(), "when the contest starts",
-          [](const CheckRules& r) { return "; QSOs from " + PeriodText(r.periodStart) + " UTC"; }),
+      Setting("period-start", &CheckRules::periodStart, UtcMinuteOrNone(),
+              "when the contest starts",
+              [](const CheckRules& r) {
+                return "; QSOs from " + UtcMinuteText(*r.periodStart) + " UTC";
+              }),
       Setting("period-end", &CheckRules::periodEnd, UtcMinuteOrNone(),
               "when it ends: a QSO from then on is out of period",
               [](const CheckRules& r) {
                 return std::string(r.periodStart ? " until " : "; QSOs until ") +
-                       PeriodText(r.periodEnd) + " UTC";
+                       UtcMinuteText(*r.periodEnd) + " UTC";
               }),
       Setting("bands", &CheckRules::bands, BandsOrAll(),
               "the bands that count: a QSO on another is out of period",
@@ -307,8 +305,8 @@ using SetOnLine = std::map<std::string_view, std::int64_t>;
 void CheckPeriod(const CheckRules& rules, const SetOnLine& setOnLine) {
   if (rules.periodStart && rules.periodEnd && *rules.periodEnd <= *rules.periodStart) {
     throw RulesError("rules line " + std::to_string(setOnLine.at("period-end")) + ": period-end " +
-                     PeriodText(rules.periodEnd) + " is not after period-start " +
-                     PeriodText(rules.periodStart) + " (line " +
+                     UtcMinuteText(*rules.periodEnd) + " is not after period-start " +
+                     UtcMinuteText(*rules.periodStart) + " (line " +
                      std::to_string(setOnLine.at("period-start")) + ")");
   }
 }

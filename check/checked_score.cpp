@@ -13,6 +13,8 @@ bool Counts(QsoClass qsoClass, const CheckRules& rules) {
     case QsoClass::kBustedCall:
     case QsoClass::kBustedLocator:
     case QsoClass::kDuplicate:
+    case QsoClass::kBustedExchange:
+    case QsoClass::kOutOfPeriod:
       break;
   }
   return false;
@@ -26,8 +28,21 @@ std::int64_t PenaltyFactor(QsoClass qsoClass, const CheckRules& rules) {
       return rules.bustedCallPenalty;
     case QsoClass::kBustedLocator:
       return rules.bustedLocatorPenalty;
+    case QsoClass::kBustedExchange:
+      return rules.bustedExchangePenalty;
     default:
       return 0;
+  }
+}
+
+bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules) {
+  switch (qsoClass) {
+    case QsoClass::kBustedExchange:
+      return rules.checkReport || rules.checkSerial;
+    case QsoClass::kOutOfPeriod:
+      return rules.periodStart || rules.periodEnd || !rules.bands.empty();
+    default:
+      return true;
   }
 }
 

@@ -27,6 +27,11 @@ bool Counts(QsoClass qsoClass, const CheckRules& rules);
 // What a removed QSO costs besides its points, as a multiple of them.
 std::int64_t PenaltyFactor(QsoClass qsoClass, const CheckRules& rules);
 
+// Whether a check by the rules can give the class: busted exchange only where a part of the
+// exchange is compared, out of period only with a period or a list of bands. The outputs show
+// the classes that can be.
+bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules);
+
 // Fills in `check.checked`, `penalty`, `score` and `classes` of log `log`. Throws EOleException
 // when an own locator names no square.
 void ScoreCheckedLog(const ContestLogs& logs, std::size_t log, const CheckRules& rules,

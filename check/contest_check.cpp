@@ -41,6 +41,7 @@ void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOut
 CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsigned threads,
                          ProgressBar& progress) {
   CheckResult result;
+  result.rules = rules;
   result.outcomes.resize(logs.qsos.size());
   result.logs.resize(logs.logs.size());
   MatchContext context(logs, rules);

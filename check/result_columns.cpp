@@ -22,6 +22,8 @@ constexpr CountedClass kCountedClasses[] = {
     {QsoClass::kBustedCall, "BustCall", 8},
     {QsoClass::kBustedLocator, "BustLoc", 7},
     {QsoClass::kUnique, "Unique", 6},
+    {QsoClass::kBustedExchange, "BustExch", 8},
+    {QsoClass::kOutOfPeriod, "OutPeriod", 9},
 };
 
 ResultValue Whole(std::int64_t value) {
@@ -59,6 +61,7 @@ ResultColumn ClassCountColumn(QsoClass qsoClass) {
   column.value = [qsoClass](const ResultLine& line) {
     return Whole(static_cast<std::int64_t>(line.check.classes[static_cast<std::size_t>(qsoClass)]));
   };
+  column.there = [qsoClass](const CheckRules& rules) { return RulesCanGive(qsoClass, rules); };
   return column;
 }
 
@@ -137,10 +140,11 @@ const std::vector<ResultColumn>& ResultColumns() {
   return columns;
 }
 
-std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading) {
+std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading,
+                                           const CheckRules& rules) {
   std::vector<const ResultColumn*> columns;
   for (const ResultColumn& column : ResultColumns()) {
-    if (!(column.*heading).empty()) {
+    if (!(column.*heading).empty() && (!column.there || column.there(rules))) {
       columns.push_back(&column);
     }
   }

@@ -147,16 +147,17 @@ ValueKind<std::string> Text() {
           [](const std::string& text) { return nlohmann::ordered_json(text); }};
 }
 
+std::string UtcMinuteText(std::int64_t seconds) {
+  const UtcTime time = UtcTimeOf(seconds);
+  char written[32];
+  std::snprintf(written, sizeof written, "%04d-%02d-%02dT%02d:%02d", time.year, time.month,
+                time.day, time.hour, time.minute);
+  return written;
+}
+
 ValueKind<std::optional<std::int64_t>> UtcMinuteOrNone() {
   const auto text = [](const std::optional<std::int64_t>& seconds) {
-    if (!seconds) {
-      return std::string(kNone);
-    }
-    const UtcTime time = UtcTimeOf(*seconds);
-    char written[32];
-    std::snprintf(written, sizeof written, "%04d-%02d-%02dT%02d:%02d", time.year, time.month,
-                  time.day, time.hour, time.minute);
-    return std::string(written);
+    return seconds ? UtcMinuteText(*seconds) : std::string(kNone);
   };
   return {"UTC as 2016-05-07T14:00, or none",
           [](std::string_view value) -> std::optional<std::int64_t> {

@@ -44,6 +44,9 @@ ValueKind<std::string> Text();
 // nothing.
 ValueKind<std::optional<std::int64_t>> UtcMinuteOrNone();
 
+// "2016-05-07T14:00": the minute of `seconds` since 1970, UTC, as a rules file writes it.
+std::string UtcMinuteText(std::int64_t seconds);
+
 // Words between blanks or commas, kept upper-cased; "none" for no word.
 ValueKind<std::vector<std::string>> WordsOrNone();
 

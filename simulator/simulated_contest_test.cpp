@@ -45,7 +45,8 @@ std::vector<Finding> Check(const SimulatedContest& contest) {
 
 TEST(SimulatedContest, CheckFindsTheInjectedFaults) {
   const SimulatedContest contest = SimulateContest(SmallContest());
-  const std::vector<KindScore> scores = ScoreFindings(SimulatedTruth(contest), Check(contest));
+  const std::vector<KindScore> scores =
+      ScoreFindings(SimulatedTruth(contest), Check(contest), CheckRules());
   std::cout << KindScoreTable(scores);
   for (const KindScore& score : scores) {
     SCOPED_TRACE(score.kind);
