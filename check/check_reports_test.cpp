@@ -179,6 +179,38 @@ TEST(CheckReports, ALogReportSaysWhyAQsoIsOutOfPeriodOrItsExchangeBusted) {
   }
 }
 
+// The multiplier columns and a report's tallies name what the rules count: fields, squares, or
+// nothing where there are no multipliers.
+TEST(CheckReports, TheMultipliersAreNamedAsTheRulesCountThem) {
+  const struct {
+    const char* rules;
+    const char* heading;  // the text table's, before the claimed score
+    const char* csv;      // the claimed columns of results.csv
+    const char* claimed;  // the report's line
+  } cases[] = {
+      {"", "Points  Fields     Score", "claimed_qsos,claimed_points,claimed_fields,claimed_score",
+       "Claimed: 2 QSOs, 62 points, 2 fields, score 262\n"},
+      {"multipliers = squares", "Points  Squares     Score",
+       "claimed_qsos,claimed_points,claimed_squares,claimed_score",
+       "Claimed: 2 QSOs, 62 points, 2 squares, score 262\n"},
+      {"multipliers = none", "QSOs    Points     Score",
+       "claimed_qsos,claimed_points,claimed_score", "Claimed: 2 QSOs, 62 points, score 62\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest = CheckStations(ThreeStations(), ParseRules(c.rules));
+    const std::vector<ResultRow> rows =
+        RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+    const std::string text = ResultsText(contest.logs, contest.result, rows);
+    EXPECT_NE(text.find(c.heading), std::string::npos) << text;
+    const std::string csv = ResultsCsv(contest.logs, contest.result, rows);
+    EXPECT_NE(csv.find(c.csv), std::string::npos) << csv;
+    const std::string report =
+        LogReportText(contest.logs, contest.result, contest.Log("DL1AAA"), 3);
+    EXPECT_NE(report.find(c.claimed), std::string::npos) << report;
+  }
+}
+
 TEST(CheckReports, HtmlPageStandsAloneAndEscapesLogTexts) {
   // A call is the one log text the readers keep whatever its characters.
   const std::string html = HtmlWithAFourthStation("K1<B>");

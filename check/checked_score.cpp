@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "check/rules_scoring.h"
+
 bool Counts(QsoClass qsoClass, const CheckRules& rules) {
   switch (qsoClass) {
     case QsoClass::kConfirmed:
@@ -48,6 +50,10 @@ bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules) {
 
 void ScoreCheckedLog(const ContestLogs& logs, std::size_t log, const CheckRules& rules,
                      const std::vector<QsoOutcome>& outcomes, LogCheck& check) {
+  if (!ScoresAsTheEngine(rules)) {
+    ScoreByTheRules(logs, log, rules, outcomes, check);
+    return;
+  }
   const CheckLog& entry = logs.logs[log];
   std::vector<EngineQso> counted;
   counted.reserve(entry.count);

@@ -1,5 +1,6 @@
 // A log's checked score: the plug-in's engine over the QSOs that count, in the log's order, each
-// from the locator it was sent from; less the penalties the rules set for removed QSOs.
+// from the locator it was sent from (or the contest's rules where they score otherwise); less the
+// penalties the rules set for removed QSOs.
 #pragma once
 
 #include <array>
@@ -14,7 +15,10 @@
 
 struct LogCheck {
   ClockEstimate clock;
-  ScoreTally checked;        // the engine's, over the QSOs that count
+  // The claimed and the checked tallies by the contest's rules: the engine's where they score as
+  // it does. `fields` counts the multipliers, fields or squares as the rules have them.
+  ScoreTally claimed;
+  ScoreTally checked;        // over the QSOs that count
   std::int64_t penalty = 0;  // points taken off for removed QSOs
   std::int64_t score = 0;    // the checked score: the engine's less the penalty
   std::array<std::size_t, kQsoClassCount> classes{};  // QSOs of each class
@@ -32,7 +36,7 @@ std::int64_t PenaltyFactor(QsoClass qsoClass, const CheckRules& rules);
 // the classes that can be.
 bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules);
 
-// Fills in `check.checked`, `penalty`, `score` and `classes` of log `log`. Throws EOleException
-// when an own locator names no square.
+// Fills in `check.checked`, `penalty`, `score` and `classes` of log `log` (`claimed` too where the
+// rules do not score as the engine). Throws EOleException when an own locator names no square.
 void ScoreCheckedLog(const ContestLogs& logs, std::size_t log, const CheckRules& rules,
                      const std::vector<QsoOutcome>& outcomes, LogCheck& check);

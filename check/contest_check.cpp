@@ -8,6 +8,7 @@
 #include "check/match_context.h"
 #include "check/qso_matching.h"
 #include "check/qso_pairs.h"
+#include "check/rules_scoring.h"
 #include "threads/parallel_for.h"
 
 namespace {
@@ -63,6 +64,9 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   progress.Begin("scoring", logs.logs.size());
   ParallelFor(logs.logs.size(), threads, [&](std::size_t log) {
     MarkDuplicates(logs, log, result.outcomes);
+    if (ScoresAsTheEngine(rules)) {
+      result.logs[log].claimed = logs.logs[log].claimed;
+    }
     if (logs.logs[log].error.empty()) {
       ScoreCheckedLog(logs, log, rules, result.outcomes, result.logs[log]);
     }

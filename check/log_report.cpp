@@ -83,9 +83,18 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
   return "confirmed";
 }
 
-std::string Tally(const char* what, const ScoreTally& tally) {
-  return what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point") + ", " +
-         Count(tally.fields, "field");
+// "37 QSOs, 1332 points, 24 fields": the multipliers named as the rules count them, if at all.
+std::string Tally(const char* what, const ScoreTally& tally, MultiplierRule multipliers) {
+  const std::string counted = what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point");
+  switch (multipliers) {
+    case MultiplierRule::kFields:
+      return counted + ", " + Count(tally.fields, "field");
+    case MultiplierRule::kSquares:
+      return counted + ", " + Count(tally.fields, "square");
+    case MultiplierRule::kNone:
+      break;
+  }
+  return counted;
 }
 
 // The report's lines with every control character that comes from a log made visible.
@@ -142,9 +151,11 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   if (place != 0) {
     text += "Place " + std::to_string(place) + " of " + std::to_string(logs.logs.size()) + "\n";
   }
-  text += "\n" + Tally("Claimed: ", entry.claimed) + ", score " +
-          std::to_string(entry.claimed.score) + "\n" + Tally("Checked: ", check.checked) +
-          ", penalty " + std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
+  const MultiplierRule multipliers = result.rules.multipliers;
+  text += "\n" + Tally("Claimed: ", check.claimed, multipliers) + ", score " +
+          std::to_string(check.claimed.score) + "\n" +
+          Tally("Checked: ", check.checked, multipliers) + ", penalty " +
+          std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
           Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
           " with other logs)\nQSOs: " + ClassCounts(check, result.rules) + "\n";

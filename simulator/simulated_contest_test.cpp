@@ -6,6 +6,7 @@
 #include "check/contest_check.h"
 #include "check/finding_scores.h"
 #include "check/log_reading.h"
+#include "check/rules_scoring.h"
 #include "logfiles/log_reader.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
@@ -31,13 +32,18 @@ SimulationSettings SmallContest() {
   return settings;
 }
 
-std::vector<Finding> Check(const SimulatedContest& contest) {
+ContestLogs ReadSimulatedLogs(const SimulatedContest& contest) {
   ContestLogs logs(contest.logs.size());
   for (std::size_t i = 0; i < contest.logs.size(); ++i) {
     const SimulatedFile file = SimulatedLogFile(contest, i);
     EnterLog(logs, i, file.name, ReadLogText(file.text));
   }
   logs.Seal();
+  return logs;
+}
+
+std::vector<Finding> Check(const SimulatedContest& contest) {
+  const ContestLogs logs = ReadSimulatedLogs(contest);
   ProgressBar quiet(false, nullptr);
   return CheckFindings(logs, CheckContest(logs, CheckRules(), 2, quiet));
 }
@@ -74,4 +80,34 @@ TEST(SimulatedContest, EveryLogNamesItsStation) {
   }
   EXPECT_GT(empty, 0u);
   EXPECT_LT(empty, contest.logs.size());
+}
+
+// The contest's own scoring, given the engine's rules by another road (a band factor of 1), scores
+// every log as the engine does: claimed, checked, penalty and all.
+TEST(SimulatedContest, TheRulesScoringAgreesWithTheEngineOnItsRules) {
+  const ContestLogs logs = ReadSimulatedLogs(SimulateContest(SmallContest()));
+  const std::string penalties =
+      "penalty-not-in-log = 2\npenalty-busted-call = 1\npenalty-busted-locator = 3\n";
+  ProgressBar quiet(false, nullptr);
+  const CheckResult byTheEngine = CheckContest(logs, ParseRules(penalties), 2, quiet);
+  const CheckRules byTheRules = ParseRules(penalties + "band-factors = 14:1");
+  ASSERT_FALSE(ScoresAsTheEngine(byTheRules));
+  const CheckResult result = CheckContest(logs, byTheRules, 2, quiet);
+  std::int64_t penalty = 0;
+  for (std::size_t log = 0; log < logs.logs.size(); ++log) {
+    SCOPED_TRACE(logs.logs[log].file);
+    const LogCheck& engine = byTheEngine.logs[log];
+    const LogCheck& rules = result.logs[log];
+    for (const auto& [a, b] :
+         {std::pair(engine.claimed, rules.claimed), std::pair(engine.checked, rules.checked)}) {
+      EXPECT_EQ(a.qsos, b.qsos);
+      EXPECT_EQ(a.points, b.points);
+      EXPECT_EQ(a.fields, b.fields);
+      EXPECT_EQ(a.score, b.score);
+    }
+    EXPECT_EQ(engine.penalty, rules.penalty);
+    EXPECT_EQ(engine.score, rules.score);
+    penalty += rules.penalty;
+  }
+  EXPECT_GT(penalty, 0);
 }
