@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -278,4 +280,26 @@ TEST(CheckRules, TheReadmeExampleIsTheDefaultsWrittenOut) {
   }
   EXPECT_EQ(example, RulesText(CheckRules()));
   EXPECT_EQ(RulesText(ParseRules(example)), RulesText(CheckRules()));
+}
+
+// Every contest definition shipped in rules/ is read, and default.rules is the defaults with every
+// setting written out.
+TEST(CheckRules, TheShippedRulesFilesAreRead) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(MAROVINTA_RULES_FOLDER)) {
+    SCOPED_TRACE(entry.path().string());
+    names.push_back(entry.path().filename().string());
+    EXPECT_NO_THROW(ReadRulesFile(entry.path().string()));
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"cupa-napoca-2016.rules", "default.rules",
+                                             "iaru-r1-vhf.rules", "ww-digi.rules"}));
+  std::ifstream file(std::string(MAROVINTA_RULES_FOLDER) + "/default.rules", std::ios::binary);
+  std::string settings;
+  for (std::string line; std::getline(file, line);) {
+    if (line.rfind('#', 0) != 0) {
+      settings += line + "\n";  // the lines below its comment header
+    }
+  }
+  EXPECT_EQ(settings, FullRulesText(CheckRules()));
 }
