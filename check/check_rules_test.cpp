@@ -303,3 +303,19 @@ TEST(CheckRules, TheShippedRulesFilesAreRead) {
   }
   EXPECT_EQ(settings, FullRulesText(CheckRules()));
 }
+
+// The README's table of a contest's settings names every setting there is.
+TEST(CheckRules, TheReadmeTablesEverySetting) {
+  std::ifstream file(MAROVINTA_README, std::ios::binary);
+  std::string rows;
+  for (std::string line; std::getline(file, line);) {
+    if (line.rfind("| `", 0) == 0) {
+      rows += line.substr(0, line.find(" | ")) + "\n";  // the row's first cell
+    }
+  }
+  std::istringstream settings(FullRulesText(CheckRules()));
+  for (std::string line; std::getline(settings, line);) {
+    const std::string name = "`" + line.substr(0, line.find(" =")) + "`";
+    EXPECT_NE(rows.find(name), std::string::npos) << name;
+  }
+}
