@@ -89,14 +89,8 @@ TEST(RulesScoring, ClaimedAndCheckedByTheContestsRules) {
     const CheckedContest contest = CheckStations(stations, ParseRules(c.rules));
     const std::size_t log = contest.Log("DL1AAA");
     const LogCheck& check = contest.result.logs[log];
-    EXPECT_EQ(check.claimed.qsos, c.claimed.qsos);
-    EXPECT_EQ(check.claimed.points, c.claimed.points);
-    EXPECT_EQ(check.claimed.fields, c.claimed.fields);
-    EXPECT_EQ(check.claimed.score, c.claimed.score);
-    EXPECT_EQ(check.checked.qsos, c.checked.qsos);
-    EXPECT_EQ(check.checked.points, c.checked.points);
-    EXPECT_EQ(check.checked.fields, c.checked.fields);
-    EXPECT_EQ(check.checked.score, c.checked.score);
+    EXPECT_EQ(TallyText(check.claimed), TallyText(c.claimed));
+    EXPECT_EQ(TallyText(check.checked), TallyText(c.checked));
     EXPECT_EQ(check.penalty, c.penalty);
     EXPECT_EQ(check.score, c.checked.score - c.penalty);
     EXPECT_EQ(contest.logs.logs[log].claimed.points, 93);  // the engine's claim stays beside
