@@ -39,7 +39,8 @@ struct CheckRules {
   std::int64_t windowSeconds = 10 * 60;  // how far apart the two logs' times of a QSO may be
   bool modeMustMatch = true;
   bool uniqueCounts = true;  // a QSO with a call that is in no other log keeps its points
-  // Points taken off for a removed QSO, as a multiple of what it claimed, over its removal.
+  // Points taken off for a removed QSO, as a multiple of its points (as the contest scores them),
+  // over its removal.
   std::int64_t notInLogPenalty = 0;
   std::int64_t bustedCallPenalty = 0;
   std::int64_t bustedLocatorPenalty = 0;

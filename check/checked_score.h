@@ -20,7 +20,7 @@ struct LogCheck {
   ScoreTally claimed;
   ScoreTally checked;        // over the QSOs that count
   std::int64_t penalty = 0;  // points taken off for removed QSOs
-  std::int64_t score = 0;    // the checked score: the engine's less the penalty
+  std::int64_t score = 0;    // the checked score: the checked tally's less the penalty
   std::array<std::size_t, kQsoClassCount> classes{};  // QSOs of each class
 };
 
