@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
 
   const std::vector<Finding> truth = ParseFindingsCsv(ReadText(root / "truth.csv"));
   const std::vector<Finding> found = ParseFindingsCsv(ReadText(root / "check" / "findings.csv"));
-  std::printf("%s", KindScoreTable(ScoreFindings(truth, found)).c_str());
+  std::printf("%s", KindScoreTable(ScoreFindings(truth, found, CheckRules())).c_str());
 
   if (keep.empty()) {
     std::filesystem::remove_all(root);

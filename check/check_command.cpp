@@ -18,12 +18,12 @@ const char* const kCheckUsage =
     "Usage: marovinta-check [OPTION]... LOG|FOLDER...\n"
     "Checks the logs of a Marovinta contest against each other: a QSO counts when the other\n"
     "station's log confirms it. Each log is read as marovinta-score reads it (Cabrillo, ADIF or\n"
-    "the host's SQLite log; a folder stands for the files in it) and scored on the plug-in's\n"
-    "engine as claimed and as checked. The results table, sorted by checked score, goes to\n"
-    "standard output.\n"
+    "the host's SQLite log; a folder stands for the files in it) and scored as claimed and as\n"
+    "checked, on the plug-in's engine or as the contest's rules say. The results table, sorted\n"
+    "by checked score, goes to standard output.\n"
     "\n"
-    "  --rules FILE   the contest's rules (time window, mode, unique calls, penalties);\n"
-    "                 without it the defaults\n"
+    "  --rules FILE   the contest's rules: its period and bands, how its logs are\n"
+    "                 matched and scored (rules/ has examples); without it the defaults\n"
     "  --out FOLDER   also write results.txt, results.csv, results.json, index.html,\n"
     "                 findings.csv and a report per log in reports/\n"
     "  --jobs N       threads (default: one per core)\n"
@@ -156,7 +156,7 @@ int Check(const CheckOptions& options, bool progress, std::ostream& out, std::os
   }
   if (!options.out.empty()) {
     try {
-      WriteCheckReports(options.out, logs, result, rows, options.rules, options.jobs, bar);
+      WriteCheckReports(options.out, logs, result, rows, options.jobs, bar);
     } catch (const std::exception& error) {
       err << "marovinta-check: " << Printable(error.what()) << "\n";
       status = 1;

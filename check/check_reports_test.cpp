@@ -35,7 +35,21 @@ std::string HtmlWithAFourthStation(const std::string& call) {
   const CheckedContest contest = CheckStations(stations);
   const std::vector<ResultRow> rows =
       RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  return HtmlSummary(contest.logs, contest.result, rows, CheckRules());
+  return HtmlSummary(contest.logs, contest.result, rows);
+}
+// The three stations checked by `rules`, with DL1AAA's two QSOs then given the classes `first`
+// and `second` (each keeps the QSO it was judged by) and the log scored again: the matching that
+// gives the newer classes is not the outputs' to test.
+CheckedContest WithDl1aaaJudged(const CheckRules& rules, QsoClass first, QsoClass second) {
+  CheckedContest contest = CheckStations(ThreeStations(), rules);
+  contest.result.outcomes[contest.Qso("DL1AAA", 1)].qsoClass = first;
+  contest.result.outcomes[contest.Qso("DL1AAA", 2)].qsoClass = second;
+  const std::size_t log = contest.Log("DL1AAA");
+  LogCheck& check = contest.result.logs[log];
+  check.classes = {};
+  check.penalty = 0;
+  ScoreCheckedLog(contest.logs, log, rules, contest.result.outcomes, check);
+  return contest;
 }
 }  // namespace
 
@@ -59,7 +73,7 @@ TEST(CheckReports, ResultsSortedByCheckedScoreWithSharedPlaces) {
             std::string::npos)
       << csv;
   const nlohmann::json json =
-      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows, CheckRules()));
+      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows));
   EXPECT_EQ(json["rules"]["time_window_minutes"], 10);
   EXPECT_EQ(json["rules"]["mode_must_match"], true);
   ASSERT_EQ(json["logs"].size(), 3u);
@@ -89,6 +103,112 @@ TEST(CheckReports, LogReportListsEachUnconfirmedQsoWithTheOtherLogsLine) {
                        "  not in log: OK1BBB's log has no QSO with SP1CCC on band 14\n"),
             std::string::npos)
       << other;
+}
+
+// Busted exchange and out of period have their columns and counts only where the rules can give
+// them; with the defaults every output is as it was.
+TEST(CheckReports, TheNewerClassesShowWhereTheRulesCanGiveThem) {
+  const CheckRules rules = ParseRules("check-serial = yes\nperiod-start = 2024-09-07T14:05\n");
+  const CheckedContest contest =
+      WithDl1aaaJudged(rules, QsoClass::kOutOfPeriod, QsoClass::kBustedExchange);
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  const std::string text = ResultsText(contest.logs, contest.result, rows);
+  EXPECT_NE(text.find("  Unique  BustExch  OutPeriod\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("       0         1          1\n"), std::string::npos) << text;
+  const std::string csv = ResultsCsv(contest.logs, contest.result, rows);
+  EXPECT_NE(csv.find(",not_checkable,duplicate,busted_exchange,out_of_period,report,error\n"),
+            std::string::npos)
+      << csv;
+  const nlohmann::json json =
+      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows));
+  EXPECT_EQ(json["rules"]["check_serial"], true);
+  EXPECT_EQ(json["logs"][2]["classes"]["busted_exchange"], 1);
+  EXPECT_EQ(json["logs"][2]["classes"]["out_of_period"], 1);
+  const std::string html = HtmlSummary(contest.logs, contest.result, rows);
+  EXPECT_NE(html.find("<th>Busted exchange</th><th>Out of period</th></tr>"), std::string::npos);
+  EXPECT_NE(html.find("<span>busted exchange: <b>1</b> (14.3%)</span>"), std::string::npos);
+  EXPECT_NE(html.find("serials compared; QSOs from 2024-09-07T14:05 UTC;"), std::string::npos);
+  const std::string report = LogReportText(contest.logs, contest.result, contest.Log("DL1AAA"), 3);
+  EXPECT_NE(report.find("Checked: 0 QSOs, 0 points, 0 fields, penalty 0, score 0\n"),
+            std::string::npos)
+      << report;
+  EXPECT_NE(report.find(", 0 duplicate, 1 busted exchange, 1 out of period\n"), std::string::npos)
+      << report;
+
+  const CheckedContest byDefaults = CheckStations(ThreeStations());
+  const std::vector<ResultRow> defaultRows =
+      RankResults(byDefaults.logs, byDefaults.result, ReportPaths(byDefaults.logs));
+  for (const std::string& output :
+       {ResultsText(byDefaults.logs, byDefaults.result, defaultRows),
+        ResultsCsv(byDefaults.logs, byDefaults.result, defaultRows),
+        ResultsJson(byDefaults.logs, byDefaults.result, defaultRows),
+        HtmlSummary(byDefaults.logs, byDefaults.result, defaultRows),
+        LogReportText(byDefaults.logs, byDefaults.result, byDefaults.Log("DL1AAA"), 3)}) {
+    EXPECT_EQ(output.find("xch"), std::string::npos) << output;
+    EXPECT_EQ(output.find("eriod"), std::string::npos) << output;
+  }
+}
+
+TEST(CheckReports, ALogReportSaysWhyAQsoIsOutOfPeriodOrItsExchangeBusted) {
+  const struct {
+    const char* rules;
+    QsoClass qsoClass;
+    const char* why;
+  } cases[] = {
+      {"check-report = yes", QsoClass::kBustedExchange,
+       "busted exchange: the report or serial copied is not what SP1CCC sent:\n"
+       "    SP1CCC.log:3: QSO: 7000 CW 2024-09-07 1410 SP1CCC JO73 DL1AAA JO31\n"},
+      {"period-start = 2024-09-07T14:15\nperiod-end = 2024-09-08T14:15", QsoClass::kOutOfPeriod,
+       "out of period: the contest runs from 2024-09-07T14:15 until 2024-09-08T14:15 UTC\n"},
+      {"period-end = 2024-09-07T14:05", QsoClass::kOutOfPeriod,
+       "out of period: the contest runs until 2024-09-07T14:05 UTC\n"},
+      {"bands = 14 21\nperiod-end = 2024-09-08T14:15", QsoClass::kOutOfPeriod,
+       "out of period: band 7 is not one of the contest's\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest =
+        WithDl1aaaJudged(ParseRules(c.rules), QsoClass::kBustedCall, c.qsoClass);
+    const std::string report =
+        LogReportText(contest.logs, contest.result, contest.Log("DL1AAA"), 3);
+    EXPECT_NE(report.find("DL1AAA.log:4: QSO: 7000 CW 2024-09-07 1410 DL1AAA JO31 SP1CCC JO73\n  " +
+                          std::string(c.why)),
+              std::string::npos)
+        << report;
+  }
+}
+
+// The multiplier columns and a report's tallies name what the rules count: fields, squares, or
+// nothing where there are no multipliers.
+TEST(CheckReports, TheMultipliersAreNamedAsTheRulesCountThem) {
+  const struct {
+    const char* rules;
+    const char* heading;  // the text table's, before the claimed score
+    const char* csv;      // the claimed columns of results.csv
+    const char* claimed;  // the report's line
+  } cases[] = {
+      {"", "Points  Fields     Score", "claimed_qsos,claimed_points,claimed_fields,claimed_score",
+       "Claimed: 2 QSOs, 62 points, 2 fields, score 262\n"},
+      {"multipliers = squares", "Points  Squares     Score",
+       "claimed_qsos,claimed_points,claimed_squares,claimed_score",
+       "Claimed: 2 QSOs, 62 points, 2 squares, score 262\n"},
+      {"multipliers = none", "QSOs    Points     Score",
+       "claimed_qsos,claimed_points,claimed_score", "Claimed: 2 QSOs, 62 points, score 62\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest = CheckStations(ThreeStations(), ParseRules(c.rules));
+    const std::vector<ResultRow> rows =
+        RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+    const std::string text = ResultsText(contest.logs, contest.result, rows);
+    EXPECT_NE(text.find(c.heading), std::string::npos) << text;
+    const std::string csv = ResultsCsv(contest.logs, contest.result, rows);
+    EXPECT_NE(csv.find(c.csv), std::string::npos) << csv;
+    const std::string report =
+        LogReportText(contest.logs, contest.result, contest.Log("DL1AAA"), 3);
+    EXPECT_NE(report.find(c.claimed), std::string::npos) << report;
+  }
 }
 
 TEST(CheckReports, HtmlPageStandsAloneAndEscapesLogTexts) {

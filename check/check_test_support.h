@@ -34,6 +34,13 @@ inline int LineOfQso(int n) {
   return 2 + n;
 }
 
+// A tally's four counts in one text, so that one expectation compares two tallies and a failure
+// shows both whole.
+inline std::string TallyText(const ScoreTally& tally) {
+  return std::to_string(tally.qsos) + " QSOs, " + std::to_string(tally.points) + " points, " +
+         std::to_string(tally.fields) + " multipliers, score " + std::to_string(tally.score);
+}
+
 struct CheckedContest {
   ContestLogs logs;
   CheckResult result;

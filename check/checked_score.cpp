@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "check/rules_scoring.h"
+
 bool Counts(QsoClass qsoClass, const CheckRules& rules) {
   switch (qsoClass) {
     case QsoClass::kConfirmed:
@@ -13,6 +15,8 @@ bool Counts(QsoClass qsoClass, const CheckRules& rules) {
     case QsoClass::kBustedCall:
     case QsoClass::kBustedLocator:
     case QsoClass::kDuplicate:
+    case QsoClass::kBustedExchange:
+    case QsoClass::kOutOfPeriod:
       break;
   }
   return false;
@@ -26,13 +30,30 @@ std::int64_t PenaltyFactor(QsoClass qsoClass, const CheckRules& rules) {
       return rules.bustedCallPenalty;
     case QsoClass::kBustedLocator:
       return rules.bustedLocatorPenalty;
+    case QsoClass::kBustedExchange:
+      return rules.bustedExchangePenalty;
     default:
       return 0;
   }
 }
 
+bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules) {
+  switch (qsoClass) {
+    case QsoClass::kBustedExchange:
+      return rules.checkReport || rules.checkSerial;
+    case QsoClass::kOutOfPeriod:
+      return rules.periodStart || rules.periodEnd || !rules.bands.empty();
+    default:
+      return true;
+  }
+}
+
 void ScoreCheckedLog(const ContestLogs& logs, std::size_t log, const CheckRules& rules,
                      const std::vector<QsoOutcome>& outcomes, LogCheck& check) {
+  if (!ScoresAsTheEngine(rules)) {
+    ScoreByTheRules(logs, log, rules, outcomes, check);
+    return;
+  }
   const CheckLog& entry = logs.logs[log];
   std::vector<EngineQso> counted;
   counted.reserve(entry.count);

@@ -1,5 +1,6 @@
 // A log's checked score: the plug-in's engine over the QSOs that count, in the log's order, each
-// from the locator it was sent from; less the penalties the rules set for removed QSOs.
+// from the locator it was sent from (or the contest's rules where they score otherwise); less the
+// penalties the rules set for removed QSOs.
 #pragma once
 
 #include <array>
@@ -14,9 +15,12 @@
 
 struct LogCheck {
   ClockEstimate clock;
-  ScoreTally checked;        // the engine's, over the QSOs that count
+  // The claimed and the checked tallies by the contest's rules: the engine's where they score as
+  // it does. `fields` counts the multipliers, fields or squares as the rules have them.
+  ScoreTally claimed;
+  ScoreTally checked;        // over the QSOs that count
   std::int64_t penalty = 0;  // points taken off for removed QSOs
-  std::int64_t score = 0;    // the checked score: the engine's less the penalty
+  std::int64_t score = 0;    // the checked score: the checked tally's less the penalty
   std::array<std::size_t, kQsoClassCount> classes{};  // QSOs of each class
 };
 
@@ -27,7 +31,12 @@ bool Counts(QsoClass qsoClass, const CheckRules& rules);
 // What a removed QSO costs besides its points, as a multiple of them.
 std::int64_t PenaltyFactor(QsoClass qsoClass, const CheckRules& rules);
 
-// Fills in `check.checked`, `penalty`, `score` and `classes` of log `log`. Throws EOleException
-// when an own locator names no square.
+// Whether a check by the rules can give the class: busted exchange only where a part of the
+// exchange is compared, out of period only with a period or a list of bands. The outputs show
+// the classes that can be.
+bool RulesCanGive(QsoClass qsoClass, const CheckRules& rules);
+
+// Fills in `check.checked`, `penalty`, `score` and `classes` of log `log` (`claimed` too where the
+// rules do not score as the engine). Throws EOleException when an own locator names no square.
 void ScoreCheckedLog(const ContestLogs& logs, std::size_t log, const CheckRules& rules,
                      const std::vector<QsoOutcome>& outcomes, LogCheck& check);

@@ -8,6 +8,7 @@
 #include "check/match_context.h"
 #include "check/qso_matching.h"
 #include "check/qso_pairs.h"
+#include "check/rules_scoring.h"
 #include "threads/parallel_for.h"
 
 namespace {
@@ -41,6 +42,7 @@ void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOut
 CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsigned threads,
                          ProgressBar& progress) {
   CheckResult result;
+  result.rules = rules;
   result.outcomes.resize(logs.qsos.size());
   result.logs.resize(logs.logs.size());
   MatchContext context(logs, rules);
@@ -62,6 +64,9 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   progress.Begin("scoring", logs.logs.size());
   ParallelFor(logs.logs.size(), threads, [&](std::size_t log) {
     MarkDuplicates(logs, log, result.outcomes);
+    if (ScoresAsTheEngine(rules)) {
+      result.logs[log].claimed = logs.logs[log].claimed;
+    }
     if (logs.logs[log].error.empty()) {
       ScoreCheckedLog(logs, log, rules, result.outcomes, result.logs[log]);
     }

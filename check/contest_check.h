@@ -13,6 +13,7 @@
 struct CheckResult {
   std::vector<QsoOutcome> outcomes;  // one per QSO of ContestLogs::qsos
   std::vector<LogCheck> logs;        // one per log
+  CheckRules rules;                  // what the logs were checked by, which the outputs show
 };
 
 // A log with an error (it could not be read or scored as claimed) keeps a checked score of zero.

@@ -279,6 +279,10 @@ TEST(ContestCheck, CheckedScoreCountsWhatTheRulesSay) {
         {"21000 CW 2024-09-07 1600", "VK2ZZZ QF56"}}},
       {"OK1BBB", "JN79", {{"14000 CW 2024-09-07 1400", "DL1AAA JO31"}}}};
   // JO31 to JN79 is 31 points, to QF56 62; each QSO is a new field on its band.
+  CheckRules uniquesDoNotCount;
+  uniquesDoNotCount.uniqueCounts = false;
+  CheckRules notInLogPenalty;
+  notInLogPenalty.notInLogPenalty = 2;
   const struct {
     const char* name;
     CheckRules rules;
@@ -286,8 +290,8 @@ TEST(ContestCheck, CheckedScoreCountsWhatTheRulesSay) {
     std::int64_t penalty;
   } cases[] = {
       {"defaults: the unique call counts", {}, {2, 93, 2, 293}, 0},
-      {"unique calls do not count", {600, true, false, 0, 0, 0}, {1, 31, 1, 131}, 0},
-      {"not in log costs its points twice more", {600, true, true, 2, 0, 0}, {2, 93, 2, 293}, 62},
+      {"unique calls do not count", uniquesDoNotCount, {1, 31, 1, 131}, 0},
+      {"not in log costs its points twice more", notInLogPenalty, {2, 93, 2, 293}, 62},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

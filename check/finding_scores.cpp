@@ -6,7 +6,7 @@
 #include <set>
 #include <tuple>
 
-#include "check/qso_class.h"
+#include "check/checked_score.h"
 
 namespace {
 constexpr std::int64_t kClockToleranceSeconds = 60;
@@ -64,7 +64,7 @@ double KindScore::Recall() const {
 }
 
 std::vector<KindScore> ScoreFindings(const std::vector<Finding>& truth,
-                                     const std::vector<Finding>& found) {
+                                     const std::vector<Finding>& found, const CheckRules& rules) {
   std::set<QsoKey> truthKeys;
   for (const Finding& finding : truth) {
     if (finding.kind != kClockOffsetKind) {
@@ -73,7 +73,7 @@ std::vector<KindScore> ScoreFindings(const std::vector<Finding>& truth,
   }
   std::vector<KindScore> scores;
   for (QsoClass qsoClass : kAllClasses) {
-    if (qsoClass != QsoClass::kConfirmed) {
+    if (qsoClass != QsoClass::kConfirmed && RulesCanGive(qsoClass, rules)) {
       scores.push_back(ScoreQsoKind(std::string(ClassKey(qsoClass)), truthKeys, found));
     }
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "check/check_rules.h"
 #include "check/findings.h"
 
 struct KindScore {
@@ -17,10 +18,11 @@ struct KindScore {
   double Recall() const;     // 1 when nothing was expected
 };
 
-// Every class but confirmed, then clock offsets. Files are compared by their names without
-// folders; a clock offset agrees when it is within a minute of the truth's.
+// Every class but confirmed that a check by `rules` can give, then clock offsets. Files are
+// compared by their names without folders; a clock offset agrees when it is within a minute of
+// the truth's.
 std::vector<KindScore> ScoreFindings(const std::vector<Finding>& truth,
-                                     const std::vector<Finding>& found);
+                                     const std::vector<Finding>& found, const CheckRules& rules);
 
 // One line per kind: expected, found, agreed, precision and recall in percent.
 std::string KindScoreTable(const std::vector<KindScore>& scores);

@@ -36,7 +36,7 @@ TEST(Findings, ScoredAgainstTheTruthKindByKind) {
       {"/x/b.log", 0, "clock-offset", "645"},   // within a minute
       {"/x/c.log", 0, "clock-offset", "-400"},  // more than a minute off
   };
-  for (const KindScore& score : ScoreFindings(truth, found)) {
+  for (const KindScore& score : ScoreFindings(truth, found, CheckRules())) {
     SCOPED_TRACE(score.kind);
     if (score.kind == "not-in-log") {
       EXPECT_EQ(score.expected, 1u);

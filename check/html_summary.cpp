@@ -80,6 +80,7 @@ std::string Headings(const std::vector<const ResultColumn*>& columns) {
   return html + "</tr>\n";
 }
 
+// The classes the rules can give, each with its count and share of all QSOs.
 std::string ClassTotals(const CheckResult& result) {
   std::array<std::size_t, kQsoClassCount> totals{};
   std::size_t all = 0;
@@ -91,6 +92,9 @@ std::string ClassTotals(const CheckResult& result) {
   }
   std::string html = "<p class=\"classes\">";
   for (QsoClass qsoClass : kAllClasses) {
+    if (!RulesCanGive(qsoClass, result.rules)) {
+      continue;
+    }
     const std::size_t count = totals[static_cast<std::size_t>(qsoClass)];
     char share[16];
     std::snprintf(share, sizeof share, "%.1f%%", all ? 100.0 * count / all : 0.0);
@@ -147,7 +151,7 @@ std::string HtmlText(std::string_view text) {
 }
 
 std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
-                        const std::vector<ResultRow>& rows, const CheckRules& rules) {
+                        const std::vector<ResultRow>& rows) {
   std::size_t qsos = logs.qsos.size();
   std::string html =
       "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -155,8 +159,8 @@ std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
       std::string(kStyle) + "</style>\n</head>\n<body>\n<h1>Checked results</h1>\n<p>" +
       std::to_string(logs.logs.size()) + " logs, " + std::to_string(qsos) +
       " QSOs. Each call links to the report on its log.</p>\n" + ClassTotals(result) +
-      RulesLine(rules) + "<table>\n";
-  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::html);
+      RulesLine(result.rules) + "<table>\n";
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::html, result.rules);
   html += GroupHeadings(columns) + Headings(columns);
   for (const ResultRow& row : rows) {
     html += Row(columns, {logs.logs[row.log], result.logs[row.log], row});

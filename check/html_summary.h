@@ -6,11 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "check/check_rules.h"
 #include "check/results_table.h"
 
 std::string HtmlSummary(const ContestLogs& logs, const CheckResult& result,
-                        const std::vector<ResultRow>& rows, const CheckRules& rules);
+                        const std::vector<ResultRow>& rows);
 
 // Text as the page shows it, valid UTF-8 whatever a log's bytes: control characters made visible
 // as on a terminal (Printable), bytes that are not UTF-8 taken as Latin-1 (Utf8Text), and &, <,

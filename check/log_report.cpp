@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "check/qso_text.h"
+#include "check/rule_values.h"
 #include "logfiles/printable.h"
 #include "scoring/square_scan.h"
 
@@ -28,6 +29,17 @@ std::string Apart(const ContestLogs& logs, const CheckResult& result, std::uint3
   const std::int64_t seconds = (qsoA.time - result.logs[qsoA.log].clock.offset) -
                                (qsoB.time - result.logs[qsoB.log].clock.offset);
   return ", " + Minutes(seconds) + " apart";
+}
+
+// Why a QSO is out of period: its band, else its time.
+std::string OutOfPeriod(const ContestLogs& logs, const CheckRules& rules, const CheckQso& qso) {
+  const std::string& band = logs.texts.Text(qso.band);
+  if (!CountsBand(rules, band)) {
+    return "out of period: band " + band + " is not one of the contest's";
+  }
+  return "out of period: the contest runs" +
+         (rules.periodStart ? " from " + UtcMinuteText(*rules.periodStart) : "") +
+         (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
 }
 
 std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
@@ -60,15 +72,29 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
     case QsoClass::kDuplicate:
       return other == kNoPartner ? "duplicate"
                                  : "duplicate of line " + std::to_string(logs.qsos[other].line);
+    case QsoClass::kBustedExchange:
+      return "busted exchange: the report or serial copied is not what " + worked + " sent" +
+             (other == kNoPartner ? "" : ":" + otherLine);
+    case QsoClass::kOutOfPeriod:
+      return OutOfPeriod(logs, result.rules, qso);
     case QsoClass::kConfirmed:
       break;
   }
   return "confirmed";
 }
 
-std::string Tally(const char* what, const ScoreTally& tally) {
-  return what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point") + ", " +
-         Count(tally.fields, "field");
+// "37 QSOs, 1332 points, 24 fields": the multipliers named as the rules count them, if at all.
+std::string Tally(const char* what, const ScoreTally& tally, MultiplierRule multipliers) {
+  const std::string counted = what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point");
+  switch (multipliers) {
+    case MultiplierRule::kFields:
+      return counted + ", " + Count(tally.fields, "field");
+    case MultiplierRule::kSquares:
+      return counted + ", " + Count(tally.fields, "square");
+    case MultiplierRule::kNone:
+      break;
+  }
+  return counted;
 }
 
 // The report's lines with every control character that comes from a log made visible.
@@ -85,9 +111,13 @@ std::string PrintableLines(std::string_view text) {
   return printable;
 }
 
-std::string ClassCounts(const LogCheck& check) {
+// The count of each class the rules can give.
+std::string ClassCounts(const LogCheck& check, const CheckRules& rules) {
   std::string text;
   for (QsoClass qsoClass : kAllClasses) {
+    if (!RulesCanGive(qsoClass, rules)) {
+      continue;
+    }
     text += (text.empty() ? "" : ", ") + std::to_string(check.classes[static_cast<int>(qsoClass)]) +
             " " + std::string(ClassName(qsoClass));
   }
@@ -121,12 +151,14 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   if (place != 0) {
     text += "Place " + std::to_string(place) + " of " + std::to_string(logs.logs.size()) + "\n";
   }
-  text += "\n" + Tally("Claimed: ", entry.claimed) + ", score " +
-          std::to_string(entry.claimed.score) + "\n" + Tally("Checked: ", check.checked) +
-          ", penalty " + std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
+  const MultiplierRule multipliers = result.rules.multipliers;
+  text += "\n" + Tally("Claimed: ", check.claimed, multipliers) + ", score " +
+          std::to_string(check.claimed.score) + "\n" +
+          Tally("Checked: ", check.checked, multipliers) + ", penalty " +
+          std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
           Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
-          " with other logs)\nQSOs: " + ClassCounts(check) + "\n";
+          " with other logs)\nQSOs: " + ClassCounts(check, result.rules) + "\n";
 
   std::string unconfirmed;
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {

@@ -15,6 +15,8 @@ constexpr ClassNames kNames[] = {
     {QsoClass::kUnique, "unique", "unique"},
     {QsoClass::kNotCheckable, "not checkable", "not-checkable"},
     {QsoClass::kDuplicate, "duplicate", "duplicate"},
+    {QsoClass::kBustedExchange, "busted exchange", "busted-exchange"},
+    {QsoClass::kOutOfPeriod, "out of period", "out-of-period"},
 };
 
 const ClassNames& NamesOf(QsoClass qsoClass) {

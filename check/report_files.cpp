@@ -51,14 +51,14 @@ std::vector<std::string> ReportPaths(const ContestLogs& logs) {
 
 void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
                        const CheckResult& result, const std::vector<ResultRow>& rows,
-                       const CheckRules& rules, unsigned threads, ProgressBar& progress) {
+                       unsigned threads, ProgressBar& progress) {
   const std::filesystem::path root(folder);
   ClearResultFolder(folder);
   progress.Begin("writing", rows.size());
   WriteFile(root / "results.txt", ResultsText(logs, result, rows));
   WriteFile(root / "results.csv", ResultsCsv(logs, result, rows));
-  WriteFile(root / "results.json", ResultsJson(logs, result, rows, rules));
-  WriteFile(root / "index.html", HtmlSummary(logs, result, rows, rules));
+  WriteFile(root / "results.json", ResultsJson(logs, result, rows));
+  WriteFile(root / "index.html", HtmlSummary(logs, result, rows));
   WriteFile(root / "findings.csv", FindingsCsv(CheckFindings(logs, result)));
   ParallelFor(rows.size(), threads, [&](std::size_t i) {
     const ResultRow& row = rows[i];

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "check/check_rules.h"
 #include "check/progress_bar.h"
 #include "check/results_table.h"
 
@@ -18,4 +17,4 @@ std::vector<std::string> ReportPaths(const ContestLogs& logs);
 // Throws std::runtime_error when a file cannot be written.
 void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
                        const CheckResult& result, const std::vector<ResultRow>& rows,
-                       const CheckRules& rules, unsigned threads, ProgressBar& progress);
+                       unsigned threads, ProgressBar& progress);

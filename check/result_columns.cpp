@@ -22,6 +22,8 @@ constexpr CountedClass kCountedClasses[] = {
     {QsoClass::kBustedCall, "BustCall", 8},
     {QsoClass::kBustedLocator, "BustLoc", 7},
     {QsoClass::kUnique, "Unique", 6},
+    {QsoClass::kBustedExchange, "BustExch", 8},
+    {QsoClass::kOutOfPeriod, "OutPeriod", 9},
 };
 
 ResultValue Whole(std::int64_t value) {
@@ -59,10 +61,30 @@ ResultColumn ClassCountColumn(QsoClass qsoClass) {
   column.value = [qsoClass](const ResultLine& line) {
     return Whole(static_cast<std::int64_t>(line.check.classes[static_cast<std::size_t>(qsoClass)]));
   };
+  column.there = [qsoClass](const CheckRules& rules) { return RulesCanGive(qsoClass, rules); };
   return column;
 }
 
-// The QSOs, points and fields of a tally: the claimed and the checked columns begin alike.
+// The multipliers of a tally, there where the rules count them as `rule` does: "claimed_fields",
+// "Fields"; "claimed_squares", "Squares".
+ResultColumn MultiplierColumn(const std::string& name, const ColumnGroup* group,
+                              const ScoreTally& (*tally)(const ResultLine&), MultiplierRule rule) {
+  const bool fields = rule == MultiplierRule::kFields;
+  const std::string kind = fields ? "fields" : "squares";
+  const std::string heading = fields ? "Fields" : "Squares";
+  ResultColumn column{name + "_" + kind,
+                      "/" + name + "/" + kind,
+                      heading,
+                      heading,
+                      fields ? std::size_t{6} : std::size_t{7},
+                      Shown::kNumber,
+                      group,
+                      [tally](const ResultLine& line) { return Whole(tally(line).fields); }};
+  column.there = [rule](const CheckRules& rules) { return rules.multipliers == rule; };
+  return column;
+}
+
+// The QSOs, points and multipliers of a tally: the claimed and the checked columns begin alike.
 std::vector<ResultColumn> TallyColumns(const std::string& name, const ColumnGroup* group,
                                        const ScoreTally& (*tally)(const ResultLine&)) {
   return {
@@ -70,8 +92,8 @@ std::vector<ResultColumn> TallyColumns(const std::string& name, const ColumnGrou
        [tally](const ResultLine& line) { return Whole(tally(line).qsos); }},
       {name + "_points", "/" + name + "/points", "Points", "Points", 8, Shown::kNumber, group,
        [tally](const ResultLine& line) { return Whole(tally(line).points); }},
-      {name + "_fields", "/" + name + "/fields", "Fields", "Fields", 6, Shown::kNumber, group,
-       [tally](const ResultLine& line) { return Whole(tally(line).fields); }},
+      MultiplierColumn(name, group, tally, MultiplierRule::kFields),
+      MultiplierColumn(name, group, tally, MultiplierRule::kSquares),
   };
 }
 
@@ -98,11 +120,11 @@ std::vector<ResultColumn> MakeColumns() {
   };
   Append(columns,
          TallyColumns("claimed", &kClaimed, [](const ResultLine& line) -> const ScoreTally& {
-           return line.log.claimed;
+           return line.check.claimed;
          }));
   Append(columns,
          {{"claimed_score", "/claimed/score", "Score", "Score", 8, Shown::kNumber, &kClaimed,
-           [](const ResultLine& line) { return Whole(line.log.claimed.score); }}});
+           [](const ResultLine& line) { return Whole(line.check.claimed.score); }}});
   Append(columns,
          TallyColumns("checked", &kChecked, [](const ResultLine& line) -> const ScoreTally& {
            return line.check.checked;
@@ -137,10 +159,11 @@ const std::vector<ResultColumn>& ResultColumns() {
   return columns;
 }
 
-std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading) {
+std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading,
+                                           const CheckRules& rules) {
   std::vector<const ResultColumn*> columns;
   for (const ResultColumn& column : ResultColumns()) {
-    if (!(column.*heading).empty()) {
+    if (!(column.*heading).empty() && (!column.there || column.there(rules))) {
       columns.push_back(&column);
     }
   }

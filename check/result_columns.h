@@ -53,13 +53,17 @@ struct ResultColumn {
   // results.csv lists the texts a program reads by name (the report's path, the error) after the
   // numbers it reads by position; results.json keeps the table's order.
   bool lastInCsv = false;
+  // Whether the column is there for a check by these rules; empty: always.
+  std::function<bool(const CheckRules&)> there = nullptr;
 };
 
 // Every column, in the order the outputs list them.
 const std::vector<ResultColumn>& ResultColumns();
 
-// The columns of one output, in order: those with a heading for it, ColumnsOf(&ResultColumn::csv).
-std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading);
+// The columns of one output for a check by `rules`, in order: those there with a heading for it,
+// ColumnsOf(&ResultColumn::csv, rules).
+std::vector<const ResultColumn*> ColumnsOf(std::string ResultColumn::*heading,
+                                           const CheckRules& rules);
 
 // The value as the text table and the HTML page show it, before their escaping: a number, a text,
 // the clock in signed minutes ("+3", "0", "-12").

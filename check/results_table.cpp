@@ -136,7 +136,7 @@ std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& r
 
 std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
                         const std::vector<ResultRow>& rows) {
-  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::text);
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::text, result.rules);
   std::vector<std::string> headings;
   for (const ResultColumn* column : columns) {
     headings.push_back(column->text);
@@ -160,7 +160,7 @@ std::string ResultsText(const ContestLogs& logs, const CheckResult& result,
 
 std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
                        const std::vector<ResultRow>& rows) {
-  std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv);
+  std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::csv, result.rules);
   std::stable_partition(columns.begin(), columns.end(),
                         [](const ResultColumn* column) { return !column->lastInCsv; });
   std::vector<std::string> headings;
@@ -180,8 +180,8 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
 }
 
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
-                        const std::vector<ResultRow>& rows, const CheckRules& rules) {
-  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::json);
+                        const std::vector<ResultRow>& rows) {
+  const std::vector<const ResultColumn*> columns = ColumnsOf(&ResultColumn::json, result.rules);
   std::vector<Json> lines;
   for (const ResultRow& row : rows) {
     const ResultLine line{logs.logs[row.log], result.logs[row.log], row};
@@ -191,5 +191,5 @@ std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
     }
     lines.push_back(std::move(json));
   }
-  return OneLogALine(RulesJson(rules), lines);
+  return OneLogALine(RulesJson(result.rules), lines);
 }

@@ -27,4 +27,4 @@ std::string ResultsCsv(const ContestLogs& logs, const CheckResult& result,
                        const std::vector<ResultRow>& rows);
 // {"rules": {...}, "logs": [...]}, the rows in order.
 std::string ResultsJson(const ContestLogs& logs, const CheckResult& result,
-                        const std::vector<ResultRow>& rows, const CheckRules& rules);
+                        const std::vector<ResultRow>& rows);

@@ -21,7 +21,9 @@ bool ReadDigit(char c, const LocatorPair& pair, int* value) {
   return *value >= 0 && *value < pair.divisions;
 }
 
-double Radians(double degrees) { return degrees * kPi / 180.0; }
+double Radians(double degrees) {
+  return degrees * kPi / 180.0;
+}
 }  // namespace
 
 std::optional<LatLon> LocatorCentre(const std::string& locator) {
@@ -57,4 +59,26 @@ double GreatCircleKm(LatLon from, LatLon to) {
                        std::sin(dLon / 2) * std::sin(dLon / 2);
   const double arc = 2 * std::atan2(std::sqrt(a), std::sqrt(1 - a));
   return arc * 180.0 / kPi * kKmPerDegree;
+}
+
+namespace {
+// The centre of the locator's box at `length` characters, or of its square when it has fewer.
+std::optional<LatLon> CentreAt(std::string_view locator, std::size_t length) {
+  constexpr std::size_t kSquare = 4;
+  const std::size_t taken = locator.size() >= length ? length : kSquare;
+  if (locator.size() < taken) {
+    return std::nullopt;
+  }
+  return LocatorCentre(std::string(locator.substr(0, taken)));
+}
+}  // namespace
+
+std::optional<double> LocatorDistanceKm(std::string_view from, std::string_view to,
+                                        std::size_t length) {
+  const auto a = CentreAt(from, length);
+  const auto b = CentreAt(to, length);
+  if (!a || !b) {
+    return std::nullopt;
+  }
+  return GreatCircleKm(*a, *b);
 }

@@ -95,3 +95,49 @@ TEST(GreatCircleKm, SphereOf111Point2KmPerDegree) {
   EXPECT_NEAR(GreatCircleKm({0, 0}, {0, 180}), 180 * 111.2, 1e-6);
   EXPECT_EQ(GreatCircleKm({51.5, 7}, {51.5, 7}), 0);
 }
+
+// Worked by hand (the spherical law of cosines, 111.2 km a degree, box centres), and for the
+// sub-squares the points the real logs of a VHF contest claim as floor(km) + 1.
+TEST(LocatorDistanceKm, BetweenBoxCentresAtTheLengthAsked) {
+  const struct {
+    const char* from;
+    const char* to;
+    std::size_t length;
+    double km;
+  } cases[] = {
+      {"KN05RK", "JN54QL", 6, 800.0122},  // claimed 801: 6371 km a radian would give 799.98
+      {"KN05RK", "KN24ND", 6, 323.0016},  // claimed 324
+      {"KN13OT", "KN14WH", 6, 77.0004},   // claimed 78
+      {"KN14VH", "KN22UL", 6, 256.0022},
+      {"kn16ts", "KN27FH", 6, 87.2680},
+      {"KN16TS", "KN16TS", 6, 0},
+      {"KN05RK", "JN54QL", 4, 793.5926},  // square to square
+      {"KN05", "JN54", 4, 793.5926},
+      {"KN05RK", "KN24", 6, 297.4655},   // only the square copied: its centre
+      {"KN05R", "KN24ND", 6, 358.4498},  // five characters: the square's centre
+      {"JO31", "JN79", 4, 607.5920},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " to " + c.to);
+    const auto km = LocatorDistanceKm(c.from, c.to, c.length);
+    ASSERT_TRUE(km.has_value());
+    EXPECT_NEAR(*km, c.km, 0.0001);
+  }
+}
+
+TEST(LocatorDistanceKm, NothingForALocatorThatNamesNoBox) {
+  const struct {
+    const char* from;
+    const char* to;
+    std::size_t length;
+  } cases[] = {
+      {"ZZ00", "JO31", 4},  {"JO31", "ZZ00", 4},     {"JO3", "JO31", 4},
+      {"", "JO31", 6},      {"KN05ZZ", "KN24ND", 6},  // a sub-square beyond X
+      {"KN05RK", "KN2", 6},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.from) + " to " + c.to);
+    EXPECT_FALSE(LocatorDistanceKm(c.from, c.to, c.length).has_value());
+  }
+  EXPECT_TRUE(LocatorDistanceKm("KN05ZZ", "KN24ND", 4).has_value());  // its square is one
+}

@@ -7,15 +7,40 @@ namespace {
 char UpperField(char c) {
   return static_cast<char>(c & ~0x20);
 }
+
+// Where the first square of the trimmed text begins, or npos.
+std::size_t SquareAt(std::string_view s) {
+  for (std::size_t p = 0; p + 4 <= s.size(); ++p) {
+    if (StartsWithSquare(s.substr(p))) {
+      return p;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// A letter of a sub-square: A..X in either case.
+bool IsSubsquareLetter(char c) {
+  return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
+}
 }  // namespace
 
 FoundSquare ScanSquare(const std::string& report) {
   const std::string_view s = TrimControl(report);
-  for (std::size_t p = 0; p + 4 <= s.size(); ++p) {
-    if (StartsWithSquare(s.substr(p))) {
-      const char square[] = {UpperField(s[p]), UpperField(s[p + 1]), s[p + 2], s[p + 3]};
-      return {std::string(square, 2), std::string(square, 4)};
-    }
+  const std::size_t p = SquareAt(s);
+  if (p == std::string_view::npos) {
+    return {};
   }
-  return {};
+  const char square[] = {UpperField(s[p]), UpperField(s[p + 1]), s[p + 2], s[p + 3]};
+  return {std::string(square, 2), std::string(square, 4)};
+}
+
+std::string ScanLocator(const std::string& report) {
+  const std::string_view s = TrimControl(report);
+  const std::size_t p = SquareAt(s);
+  if (p == std::string_view::npos) {
+    return {};
+  }
+  const bool subsquare =
+      p + 6 <= s.size() && IsSubsquareLetter(s[p + 4]) && IsSubsquareLetter(s[p + 5]);
+  return UpperAscii(std::string(s.substr(p, subsquare ? 6 : 4)));
 }

@@ -27,3 +27,8 @@ inline bool StartsWithSquare(std::string_view text) {
 
 // Trims and upper-cases the report, then takes the first run of two letters A..R and two digits.
 FoundSquare ScanSquare(const std::string& report);
+
+// The locator ScanSquare finds, with its sub-square when the two characters after the square are
+// letters A..X, upper-cased: "59 001 kn05rk" gives "KN05RK", "KN05" and "KN05R" give "KN05";
+// empty when there is no square.
+std::string ScanLocator(const std::string& report);

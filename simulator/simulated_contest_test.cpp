@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "check/check_findings.h"
+#include "check/check_test_support.h"
 #include "check/contest_check.h"
 #include "check/finding_scores.h"
 #include "check/log_reading.h"
+#include "check/rules_scoring.h"
 #include "logfiles/log_reader.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
@@ -31,13 +33,18 @@ SimulationSettings SmallContest() {
   return settings;
 }
 
-std::vector<Finding> Check(const SimulatedContest& contest) {
+ContestLogs ReadSimulatedLogs(const SimulatedContest& contest) {
   ContestLogs logs(contest.logs.size());
   for (std::size_t i = 0; i < contest.logs.size(); ++i) {
     const SimulatedFile file = SimulatedLogFile(contest, i);
     EnterLog(logs, i, file.name, ReadLogText(file.text));
   }
   logs.Seal();
+  return logs;
+}
+
+std::vector<Finding> Check(const SimulatedContest& contest) {
+  const ContestLogs logs = ReadSimulatedLogs(contest);
   ProgressBar quiet(false, nullptr);
   return CheckFindings(logs, CheckContest(logs, CheckRules(), 2, quiet));
 }
@@ -45,7 +52,8 @@ std::vector<Finding> Check(const SimulatedContest& contest) {
 
 TEST(SimulatedContest, CheckFindsTheInjectedFaults) {
   const SimulatedContest contest = SimulateContest(SmallContest());
-  const std::vector<KindScore> scores = ScoreFindings(SimulatedTruth(contest), Check(contest));
+  const std::vector<KindScore> scores =
+      ScoreFindings(SimulatedTruth(contest), Check(contest), CheckRules());
   std::cout << KindScoreTable(scores);
   for (const KindScore& score : scores) {
     SCOPED_TRACE(score.kind);
@@ -73,4 +81,29 @@ TEST(SimulatedContest, EveryLogNamesItsStation) {
   }
   EXPECT_GT(empty, 0u);
   EXPECT_LT(empty, contest.logs.size());
+}
+
+// The contest's own scoring, given the engine's rules by another road (a band factor of 1), scores
+// every log as the engine does: claimed, checked, penalty and all.
+TEST(SimulatedContest, TheRulesScoringAgreesWithTheEngineOnItsRules) {
+  const ContestLogs logs = ReadSimulatedLogs(SimulateContest(SmallContest()));
+  const std::string penalties =
+      "penalty-not-in-log = 2\npenalty-busted-call = 1\npenalty-busted-locator = 3\n";
+  ProgressBar quiet(false, nullptr);
+  const CheckResult byTheEngine = CheckContest(logs, ParseRules(penalties), 2, quiet);
+  const CheckRules byTheRules = ParseRules(penalties + "band-factors = 14:1");
+  ASSERT_FALSE(ScoresAsTheEngine(byTheRules));
+  const CheckResult result = CheckContest(logs, byTheRules, 2, quiet);
+  std::int64_t penalty = 0;
+  for (std::size_t log = 0; log < logs.logs.size(); ++log) {
+    SCOPED_TRACE(logs.logs[log].file);
+    const LogCheck& engine = byTheEngine.logs[log];
+    const LogCheck& rules = result.logs[log];
+    EXPECT_EQ(TallyText(engine.claimed), TallyText(rules.claimed));
+    EXPECT_EQ(TallyText(engine.checked), TallyText(rules.checked));
+    EXPECT_EQ(engine.penalty, rules.penalty);
+    EXPECT_EQ(engine.score, rules.score);
+    penalty += rules.penalty;
+  }
+  EXPECT_GT(penalty, 0);
 }
