@@ -59,7 +59,7 @@ bool ReadShortTag(std::string_view text, std::size_t open, Tag* tag) {
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(name));
   unsigned ends = static_cast<unsigned>(
       _mm_movemask_epi8(_mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(':')),
-                                                   _mm_cmpeq_epi8(bytes, _mm_set1_epi8('>'))),
+                                                  _mm_cmpeq_epi8(bytes, _mm_set1_epi8('>'))),
                                      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('<')))));
   if (ends == 0) {
     return false;
@@ -148,6 +148,8 @@ TagRead ReadTag(std::string_view text, std::size_t open, Tag* tag) {
   return TagRead::kTag;
 }
 
+// For a marker's letters, setting the 0x20 bit is LowerAscii, as in the field names' comparison
+// (adif_fields.h): the plain fold here, measured, makes the loop that every tag passes longer.
 bool IsMarker(std::string_view name, char second, char third) {
   const auto lower = [](char c) { return static_cast<char>(c | 0x20); };
   return name.size() == 3 && lower(name[0]) == 'e' && lower(name[1]) == second &&

@@ -2,18 +2,11 @@
 
 #include "scoring/text_rules.h"
 
-namespace {
-// The upper case of a field letter, A..R or a..r: its 0x20 bit cleared.
-char UpperField(char c) {
-  return static_cast<char>(c & ~0x20);
-}
-}  // namespace
-
 FoundSquare ScanSquare(const std::string& report) {
   const std::string_view s = TrimControl(report);
   for (std::size_t p = 0; p + 4 <= s.size(); ++p) {
     if (StartsWithSquare(s.substr(p))) {
-      const char square[] = {UpperField(s[p]), UpperField(s[p + 1]), s[p + 2], s[p + 3]};
+      const char square[] = {UpperAscii(s[p]), UpperAscii(s[p + 1]), s[p + 2], s[p + 3]};
       return {std::string(square, 2), std::string(square, 4)};
     }
   }

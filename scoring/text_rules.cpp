@@ -9,9 +9,7 @@ std::string_view TrimTrailingControlAndStops(std::string_view text) {
 
 std::string UpperAscii(std::string text) {
   for (char& c : text) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
+    c = UpperAscii(c);
   }
   return text;
 }

@@ -35,6 +35,14 @@ TEST(TextRules, UpperCasingChangesOnlyAToZ) {
   }
 }
 
+TEST(TextRules, LowerCasingChangesOnlyAToZ) {
+  for (int c = 0; c < 256; ++c) {
+    const int expected = (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    EXPECT_EQ(static_cast<unsigned char>(LowerAscii(static_cast<char>(c))), expected)
+        << "code " << c;
+  }
+}
+
 TEST(TextRules, CompareBytesIsUnsignedByteOrder) {
   struct Case {
     std::string a, b;
