@@ -21,6 +21,7 @@
 #include "cli/score_command.h"
 #include "cli/scored_log.h"
 #include "logfiles/log_reader.h"
+#include "scoring/square_number.h"
 #include "scoring/worked_list.h"
 
 namespace {
@@ -73,11 +74,9 @@ std::string OwnLocator(int qso, bool rover) {
   if (!rover) {
     return "JO31LK";
   }
-  const int square = qso % 32400;
-  const int subsquare = qso / 32400;
-  return {static_cast<char>('A' + square / 1800),       static_cast<char>('A' + square / 100 % 18),
-          static_cast<char>('0' + square / 10 % 10),    static_cast<char>('0' + square % 10),
-          static_cast<char>('a' + subsquare / 24 % 24), static_cast<char>('a' + subsquare % 24)};
+  const int subsquare = qso / kSquareCount;
+  return SquareText(qso % kSquareCount) + static_cast<char>('a' + subsquare / 24 % 24) +
+         static_cast<char>('a' + subsquare % 24);
 }
 
 // WSJT-X's layout: every record carries its times, reports, station and comment.

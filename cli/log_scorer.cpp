@@ -4,8 +4,8 @@
 #include <unordered_map>
 
 #include "cli/cached_distance.h"
-#include "logfiles/square_set.h"
 #include "scoring/scoring_state.h"
+#include "scoring/square_number.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
 
@@ -87,7 +87,7 @@ class OwnLocatorTable {
       return lastIndex_;
     }
     last_ = locator;
-    const std::optional<int> square = SquareIndex(locator);
+    const std::optional<int> square = SquareNumber(locator);
     if (!square) {
       return lastIndex_ = -1;
     }
@@ -124,8 +124,9 @@ LogError NoOwnLocator(const QsoList& qsos, std::size_t i, const std::string& own
   return LogError("the log names no own locator; give it with --own LOCATOR");
 }
 
-std::int16_t SquareNumber(const std::string& square) {
-  return square.empty() ? -1 : static_cast<std::int16_t>(*SquareIndex(square));
+// The number of a square the engine gives ("JO31"), -1 for none ("").
+std::int16_t NumberOrNone(const std::string& square) {
+  return static_cast<std::int16_t>(SquareNumber(square).value_or(-1));
 }
 }  // namespace
 
@@ -163,9 +164,9 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
     scored.points = static_cast<std::int16_t>(engine.points);
     scored.hasDistance = engine.distanceKm.has_value();
     scored.distance = static_cast<float>(engine.distanceKm.value_or(0));
-    scored.square = SquareNumber(engine.square);
+    scored.square = NumberOrNone(engine.square);
     if (engine.duplicate) {
-      scored.square = SquareNumber(ScanSquare(qso.reportReceived).square);
+      scored.square = NumberOrNone(ScanSquare(qso.reportReceived).square);
       ++result.duplicates;
     }
   }

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "check/qso_class.h"
+#include "scoring/square_number.h"
 #include "scoring/text_rules.h"
 
 namespace {
