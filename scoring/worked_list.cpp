@@ -3,20 +3,20 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "scoring/fnv_hash.h"
 #include "scoring/length_prefix.h"
 #include "scoring/text_rules.h"
 
 namespace {
 constexpr std::size_t kFirstTableSize = 1024;
 
-// FNV-1a over the text and then its length, so that the same bytes split otherwise between the
-// three texts hash otherwise too. Byte by byte is the fastest for texts this short.
+// The text and then its length, so that the same bytes split otherwise between the three texts
+// hash otherwise too.
 std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
-  constexpr std::uint32_t kPrime = 16777619u;
   for (char c : text) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
+    hash = FnvStep(hash, static_cast<unsigned char>(c));
   }
-  return (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
+  return FnvStep(hash, static_cast<std::uint32_t>(text.size()));
 }
 
 // The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
@@ -34,7 +34,7 @@ WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::stri
     : callSign(callSign),
       band(band),
       mode(mode),
-      hash(Mix(HashText(HashText(HashText(2166136261u, callSign), band), mode))) {}
+      hash(Mix(HashText(HashText(HashText(kFnvOffsetBasis, callSign), band), mode))) {}
 
 int CompareQSOs(const TQSO& first, const TQSO& second) {
   return CompareBytes(first.CallSign, second.CallSign);
