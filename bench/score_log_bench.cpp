@@ -253,19 +253,22 @@ BENCHMARK(ScorerCommandBesideGrep)
 // The duplicate test and the entry of every QSO of a 1,000,000-QSO log, as the scoring does them:
 // the worked list's share of the scorer's time.
 void RecordWorkedList(benchmark::State& state) {
-  static const std::vector<TQSO> keys = [] {
+  struct Entry {
+    std::string callSign, band, mode;
+  };
+  static const std::vector<Entry> keys = [] {
     const ContestLog log = ReadLogText(AdifLog(1000000, 1));
-    std::vector<TQSO> qsos;
+    std::vector<Entry> qsos;
     for (const LogQso& qso : log.qsos) {
-      qsos.emplace_back(qso.callSign, qso.band, qso.mode);
+      qsos.push_back({qso.callSign, qso.band, qso.mode});
     }
     return qsos;
   }();
   for (auto _ : state) {
     WorkedQSOList worked;
-    for (const TQSO& qso : keys) {
-      if (!worked.Contains(qso.CallSign, qso.Band, qso.Mode)) {
-        worked.Add(WorkedKey(qso.CallSign, qso.Band, qso.Mode));
+    for (const Entry& qso : keys) {
+      if (!worked.Contains(qso.callSign, qso.band, qso.mode)) {
+        worked.Add(WorkedKey(qso.callSign, qso.band, qso.mode));
       }
     }
     benchmark::DoNotOptimize(worked.Count());

@@ -13,9 +13,3 @@ std::string UpperAscii(std::string text) {
   }
   return text;
 }
-
-int CompareBytes(std::string_view a, std::string_view b) {
-  // char_traits<char> compares as unsigned char.
-  const int c = a.compare(b);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}

@@ -61,9 +61,6 @@ inline bool SameBytes(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Byte order as unsigned codes, shorter-is-less on a common prefix: -1, 0 or 1.
-int CompareBytes(std::string_view a, std::string_view b);
-
 // A text field of a host record holds this many characters.
 inline constexpr std::size_t kRecordTextCapacity = 255;
 

@@ -36,10 +36,6 @@ WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::stri
       mode(mode),
       hash(Mix(HashText(HashText(HashText(kFnvOffsetBasis, callSign), band), mode))) {}
 
-int CompareQSOs(const TQSO& first, const TQSO& second) {
-  return CompareBytes(first.CallSign, second.CallSign);
-}
-
 void WorkedQSOList::Add(const WorkedKey& key) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
     Grow();

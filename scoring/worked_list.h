@@ -6,24 +6,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "scoring/hash_slots.h"
-
-struct TQSO {
-  TQSO(std::string callSign, std::string band, std::string mode)
-      : CallSign(std::move(callSign)), Band(std::move(band)), Mode(std::move(mode)) {}
-
-  std::string CallSign;
-  std::string Band;
-  std::string Mode;
-};
-
-// 1, 0 or -1 as the first callsign is greater than, equal to or less than the second, byte by byte.
-int CompareQSOs(const TQSO& first, const TQSO& second);
 
 // An entry's three texts and their hash, made once for all that is asked of the list about it.
 struct WorkedKey {
