@@ -24,35 +24,43 @@ WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
   return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
 }
 
-// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
-// for the memory to answer before the QSO's look-up.
-constexpr std::size_t kPrefetchAhead = 16;
-constexpr std::size_t kPrefetchTextsAhead = 8;
-
-// The worked-list keys of the QSOs from the one scored to kPrefetchAhead ahead: each key is made
-// once for the two requests ahead and the look-up.
-class WorkedKeysAhead {
+// The scorer's look-ahead over the engine's worked list: before a QSO is scored, the memory is
+// asked for the slot where the look-up of the QSO sixteen ahead begins, and for the texts of the
+// entry in the slot of the one eight ahead, so that the look-ups of a long log do not wait for
+// memory one after another. Each key is made once for both requests.
+class WorkedListLookAhead {
  public:
-  WorkedKeysAhead(const QsoList& qsos, const WorkedQSOList& worked) : qsos_(qsos), worked_(worked) {
+  // `qsos` and `worked` outlive the look-ahead.
+  WorkedListLookAhead(const QsoList& qsos, const WorkedQSOList& worked)
+      : qsos_(qsos), worked_(worked) {
     keys_.reserve(kRing);
-    for (std::size_t i = 0; i < kPrefetchAhead && i < qsos.size(); ++i) {
+    for (std::size_t i = 0; i < kSlotAhead && i < qsos.size(); ++i) {
       Keep(i);
     }
   }
 
-  // QSO i's key, for i counting up from 0; asks the list ahead for the QSOs that follow.
-  const WorkedKey& Next(std::size_t i) {
-    if (i + kPrefetchAhead < qsos_.size()) {
-      worked_.Prefetch(Keep(i + kPrefetchAhead));
+  // Before QSO i is scored, for i counting up from 0.
+  void Before(std::size_t i) {
+    if (i + kSlotAhead < qsos_.size()) {
+      if (const HashSlot* slot = worked_.FirstSlot(Keep(i + kSlotAhead))) {
+        __builtin_prefetch(slot);
+      }
     }
-    if (i + kPrefetchTextsAhead < qsos_.size()) {
-      worked_.PrefetchTexts(keys_[(i + kPrefetchTextsAhead) % kRing]);
+    if (i + kTextsAhead < qsos_.size()) {
+      const WorkedKey& key = keys_[(i + kTextsAhead) % kRing];
+      const HashSlot* slot = worked_.FirstSlot(key);
+      if (slot != nullptr && slot->hash == key.hash && slot->entry != 0) {
+        __builtin_prefetch(worked_.EntryTexts(*slot));
+      }
     }
-    return keys_[i % kRing];
   }
 
  private:
-  // More than kPrefetchAhead keys, a power of two.
+  // How many QSOs ahead the memory is asked for a QSO's slot, and later for its texts: enough for
+  // the memory to answer before the QSO's look-up.
+  static constexpr std::size_t kSlotAhead = 16;
+  static constexpr std::size_t kTextsAhead = 8;
+  // More than kSlotAhead keys, a power of two.
   static constexpr std::size_t kRing = 32;
 
   // Makes QSO i's key, i one more than the last kept.
@@ -146,9 +154,9 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
 
   LogScore result;
   result.qsos.reserve(qsos.size());
-  WorkedKeysAhead keys(qsos, scoring.WorkedList);
+  WorkedListLookAhead lookAhead(qsos, scoring.WorkedList);
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    const WorkedKey& key = keys.Next(i);
+    lookAhead.Before(i);
     const Qso qso = RecordedQso(qsos, i);
     const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
     ScoredQso& scored = result.qsos.emplace_back();
@@ -156,7 +164,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
       throw NoOwnLocator(qsos, i, ownLocator);
     }
-    const QsoResult engine = scoring.ScoreQSO(qso, key, ownLocator, ScoreMode::Record);
+    const QsoResult engine = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
     scored.reason = ZeroReasonOf(engine, qso.reportReceived);
     ++result.zeroReasons[static_cast<std::size_t>(scored.reason)];
     scored.duplicate = engine.duplicate;

@@ -31,11 +31,7 @@ void ScoringState::CreateDistanceComponent(DistanceComponentFactory create,
 }
 
 QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode) {
-  return ScoreQSO(qso, WorkedKey(qso.callSign, qso.band, qso.mode), ownLocator, mode);
-}
-
-QsoResult ScoringState::ScoreQSO(const Qso& qso, const WorkedKey& key,
-                                 const std::string& ownLocator, ScoreMode mode) {
+  const WorkedKey key(qso.callSign, qso.band, qso.mode);
   if (WorkedList.Contains(key)) {
     QsoResult duplicate;
     duplicate.duplicate = true;

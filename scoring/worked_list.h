@@ -9,11 +9,42 @@
 #include <string_view>
 #include <vector>
 
+#include "scoring/fnv_hash.h"
 #include "scoring/hash_slots.h"
 
+namespace worked_list_detail {
+// The text and then its length, so that the same bytes split otherwise between the three texts
+// hash otherwise too.
+inline std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
+  for (char c : text) {
+    hash = FnvStep(hash, static_cast<unsigned char>(c));
+  }
+  return FnvStep(hash, static_cast<std::uint32_t>(text.size()));
+}
+
+// The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
+inline std::uint32_t Mix(std::uint32_t hash) {
+  hash ^= hash >> 16;
+  hash *= 0x85ebca6bu;
+  hash ^= hash >> 13;
+  hash *= 0xc2b2ae35u;
+  return hash ^ (hash >> 16);
+}
+
+inline std::uint32_t KeyHash(std::string_view callSign, std::string_view band,
+                             std::string_view mode) {
+  return Mix(HashText(HashText(HashText(kFnvOffsetBasis, callSign), band), mode));
+}
+}  // namespace worked_list_detail
+
 // An entry's three texts and their hash, made once for all that is asked of the list about it.
+// Inline: the scorer makes one for every QSO twice, for its look-ahead and for the scoring.
 struct WorkedKey {
-  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode);
+  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
+      : callSign(callSign),
+        band(band),
+        mode(mode),
+        hash(worked_list_detail::KeyHash(callSign, band, mode)) {}
 
   std::string_view callSign;
   std::string_view band;
@@ -30,12 +61,13 @@ class WorkedQSOList {
   bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const {
     return Contains(WorkedKey(callSign, band, mode));
   }
-  // Asks the memory for the slot where a look-up of the entry starts, without waiting for it: a
-  // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
-  // log do not wait for memory one after another.
-  void Prefetch(const WorkedKey& key) const;
-  // As Prefetch, for the texts of the entry: asked for after Prefetch, once the slot is at hand.
-  void PrefetchTexts(const WorkedKey& key) const;
+  // The slot where a look-up of `key` begins, nullptr while the list has no slots; and where the
+  // texts of a slot's entry begin. A caller that knows its coming entries may ask the memory for
+  // them ahead of its look-ups.
+  const HashSlot* FirstSlot(const WorkedKey& key) const {
+    return slots_.empty() ? nullptr : &slots_[FirstSlotOf(key.hash, slots_.size())];
+  }
+  const char* EntryTexts(const HashSlot& slot) const { return texts_.data() + slot.entry - 1; }
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();
