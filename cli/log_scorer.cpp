@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "cli/cached_distance.h"
+#include "logfiles/log_text.h"
 #include "scoring/scoring_state.h"
 #include "scoring/square_number.h"
 #include "scoring/square_scan.h"
@@ -85,32 +86,26 @@ std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::str
   return own.empty() ? std::string_view(logLocator) : own;
 }
 
-// Numbers the own locators by square as the QSOs name them; the same locator as the QSO before
-// costs no look-up, so a log from one place pays nothing for a rover's.
+// Numbers the own locators by square as the QSOs name them. The scorer asks only when a QSO's own
+// locator differs from the QSO before's, so a log from one place pays nothing for a rover's.
 class OwnLocatorTable {
  public:
   // The index of the locator's square, -1 when it begins with none.
-  std::int32_t Note(const std::string& locator) {
-    if (locator == last_) {
-      return lastIndex_;
-    }
-    last_ = locator;
+  std::int32_t Number(const std::string& locator) {
     const std::optional<int> square = SquareNumber(locator);
     if (!square) {
-      return lastIndex_ = -1;
+      return -1;
     }
     const auto found =
         indexOfSquare_.try_emplace(*square, static_cast<std::int32_t>(locators_.size()));
     if (found.second) {
       locators_.push_back(locator);
     }
-    return lastIndex_ = found.first->second;
+    return found.first->second;
   }
   std::vector<std::string> Take() { return std::move(locators_); }
 
  private:
-  std::string last_;  // empty: no square
-  std::int32_t lastIndex_ = -1;
   std::unordered_map<int, std::int32_t> indexOfSquare_;
   std::vector<std::string> locators_;
 };
@@ -155,12 +150,18 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   LogScore result;
   result.qsos.reserve(qsos.size());
   WorkedListLookAhead lookAhead(qsos, scoring.WorkedList);
+  std::string ownLocator;  // the QSO's, made again only where it differs from the QSO before's
+  std::int32_t ownIndex = -1;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     lookAhead.Before(i);
     const Qso qso = RecordedQso(qsos, i);
-    const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
+    const std::string_view own = OwnLocatorOf(qsos, i, given, logLocator);
+    if (i == 0 || !SameShortText(own, ownLocator)) {
+      ownLocator = std::string(own);
+      ownIndex = ownLocators.Number(ownLocator);
+    }
     ScoredQso& scored = result.qsos.emplace_back();
-    scored.ownLocator = ownLocators.Note(ownLocator);
+    scored.ownLocator = ownIndex;
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
       throw NoOwnLocator(qsos, i, ownLocator);
     }
