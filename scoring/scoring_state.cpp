@@ -45,13 +45,13 @@ QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, 
 QsoResult ScoringState::Record(const Qso& qso, const WorkedKey& key,
                                const std::string& ownLocator) {
   QsoResult result;
-  const FoundSquare found = ScanSquare(qso.reportReceived);
-  if (HasSquare(found.field, found.square)) {
+  const FoundSquare found = ScanSquare(qso.reportReceived);  // a whole square and field, or none
+  if (!found.square.empty()) {
     MeasureDistance(ownLocator, found.square, result);
   }
   WorkedList.Add(key);
   TStatistic& stats = BandStats.FindOrAdd(qso.band);
-  if (found.field.size() == 2 && WorkedFields.Add(qso.band + found.field)) {
+  if (!found.field.empty() && WorkedFields.Add(qso.band + found.field)) {
     ++stats.NewLoc;
     result.newField = true;
   }
