@@ -5,18 +5,17 @@
 
 #include "cli/cached_distance.h"
 #include "logfiles/log_text.h"
+#include "logfiles/recorded_log.h"
 #include "scoring/scoring_state.h"
 #include "scoring/square_number.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
 
 namespace {
-// The QSO as the host's record would carry it to the plug-in: each text at most 255 characters.
-Qso RecordedQso(const QsoList& qsos, std::size_t i) {
-  return {CutToRecordText(qsos.Text(i, QsoText::kCallSign)),
-          CutToRecordText(qsos.Text(i, QsoText::kBand)),
-          CutToRecordText(qsos.Text(i, QsoText::kMode)),
-          CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
+// QSO `i` as the host's record would carry it to the plug-in.
+Qso RecordedQsoOf(const QsoList& qsos, std::size_t i) {
+  return RecordedQso(qsos.Text(i, QsoText::kCallSign), qsos.Text(i, QsoText::kBand),
+                     qsos.Text(i, QsoText::kMode), qsos.Text(i, QsoText::kExchange));
 }
 
 // The worked list's key of QSO `i` as its record carries it.
@@ -142,9 +141,9 @@ std::string ScoredQso::Square() const {
 }
 
 LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::string& logLocator) {
-  ScoringState scoring;
   // The own coordinates of a distance are those of the QSO's own square, measured with it.
-  scoring.CalcDist = std::make_shared<CachedGeometryDistance>();
+  RecordedLog log(std::make_shared<CachedGeometryDistance>());
+  const ScoringState& scoring = log.Scoring();
   OwnLocatorTable ownLocators;
 
   LogScore result;
@@ -154,7 +153,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   std::int32_t ownIndex = -1;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     lookAhead.Before(i);
-    const Qso qso = RecordedQso(qsos, i);
+    const Qso qso = RecordedQsoOf(qsos, i);
     const std::string_view own = OwnLocatorOf(qsos, i, given, logLocator);
     if (i == 0 || !SameShortText(own, ownLocator)) {
       ownLocator = std::string(own);
@@ -165,7 +164,7 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
       throw NoOwnLocator(qsos, i, ownLocator);
     }
-    const QsoResult engine = scoring.ScoreQSO(qso, ownLocator, ScoreMode::Record);
+    const QsoResult engine = log.Record(qso, ownLocator);
     scored.reason = ZeroReasonOf(engine, qso.reportReceived);
     ++result.zeroReasons[static_cast<std::size_t>(scored.reason)];
     scored.duplicate = engine.duplicate;
@@ -183,11 +182,10 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   result.report = scoring.ReportText();
   result.bands = scoring.BandStats.Entries();
   result.fieldKeys = scoring.WorkedFields.Keys();
-  for (const TStatistic& band : result.bands) {
-    result.points += band.Points;
-    result.newFields += band.NewLoc;
-  }
-  result.score = ContestScore(result.points, result.newFields);
+  const ScoreTally tally = log.Tally();
+  result.points = tally.points;
+  result.newFields = tally.fields;
+  result.score = tally.score;
   return result;
 }
 
