@@ -19,7 +19,7 @@ inline std::optional<int> SquareNumber(std::string_view text) {
   if (!StartsWithSquare(text)) {
     return std::nullopt;
   }
-  const auto letter = [](char c) { return UpperAscii(c) - 'A'; };
+  const auto letter = [](char c) { return static_cast<int>(FieldLetterPlace(c)); };
   const auto digit = [](char c) { return c - '0'; };
   return ((letter(text[0]) * 18 + letter(text[1])) * 10 + digit(text[2])) * 10 + digit(text[3]);
 }

@@ -6,16 +6,37 @@ TEST(ScanSquare, TakesTheFirstRunOfTwoFieldLettersAndTwoDigits) {
   struct Case {
     std::string report, field, square;
   } cases[] = {
-      {"59 KO85", "KO", "KO85"},  {"599 ko85ab", "KO", "KO85"}, {"ABC12", "BC", "BC12"},
-      {"AB12CD34", "AB", "AB12"}, {"KS12", "", ""},             {"RR99", "RR", "RR99"},
-      {"AA00", "AA", "AA00"},     {"K085", "", ""},             {"KO8", "", ""},
-      {"", "", ""},               {"\t jo31 \r\n", "JO", "JO31"}, {"SS12 KO85", "KO", "KO85"},
-      {"JN7", "", ""},            {"599 001", "", ""},
+      {"59 KO85", "KO", "KO85"},
+      {"599 ko85ab", "KO", "KO85"},
+      {"ABC12", "BC", "BC12"},
+      {"AB12CD34", "AB", "AB12"},
+      {"KS12", "", ""},
+      {"RR99", "RR", "RR99"},
+      {"AA00", "AA", "AA00"},
+      {"K085", "", ""},
+      {"KO8", "", ""},
+      {"", "", ""},
+      {"\t jo31 \r\n", "JO", "JO31"},
+      {"SS12 KO85", "KO", "KO85"},
+      {"JN7", "", ""},
+      {"599 001", "", ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.report);
     const FoundSquare found = ScanSquare(c.report);
     EXPECT_EQ(found.field, c.field);
     EXPECT_EQ(found.square, c.square);
+  }
+}
+
+TEST(FieldLetterPlace, IsTheAlphabetPlaceOfAToROnlyInEitherCase) {
+  for (int code = 0; code < 256; ++code) {
+    const char c = static_cast<char>(code);
+    const bool upper = code >= 'A' && code <= 'R';
+    const bool lower = code >= 'a' && code <= 'r';
+    EXPECT_EQ(IsFieldLetter(c), upper || lower) << code;
+    if (upper || lower) {
+      EXPECT_EQ(FieldLetterPlace(c), static_cast<unsigned>(code - (upper ? 'A' : 'a'))) << code;
+    }
   }
 }
