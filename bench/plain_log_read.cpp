@@ -35,7 +35,7 @@ std::vector<SQLUSMALLINT> FindColumns(SQLHSTMT statement) {
                              nullptr),
             "naming a column");
       name.resize(static_cast<std::size_t>(bytes) / sizeof(SQLWCHAR));
-      if (FoldCase(ToHostCodePage(name)) == FoldCase(wanted)) {
+      if (UpperAscii(ToHostCodePage(name)) == UpperAscii(wanted)) {
         found.push_back(column);
         break;
       }

@@ -21,6 +21,7 @@
 #include "cli/score_command.h"
 #include "cli/scored_log.h"
 #include "logfiles/log_reader.h"
+#include "scoring/square_number.h"
 #include "scoring/worked_list.h"
 
 namespace {
@@ -73,11 +74,9 @@ std::string OwnLocator(int qso, bool rover) {
   if (!rover) {
     return "JO31LK";
   }
-  const int square = qso % 32400;
-  const int subsquare = qso / 32400;
-  return {static_cast<char>('A' + square / 1800),       static_cast<char>('A' + square / 100 % 18),
-          static_cast<char>('0' + square / 10 % 10),    static_cast<char>('0' + square % 10),
-          static_cast<char>('a' + subsquare / 24 % 24), static_cast<char>('a' + subsquare % 24)};
+  const int subsquare = qso / kSquareCount;
+  return SquareText(qso % kSquareCount) + static_cast<char>('a' + subsquare / 24 % 24) +
+         static_cast<char>('a' + subsquare % 24);
 }
 
 // WSJT-X's layout: every record carries its times, reports, station and comment.
@@ -254,19 +253,22 @@ BENCHMARK(ScorerCommandBesideGrep)
 // The duplicate test and the entry of every QSO of a 1,000,000-QSO log, as the scoring does them:
 // the worked list's share of the scorer's time.
 void RecordWorkedList(benchmark::State& state) {
-  static const std::vector<TQSO> keys = [] {
+  struct Entry {
+    std::string callSign, band, mode;
+  };
+  static const std::vector<Entry> keys = [] {
     const ContestLog log = ReadLogText(AdifLog(1000000, 1));
-    std::vector<TQSO> qsos;
+    std::vector<Entry> qsos;
     for (const LogQso& qso : log.qsos) {
-      qsos.emplace_back(qso.callSign, qso.band, qso.mode);
+      qsos.push_back({qso.callSign, qso.band, qso.mode});
     }
     return qsos;
   }();
   for (auto _ : state) {
     WorkedQSOList worked;
-    for (const TQSO& qso : keys) {
-      if (!worked.Contains(qso.CallSign, qso.Band, qso.Mode)) {
-        worked.Add(WorkedKey(qso.CallSign, qso.Band, qso.Mode));
+    for (const Entry& qso : keys) {
+      if (!worked.Contains(qso.callSign, qso.band, qso.mode)) {
+        worked.Add(WorkedKey(qso.callSign, qso.band, qso.mode));
       }
     }
     benchmark::DoNotOptimize(worked.Count());

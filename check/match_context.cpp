@@ -2,17 +2,12 @@
 
 #include <cstdlib>
 
-#include "scoring/square_scan.h"
+#include "scoring/square_number.h"
 
 namespace {
-// A square as a number below 18 * 18 * 10 * 10, or kNoSquare.
+// The number of the square the text names, or kNoSquare.
 std::uint16_t SquareCode(const std::string& text) {
-  const std::string square = ScanSquare(text).square;
-  if (square.size() != 4) {
-    return kNoSquare;
-  }
-  return static_cast<std::uint16_t>(((square[0] - 'A') * 18 + (square[1] - 'A')) * 100 +
-                                    (square[2] - '0') * 10 + (square[3] - '0'));
+  return static_cast<std::uint16_t>(SquareNumber(ScanSquare(text).square).value_or(kNoSquare));
 }
 }  // namespace
 

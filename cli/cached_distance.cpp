@@ -1,6 +1,6 @@
 #include "cli/cached_distance.h"
 
-#include "logfiles/square_set.h"
+#include "scoring/square_number.h"
 
 namespace {
 constexpr std::size_t kFirstSlots = 1024;
@@ -25,18 +25,13 @@ struct Cell {
 };
 
 // A locator of exactly a square's four characters (letters in either case); the geometry reads
-// any other text. SquareIndex numbers a square field by field; a cell counts rows of squares from
-// the south and columns from the west.
+// any other text.
 std::optional<Cell> CellOf(const std::string& locator) {
-  const std::optional<int> square = locator.size() == 4 ? SquareIndex(locator) : std::nullopt;
+  const std::optional<int> square = locator.size() == 4 ? SquareNumber(locator) : std::nullopt;
   if (!square) {
     return std::nullopt;
   }
-  const int lonField = *square / 1800;
-  const int latField = *square / 100 % 18;
-  const int lonDigit = *square / 10 % 10;
-  const int latDigit = *square % 10;
-  return Cell{latField * 10 + latDigit, lonField * 10 + lonDigit};
+  return Cell{SquareRow(*square), SquareColumn(*square)};
 }
 
 // The number of the square whose centre lies exactly there, or nothing.

@@ -5,15 +5,19 @@
 #include <cstring>
 #include <memory>
 
-#include "logfiles/square_set.h"
 #include "scoring/distance_points.h"
 #include "scoring/scoring_state.h"
+#include "scoring/square_number.h"
 
 namespace {
-std::string SquareText(int square, char firstLetter) {
-  return {static_cast<char>(firstLetter + square / 1800),
-          static_cast<char>(firstLetter + square / 100 % 18),
-          static_cast<char>('0' + square / 10 % 10), static_cast<char>('0' + square % 10)};
+// The square's text with its letters in upper or in lower case.
+std::string SquareInCase(int square, bool lower) {
+  std::string text = SquareText(square);
+  if (lower) {
+    text[0] = LowerAscii(text[0]);
+    text[1] = LowerAscii(text[1]);
+  }
+  return text;
 }
 
 bool SameFloat(float a, float b) {
@@ -45,8 +49,8 @@ TEST(CachedGeometryDistance, CoordinatesOfEverySquareAreTheGeometrys) {
   CachedGeometryDistance cached;
   GeometryDistance geometry;
   for (int square = 0; square < kSquareCount; ++square) {
-    for (char firstLetter : {'A', 'a'}) {
-      const std::string locator = SquareText(square, firstLetter);
+    for (bool lower : {false, true}) {
+      const std::string locator = SquareInCase(square, lower);
       float a = 0;
       float b = 0;
       float expectedA = 0;
@@ -93,13 +97,13 @@ TEST(CachedGeometryDistance, DistancesBetweenSquaresAreTheGeometrys) {
       for (int square = 0; square < kSquareCount; ++square) {
         float qsoA = 0;
         float qsoB = 0;
-        cached.GetCoordA(SquareText(square, 'A'), &qsoA);
-        cached.GetCoordB(SquareText(square, 'A'), &qsoB);
+        cached.GetCoordA(SquareText(square), &qsoA);
+        cached.GetCoordB(SquareText(square), &qsoB);
         float distance = 0;
         float expected = 0;
         ASSERT_EQ(cached.GetDistance(ownA, ownB, qsoA, qsoB, &distance), 0);
         geometry.GetDistance(ownA, ownB, qsoA, qsoB, &expected);
-        ASSERT_TRUE(SameFloat(distance, expected)) << own << " " << SquareText(square, 'A');
+        ASSERT_TRUE(SameFloat(distance, expected)) << own << " " << SquareText(square);
       }
     }
   }

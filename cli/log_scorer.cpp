@@ -4,18 +4,18 @@
 #include <unordered_map>
 
 #include "cli/cached_distance.h"
-#include "logfiles/square_set.h"
+#include "logfiles/log_text.h"
+#include "logfiles/recorded_log.h"
 #include "scoring/scoring_state.h"
+#include "scoring/square_number.h"
 #include "scoring/square_scan.h"
 #include "scoring/text_rules.h"
 
 namespace {
-// The QSO as the host's record would carry it to the plug-in: each text at most 255 characters.
-Qso RecordedQso(const QsoList& qsos, std::size_t i) {
-  return {CutToRecordText(qsos.Text(i, QsoText::kCallSign)),
-          CutToRecordText(qsos.Text(i, QsoText::kBand)),
-          CutToRecordText(qsos.Text(i, QsoText::kMode)),
-          CutToRecordText(qsos.Text(i, QsoText::kExchange)), ""};
+// QSO `i` as the host's record would carry it to the plug-in.
+Qso RecordedQsoOf(const QsoList& qsos, std::size_t i) {
+  return RecordedQso(qsos.Text(i, QsoText::kCallSign), qsos.Text(i, QsoText::kBand),
+                     qsos.Text(i, QsoText::kMode), qsos.Text(i, QsoText::kExchange));
 }
 
 // The worked list's key of QSO `i` as its record carries it.
@@ -24,35 +24,43 @@ WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
   return WorkedKey(text(QsoText::kCallSign), text(QsoText::kBand), text(QsoText::kMode));
 }
 
-// How many QSOs ahead the worked list is asked for a QSO's slot, and later for its texts: enough
-// for the memory to answer before the QSO's look-up.
-constexpr std::size_t kPrefetchAhead = 16;
-constexpr std::size_t kPrefetchTextsAhead = 8;
-
-// The worked-list keys of the QSOs from the one scored to kPrefetchAhead ahead: each key is made
-// once for the two requests ahead and the look-up.
-class WorkedKeysAhead {
+// The scorer's look-ahead over the engine's worked list: before a QSO is scored, the memory is
+// asked for the slot where the look-up of the QSO sixteen ahead begins, and for the texts of the
+// entry in the slot of the one eight ahead, so that the look-ups of a long log do not wait for
+// memory one after another. Each key is made once for both requests.
+class WorkedListLookAhead {
  public:
-  WorkedKeysAhead(const QsoList& qsos, const WorkedQSOList& worked) : qsos_(qsos), worked_(worked) {
+  // `qsos` and `worked` outlive the look-ahead.
+  WorkedListLookAhead(const QsoList& qsos, const WorkedQSOList& worked)
+      : qsos_(qsos), worked_(worked) {
     keys_.reserve(kRing);
-    for (std::size_t i = 0; i < kPrefetchAhead && i < qsos.size(); ++i) {
+    for (std::size_t i = 0; i < kSlotAhead && i < qsos.size(); ++i) {
       Keep(i);
     }
   }
 
-  // QSO i's key, for i counting up from 0; asks the list ahead for the QSOs that follow.
-  const WorkedKey& Next(std::size_t i) {
-    if (i + kPrefetchAhead < qsos_.size()) {
-      worked_.Prefetch(Keep(i + kPrefetchAhead));
+  // Before QSO i is scored, for i counting up from 0.
+  void Before(std::size_t i) {
+    if (i + kSlotAhead < qsos_.size()) {
+      if (const HashSlot* slot = worked_.FirstSlot(Keep(i + kSlotAhead))) {
+        __builtin_prefetch(slot);
+      }
     }
-    if (i + kPrefetchTextsAhead < qsos_.size()) {
-      worked_.PrefetchTexts(keys_[(i + kPrefetchTextsAhead) % kRing]);
+    if (i + kTextsAhead < qsos_.size()) {
+      const WorkedKey& key = keys_[(i + kTextsAhead) % kRing];
+      const HashSlot* slot = worked_.FirstSlot(key);
+      if (slot != nullptr && slot->hash == key.hash && slot->entry != 0) {
+        __builtin_prefetch(worked_.EntryTexts(*slot));
+      }
     }
-    return keys_[i % kRing];
   }
 
  private:
-  // More than kPrefetchAhead keys, a power of two.
+  // How many QSOs ahead the memory is asked for a QSO's slot, and later for its texts: enough for
+  // the memory to answer before the QSO's look-up.
+  static constexpr std::size_t kSlotAhead = 16;
+  static constexpr std::size_t kTextsAhead = 8;
+  // More than kSlotAhead keys, a power of two.
   static constexpr std::size_t kRing = 32;
 
   // Makes QSO i's key, i one more than the last kept.
@@ -77,32 +85,26 @@ std::string_view OwnLocatorOf(const QsoList& qsos, std::size_t i, const std::str
   return own.empty() ? std::string_view(logLocator) : own;
 }
 
-// Numbers the own locators by square as the QSOs name them; the same locator as the QSO before
-// costs no look-up, so a log from one place pays nothing for a rover's.
+// Numbers the own locators by square as the QSOs name them. The scorer asks only when a QSO's own
+// locator differs from the QSO before's, so a log from one place pays nothing for a rover's.
 class OwnLocatorTable {
  public:
   // The index of the locator's square, -1 when it begins with none.
-  std::int32_t Note(const std::string& locator) {
-    if (locator == last_) {
-      return lastIndex_;
-    }
-    last_ = locator;
-    const std::optional<int> square = SquareIndex(locator);
+  std::int32_t Number(const std::string& locator) {
+    const std::optional<int> square = SquareNumber(locator);
     if (!square) {
-      return lastIndex_ = -1;
+      return -1;
     }
     const auto found =
         indexOfSquare_.try_emplace(*square, static_cast<std::int32_t>(locators_.size()));
     if (found.second) {
       locators_.push_back(locator);
     }
-    return lastIndex_ = found.first->second;
+    return found.first->second;
   }
   std::vector<std::string> Take() { return std::move(locators_); }
 
  private:
-  std::string last_;  // empty: no square
-  std::int32_t lastIndex_ = -1;
   std::unordered_map<int, std::int32_t> indexOfSquare_;
   std::vector<std::string> locators_;
 };
@@ -124,8 +126,9 @@ LogError NoOwnLocator(const QsoList& qsos, std::size_t i, const std::string& own
   return LogError("the log names no own locator; give it with --own LOCATOR");
 }
 
-std::int16_t SquareNumber(const std::string& square) {
-  return square.empty() ? -1 : static_cast<std::int16_t>(*SquareIndex(square));
+// The number of a square the engine gives ("JO31"), -1 for none ("").
+std::int16_t NumberOrNone(const std::string& square) {
+  return static_cast<std::int16_t>(SquareNumber(square).value_or(-1));
 }
 }  // namespace
 
@@ -138,24 +141,30 @@ std::string ScoredQso::Square() const {
 }
 
 LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::string& logLocator) {
-  ScoringState scoring;
   // The own coordinates of a distance are those of the QSO's own square, measured with it.
-  scoring.CalcDist = std::make_shared<CachedGeometryDistance>();
+  RecordedLog log(std::make_shared<CachedGeometryDistance>());
+  const ScoringState& scoring = log.Scoring();
   OwnLocatorTable ownLocators;
 
   LogScore result;
   result.qsos.reserve(qsos.size());
-  WorkedKeysAhead keys(qsos, scoring.WorkedList);
+  WorkedListLookAhead lookAhead(qsos, scoring.WorkedList);
+  std::string ownLocator;  // the QSO's, made again only where it differs from the QSO before's
+  std::int32_t ownIndex = -1;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    const WorkedKey& key = keys.Next(i);
-    const Qso qso = RecordedQso(qsos, i);
-    const std::string ownLocator(OwnLocatorOf(qsos, i, given, logLocator));
+    lookAhead.Before(i);
+    const Qso qso = RecordedQsoOf(qsos, i);
+    const std::string_view own = OwnLocatorOf(qsos, i, given, logLocator);
+    if (i == 0 || !SameShortText(own, ownLocator)) {
+      ownLocator = std::string(own);
+      ownIndex = ownLocators.Number(ownLocator);
+    }
     ScoredQso& scored = result.qsos.emplace_back();
-    scored.ownLocator = ownLocators.Note(ownLocator);
+    scored.ownLocator = ownIndex;
     if (scored.ownLocator < 0 && NeedsDistance(scoring, qso)) {
       throw NoOwnLocator(qsos, i, ownLocator);
     }
-    const QsoResult engine = scoring.ScoreQSO(qso, key, ownLocator, ScoreMode::Record);
+    const QsoResult engine = log.Record(qso, ownLocator);
     scored.reason = ZeroReasonOf(engine, qso.reportReceived);
     ++result.zeroReasons[static_cast<std::size_t>(scored.reason)];
     scored.duplicate = engine.duplicate;
@@ -163,9 +172,9 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
     scored.points = static_cast<std::int16_t>(engine.points);
     scored.hasDistance = engine.distanceKm.has_value();
     scored.distance = static_cast<float>(engine.distanceKm.value_or(0));
-    scored.square = SquareNumber(engine.square);
+    scored.square = NumberOrNone(engine.square);
     if (engine.duplicate) {
-      scored.square = SquareNumber(ScanSquare(qso.reportReceived).square);
+      scored.square = NumberOrNone(ScanSquare(qso.reportReceived).square);
       ++result.duplicates;
     }
   }
@@ -173,11 +182,10 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   result.report = scoring.ReportText();
   result.bands = scoring.BandStats.Entries();
   result.fieldKeys = scoring.WorkedFields.Keys();
-  for (const TStatistic& band : result.bands) {
-    result.points += band.Points;
-    result.newFields += band.NewLoc;
-  }
-  result.score = ContestScore(result.points, result.newFields);
+  const ScoreTally tally = log.Tally();
+  result.points = tally.points;
+  result.newFields = tally.fields;
+  result.score = tally.score;
   return result;
 }
 

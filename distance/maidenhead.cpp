@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "scoring/text_rules.h"
+
 namespace {
 constexpr double kKmPerDegree = 111.2;  // one degree of arc on the sphere (60 nautical miles)
 constexpr double kPi = 3.14159265358979323846;
@@ -14,10 +16,7 @@ struct LocatorPair {
 constexpr LocatorPair kPairs[] = {{'A', 18}, {'0', 10}, {'A', 24}, {'0', 10}};
 
 bool ReadDigit(char c, const LocatorPair& pair, int* value) {
-  if (pair.first == 'A' && c >= 'a' && c <= 'z') {
-    c = static_cast<char>(c - 'a' + 'A');
-  }
-  *value = c - pair.first;
+  *value = (pair.first == 'A' ? UpperAscii(c) : c) - pair.first;
   return *value >= 0 && *value < pair.divisions;
 }
 

@@ -10,7 +10,7 @@
 
 #include "host/odbc_log_win.h"
 #include "host/plugin_library_win.h"
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 
 class HostSession {
  public:

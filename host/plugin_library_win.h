@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 
 inline constexpr char kPluginFile[] = "Marovinta.dll";
 

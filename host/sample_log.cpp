@@ -6,6 +6,8 @@
 #include <random>
 #include <string>
 
+#include "scoring/text_rules.h"
+
 namespace {
 
 struct Country {
@@ -103,9 +105,7 @@ std::string SignalReport(Draw& draw, const std::string& mode) {
 
 std::string Lower(std::string text) {
   for (char& c : text) {
-    if (c >= 'A' && c <= 'Z') {
-      c = static_cast<char>(c - 'A' + 'a');
-    }
+    c = LowerAscii(c);
   }
   return text;
 }

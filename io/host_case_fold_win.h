@@ -1,4 +1,6 @@
-// Letter case in the host's code page (the process's ANSI code page), as Windows upper-cases it.
+// Letter case in the host's code page (the process's ANSI code page), as Windows upper-cases it:
+// the host's own rule, which the worked fields follow as the host does, and not the letter case of
+// logs and calls (UpperAscii, scoring/text_rules.h).
 #pragma once
 
 #include "scoring/case_fold.h"

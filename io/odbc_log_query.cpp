@@ -142,7 +142,7 @@ std::vector<std::string> OdbcLogQuery::ColumnKeys() {
       name.assign(static_cast<std::size_t>(length) + 1, u'\0');
       describe();
     }
-    keys.push_back(FoldCase(ToHostCodePage(Cut(name, static_cast<std::size_t>(length)))));
+    keys.push_back(UpperAscii(ToHostCodePage(Cut(name, static_cast<std::size_t>(length)))));
   }
   return keys;
 }
@@ -153,7 +153,7 @@ void OdbcLogQuery::BindFields(const std::vector<std::string>& columnKeys) {
   std::vector<std::size_t> boundColumns;  // result column indexes, in binding order
   fieldColumn_.clear();
   for (const LogField& field : fields_) {
-    const auto found = std::find(columnKeys.begin(), columnKeys.end(), FoldCase(field.name));
+    const auto found = std::find(columnKeys.begin(), columnKeys.end(), UpperAscii(field.name));
     if (found == columnKeys.end() || !field.read) {
       fieldColumn_.push_back(found == columnKeys.end() ? kMissing : kNotRead);
       continue;

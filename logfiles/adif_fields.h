@@ -50,8 +50,8 @@ inline constexpr FieldName kFields[] = {
 };
 static_assert(std::size(kFields) == kAdifFieldCount);
 
-// The known names are made of a..z and '_': setting a character's 0x20 bit turns A..Z into a..z
-// and turns nothing else into a..z or '_'.
+// The known names are made of a..z and '_': setting a character's 0x20 bit turns A..Z into a..z,
+// as LowerAscii does, and turns nothing else into a..z or '_'; a name is compared a word at a time.
 constexpr bool NamesAreLowerLettersAndUnderscores() {
   for (const FieldName& known : kFields) {
     for (char c : known.name) {

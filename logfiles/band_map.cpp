@@ -54,9 +54,7 @@ constexpr std::uint64_t NameWord(std::string_view name) {
   }
   std::uint64_t word = std::uint64_t{name.size()} << 56;
   for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i];
-    const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    word |= std::uint64_t{static_cast<unsigned char>(lower)} << (8 * i);
+    word |= std::uint64_t{static_cast<unsigned char>(LowerAscii(name[i]))} << (8 * i);
   }
   return word;
 }

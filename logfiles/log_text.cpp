@@ -7,9 +7,6 @@ bool IsSubsquareLetter(char c) {
 bool IsLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 }  // namespace
 
 std::string UpperTrimmed(std::string_view text) {
@@ -21,7 +18,7 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return false;
   }
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) {
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) {
       return false;
     }
   }

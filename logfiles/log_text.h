@@ -31,9 +31,9 @@ bool SameEnds(std::string_view a, std::string_view b) {
          WordAt<T>(a.data() + last) == WordAt<T>(b.data() + last);
 }
 
-// The top bit of each byte of `word` that is a..z; no other bit. A byte's low seven bits plus
-// 0x80 - 'a' reach the top bit from 'a' on, plus 0x80 - '{' from past 'z' on; neither sum carries
-// into the next byte.
+// The top bit of each byte of `word` that is a..z (that UpperAscii changes); no other bit. A byte's
+// low seven bits plus 0x80 - 'a' reach the top bit from 'a' on, plus 0x80 - '{' from past 'z' on;
+// neither sum carries into the next byte.
 template <typename T>
 T LowerCaseBits(T word) {
   constexpr T kOnes = static_cast<T>(~T{0}) / 0xFF;
@@ -101,7 +101,7 @@ inline bool HasLowerCase(std::string_view text) {
     return EndsHaveLowerCase<std::uint32_t>(text);
   }
   for (const char c : text) {
-    if (c >= 'a' && c <= 'z') {
+    if (UpperAscii(c) != c) {
       return true;
     }
   }

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "plugin/contest_data.h"
 #include "plugin/host_error_win.h"
+#include "scoring/contest_data.h"
 #include "ui/application_win.h"
 #include "ui/main_form_win.h"
 

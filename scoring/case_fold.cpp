@@ -6,8 +6,7 @@ namespace {
 CaseFoldTable MakeAsciiCaseFold() {
   CaseFoldTable table;
   for (std::size_t code = 0; code < table.size(); ++code) {
-    table[code] =
-        static_cast<unsigned char>(UpperAscii(std::string(1, static_cast<char>(code)))[0]);
+    table[code] = static_cast<unsigned char>(UpperAscii(static_cast<char>(code)));
   }
   return table;
 }

@@ -8,7 +8,7 @@ void ResizeSlots(std::vector<HashSlot>& slots, std::size_t size) {
     if (slot.entry == 0) {
       continue;
     }
-    std::size_t at = slot.hash & mask;
+    std::size_t at = FirstSlotOf(slot.hash, slots.size());
     while (slots[at].entry != 0) {
       at = (at + 1) & mask;
     }

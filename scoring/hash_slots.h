@@ -12,13 +12,18 @@ struct HashSlot {
   std::uint32_t entry = 0;
 };
 
+// Where the search for an entry of that hash begins among `size` slots, a power of two.
+inline std::size_t FirstSlotOf(std::uint32_t hash, std::size_t size) {
+  return hash & (size - 1);
+}
+
 // The slot holding the entry of that hash for which `isSought(entry)` is true, or the free slot
 // where it belongs. The slots are a power of two, with a free one after every run. Inline: every
 // QSO is looked up.
 template <typename IsSought>
 std::size_t FindSlot(const std::vector<HashSlot>& slots, std::uint32_t hash, IsSought isSought) {
   const std::size_t mask = slots.size() - 1;
-  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+  for (std::size_t at = FirstSlotOf(hash, slots.size());; at = (at + 1) & mask) {
     const HashSlot& slot = slots[at];
     if (slot.entry == 0 || (slot.hash == hash && isSought(slot.entry))) {
       return at;

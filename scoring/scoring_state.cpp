@@ -31,11 +31,7 @@ void ScoringState::CreateDistanceComponent(DistanceComponentFactory create,
 }
 
 QsoResult ScoringState::ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode) {
-  return ScoreQSO(qso, WorkedKey(qso.callSign, qso.band, qso.mode), ownLocator, mode);
-}
-
-QsoResult ScoringState::ScoreQSO(const Qso& qso, const WorkedKey& key,
-                                 const std::string& ownLocator, ScoreMode mode) {
+  const WorkedKey key(qso.callSign, qso.band, qso.mode);
   if (WorkedList.Contains(key)) {
     QsoResult duplicate;
     duplicate.duplicate = true;
@@ -49,13 +45,13 @@ QsoResult ScoringState::ScoreQSO(const Qso& qso, const WorkedKey& key,
 QsoResult ScoringState::Record(const Qso& qso, const WorkedKey& key,
                                const std::string& ownLocator) {
   QsoResult result;
-  const FoundSquare found = ScanSquare(qso.reportReceived);
-  if (HasSquare(found.field, found.square)) {
+  const FoundSquare found = ScanSquare(qso.reportReceived);  // a whole square and field, or none
+  if (!found.square.empty()) {
     MeasureDistance(ownLocator, found.square, result);
   }
   WorkedList.Add(key);
   TStatistic& stats = BandStats.FindOrAdd(qso.band);
-  if (found.field.size() == 2 && WorkedFields.Add(qso.band + found.field)) {
+  if (!found.field.empty() && WorkedFields.Add(qso.band + found.field)) {
     ++stats.NewLoc;
     result.newField = true;
   }

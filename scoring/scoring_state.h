@@ -30,10 +30,6 @@ class ScoringState {
   // distance component throws EOleException; the worked list, the band statistics and the worked
   // fields are then as they were before the call (the float fields are not).
   QsoResult ScoreQSO(const Qso& qso, const std::string& ownLocator, ScoreMode mode);
-  // The same, for a caller that has made the worked-list key of the QSO's callsign, band and mode
-  // already (a log's scorer makes it once for its look-ups ahead).
-  QsoResult ScoreQSO(const Qso& qso, const WorkedKey& key, const std::string& ownLocator,
-                     ScoreMode mode);
 
   // True when an earlier recorded QSO has byte for byte the same callsign, band and mode.
   bool IsDupe(const Qso& qso) const;

@@ -3,11 +3,6 @@
 #include "scoring/text_rules.h"
 
 namespace {
-// The upper case of a field letter, A..R or a..r: its 0x20 bit cleared.
-char UpperField(char c) {
-  return static_cast<char>(c & ~0x20);
-}
-
 // Where the first square of the trimmed text begins, or npos.
 std::size_t SquareAt(std::string_view s) {
   for (std::size_t p = 0; p + 4 <= s.size(); ++p) {
@@ -30,7 +25,7 @@ FoundSquare ScanSquare(const std::string& report) {
   if (p == std::string_view::npos) {
     return {};
   }
-  const char square[] = {UpperField(s[p]), UpperField(s[p + 1]), s[p + 2], s[p + 3]};
+  const char square[] = {UpperAscii(s[p]), UpperAscii(s[p + 1]), s[p + 2], s[p + 3]};
   return {std::string(square, 2), std::string(square, 4)};
 }
 

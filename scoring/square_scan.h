@@ -4,14 +4,21 @@
 #include <string>
 #include <string_view>
 
+#include "scoring/text_rules.h"
+
 struct FoundSquare {
   std::string field;   // two letters A..R, or empty when no square was found
   std::string square;  // the field and two digits, or empty
 };
 
-// A letter of a locator's field: A..R in either case.
+// The place from A of a letter of a locator's field, A..R in either case: 0 to 17; 18 or more for
+// any other character.
+inline unsigned FieldLetterPlace(char c) {
+  return static_cast<unsigned char>(UpperAscii(c) - 'A');
+}
+
 inline bool IsFieldLetter(char c) {
-  return (c >= 'A' && c <= 'R') || (c >= 'a' && c <= 'r');
+  return FieldLetterPlace(c) < 18;
 }
 
 inline bool IsDigit(char c) {

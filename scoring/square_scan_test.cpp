@@ -51,3 +51,15 @@ TEST(ScanLocator, TheSquareWithItsSubsquareWhereOneFollows) {
     EXPECT_EQ(ScanLocator(c.report), c.locator);
   }
 }
+
+TEST(FieldLetterPlace, IsTheAlphabetPlaceOfAToROnlyInEitherCase) {
+  for (int code = 0; code < 256; ++code) {
+    const char c = static_cast<char>(code);
+    const bool upper = code >= 'A' && code <= 'R';
+    const bool lower = code >= 'a' && code <= 'r';
+    EXPECT_EQ(IsFieldLetter(c), upper || lower) << code;
+    if (upper || lower) {
+      EXPECT_EQ(FieldLetterPlace(c), static_cast<unsigned>(code - (upper ? 'A' : 'a'))) << code;
+    }
+  }
+}

@@ -9,15 +9,7 @@ std::string_view TrimTrailingControlAndStops(std::string_view text) {
 
 std::string UpperAscii(std::string text) {
   for (char& c : text) {
-    if (c >= 'a' && c <= 'z') {
-      c = static_cast<char>(c - 'a' + 'A');
-    }
+    c = UpperAscii(c);
   }
   return text;
-}
-
-int CompareBytes(std::string_view a, std::string_view b) {
-  // char_traits<char> compares as unsigned char.
-  const int c = a.compare(b);
-  return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }

@@ -32,13 +32,20 @@ inline std::string_view TrimControl(std::string_view text) {
 // shown inside a sentence of its own.
 std::string_view TrimTrailingControlAndStops(std::string_view text);
 
-// Changes a..z to A..Z and nothing else.
-std::string UpperAscii(std::string text);
-
-// The key under which case-insensitive look-ups meet: a..z folded to A..Z.
-inline std::string FoldCase(std::string text) {
-  return UpperAscii(std::move(text));
+// The letter case of logs, calls, locators, modes and column names: a..z and A..Z are the same
+// letters, and no other byte has a case. Every case-insensitive comparison and change of case of
+// the core and the commands goes through these, or says where it does their work a word at a time.
+// The host's code page has a rule of its own, which the worked fields follow: a CaseFoldTable
+// (scoring/case_fold.h) that io/host_case_fold_win.h makes.
+constexpr char UpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Each character through UpperAscii: the key under which case-insensitive look-ups meet.
+std::string UpperAscii(std::string text);
 
 // True when the texts have the same bytes. A plain loop, inline: the texts the scoring compares
 // for every QSO are a few bytes long, shorter than a call of memcmp pays for.
@@ -53,9 +60,6 @@ inline bool SameBytes(std::string_view a, std::string_view b) {
   }
   return true;
 }
-
-// Byte order as unsigned codes, shorter-is-less on a common prefix: -1, 0 or 1.
-int CompareBytes(std::string_view a, std::string_view b);
 
 // A text field of a host record holds this many characters.
 inline constexpr std::size_t kRecordTextCapacity = 255;

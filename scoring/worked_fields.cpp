@@ -2,15 +2,16 @@
 
 #include <algorithm>
 
+#include "scoring/fnv_hash.h"
+
 namespace {
 constexpr std::size_t kFirstTableSize = 64;
 }  // namespace
 
-// FNV-1a over the folded bytes.
 std::uint32_t WorkedFieldList::FoldedHash(std::string_view key) const {
-  std::uint32_t hash = 2166136261u;
+  std::uint32_t hash = kFnvOffsetBasis;
   for (char c : key) {
-    hash = (hash ^ (*fold_)[static_cast<unsigned char>(c)]) * 16777619u;
+    hash = FnvStep(hash, (*fold_)[static_cast<unsigned char>(c)]);
   }
   return hash;
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include "scoring/text_rules.h"
 
 TEST(WorkedFieldList, IgnoresLetterCaseAndKeepsFirstAppearance) {
   WorkedFieldList fields;
@@ -55,7 +55,7 @@ TEST(WorkedFieldList, FindsEveryKeyOfAWholeContestAfterGrowing) {
   for (const std::string& key : added) {
     std::string lower = key;
     for (char& c : lower) {
-      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      c = LowerAscii(c);
     }
     ASSERT_TRUE(fields.Contains(lower)) << lower;
     ASSERT_FALSE(fields.Add(lower)) << lower;

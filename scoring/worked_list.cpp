@@ -8,37 +8,7 @@
 
 namespace {
 constexpr std::size_t kFirstTableSize = 1024;
-
-// FNV-1a over the text and then its length, so that the same bytes split otherwise between the
-// three texts hash otherwise too. Byte by byte is the fastest for texts this short.
-std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
-  constexpr std::uint32_t kPrime = 16777619u;
-  for (char c : text) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
-  }
-  return (hash ^ static_cast<std::uint32_t>(text.size())) * kPrime;
-}
-
-// The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
-std::uint32_t Mix(std::uint32_t hash) {
-  hash ^= hash >> 16;
-  hash *= 0x85ebca6bu;
-  hash ^= hash >> 13;
-  hash *= 0xc2b2ae35u;
-  return hash ^ (hash >> 16);
-}
-
 }  // namespace
-
-WorkedKey::WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
-    : callSign(callSign),
-      band(band),
-      mode(mode),
-      hash(Mix(HashText(HashText(HashText(2166136261u, callSign), band), mode))) {}
-
-int CompareQSOs(const TQSO& first, const TQSO& second) {
-  return CompareBytes(first.CallSign, second.CallSign);
-}
 
 void WorkedQSOList::Add(const WorkedKey& key) {
   if ((count_ + 1) * 4 > slots_.size() * 3) {
@@ -65,21 +35,6 @@ void WorkedQSOList::Add(const WorkedKey& key) {
 
 bool WorkedQSOList::Contains(const WorkedKey& key) const {
   return count_ != 0 && slots_[Find(key)].entry != 0;
-}
-
-void WorkedQSOList::Prefetch(const WorkedKey& key) const {
-  if (!slots_.empty()) {
-    __builtin_prefetch(&slots_[key.hash & (slots_.size() - 1)]);
-  }
-}
-
-void WorkedQSOList::PrefetchTexts(const WorkedKey& key) const {
-  if (!slots_.empty()) {
-    const HashSlot& slot = slots_[key.hash & (slots_.size() - 1)];
-    if (slot.hash == key.hash && slot.entry != 0) {
-      __builtin_prefetch(texts_.data() + slot.entry - 1);
-    }
-  }
 }
 
 void WorkedQSOList::Clear() {

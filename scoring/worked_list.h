@@ -6,28 +6,50 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "scoring/fnv_hash.h"
 #include "scoring/hash_slots.h"
 
-struct TQSO {
-  TQSO(std::string callSign, std::string band, std::string mode)
-      : CallSign(std::move(callSign)), Band(std::move(band)), Mode(std::move(mode)) {}
+namespace worked_list_detail {
+// The text's bytes and then its length.
+inline std::uint32_t HashText(std::uint32_t hash, std::string_view text) {
+  for (char c : text) {
+    hash = FnvStep(hash, static_cast<unsigned char>(c));
+  }
+  return FnvStep(hash, static_cast<std::uint32_t>(text.size()));
+}
 
-  std::string CallSign;
-  std::string Band;
-  std::string Mode;
-};
+// The high bits mixed into the low ones, which choose the table's place (MurmurHash3's finaliser).
+inline std::uint32_t Mix(std::uint32_t hash) {
+  hash ^= hash >> 16;
+  hash *= 0x85ebca6bu;
+  hash ^= hash >> 13;
+  hash *= 0xc2b2ae35u;
+  return hash ^ (hash >> 16);
+}
 
-// 1, 0 or -1 as the first callsign is greater than, equal to or less than the second, byte by byte.
-int CompareQSOs(const TQSO& first, const TQSO& second);
+// Each text hashed on its own, from a start of its own so that the same bytes in another of the
+// three hash otherwise: the three hashes are worked out side by side, and the look-up that every
+// QSO's scoring makes waits for the longest of them only.
+inline std::uint32_t KeyHash(std::string_view callSign, std::string_view band,
+                             std::string_view mode) {
+  const std::uint32_t callHash = HashText(FnvStep(kFnvOffsetBasis, 1), callSign);
+  const std::uint32_t bandHash = HashText(FnvStep(kFnvOffsetBasis, 2), band);
+  const std::uint32_t modeHash = HashText(FnvStep(kFnvOffsetBasis, 3), mode);
+  return Mix(callHash ^ bandHash ^ modeHash);
+}
+}  // namespace worked_list_detail
 
 // An entry's three texts and their hash, made once for all that is asked of the list about it.
+// Inline: the scorer makes one for every QSO twice, for its look-ahead and for the scoring.
 struct WorkedKey {
-  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode);
+  WorkedKey(std::string_view callSign, std::string_view band, std::string_view mode)
+      : callSign(callSign),
+        band(band),
+        mode(mode),
+        hash(worked_list_detail::KeyHash(callSign, band, mode)) {}
 
   std::string_view callSign;
   std::string_view band;
@@ -44,12 +66,13 @@ class WorkedQSOList {
   bool Contains(std::string_view callSign, std::string_view band, std::string_view mode) const {
     return Contains(WorkedKey(callSign, band, mode));
   }
-  // Asks the memory for the slot where a look-up of the entry starts, without waiting for it: a
-  // caller that knows its coming entries asks a few entries ahead, so that the look-ups of a long
-  // log do not wait for memory one after another.
-  void Prefetch(const WorkedKey& key) const;
-  // As Prefetch, for the texts of the entry: asked for after Prefetch, once the slot is at hand.
-  void PrefetchTexts(const WorkedKey& key) const;
+  // The slot where a look-up of `key` begins, nullptr while the list has no slots; and where the
+  // texts of a slot's entry begin. A caller that knows its coming entries may ask the memory for
+  // them ahead of its look-ups.
+  const HashSlot* FirstSlot(const WorkedKey& key) const {
+    return slots_.empty() ? nullptr : &slots_[FirstSlotOf(key.hash, slots_.size())];
+  }
+  const char* EntryTexts(const HashSlot& slot) const { return texts_.data() + slot.entry - 1; }
   // Empties the list; the table keeps its size, so a rebuild of the same log does not grow it
   // again.
   void Clear();

@@ -6,12 +6,6 @@
 #include <tuple>
 #include <vector>
 
-TEST(CompareQSOs, ComparesCallsignsOnly) {
-  EXPECT_EQ(CompareQSOs({"DL1AB", "14", "CW"}, {"DL1AB", "7", "FT8"}), 0);
-  EXPECT_EQ(CompareQSOs({"DL1AB", "14", "CW"}, {"dl1ab", "14", "CW"}), -1);
-  EXPECT_EQ(CompareQSOs({"OK1X", "", ""}, {"DL1AB", "", ""}), 1);
-}
-
 TEST(WorkedQSOList, HoldsEachEntryOnceWhateverTheInsertionOrder) {
   WorkedQSOList list;
   const char* calls[] = {"OK1X", "DL1AB/P", "dl1ab", "DL1AB", "DL1AB0", "", "9A2EU"};

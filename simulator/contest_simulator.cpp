@@ -7,9 +7,13 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "scoring/square_number.h"
+
 namespace {
+// The simulated stations stand in a few fields of Europe: a station's place is drawn among their
+// squares, a field's hundred in the order of their digits.
 constexpr const char* kFields[] = {"IN", "IO", "JN", "JO", "JP", "KN", "KO", "KP"};
-constexpr std::uint16_t kSquares = static_cast<std::uint16_t>(std::size(kFields) * 100);
+constexpr std::uint64_t kPlaces = std::size(kFields) * 100;
 constexpr const char* kPrefixes[] = {"DL", "DK", "OK", "OM", "SP", "HA", "OE", "HB9", "S5", "9A",
                                      "YO", "LZ", "F",  "G",  "ON", "PA", "OZ", "SM",  "LA", "OH",
                                      "ES", "YL", "LY", "I",  "EA", "CT", "EI", "GM",  "UR", "YU"};
@@ -67,26 +71,44 @@ std::string Slip(const std::string& call, Dice& dice) {
   return busted;
 }
 
-// A square one character off: a digit, or the field.
+std::uint16_t NumberOf(const std::string& square) {
+  return static_cast<std::uint16_t>(*SquareNumber(square));
+}
+
+std::uint16_t SquareOfPlace(std::uint64_t place) {
+  return NumberOf(kFields[place / 100] + std::to_string(place % 100 / 10) +
+                  std::to_string(place % 10));
+}
+
+std::size_t FieldIndex(const std::string& square) {
+  std::size_t i = 0;
+  while (square.compare(0, 2, kFields[i]) != 0) {
+    ++i;
+  }
+  return i;
+}
+
+char OtherDigit(char digit, Dice& dice) {
+  return static_cast<char>('0' + (digit - '0' + 1 + dice.Below(9)) % 10);
+}
+
+// A square one character off: a digit, or the field for another of the stations' fields.
 std::uint16_t Miscopied(std::uint16_t square, Dice& dice) {
-  const std::uint16_t field = square / 100;
-  std::uint16_t digits = square % 100;
-  std::uint16_t otherField = field;
+  std::string text = SquareText(square);
   switch (dice.Below(3)) {
     case 0:
-      digits =
-          static_cast<std::uint16_t>((digits / 10 * 10) + (digits % 10 + 1 + dice.Below(9)) % 10);
+      text[3] = OtherDigit(text[3], dice);
       break;
     case 1:
-      digits =
-          static_cast<std::uint16_t>(((digits / 10 + 1 + dice.Below(9)) % 10) * 10 + digits % 10);
+      text[2] = OtherDigit(text[2], dice);
       break;
     default:
-      otherField = static_cast<std::uint16_t>((field + 1 + dice.Below(std::size(kFields) - 1)) %
-                                              std::size(kFields));
+      text.replace(0, 2,
+                   kFields[(FieldIndex(text) + 1 + dice.Below(std::size(kFields) - 1)) %
+                           std::size(kFields)]);
       break;
   }
-  return static_cast<std::uint16_t>(otherField * 100 + digits);
+  return NumberOf(text);
 }
 
 class Simulator {
@@ -121,7 +143,7 @@ class Simulator {
       }
       SimulatedStation station;
       station.call = std::move(call);
-      station.square = static_cast<std::uint16_t>(dice_.Below(kSquares));
+      station.square = SquareOfPlace(dice_.Below(kPlaces));
       station.sendsLog = contest_.stations.size() < logs;
       station.clockOffset = 0;
       if (station.sendsLog && dice_.Chance(Settings().clockOffsets)) {
@@ -258,11 +280,6 @@ class Simulator {
   std::unordered_map<std::string, std::uint32_t> bustedIds_;
 };
 }  // namespace
-
-std::string SquareText(std::uint16_t square) {
-  return std::string(kFields[square / 100]) + static_cast<char>('0' + square % 100 / 10) +
-         static_cast<char>('0' + square % 10);
-}
 
 const std::string& SimulatedContest::LoggedCall(const SimulatedQso& qso) const {
   return qso.loggedCall < stations.size() ? stations[qso.loggedCall].call

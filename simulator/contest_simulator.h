@@ -44,7 +44,7 @@ struct SimulatedQso {
 
 struct SimulatedStation {
   std::string call;
-  std::uint16_t square;  // see SquareText
+  std::uint16_t square;  // its number (scoring/square_number.h)
   bool sendsLog;
   std::int64_t clockOffset;  // seconds ahead
   bool adif;  // its log is written as ADIF; never a log without QSOs, which ADIF cannot name
@@ -70,9 +70,6 @@ inline constexpr SimulatedBand kSimulatedBands[] = {{"3550", "3.550", "80m"},
                                                     {"14050", "14.050", "20m"},
                                                     {"21050", "21.050", "15m"},
                                                     {"28050", "28.050", "10m"}};
-
-// The simulated stations stand in a few fields of Europe; a square is numbered within them.
-std::string SquareText(std::uint16_t square);
 
 // Throws std::invalid_argument when the stations are too few for the QSOs asked: each two work
 // each other once on a band.

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "check/qso_class.h"
+#include "scoring/square_number.h"
+#include "scoring/text_rules.h"
 
 namespace {
 constexpr const char* kModes[] = {"CW", "PH"};
@@ -22,7 +24,7 @@ constexpr int kAdifHeaderLines = 4;
 std::string FileName(const SimulatedStation& station) {
   std::string name;
   for (char c : station.call) {
-    name += c == '/' ? '-' : static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    name += c == '/' ? '-' : LowerAscii(c);
   }
   return name + (station.adif ? ".adi" : ".log");
 }

@@ -59,7 +59,7 @@ class MemoryLogQuery : public LogQuery {
     }
     const LogField& field = fields.at(index);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-      if (FoldCase(columns[i]) == FoldCase(field.name)) {
+      if (UpperAscii(columns[i]) == UpperAscii(field.name)) {
         return field.read ? std::string_view(rows[row][i]).substr(0, fieldChars) : "";
       }
     }

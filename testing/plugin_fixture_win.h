@@ -11,7 +11,7 @@
 
 #include "host/own_windows_win.h"
 #include "host/plugin_library_win.h"
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 #include "testing/message_box_closer_win.h"
 #include "testing/private_registry_win.h"
 #include "testing/test_log_win.h"

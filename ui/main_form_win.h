@@ -17,7 +17,7 @@
 #include <memory>
 #include <string>
 
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 #include "scoring/log_rebuild.h"
 #include "scoring/recalc_host.h"
 #include "scoring/scoring_state.h"

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cctype>
 #include <string>
 
+#include "scoring/text_rules.h"
 #include "testing/plugin_fixture_win.h"
 
 namespace {
@@ -24,7 +24,7 @@ std::string ModuleOfClass(HWND control) {
   std::string name = path;
   name = name.substr(name.find_last_of('\\') + 1);
   for (char& c : name) {
-    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    c = LowerAscii(c);
   }
   return name;
 }

@@ -1,4 +1,4 @@
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 
 #include <gtest/gtest.h>
 

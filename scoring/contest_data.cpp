@@ -1,4 +1,4 @@
-#include "plugin/contest_data.h"
+#include "scoring/contest_data.h"
 
 #include <algorithm>
 #include <cstring>

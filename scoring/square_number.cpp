@@ -1,4 +1,4 @@
-#include "logfiles/square_set.h"
+#include "scoring/square_number.h"
 
 std::string SquareText(int square) {
   return {static_cast<char>('A' + square / 1800), static_cast<char>('A' + square / 100 % 18),
