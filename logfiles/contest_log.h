@@ -20,6 +20,11 @@ struct ContestLog {
   std::string format;  // "Cabrillo", "ADIF", "ADX", "EDI" or "SQLite"
   std::string stationCall;
   std::string contest;  // the contest the whole log names (Cabrillo CONTEST, EDI TName), if any
+  // The entry's category or section as its header gives it (EDI PSect, Cabrillo
+  // CATEGORY-OPERATOR), trimmed; a check log names itself there.
+  std::string section;
+  // For a log that covers one band only (an EDI log), that band's text; empty for all bands.
+  std::string logBand;
   // The own locator the log gives for every QSO that names none of its own (Cabrillo
   // GRID-LOCATOR), if any.
   std::string headerLocator;

@@ -17,7 +17,7 @@ QsoList::QsoList(const std::vector<LogQso>& qsos) {
 }
 
 void QsoList::push_back(const QsoView& qso) {
-  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
+  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}, qso.markedDuplicate};
   for (std::size_t i = 0; i < kQsoTextCount; ++i) {
     // Most texts repeat the last of their field: only a new one costs a call.
     entry.texts[i] = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
@@ -35,8 +35,13 @@ void QsoList::push_back(const LogQso& qso) {
   view[QsoText::kOwnLocator] = qso.ownLocator;
   view[QsoText::kFrequency] = qso.frequency;
   view[QsoText::kContestId] = qso.contestId;
+  view[QsoText::kSentReport] = qso.sentReport;
+  view[QsoText::kSentSerial] = qso.sentSerial;
+  view[QsoText::kReceivedReport] = qso.receivedReport;
+  view[QsoText::kReceivedSerial] = qso.receivedSerial;
   view.line = qso.line;
   view.utcSeconds = qso.utcSeconds;
+  view.markedDuplicate = qso.markedDuplicate;
   push_back(view);
 }
 
@@ -77,5 +82,10 @@ LogQso QsoList::operator[](std::size_t i) const {
     qso.utcSeconds = entries_[i].utcSeconds;
   }
   qso.contestId = text(QsoText::kContestId);
+  qso.sentReport = text(QsoText::kSentReport);
+  qso.sentSerial = text(QsoText::kSentSerial);
+  qso.receivedReport = text(QsoText::kReceivedReport);
+  qso.receivedSerial = text(QsoText::kReceivedSerial);
+  qso.markedDuplicate = entries_[i].markedDuplicate;
   return qso;
 }

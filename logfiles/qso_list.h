@@ -33,6 +33,13 @@ struct LogQso {
   std::string frequency;
   std::optional<std::int64_t> utcSeconds;
   std::string contestId;
+  // The exchange's report and serial number as logged, sent and received, trimmed; empty where
+  // the log has none. The locators are ownLocator (sent) and exchange (received).
+  std::string sentReport;
+  std::string sentSerial;
+  std::string receivedReport;
+  std::string receivedSerial;
+  bool markedDuplicate = false;  // the log itself marks the QSO a duplicate (EDI's D)
 };
 
 // The texts of a LogQso, by name, for reading them from a QsoList without a copy.
@@ -45,8 +52,12 @@ enum class QsoText {
   kOwnLocator,
   kFrequency,
   kContestId,
+  kSentReport,
+  kSentSerial,
+  kReceivedReport,
+  kReceivedSerial,
 };
-inline constexpr std::size_t kQsoTextCount = 8;
+inline constexpr std::size_t kQsoTextCount = 12;
 
 // A QSO whose texts are held elsewhere: what a reader adds to a QsoList without making strings of
 // them.
@@ -54,6 +65,7 @@ struct QsoView {
   std::array<std::string_view, kQsoTextCount> texts{};  // in the order of QsoText
   std::int64_t line = 0;
   std::optional<std::int64_t> utcSeconds;
+  bool markedDuplicate = false;
 
   std::string_view& operator[](QsoText text) { return texts[static_cast<std::size_t>(text)]; }
 };
@@ -86,6 +98,7 @@ class QsoList {
     return PrefixedTextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
   }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
+  bool MarkedDuplicate(std::size_t i) const { return entries_[i].markedDuplicate; }
 
   // Removes the QSOs for which `leftOut` is true, keeping the others' order; returns how many.
   template <typename Predicate>
@@ -98,6 +111,7 @@ class QsoList {
     std::int64_t line;
     std::int64_t utcSeconds;                         // kNoTime for none
     std::array<std::uint32_t, kQsoTextCount> texts;  // where each text begins in texts_
+    bool markedDuplicate;
   };
 
   // Appends `text` as field `which`'s latest; where it begins.

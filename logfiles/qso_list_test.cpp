@@ -14,6 +14,10 @@ LogQso Qso(const std::string& call, const std::string& exchange, std::int64_t li
   qso.ownLocator = "JO31LK";
   qso.frequency = "14.074";
   qso.contestId = "WW-DIGI";
+  qso.sentReport = "59";
+  qso.sentSerial = std::to_string(line % 1000);
+  qso.receivedReport = "57";
+  qso.receivedSerial = "011/";
   return qso;
 }
 
@@ -28,6 +32,11 @@ void ExpectSame(const LogQso& read, const LogQso& added) {
   EXPECT_EQ(read.frequency, added.frequency);
   EXPECT_EQ(read.utcSeconds, added.utcSeconds);
   EXPECT_EQ(read.contestId, added.contestId);
+  EXPECT_EQ(read.sentReport, added.sentReport);
+  EXPECT_EQ(read.sentSerial, added.sentSerial);
+  EXPECT_EQ(read.receivedReport, added.receivedReport);
+  EXPECT_EQ(read.receivedSerial, added.receivedSerial);
+  EXPECT_EQ(read.markedDuplicate, added.markedDuplicate);
 }
 }  // namespace
 
@@ -41,6 +50,8 @@ TEST(QsoList, GivesBackEveryQsoAsAdded) {
     added.push_back(qso);  // all texts the same as the QSO before
     qso.band = "";
     qso.ownLocator = std::string(size, 'L');
+    qso.receivedSerial = std::string(size, '7');
+    qso.markedDuplicate = true;
     added.push_back(qso);
   }
   const QsoList list(added);
@@ -51,6 +62,7 @@ TEST(QsoList, GivesBackEveryQsoAsAdded) {
     ExpectSame(qso, added[i]);
     EXPECT_EQ(list.Text(i, QsoText::kOwnLocator), added[i].ownLocator);
     EXPECT_EQ(list.Line(i), added[i].line);
+    EXPECT_EQ(list.MarkedDuplicate(i), added[i].markedDuplicate);
     ++i;
   }
   EXPECT_EQ(i, added.size());
