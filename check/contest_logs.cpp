@@ -28,6 +28,7 @@ ContestLogs::ContestLogs(std::size_t logCount) : logs(logCount), entered_(logCou
 void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
                       const std::vector<std::int32_t>& answers) {
   RepeatedText ownCall(calls), ownLocator(texts), frequency(texts), band(texts), mode(texts);
+  RepeatedText sentReport(texts), sentSerial(texts), receivedReport(texts), receivedSerial(texts);
   std::vector<CheckQso>& entered = entered_[index];
   entered.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {
@@ -41,11 +42,19 @@ void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
     check.frequency = frequency.Id(qso.frequency);
     check.band = band.Id(qso.band);
     check.mode = mode.Id(qso.mode);
+    check.sentReport = sentReport.Id(qso.sentReport);
+    check.sentSerial = sentSerial.Id(qso.sentSerial);
+    check.receivedReport = receivedReport.Id(qso.receivedReport);
+    check.receivedSerial = receivedSerial.Id(qso.receivedSerial);
     check.claimed = i < answers.size() ? answers[i] : 0;
+    check.markedDuplicate = qso.markedDuplicate;
     check.time = qso.utcSeconds.value_or(kNoTime);
     check.line = qso.line;
   }
   log.count = entered.size();
+  if (log.band.empty() && !qsos.empty()) {
+    log.band = qsos.Text(0, QsoText::kBand);
+  }
   logs[index] = std::move(log);
 }
 

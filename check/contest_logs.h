@@ -22,16 +22,27 @@ struct CheckQso {
   std::uint32_t frequency;   // text id: as the log writes it
   std::uint32_t band;        // text id
   std::uint32_t mode;        // text id
-  std::int32_t claimed;      // the engine's answer when it was recorded: -1 for a duplicate
-  std::int64_t time;         // seconds since 1970 UTC, or kNoTime
-  std::int64_t line;         // where it stands in its file
+  // text ids: the report and serial number sent and received, as logged (empty where not)
+  std::uint32_t sentReport;
+  std::uint32_t sentSerial;
+  std::uint32_t receivedReport;
+  std::uint32_t receivedSerial;
+  std::int32_t claimed;  // the engine's answer when it was recorded: -1 for a duplicate
+  bool markedDuplicate;  // the log marks it a duplicate (EDI's D)
+  std::int64_t time;     // seconds since 1970 UTC, or kNoTime
+  std::int64_t line;     // where it stands in its file
 };
+// Ten million QSOs are held at once: each byte more is 10 MB more.
+static_assert(sizeof(CheckQso) == 72);
 
 struct CheckLog {
   std::string file;
   std::string format;
   std::string stationCall;
   std::string ownLocator;  // the log's first: what its QSOs without one were sent from
+  std::string section;     // the entry's section or category, as the log's header gives it
+  // The one band the log covers (EDI PBand), else the band of its first QSO; empty without QSOs.
+  std::string band;
   std::vector<LogWarning> warnings;
   std::string error;      // why it could not be read or scored; empty when it could
   std::size_t first = 0;  // its QSOs are qsos[first, first + count)
@@ -56,7 +67,7 @@ class ContestLogs {
   void Seal();
 
   TextTable calls;
-  TextTable texts;  // exchanges, locators, frequencies, bands, modes
+  TextTable texts;  // exchanges, locators, frequencies, bands, modes, reports, serials
   std::vector<CheckLog> logs;
   std::vector<CheckQso> qsos;
 

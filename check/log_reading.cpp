@@ -43,6 +43,8 @@ void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, Con
   log.format = content.format;
   log.stationCall = content.stationCall;
   log.ownLocator = content.ownLocators.empty() ? std::string() : content.ownLocators.front();
+  log.section = content.section;
+  log.band = content.logBand;
   log.warnings = std::move(content.warnings);
   log.error = Problem(content);
   std::vector<std::int32_t> answers;
