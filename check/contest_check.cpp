@@ -16,13 +16,14 @@ namespace {
 // smoothly and no thread waits long for the other.
 constexpr std::size_t kChunks = 64;
 
-// A duplicate's partner is the entry of its log it repeats (same call, band and mode).
+// A duplicate's partner is the entry of its log it repeats (same call, band and mode); one the
+// log marks repeats none when it is the first.
 void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOutcome>& outcomes) {
   using Key = std::tuple<std::uint32_t, std::uint32_t, std::uint32_t>;
   const CheckLog& entry = logs.logs[log];
   std::map<Key, std::uint32_t> firstOf;  // the first entry of each; made at the first duplicate
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {
-    if (logs.qsos[q].claimed >= 0) {
+    if (!IsDuplicate(logs.qsos[q])) {
       continue;
     }
     if (firstOf.empty()) {
@@ -34,7 +35,8 @@ void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOut
     }
     const CheckQso& qso = logs.qsos[q];
     const auto first = firstOf.find(Key{qso.call, qso.band, qso.mode});
-    outcomes[q] = {QsoClass::kDuplicate, first == firstOf.end() ? kNoPartner : first->second};
+    const bool repeats = first != firstOf.end() && first->second != q;
+    outcomes[q] = {QsoClass::kDuplicate, repeats ? first->second : kNoPartner};
   }
 }
 }  // namespace

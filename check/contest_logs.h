@@ -35,6 +35,12 @@ struct CheckQso {
 // Ten million QSOs are held at once: each byte more is 10 MB more.
 static_assert(sizeof(CheckQso) == 72);
 
+// A duplicate by the engine (the same call, band and mode logged before) or by the log's own mark:
+// the engine's to judge, never matched.
+inline bool IsDuplicate(const CheckQso& qso) {
+  return qso.claimed < 0 || qso.markedDuplicate;
+}
+
 struct CheckLog {
   std::string file;
   std::string format;

@@ -31,8 +31,7 @@ std::vector<PairEntry> SortedPairs(const ContestLogs& logs, unsigned threads) {
   entries.reserve(logs.qsos.size());
   for (std::uint32_t q = 0; q < logs.qsos.size(); ++q) {
     const CheckQso& qso = logs.qsos[q];
-    // A duplicate is the engine's to judge.
-    if (qso.claimed >= 0) {
+    if (!IsDuplicate(qso)) {
       entries.push_back(EntryOf(qso, q));
     }
   }

@@ -100,7 +100,7 @@ void ScoreByTheRules(const ContestLogs& logs, std::size_t log, const CheckRules&
     const std::string multiplier = MultiplierOf(logs.texts.Text(qso.exchange), rules.multipliers);
     ++check.classes[static_cast<std::size_t>(qsoClass)];
     check.penalty += PenaltyFactor(qsoClass, rules) * points;
-    if (qso.claimed >= 0) {
+    if (!IsDuplicate(qso)) {
       claimed.Add(qso.band, multiplier, points);
     }
     if (Counts(qsoClass, rules)) {

@@ -27,7 +27,7 @@ std::int64_t PointsForKm(double km, const CheckRules& rules);
 // locators name no square scores 0, as on the engine.
 std::int64_t QsoPoints(const ContestLogs& logs, const CheckQso& qso, const CheckRules& rules);
 
-// Fills in `check.claimed` (over the log's QSOs that the engine did not call duplicates),
+// Fills in `check.claimed` (over the log's QSOs that are no duplicates, IsDuplicate),
 // `checked` (over those that count), `penalty` (each removed QSO's factor times its points by
 // the rules), `score` and `classes` of log `log`.
 void ScoreByTheRules(const ContestLogs& logs, std::size_t log, const CheckRules& rules,

@@ -128,3 +128,16 @@ TEST(RulesScoring, AQsosPointsPerKm) {
     }
   }
 }
+
+// A log that marks a QSO its duplicate claims nothing for it, as the engine's duplicates.
+TEST(RulesScoring, AQsoTheLogMarksDuplicateIsNotClaimed) {
+  const std::vector<BandLog> logs = {
+      {"YO5AAA",
+       "KN16SS",
+       "144",
+       {{"2016-05-07 1400", "YO5BBB", "59 001", "59 001 KN17KT"},
+        {"2016-05-07 1500", "YO5CCC", "59 002", "59 001 KN17KT", true}}}};
+  const CheckedContest contest =
+      CheckBandLogs(logs, ParseRules("points = per-km\nmultipliers = none"));
+  EXPECT_EQ(contest.result.logs[0].claimed.qsos, 1);
+}
