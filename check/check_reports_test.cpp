@@ -37,11 +37,12 @@ std::string HtmlWithAFourthStation(const std::string& call) {
       RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
   return HtmlSummary(contest.logs, contest.result, rows);
 }
-// The three stations checked by `rules`, with DL1AAA's two QSOs then given the classes `first`
-// and `second` (each keeps the QSO it was judged by) and the log scored again: the matching that
-// gives the newer classes is not the outputs' to test.
+// The three stations matched by the defaults and reported by `rules`, with DL1AAA's two QSOs then
+// given the classes `first` and `second` (each keeps the QSO it was judged by) and the log scored
+// again: the matching that gives the newer classes is not the outputs' to test.
 CheckedContest WithDl1aaaJudged(const CheckRules& rules, QsoClass first, QsoClass second) {
-  CheckedContest contest = CheckStations(ThreeStations(), rules);
+  CheckedContest contest = CheckStations(ThreeStations());
+  contest.result.rules = rules;
   contest.result.outcomes[contest.Qso("DL1AAA", 1)].qsoClass = first;
   contest.result.outcomes[contest.Qso("DL1AAA", 2)].qsoClass = second;
   const std::size_t log = contest.Log("DL1AAA");

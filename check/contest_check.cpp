@@ -39,6 +39,17 @@ void MarkDuplicates(const ContestLogs& logs, std::size_t log, std::vector<QsoOut
     outcomes[q] = {QsoClass::kDuplicate, repeats ? first->second : kNoPartner};
   }
 }
+
+// Every entry made outside the contest's period or bands is out of period, before the matching,
+// which passes it over.
+void MarkOutOfPeriod(const MatchContext& context, const std::vector<PairEntry>& entries,
+                     std::vector<QsoOutcome>& outcomes) {
+  for (const PairEntry& entry : entries) {
+    if (!context.InPeriod(entry.qso)) {
+      outcomes[entry.qso] = {QsoClass::kOutOfPeriod, kNoPartner};
+    }
+  }
+}
 }  // namespace
 
 CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsigned threads,
@@ -57,6 +68,9 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   for (std::size_t log = 0; log < clocks.size(); ++log) {
     context.offsets[log] = clocks[log].offset;
     result.logs[log].clock = clocks[log];
+  }
+  if (RulesCanGive(QsoClass::kOutOfPeriod, rules)) {
+    MarkOutOfPeriod(context, entries, result.outcomes);
   }
   const std::vector<std::uint32_t> unmatched =
       MatchGroups(context, entries, chunks, threads, result.outcomes, progress);

@@ -16,10 +16,12 @@ MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRu
   const std::uint32_t texts = contest.texts.IdLimit();
   squares_.assign(texts, kNoSquare);
   modeGroups_.assign(texts, ModeGroup::kDigital);
+  countedBands_.assign(texts, true);
   for (std::uint32_t id = 0; id < texts; ++id) {
     if (contest.texts.Has(id)) {
       squares_[id] = SquareCode(contest.texts.Text(id));
       modeGroups_[id] = ModeGroupOf(contest.texts.Text(id));
+      countedBands_[id] = CountsBand(rules, contest.texts.Text(id));
     }
   }
   hasLog_.assign(contest.calls.IdLimit(), false);
@@ -45,6 +47,15 @@ std::int64_t MatchContext::Apart(std::uint32_t a, std::uint32_t b) const {
 
 bool MatchContext::ModesAgree(std::uint32_t a, std::uint32_t b) const {
   return !rules.modeMustMatch || modeGroups_[Qso(a).mode] == modeGroups_[Qso(b).mode];
+}
+
+bool MatchContext::InPeriod(std::uint32_t q) const {
+  if (!countedBands_[Qso(q).band]) {
+    return false;
+  }
+  const std::int64_t time = Time(q);
+  return time == kNoTime || ((!rules.periodStart || time >= *rules.periodStart) &&
+                             (!rules.periodEnd || time < *rules.periodEnd));
 }
 
 QsoClass MatchContext::LocatorClass(std::uint32_t copier, std::uint32_t sender) const {

@@ -30,6 +30,9 @@ class MatchContext {
   // Seconds between the two QSOs on the contest's clock; 0 when a time is missing.
   std::int64_t Apart(std::uint32_t a, std::uint32_t b) const;
   bool ModesAgree(std::uint32_t a, std::uint32_t b) const;
+  // Made on a band the rules count, and within their period on the contest's clock (a QSO without
+  // a time is: nothing says it is not).
+  bool InPeriod(std::uint32_t q) const;
   bool HasLog(std::uint32_t call) const { return hasLog_[call]; }
   // Confirmed when `copier` copied the square `sender` sent from, or when that is unknown.
   QsoClass LocatorClass(std::uint32_t copier, std::uint32_t sender) const;
@@ -37,5 +40,6 @@ class MatchContext {
  private:
   std::vector<std::uint16_t> squares_;  // per text: the square it names
   std::vector<ModeGroup> modeGroups_;   // per text
+  std::vector<bool> countedBands_;      // per text: a band the rules count
   std::vector<bool> hasLog_;            // per call
 };

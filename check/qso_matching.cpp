@@ -58,7 +58,9 @@ struct GroupMatcher {
     high.clear();
     const std::uint32_t lowCall = LowerCall(*group.begin);
     for (const PairEntry* entry = group.begin; entry != group.end; ++entry) {
-      (context.Qso(entry->qso).ownCall == lowCall ? low : high).push_back(entry->qso);
+      if (outcomes[entry->qso].qsoClass != QsoClass::kOutOfPeriod) {
+        (context.Qso(entry->qso).ownCall == lowCall ? low : high).push_back(entry->qso);
+      }
     }
     candidates.clear();
     for (std::uint32_t a : low) {
