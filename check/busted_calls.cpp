@@ -59,7 +59,7 @@ class Explainer {
       taken_[other] = true;
       const std::uint32_t right = waiting_[other].qso;
       outcomes_[q] = {QsoClass::kBustedCall, right};
-      outcomes_[right] = {context_.LocatorClass(right, q), q};
+      outcomes_[right] = {context_.PairClass(right, q), q};
     } else {
       outcomes_[q] = {several_[qso.call] ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
     }

@@ -180,6 +180,30 @@ TEST(CheckReports, ALogReportSaysWhyAQsoIsOutOfPeriodOrItsExchangeBusted) {
   }
 }
 
+// A busted locator names what was compared: the squares, or six characters where the rules compare
+// six and both sides give them.
+TEST(CheckReports, ALogReportNamesTheLocatorsABustedLocatorCompared) {
+  const struct {
+    const char* rules;
+    const char* copied;
+    const char* why;
+  } cases[] = {
+      {"", "59 011 KN18KT", "busted locator: copied KN18, YO5BBB sent KN17:\n"},
+      {"locator-length = 6", "59 011 KN17KS",
+       "busted locator: copied KN17KS, YO5BBB sent KN17KT:\n"},
+      {"locator-length = 6", "59 011 KN18", "busted locator: copied KN18, YO5BBB sent KN17:\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest = CheckBandLogs(
+        {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", c.copied}}},
+         {"YO5BBB", "KN17KT", "144", {{"2016-05-07 1400", "YO5AAA", "59 011", "59 001 KN16SS"}}}},
+        ParseRules(c.rules));
+    const std::string report = LogReportText(contest.logs, contest.result, 0, 2);
+    EXPECT_NE(report.find(c.why), std::string::npos) << report;
+  }
+}
+
 // The multiplier columns and a report's tallies name what the rules count: fields, squares, or
 // nothing where there are no multipliers.
 TEST(CheckReports, TheMultipliersAreNamedAsTheRulesCountThem) {

@@ -42,6 +42,19 @@ std::string OutOfPeriod(const ContestLogs& logs, const CheckRules& rules, const 
          (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
 }
 
+// "copied KN17KS, YO5BBB sent KN17KT": six characters where the rules compare six and both sides
+// give six, else the squares.
+std::string LocatorsCompared(const std::string& copied, const std::string& worked,
+                             const std::string& sent, std::size_t length) {
+  constexpr std::size_t kSquare = 4;
+  const std::string copiedLocator = ScanLocator(copied);
+  const std::string sentLocator = ScanLocator(sent);
+  const std::size_t shown =
+      copiedLocator.size() >= length && sentLocator.size() >= length ? length : kSquare;
+  return "copied " + copiedLocator.substr(0, shown) + ", " + worked + " sent " +
+         sentLocator.substr(0, shown);
+}
+
 std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
   const CheckQso& qso = logs.qsos[q];
   const QsoOutcome& outcome = result.outcomes[q];
@@ -62,8 +75,10 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
              logs.calls.Text(logs.qsos[other].ownCall) + " logged " + own +
              Apart(logs, result, q, other) + ":" + otherLine;
     case QsoClass::kBustedLocator:
-      return "busted locator: copied " + ScanSquare(logs.texts.Text(qso.exchange)).square + ", " +
-             worked + " sent " + ScanSquare(logs.texts.Text(logs.qsos[other].ownLocator)).square +
+      return "busted locator: " +
+             LocatorsCompared(logs.texts.Text(qso.exchange), worked,
+                              logs.texts.Text(logs.qsos[other].ownLocator),
+                              result.rules.locatorLength) +
              ":" + otherLine;
     case QsoClass::kUnique:
       return "unique: " + worked + " is in no other log";

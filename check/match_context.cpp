@@ -2,24 +2,39 @@
 
 #include <cstdlib>
 
+#include "check/exchange_numbers.h"
 #include "scoring/square_number.h"
 
 namespace {
-// The number of the square the text names, or kNoSquare.
-std::uint16_t SquareCode(const std::string& text) {
-  return static_cast<std::uint16_t>(SquareNumber(ScanSquare(text).square).value_or(kNoSquare));
+constexpr std::size_t kLocatorWithSubsquare = 6;
+constexpr int kSubsquaresAcross = 24;
+
+LocatorCode LocatorCodeOf(const std::string& text) {
+  const std::string locator = ScanLocator(text);
+  LocatorCode code;
+  code.square = static_cast<std::uint16_t>(SquareNumber(locator).value_or(kNoSquare));
+  if (locator.size() == kLocatorWithSubsquare) {
+    code.subsquare =
+        static_cast<std::uint16_t>((locator[4] - 'A') * kSubsquaresAcross + (locator[5] - 'A'));
+  }
+  return code;
+}
+
+// Both give a number and they differ: a side that logged none leaves nothing to compare.
+bool Differ(std::optional<std::uint32_t> copied, std::optional<std::uint32_t> sent) {
+  return copied && sent && *copied != *sent;
 }
 }  // namespace
 
 MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRules)
     : logs(contest), rules(checkRules), offsets(contest.logs.size(), 0) {
   const std::uint32_t texts = contest.texts.IdLimit();
-  squares_.assign(texts, kNoSquare);
+  locators_.assign(texts, LocatorCode());
   modeGroups_.assign(texts, ModeGroup::kDigital);
   countedBands_.assign(texts, true);
   for (std::uint32_t id = 0; id < texts; ++id) {
     if (contest.texts.Has(id)) {
-      squares_[id] = SquareCode(contest.texts.Text(id));
+      locators_[id] = LocatorCodeOf(contest.texts.Text(id));
       modeGroups_[id] = ModeGroupOf(contest.texts.Text(id));
       countedBands_[id] = CountsBand(rules, contest.texts.Text(id));
     }
@@ -58,10 +73,35 @@ bool MatchContext::InPeriod(std::uint32_t q) const {
                              (!rules.periodEnd || time < *rules.periodEnd));
 }
 
-QsoClass MatchContext::LocatorClass(std::uint32_t copier, std::uint32_t sender) const {
-  const std::uint16_t sent = squares_[Qso(sender).ownLocator];
-  if (sent == kNoSquare || squares_[Qso(copier).exchange] == sent) {
+QsoClass MatchContext::PairClass(std::uint32_t copier, std::uint32_t sender) const {
+  const QsoClass locatorClass = LocatorClass(Qso(copier), Qso(sender));
+  return locatorClass == QsoClass::kConfirmed ? ExchangeClass(Qso(copier), Qso(sender))
+                                              : locatorClass;
+}
+
+QsoClass MatchContext::LocatorClass(const CheckQso& copier, const CheckQso& sender) const {
+  const LocatorCode sent = locators_[sender.ownLocator];
+  const LocatorCode copied = locators_[copier.exchange];
+  if (sent.square == kNoSquare) {
     return QsoClass::kConfirmed;
   }
-  return QsoClass::kBustedLocator;
+  const bool bothSubsquares = rules.locatorLength == kLocatorWithSubsquare &&
+                              sent.subsquare != kNoSubsquare && copied.subsquare != kNoSubsquare;
+  const bool same =
+      copied.square == sent.square && (!bothSubsquares || copied.subsquare == sent.subsquare);
+  return same ? QsoClass::kConfirmed : QsoClass::kBustedLocator;
+}
+
+QsoClass MatchContext::ExchangeClass(const CheckQso& copier, const CheckQso& sender) const {
+  if (!rules.checkReport && !rules.checkSerial) {
+    return QsoClass::kConfirmed;
+  }
+  const TextTable& texts = logs.texts;
+  const ExchangeNumbers copied =
+      ReadExchangeNumbers(texts.Text(copier.receivedReport), texts.Text(copier.receivedSerial));
+  const ExchangeNumbers sent =
+      ReadExchangeNumbers(texts.Text(sender.sentReport), texts.Text(sender.sentSerial));
+  const bool busted = (rules.checkReport && Differ(copied.report, sent.report)) ||
+                      (rules.checkSerial && Differ(copied.serial, sent.serial));
+  return busted ? QsoClass::kBustedExchange : QsoClass::kConfirmed;
 }

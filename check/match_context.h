@@ -12,6 +12,14 @@
 #include "check/qso_class.h"
 
 inline constexpr std::uint16_t kNoSquare = 0xFFFF;
+inline constexpr std::uint16_t kNoSubsquare = 0xFFFF;
+
+// The locator a text names, as numbers: its square (SquareNumber), and its sub-square where it
+// gives one (24 x 24 of a square).
+struct LocatorCode {
+  std::uint16_t square = kNoSquare;
+  std::uint16_t subsquare = kNoSubsquare;
+};
 
 class MatchContext {
  public:
@@ -34,12 +42,19 @@ class MatchContext {
   // a time is: nothing says it is not).
   bool InPeriod(std::uint32_t q) const;
   bool HasLog(std::uint32_t call) const { return hasLog_[call]; }
-  // Confirmed when `copier` copied the square `sender` sent from, or when that is unknown.
-  QsoClass LocatorClass(std::uint32_t copier, std::uint32_t sender) const;
+  // How `copier` is judged by the entry `sender` logged of the same QSO: confirmed when it copied
+  // the locator sent, and as the rules ask the report and serial sent, or when what was sent is
+  // unknown.
+  QsoClass PairClass(std::uint32_t copier, std::uint32_t sender) const;
 
  private:
-  std::vector<std::uint16_t> squares_;  // per text: the square it names
-  std::vector<ModeGroup> modeGroups_;   // per text
-  std::vector<bool> countedBands_;      // per text: a band the rules count
-  std::vector<bool> hasLog_;            // per call
+  // The square, and at six characters the sub-square where both sides give one.
+  QsoClass LocatorClass(const CheckQso& copier, const CheckQso& sender) const;
+  // The report and serial, as the rules ask; a side that logged none leaves nothing to compare.
+  QsoClass ExchangeClass(const CheckQso& copier, const CheckQso& sender) const;
+
+  std::vector<LocatorCode> locators_;  // per text: the locator it names
+  std::vector<ModeGroup> modeGroups_;  // per text
+  std::vector<bool> countedBands_;     // per text: a band the rules count
+  std::vector<bool> hasLog_;           // per call
 };

@@ -42,8 +42,8 @@ struct GroupMatcher {
   std::vector<Candidate> candidates;
 
   void Pair(std::uint32_t a, std::uint32_t b) {
-    outcomes[a] = {context.LocatorClass(a, b), b};
-    outcomes[b] = {context.LocatorClass(b, a), a};
+    outcomes[a] = {context.PairClass(a, b), b};
+    outcomes[b] = {context.PairClass(b, a), a};
   }
 
   void Leave(std::uint32_t q, const std::vector<std::uint32_t>& others) {

@@ -1,7 +1,8 @@
 // The first pass of the matching: within each group of the index (the same two calls on the same
 // band) the entries of one log are paired with the other's, nearest in time first, within the
 // window and, as the rules ask, in the same mode. A pair confirms both QSOs unless a side copied
-// the other's square wrong. An entry already out of period is passed over.
+// the other's locator, or as the rules ask report or serial, wrong. An entry already out of
+// period is passed over.
 #pragma once
 
 #include <cstdint>

@@ -9,6 +9,9 @@ constexpr QsoClass kConfirmed = QsoClass::kConfirmed;
 constexpr QsoClass kDuplicate = QsoClass::kDuplicate;
 constexpr QsoClass kNotInLog = QsoClass::kNotInLog;
 constexpr QsoClass kOutOfPeriod = QsoClass::kOutOfPeriod;
+constexpr QsoClass kBustedExchange = QsoClass::kBustedExchange;
+constexpr QsoClass kBustedLocator = QsoClass::kBustedLocator;
+constexpr QsoClass kBustedCall = QsoClass::kBustedCall;
 
 // A QSO of a log, named by its file (BandLogFile), its expected class and the QSO it was judged
 // by (none: "").
@@ -148,4 +151,116 @@ TEST(RulesMatching, AQsoOutsideThePeriodOrItsBandsIsOutOfPeriod) {
     EXPECT_EQ(classOf("YO5EEE-144.edi", 1), ClassName(c.eeeClass));
     EXPECT_EQ(contest.result.logs[0].clock.offset, c.aheadMinutes * 60);
   }
+}
+
+namespace {
+// YO5AAA (KN16SS) and YO5BBB (KN17KT) log one QSO on 144 MHz at 14:00, YO5AAA as `aaa` and
+// YO5BBB as `bbb`.
+std::vector<BandLog> OneQso(const BandQso& aaa, const BandQso& bbb) {
+  return {{"YO5AAA", "KN16SS", "144", {aaa}}, {"YO5BBB", "KN17KT", "144", {bbb}}};
+}
+
+struct PairCase {
+  const char* name;
+  const char* rules;
+  const char* aaaSent;
+  const char* aaaReceived;  // report, serial and locator as YO5AAA copied them from YO5BBB
+  const char* bbbSent;
+  const char* bbbReceived;
+  QsoClass aaaClass;
+  QsoClass bbbClass;
+};
+
+// Both QSOs of the pair are judged by each other: each keeps the other as its partner.
+void ExpectPairClasses(const PairCase& c) {
+  SCOPED_TRACE(c.name);
+  ExpectClasses({c.name,
+                 c.rules,
+                 OneQso({"2016-05-07 1400", "YO5BBB", c.aaaSent, c.aaaReceived},
+                        {"2016-05-07 1400", "YO5AAA", c.bbbSent, c.bbbReceived}),
+                 {{"YO5AAA-144.edi", 1, c.aaaClass, "YO5BBB-144.edi", 1},
+                  {"YO5BBB-144.edi", 1, c.bbbClass, "YO5AAA-144.edi", 1}}});
+}
+}  // namespace
+
+// Only the side that copied the report or serial wrong loses the QSO; serials compare as numbers.
+TEST(RulesMatching, AReportOrSerialCopiedWrongIsABustedExchange) {
+  const char* const serial = "check-serial = yes";
+  const char* const report = "check-report = yes";
+  const PairCase cases[] = {
+      {"serials agree", serial, "59 001", "59 011 KN17KT", "59 011", "59 001 KN16SS", kConfirmed,
+       kConfirmed},
+      {"a serial copied wrong", serial, "59 001", "59 012 KN17KT", "59 011", "59 001 KN16SS",
+       kBustedExchange, kConfirmed},
+      {"both copied wrong", serial, "59 001", "59 012 KN17KT", "59 011", "59 002 KN16SS",
+       kBustedExchange, kBustedExchange},
+      {"serials are not compared by default", "", "59 001", "59 012 KN17KT", "59 011",
+       "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"nor by the report's rule", report, "59 001", "59 012 KN17KT", "59 011", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"a serial as a number: 011/ and 11", serial, "59 001", "59 011/ KN17KT", "59 11",
+       "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"0011 and 011", serial, "59 001", "59 0011 KN17KT", "59 011", "59 001 KN16SS", kConfirmed,
+       kConfirmed},
+      {"004/B and 4", serial, "59 001", "59 004/B KN17KT", "59 4", "59 001 KN16SS", kConfirmed,
+       kConfirmed},
+      {"report and serial run together, the serial field empty", serial, "59 001",
+       "59011 - KN17KT", "59 011", "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"run together and copied wrong", serial, "59 001", "59012 - KN17KT", "59 011",
+       "59 001 KN16SS", kBustedExchange, kConfirmed},
+      {"sent run together", serial, "59001 -", "59 011 KN17KT", "59 011", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"nothing sent to compare with", serial, "59 001", "59 012 KN17KT", "59 -", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"nothing copied to compare", serial, "59 001", "59 - KN17KT", "59 011", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"a report copied wrong", report, "59 001", "55 011 KN17KT", "59 011", "59 001 KN16SS",
+       kBustedExchange, kConfirmed},
+      {"reports are not compared by the serial's rule", serial, "59 001", "55 011 KN17KT",
+       "59 011", "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"a report by its readability and strength: 599 and 59", report, "59 001", "599 011 KN17KT",
+       "59 011", "599 001 KN16SS", kConfirmed, kConfirmed},
+      {"5NN is 599", report, "599 001", "5NN 011 KN17KT", "599 011", "599 001 KN16SS", kConfirmed,
+       kConfirmed},
+      {"a locator copied wrong is a busted locator first", serial, "59 001", "59 012 KN18KT",
+       "59 011", "59 001 KN16SS", kBustedLocator, kConfirmed},
+  };
+  for (const PairCase& c : cases) {
+    ExpectPairClasses(c);
+  }
+}
+
+// The other side of a busted call is judged by what the station that busted it sent.
+TEST(RulesMatching, TheOtherSideOfABustedCallIsJudgedByTheExchangeToo) {
+  ExpectClasses({"YO5BBB busted YO5AAA's call; YO5AAA copied YO5BBB's serial wrong",
+                 "check-serial = yes",
+                 OneQso({"2016-05-07 1400", "YO5BBB", "59 001", "59 012 KN17KT"},
+                        {"2016-05-07 1400", "YO5AAB", "59 011", "59 001 KN16SS"}),
+                 {{"YO5AAA-144.edi", 1, kBustedExchange, "YO5BBB-144.edi", 1},
+                  {"YO5BBB-144.edi", 1, kBustedCall, "YO5AAA-144.edi", 1}}});
+}
+
+// Six characters are compared where both sides have six, else the square.
+TEST(RulesMatching, SixCharacterLocatorsAreComparedWhereTheRulesSay) {
+  const char* const six = "locator-length = 6";
+  const PairCase cases[] = {
+      {"the sub-square copied wrong", six, "59 001", "59 011 KN17KS", "59 011", "59 001 KN16SS",
+       kBustedLocator, kConfirmed},
+      {"in any case", six, "59 001", "59 011 kn17kt", "59 011", "59 001 KN16SS", kConfirmed,
+       kConfirmed},
+      {"the square only by default", "", "59 001", "59 011 KN17KS", "59 011", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"copied with its square only", six, "59 001", "59 011 KN17", "59 011", "59 001 KN16SS",
+       kConfirmed, kConfirmed},
+      {"the square copied wrong", six, "59 001", "59 011 KN18KT", "59 011", "59 001 KN16SS",
+       kBustedLocator, kConfirmed},
+  };
+  for (const PairCase& c : cases) {
+    ExpectPairClasses(c);
+  }
+  ExpectClasses({"the locator sent has its square only",
+                 "locator-length = 6",
+                 {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", "59 011 KN17KS"}}},
+                  {"YO5BBB", "KN17", "144", {{"2016-05-07 1400", "YO5AAA", "59 011", "59 001 KN16SS"}}}},
+                 {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1}}});
 }
