@@ -20,15 +20,17 @@ struct Waiting {
 };
 
 // Per call: whether more than one log has an entry with it.
-std::vector<bool> CallsInSeveralLogs(const ContestLogs& logs) {
-  std::vector<std::uint32_t> firstLog(logs.calls.IdLimit(), UINT32_MAX);
-  std::vector<bool> several(logs.calls.IdLimit(), false);
-  for (const CheckQso& qso : logs.qsos) {
-    std::uint32_t& first = firstLog[qso.call];
+std::vector<bool> CallsInSeveralLogs(const MatchContext& context) {
+  const std::uint32_t calls = context.logs.calls.IdLimit();
+  std::vector<std::uint32_t> firstLog(calls, UINT32_MAX);
+  std::vector<bool> several(calls, false);
+  for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
+    const std::uint32_t log = context.Qso(q).log;
+    std::uint32_t& first = firstLog[context.Call(q)];
     if (first == UINT32_MAX) {
-      first = qso.log;
-    } else if (first != qso.log) {
-      several[qso.call] = true;
+      first = log;
+    } else if (first != log) {
+      several[context.Call(q)] = true;
     }
   }
   return several;
@@ -38,11 +40,10 @@ class Explainer {
  public:
   Explainer(const MatchContext& context, const std::vector<std::uint32_t>& unmatched,
             std::vector<QsoOutcome>& outcomes)
-      : context_(context), outcomes_(outcomes), several_(CallsInSeveralLogs(context.logs)) {
+      : context_(context), outcomes_(outcomes), several_(CallsInSeveralLogs(context)) {
     for (std::uint32_t q : unmatched) {
-      const CheckQso& qso = context.Qso(q);
-      if (context.HasLog(qso.call)) {
-        waiting_.push_back({CallOnBand(qso.call, qso.band), q});
+      if (context.HasLog(context.Call(q))) {
+        waiting_.push_back({CallOnBand(context.Call(q), context.Qso(q).band), q});
       }
     }
     std::sort(waiting_.begin(), waiting_.end());
@@ -50,8 +51,7 @@ class Explainer {
   }
 
   void Explain(std::uint32_t q) {
-    const CheckQso& qso = context_.Qso(q);
-    if (context_.HasLog(qso.call)) {
+    if (context_.HasLog(context_.Call(q))) {
       return;  // stays not in log, unless it is found as the other side of a busted call
     }
     const std::size_t other = NearCallOtherSide(q);
@@ -61,7 +61,8 @@ class Explainer {
       outcomes_[q] = {QsoClass::kBustedCall, right};
       outcomes_[right] = {context_.PairClass(right, q), q};
     } else {
-      outcomes_[q] = {several_[qso.call] ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
+      outcomes_[q] = {several_[context_.Call(q)] ? QsoClass::kNotCheckable : QsoClass::kUnique,
+                      kNoPartner};
     }
   }
 
@@ -71,9 +72,8 @@ class Explainer {
   // The waiting entry, nearest in time, of a station with a call near the one `q` logged that
   // logged `q`'s station on its band.
   std::size_t NearCallOtherSide(std::uint32_t q) const {
-    const CheckQso& qso = context_.Qso(q);
-    const std::string& logged = context_.logs.calls.Text(qso.call);
-    const Waiting key{CallOnBand(qso.ownCall, qso.band), 0};
+    const std::string_view logged = context_.CallText(context_.Call(q));
+    const Waiting key{CallOnBand(context_.OwnCall(q), context_.Qso(q).band), 0};
     std::size_t best = kNone;
     std::int64_t bestApart = 0;
     for (auto it = std::lower_bound(waiting_.begin(), waiting_.end(), key);
@@ -81,7 +81,7 @@ class Explainer {
       const std::size_t index = static_cast<std::size_t>(it - waiting_.begin());
       const std::uint32_t other = it->qso;
       if (taken_[index] || !context_.ModesAgree(q, other) || !context_.InWindow(q, other) ||
-          !AreNearCalls(logged, context_.logs.calls.Text(context_.Qso(other).ownCall))) {
+          !AreNearCalls(logged, context_.CallText(context_.OwnCall(other)))) {
         continue;
       }
       const std::int64_t apart = context_.Apart(q, other);

@@ -26,7 +26,7 @@ void CollectDifference(const MatchContext& context, PairGroup group,
   const std::uint32_t b = group.begin[1].qso;
   const CheckQso& qsoA = context.Qso(a);
   const CheckQso& qsoB = context.Qso(b);
-  if (qsoA.ownCall == qsoB.ownCall || qsoA.time == kNoTime || qsoB.time == kNoTime ||
+  if (context.OwnCall(a) == context.OwnCall(b) || qsoA.time == kNoTime || qsoB.time == kNoTime ||
       !context.ModesAgree(a, b)) {
     return;
   }

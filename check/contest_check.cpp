@@ -60,7 +60,7 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   result.logs.resize(logs.logs.size());
   MatchContext context(logs, rules);
 
-  const std::vector<PairEntry> entries = SortedPairs(logs, threads);
+  const std::vector<PairEntry> entries = SortedPairs(context, threads);
   const auto chunks = GroupChunks(entries, kChunks);
   progress.Begin("matching", 2 * chunks.size());
   const std::vector<ClockEstimate> clocks =

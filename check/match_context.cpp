@@ -1,8 +1,10 @@
 #include "check/match_context.h"
 
 #include <cstdlib>
+#include <unordered_map>
 
 #include "check/exchange_numbers.h"
+#include "check/portable_call.h"
 #include "scoring/square_number.h"
 
 namespace {
@@ -18,6 +20,20 @@ LocatorCode LocatorCodeOf(const std::string& text) {
         static_cast<std::uint16_t>((locator[4] - 'A') * kSubsquaresAcross + (locator[5] - 'A'));
   }
   return code;
+}
+
+// Per call id, the first id of the calls that are one call where the rules ignore portable
+// suffixes; else the id itself.
+std::vector<std::uint32_t> MatchCalls(const TextTable& calls, bool portableSuffixesIgnored) {
+  std::vector<std::uint32_t> matchCalls(calls.IdLimit());
+  std::unordered_map<std::string_view, std::uint32_t> firstOf;  // by the call without suffixes
+  for (std::uint32_t id = 0; id < calls.IdLimit(); ++id) {
+    matchCalls[id] = id;
+    if (portableSuffixesIgnored && calls.Has(id)) {
+      matchCalls[id] = firstOf.emplace(WithoutPortableSuffixes(calls.Text(id)), id).first->second;
+    }
+  }
+  return matchCalls;
 }
 
 // Both give a number and they differ: a side that logged none leaves nothing to compare.
@@ -39,10 +55,16 @@ MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRu
       countedBands_[id] = CountsBand(rules, contest.texts.Text(id));
     }
   }
+  matchCalls_ = MatchCalls(contest.calls, rules.portableSuffixesIgnored);
   hasLog_.assign(contest.calls.IdLimit(), false);
   for (const CheckQso& qso : contest.qsos) {
-    hasLog_[qso.ownCall] = true;
+    hasLog_[matchCalls_[qso.ownCall]] = true;
   }
+}
+
+std::string_view MatchContext::CallText(std::uint32_t call) const {
+  const std::string& text = logs.calls.Text(call);
+  return rules.portableSuffixesIgnored ? WithoutPortableSuffixes(text) : text;
 }
 
 std::int64_t MatchContext::Time(std::uint32_t q) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "check/check_rules.h"
@@ -31,6 +32,12 @@ class MatchContext {
   std::vector<std::int64_t> offsets;
 
   const CheckQso& Qso(std::uint32_t q) const { return logs.qsos[q]; }
+  // The call a QSO's station worked, and the call it signed, as the matching takes them: an id
+  // that is the same for calls that are one (without portable suffixes where the rules say so).
+  std::uint32_t Call(std::uint32_t q) const { return matchCalls_[Qso(q).call]; }
+  std::uint32_t OwnCall(std::uint32_t q) const { return matchCalls_[Qso(q).ownCall]; }
+  // The text the matching compares of such an id.
+  std::string_view CallText(std::uint32_t call) const;
   // The QSO's time on the contest's clock; kNoTime stays.
   std::int64_t Time(std::uint32_t q) const;
   // A QSO without a time is in every window: nothing says it was not.
@@ -41,6 +48,7 @@ class MatchContext {
   // Made on a band the rules count, and within their period on the contest's clock (a QSO without
   // a time is: nothing says it is not).
   bool InPeriod(std::uint32_t q) const;
+  // Whether the station, a call id as Call gives it, sent a log.
   bool HasLog(std::uint32_t call) const { return hasLog_[call]; }
   // How `copier` is judged by the entry `sender` logged of the same QSO: confirmed when it copied
   // the locator sent, and as the rules ask the report and serial sent, or when what was sent is
@@ -53,8 +61,9 @@ class MatchContext {
   // The report and serial, as the rules ask; a side that logged none leaves nothing to compare.
   QsoClass ExchangeClass(const CheckQso& copier, const CheckQso& sender) const;
 
-  std::vector<LocatorCode> locators_;  // per text: the locator it names
-  std::vector<ModeGroup> modeGroups_;  // per text
-  std::vector<bool> countedBands_;     // per text: a band the rules count
-  std::vector<bool> hasLog_;           // per call
+  std::vector<LocatorCode> locators_;      // per text: the locator it names
+  std::vector<ModeGroup> modeGroups_;      // per text
+  std::vector<bool> countedBands_;         // per text: a band the rules count
+  std::vector<std::uint32_t> matchCalls_;  // per call id: the first id of a call that is one
+  std::vector<bool> hasLog_;               // per call id as Call gives it
 };

@@ -47,7 +47,7 @@ struct GroupMatcher {
   }
 
   void Leave(std::uint32_t q, const std::vector<std::uint32_t>& others) {
-    const bool callSentLog = context.HasLog(context.Qso(q).call);
+    const bool callSentLog = context.HasLog(context.Call(q));
     outcomes[q] = {callSentLog ? QsoClass::kNotInLog : QsoClass::kNotCheckable,
                    Nearest(context, q, others)};
     unmatched.push_back(q);
@@ -59,7 +59,7 @@ struct GroupMatcher {
     const std::uint32_t lowCall = LowerCall(*group.begin);
     for (const PairEntry* entry = group.begin; entry != group.end; ++entry) {
       if (outcomes[entry->qso].qsoClass != QsoClass::kOutOfPeriod) {
-        (context.Qso(entry->qso).ownCall == lowCall ? low : high).push_back(entry->qso);
+        (context.OwnCall(entry->qso) == lowCall ? low : high).push_back(entry->qso);
       }
     }
     candidates.clear();

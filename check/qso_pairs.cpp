@@ -19,20 +19,20 @@ bool SameGroup(const PairEntry& a, const PairEntry& b) {
   return a.calls == b.calls && a.band == b.band;
 }
 
-PairEntry EntryOf(const CheckQso& qso, std::uint32_t index) {
-  const std::uint64_t low = std::min(qso.ownCall, qso.call);
-  const std::uint64_t high = std::max(qso.ownCall, qso.call);
-  return {(low << 32) | high, qso.band, index};
+PairEntry EntryOf(const MatchContext& context, std::uint32_t q) {
+  const std::uint64_t low = std::min(context.OwnCall(q), context.Call(q));
+  const std::uint64_t high = std::max(context.OwnCall(q), context.Call(q));
+  return {(low << 32) | high, context.Qso(q).band, q};
 }
 }  // namespace
 
-std::vector<PairEntry> SortedPairs(const ContestLogs& logs, unsigned threads) {
+std::vector<PairEntry> SortedPairs(const MatchContext& context, unsigned threads) {
+  const std::vector<CheckQso>& qsos = context.logs.qsos;
   std::vector<PairEntry> entries;
-  entries.reserve(logs.qsos.size());
-  for (std::uint32_t q = 0; q < logs.qsos.size(); ++q) {
-    const CheckQso& qso = logs.qsos[q];
-    if (!IsDuplicate(qso)) {
-      entries.push_back(EntryOf(qso, q));
+  entries.reserve(qsos.size());
+  for (std::uint32_t q = 0; q < qsos.size(); ++q) {
+    if (!IsDuplicate(qsos[q])) {
+      entries.push_back(EntryOf(context, q));
     }
   }
   // Two halves sorted side by side, then merged.

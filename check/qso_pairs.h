@@ -1,12 +1,13 @@
 // The index the matching works on: every QSO that is no duplicate, keyed by the two calls it
-// joins and its band, and sorted, so that both logs' entries of one QSO stand side by side.
+// joins (as the matching takes them) and its band, and sorted, so that both logs' entries of one
+// QSO stand side by side.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-#include "check/contest_logs.h"
+#include "check/match_context.h"
 
 struct PairEntry {
   std::uint64_t calls;  // the lower call id in the upper half, the higher in the lower
@@ -15,7 +16,7 @@ struct PairEntry {
 };
 
 // Sorted by calls, band and QSO index: the same for the same logs, whatever the ids are.
-std::vector<PairEntry> SortedPairs(const ContestLogs& logs, unsigned threads);
+std::vector<PairEntry> SortedPairs(const MatchContext& context, unsigned threads);
 
 // The lower of the two calls of an entry's group.
 inline std::uint32_t LowerCall(const PairEntry& entry) {

@@ -204,8 +204,8 @@ TEST(RulesMatching, AReportOrSerialCopiedWrongIsABustedExchange) {
        kConfirmed},
       {"004/B and 4", serial, "59 001", "59 004/B KN17KT", "59 4", "59 001 KN16SS", kConfirmed,
        kConfirmed},
-      {"report and serial run together, the serial field empty", serial, "59 001",
-       "59011 - KN17KT", "59 011", "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"report and serial run together, the serial field empty", serial, "59 001", "59011 - KN17KT",
+       "59 011", "59 001 KN16SS", kConfirmed, kConfirmed},
       {"run together and copied wrong", serial, "59 001", "59012 - KN17KT", "59 011",
        "59 001 KN16SS", kBustedExchange, kConfirmed},
       {"sent run together", serial, "59001 -", "59 011 KN17KT", "59 011", "59 001 KN16SS",
@@ -216,8 +216,8 @@ TEST(RulesMatching, AReportOrSerialCopiedWrongIsABustedExchange) {
        kConfirmed, kConfirmed},
       {"a report copied wrong", report, "59 001", "55 011 KN17KT", "59 011", "59 001 KN16SS",
        kBustedExchange, kConfirmed},
-      {"reports are not compared by the serial's rule", serial, "59 001", "55 011 KN17KT",
-       "59 011", "59 001 KN16SS", kConfirmed, kConfirmed},
+      {"reports are not compared by the serial's rule", serial, "59 001", "55 011 KN17KT", "59 011",
+       "59 001 KN16SS", kConfirmed, kConfirmed},
       {"a report by its readability and strength: 599 and 59", report, "59 001", "599 011 KN17KT",
        "59 011", "599 001 KN16SS", kConfirmed, kConfirmed},
       {"5NN is 599", report, "599 001", "5NN 011 KN17KT", "599 011", "599 001 KN16SS", kConfirmed,
@@ -258,9 +258,48 @@ TEST(RulesMatching, SixCharacterLocatorsAreComparedWhereTheRulesSay) {
   for (const PairCase& c : cases) {
     ExpectPairClasses(c);
   }
-  ExpectClasses({"the locator sent has its square only",
-                 "locator-length = 6",
-                 {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", "59 011 KN17KS"}}},
-                  {"YO5BBB", "KN17", "144", {{"2016-05-07 1400", "YO5AAA", "59 011", "59 001 KN16SS"}}}},
-                 {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1}}});
+  ExpectClasses(
+      {"the locator sent has its square only",
+       "locator-length = 6",
+       {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", "59 011 KN17KS"}}},
+        {"YO5BBB", "KN17", "144", {{"2016-05-07 1400", "YO5AAA", "59 011", "59 001 KN16SS"}}}},
+       {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1}}});
+}
+
+// A call with a portable suffix is the station's call where the rules say so: the suffix is left
+// out on both sides, in the call logged and in the station's own.
+TEST(RulesMatching, PortableSuffixesAreIgnoredWhereTheRulesSay) {
+  constexpr QsoClass kUnique = QsoClass::kUnique;
+  const char* const ignored = "portable-suffixes-ignored = yes";
+  const struct {
+    const char* name;
+    const char* rules;
+    const char* bbbCall;    // YO5BBB's own, as its log gives it
+    const char* aaaLogged;  // the call YO5AAA logged for it
+    const char* bbbLogged;  // the call YO5BBB logged for YO5AAA
+    QsoClass aaaClass;
+    QsoClass bbbClass;
+  } cases[] = {
+      {"logged with /P", ignored, "YO5BBB", "YO5BBB/P", "YO5AAA", kConfirmed, kConfirmed},
+      {"signing /P", ignored, "YO5BBB/P", "YO5BBB", "YO5AAA", kConfirmed, kConfirmed},
+      {"each with its own suffix", ignored, "YO5BBB/M", "YO5BBB/QRP", "YO5AAA/MM", kConfirmed,
+       kConfirmed},
+      {"not by default", "", "YO5BBB", "YO5BBB/P", "YO5AAA", kUnique, kNotInLog},
+      {"another call area is another call", ignored, "YO5BBB", "YO5BBB/6", "YO5AAA", kUnique,
+       kNotInLog},
+      {"a near call with a suffix is a busted call", ignored, "YO5BBB", "YO5BBD/P", "YO5AAA",
+       kBustedCall, kConfirmed},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const CheckedContest contest = CheckBandLogs(
+        {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", c.aaaLogged, "59 001", "59 011 KN17KT"}}},
+         {c.bbbCall,
+          "KN17KT",
+          "144",
+          {{"2016-05-07 1400", c.bbbLogged, "59 011", "59 001 KN16SS"}}}},
+        ParseRules(c.rules));
+    EXPECT_EQ(ClassName(contest.result.outcomes[0].qsoClass), ClassName(c.aaaClass));
+    EXPECT_EQ(ClassName(contest.result.outcomes[1].qsoClass), ClassName(c.bbbClass));
+  }
 }
