@@ -5,10 +5,6 @@
 #include "check/near_call.h"
 
 namespace {
-std::uint64_t CallOnBand(std::uint32_t call, std::uint32_t band) {
-  return (static_cast<std::uint64_t>(call) << 32) | band;
-}
-
 // An entry whose call sent a log that has no entry for it: it may be the other side of a busted
 // call, found by the call it logged (the station that busted) and its band.
 struct Waiting {
@@ -19,17 +15,17 @@ struct Waiting {
   }
 };
 
-// Per call: whether more than one log has an entry with it.
+// Per call: whether more than one station's log has an entry with it.
 std::vector<bool> CallsInSeveralLogs(const MatchContext& context) {
   const std::uint32_t calls = context.logs.calls.IdLimit();
-  std::vector<std::uint32_t> firstLog(calls, UINT32_MAX);
+  std::vector<std::uint32_t> firstStation(calls, UINT32_MAX);
   std::vector<bool> several(calls, false);
   for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
-    const std::uint32_t log = context.Qso(q).log;
-    std::uint32_t& first = firstLog[context.Call(q)];
+    const std::uint32_t station = context.StationOf(context.Qso(q).log);
+    std::uint32_t& first = firstStation[context.Call(q)];
     if (first == UINT32_MAX) {
-      first = log;
-    } else if (first != log) {
+      first = station;
+    } else if (first != station) {
       several[context.Call(q)] = true;
     }
   }
@@ -42,7 +38,7 @@ class Explainer {
             std::vector<QsoOutcome>& outcomes)
       : context_(context), outcomes_(outcomes), several_(CallsInSeveralLogs(context)) {
     for (std::uint32_t q : unmatched) {
-      if (context.HasLog(context.Call(q))) {
+      if (context.SentLog(q)) {
         waiting_.push_back({CallOnBand(context.Call(q), context.Qso(q).band), q});
       }
     }
@@ -51,7 +47,7 @@ class Explainer {
   }
 
   void Explain(std::uint32_t q) {
-    if (context_.HasLog(context_.Call(q))) {
+    if (context_.SentLog(q)) {
       return;  // stays not in log, unless it is found as the other side of a busted call
     }
     const std::size_t other = NearCallOtherSide(q);
@@ -61,8 +57,9 @@ class Explainer {
       outcomes_[q] = {QsoClass::kBustedCall, right};
       outcomes_[right] = {context_.PairClass(right, q), q};
     } else {
-      outcomes_[q] = {several_[context_.Call(q)] ? QsoClass::kNotCheckable : QsoClass::kUnique,
-                      kNoPartner};
+      // A station that sent a log for another band was there: its call is no miscopy.
+      const bool known = several_[context_.Call(q)] || context_.SentAnyLog(q);
+      outcomes_[q] = {known ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
     }
   }
 

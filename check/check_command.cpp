@@ -140,7 +140,7 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
 // The check itself, once the command line is read.
 int Check(const CheckOptions& options, bool progress, std::ostream& out, std::ostream& err) {
   ProgressBar bar(progress, stderr);
-  const ContestLogs logs = ReadContestLogs(options.files, options.jobs, bar);
+  const ContestLogs logs = ReadContestLogs(options.files, options.rules, options.jobs, bar);
   const CheckResult result = CheckContest(logs, options.rules, options.jobs, bar);
   const std::vector<ResultRow> rows = RankResults(logs, result, ReportPaths(logs));
   int status = 0;

@@ -126,10 +126,10 @@ struct CheckedContest {
   const QsoOutcome& Outcome(const std::string& call, int n) const {
     return result.outcomes[Qso(call, n)];
   }
-  // The index of the `n`th QSO (from 1) of the log read from `file`.
+  // The index of the `n`th QSO (from 1) of the log read from `file`; kNoPartner for none.
   std::uint32_t QsoOfFile(const std::string& file, int n) const {
     for (const CheckLog& log : logs.logs) {
-      if (log.file == file) {
+      if (log.file == file && n >= 1 && static_cast<std::size_t>(n) <= log.count) {
         return static_cast<std::uint32_t>(log.first + n - 1);
       }
     }
@@ -164,7 +164,7 @@ inline CheckedContest CheckBandLogs(const std::vector<BandLog>& bandLogs, const 
   for (std::size_t i = 0; i < bandLogs.size(); ++i) {
     EnterLog(contest.logs, i, BandLogFile(bandLogs[i]), BandContestLog(bandLogs[i]));
   }
-  SetAsideRepeatedStations(contest.logs);
+  SetAsideRepeatedStations(contest.logs, rules);
   contest.logs.Seal();
   ProgressBar quiet(false, nullptr);
   contest.result = CheckContest(contest.logs, rules, 1, quiet);

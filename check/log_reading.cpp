@@ -1,7 +1,9 @@
 #include "check/log_reading.h"
 
 #include <map>
+#include <utility>
 
+#include "check/portable_call.h"
 #include "logfiles/log_reader.h"
 #include "threads/parallel_for.h"
 
@@ -63,23 +65,26 @@ void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, Con
   logs.Add(index, std::move(log), content.qsos, answers);
 }
 
-void SetAsideRepeatedStations(ContestLogs& logs) {
-  std::map<std::string, std::size_t> firstOf;  // by station call
+void SetAsideRepeatedStations(ContestLogs& logs, const CheckRules& rules) {
+  std::map<std::pair<std::string, std::string>, std::size_t> firstOf;  // by station and band
   for (std::size_t i = 0; i < logs.logs.size(); ++i) {
     const std::string& call = logs.logs[i].stationCall;
     if (call.empty()) {
       continue;
     }
-    const auto [first, isFirst] = firstOf.emplace(call, i);
+    const std::string station(rules.portableSuffixesIgnored ? WithoutPortableSuffixes(call) : call);
+    const std::string band = rules.logPerBand ? logs.logs[i].band : std::string();
+    const auto [first, isFirst] = firstOf.emplace(std::pair{station, band}, i);
     if (!isFirst) {
-      logs.SetAside(i, "another log of " + call + ": the station is ranked on " +
-                           logs.logs[first->second].file + ", and this log takes no part");
+      logs.SetAside(i, "another log of " + call + (band.empty() ? "" : " for " + band) +
+                           ": the station is ranked on " + logs.logs[first->second].file +
+                           ", and this log takes no part");
     }
   }
 }
 
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
-                            ProgressBar& progress) {
+ContestLogs ReadContestLogs(const std::vector<std::string>& files, const CheckRules& rules,
+                            unsigned threads, ProgressBar& progress) {
   ContestLogs logs(files.size());
   progress.Begin("reading", files.size());
   ParallelFor(files.size(), threads, [&](std::size_t i) {
@@ -97,7 +102,7 @@ ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned thre
     EnterLog(logs, i, files[i], std::move(content));
     progress.Advance();
   });
-  SetAsideRepeatedStations(logs);
+  SetAsideRepeatedStations(logs, rules);
   logs.Seal();
   progress.End();
   return logs;

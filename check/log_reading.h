@@ -5,17 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "check/check_rules.h"
 #include "check/contest_logs.h"
 #include "check/progress_bar.h"
 
-// A file that cannot be read is kept as a log with its error and no QSOs.
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
-                            ProgressBar& progress);
+// A file that cannot be read is kept as a log with its error and no QSOs. Repeated stations are
+// set aside by the rules (SetAsideRepeatedStations).
+ContestLogs ReadContestLogs(const std::vector<std::string>& files, const CheckRules& rules,
+                            unsigned threads, ProgressBar& progress);
 
 // Sets aside every log of a station that an earlier log names too (a copy, another version, a
-// part of a split log): the station is ranked once, on the first log given, and the others are
+// part of a split log), for the same band where the rules have a log for each band, its call as
+// the matching takes it: the station is ranked once, on the first log given, and the others are
 // listed with an error naming it. Before ContestLogs::Seal.
-void SetAsideRepeatedStations(ContestLogs& logs);
+void SetAsideRepeatedStations(ContestLogs& logs, const CheckRules& rules);
 
 // Scores `content` as claimed and enters it as log `index` of `logs`. A log that cannot be scored
 // keeps its QSOs, for the other logs' sake, with the reason as its error.

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "check/check_rules.h"
@@ -21,6 +22,11 @@ struct LocatorCode {
   std::uint16_t square = kNoSquare;
   std::uint16_t subsquare = kNoSubsquare;
 };
+
+// A call id and a band text id in one key.
+inline std::uint64_t CallOnBand(std::uint32_t call, std::uint32_t band) {
+  return (static_cast<std::uint64_t>(call) << 32) | band;
+}
 
 class MatchContext {
  public:
@@ -48,8 +54,13 @@ class MatchContext {
   // Made on a band the rules count, and within their period on the contest's clock (a QSO without
   // a time is: nothing says it is not).
   bool InPeriod(std::uint32_t q) const;
-  // Whether the station, a call id as Call gives it, sent a log.
-  bool HasLog(std::uint32_t call) const { return hasLog_[call]; }
+  // Whether the station the QSO was made with sent a log: for the QSO's band, where the rules
+  // have a log for each band; for any band.
+  bool SentLog(std::uint32_t q) const;
+  bool SentAnyLog(std::uint32_t q) const { return hasLog_[Call(q)]; }
+  // The station of a log: its index, or where the rules have a log for each band the index of the
+  // station's first log.
+  std::uint32_t StationOf(std::uint32_t log) const { return stations_[log]; }
   // How `copier` is judged by the entry `sender` logged of the same QSO: confirmed when it copied
   // the locator sent, and as the rules ask the report and serial sent, or when what was sent is
   // unknown.
@@ -66,4 +77,7 @@ class MatchContext {
   std::vector<bool> countedBands_;         // per text: a band the rules count
   std::vector<std::uint32_t> matchCalls_;  // per call id: the first id of a call that is one
   std::vector<bool> hasLog_;               // per call id as Call gives it
+  // Where each log covers one band: call id as Call gives it, and band text id, of every log.
+  std::unordered_set<std::uint64_t> hasLogOnBand_;
+  std::vector<std::uint32_t> stations_;  // per log
 };

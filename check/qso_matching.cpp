@@ -47,7 +47,7 @@ struct GroupMatcher {
   }
 
   void Leave(std::uint32_t q, const std::vector<std::uint32_t>& others) {
-    const bool callSentLog = context.HasLog(context.Call(q));
+    const bool callSentLog = context.SentLog(q);
     outcomes[q] = {callSentLog ? QsoClass::kNotInLog : QsoClass::kNotCheckable,
                    Nearest(context, q, others)};
     unmatched.push_back(q);

@@ -13,8 +13,8 @@
 #include "check/qso_pairs.h"
 
 // Sets the outcome of every entry. An entry left without a pair is marked not in log when its
-// call sent a log, else not checkable, with the other log's nearest entry of the group as its
-// partner; it is returned, in QSO order, for the second pass to explain.
+// call sent a log (MatchContext::SentLog), else not checkable, with the other log's nearest entry
+// of the group as its partner; it is returned, in QSO order, for the second pass to explain.
 std::vector<std::uint32_t> MatchGroups(
     const MatchContext& context, const std::vector<PairEntry>& entries,
     const std::vector<std::pair<std::size_t, std::size_t>>& chunks, unsigned threads,

@@ -35,8 +35,9 @@ void ExpectClasses(const MatchingCase& c) {
   const CheckedContest contest = CheckBandLogs(c.logs, ParseRules(c.rules));
   for (const Expected& expected : c.expected) {
     SCOPED_TRACE(std::string(expected.file) + " QSO " + std::to_string(expected.qso));
-    const QsoOutcome& outcome =
-        contest.result.outcomes[contest.QsoOfFile(expected.file, expected.qso)];
+    const std::uint32_t q = contest.QsoOfFile(expected.file, expected.qso);
+    ASSERT_NE(q, kNoPartner);
+    const QsoOutcome& outcome = contest.result.outcomes[q];
     EXPECT_EQ(ClassName(outcome.qsoClass), ClassName(expected.qsoClass));
     const std::uint32_t partner = *expected.partnerFile
                                       ? contest.QsoOfFile(expected.partnerFile, expected.partnerQso)
@@ -301,5 +302,99 @@ TEST(RulesMatching, PortableSuffixesAreIgnoredWhereTheRulesSay) {
         ParseRules(c.rules));
     EXPECT_EQ(ClassName(contest.result.outcomes[0].qsoClass), ClassName(c.aaaClass));
     EXPECT_EQ(ClassName(contest.result.outcomes[1].qsoClass), ClassName(c.bbbClass));
+  }
+}
+
+// With a log for each band, a station sent a log for a band or it did not: a QSO with a station
+// whose log for that band is missing is not checkable, never not in log.
+TEST(RulesMatching, WithALogForEachBandEachBandIsMatchedOnItsOwn) {
+  constexpr QsoClass kNotCheckable = QsoClass::kNotCheckable;
+  constexpr QsoClass kUnique = QsoClass::kUnique;
+  const char* const perBand = "log-per-band = yes";
+  const BandLog aaa144 = {
+      "YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", "59 001 KN17KT"}}};
+  const BandLog aaa432 = {
+      "YO5AAA", "KN16SS", "432", {{"2016-05-07 1500", "YO5BBB", "59 001", "59 001 KN17KT"}}};
+  const BandLog bbb144 = {
+      "YO5BBB", "KN17KT", "144", {{"2016-05-07 1400", "YO5AAA", "59 001", "59 001 KN16SS"}}};
+  const MatchingCase cases[] = {
+      {"both bands' logs of a station take part",
+       perBand,
+       {aaa144,
+        aaa432,
+        bbb144,
+        {"YO5BBB", "KN17KT", "432", {{"2016-05-07 1500", "YO5AAA", "59 001", "59 001 KN16SS"}}}},
+       {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1},
+        {"YO5AAA-432.edi", 1, kConfirmed, "YO5BBB-432.edi", 1},
+        {"YO5BBB-432.edi", 1, kConfirmed, "YO5AAA-432.edi", 1}}},
+      {"a station without a log for the band: not checkable",
+       perBand,
+       {aaa144, aaa432, bbb144},
+       {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1},
+        {"YO5AAA-432.edi", 1, kNotCheckable, "", 0}}},
+      {"by default a station's second log is set aside: not in log",
+       "",
+       {bbb144, aaa144, aaa432},
+       {{"YO5BBB-144.edi", 1, kConfirmed, "YO5AAA-144.edi", 1}}},
+      {"a call in two logs of one station only is unique",
+       perBand,
+       {{"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO9ZZZ", "59 001", "59 001 KN35AA"}}},
+        {"YO5AAA", "KN16SS", "432", {{"2016-05-07 1500", "YO9ZZZ", "59 001", "59 001 KN35AA"}}}},
+       {{"YO5AAA-144.edi", 1, kUnique, "", 0}, {"YO5AAA-432.edi", 1, kUnique, "", 0}}},
+      {"a near call with a log for the band is a busted call",
+       perBand,
+       {{"YO5AAA", "KN16SS", "432", {{"2016-05-07 1500", "YO5BBD", "59 001", "59 001 KN17KT"}}},
+        {"YO5BBD", "KN17KT", "144", {{"2016-05-07 1400", "YO9ZZZ", "59 001", "59 001 KN35AA"}}},
+        {"YO5BBB", "KN17KT", "432", {{"2016-05-07 1500", "YO5AAA", "59 001", "59 001 KN16SS"}}}},
+       {{"YO5AAA-432.edi", 1, kBustedCall, "YO5BBB-432.edi", 1},
+        {"YO5BBB-432.edi", 1, kConfirmed, "YO5AAA-432.edi", 1}}},
+      {"a second log of a station for one band is set aside",
+       perBand,
+       {aaa144,
+        bbb144,
+        {"YO5AAA", "KN16SS", "144", {{"2016-05-07 1400", "YO5BBB", "59 001", "59 001 KN17KT"}}}},
+       {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1}}},
+  };
+  for (const MatchingCase& c : cases) {
+    ExpectClasses(c);
+  }
+}
+
+// Two logs of one station for one band: the first given is ranked, the other set aside, per band
+// where each log covers one.
+TEST(RulesMatching, ASecondLogOfAStationIsSetAsideForItsBand) {
+  const BandLog aaa144 = {"YO5AAA", "KN16SS", "144", {}};
+  const BandLog aaa432 = {"YO5AAA", "KN16SS", "432", {}};
+  const BandLog aaaPortable = {"YO5AAA/P", "KN16SS", "144", {}};
+  const struct {
+    const char* rules;
+    std::vector<BandLog> logs;
+    std::vector<std::string> errors;
+  } cases[] = {
+      {"",
+       {aaa144, aaa432},
+       {"",
+        "another log of YO5AAA: the station is ranked on YO5AAA-144.edi, "
+        "and this log takes no part"}},
+      {"log-per-band = yes", {aaa144, aaa432}, {"", ""}},
+      {"log-per-band = yes",
+       {aaa432, aaa144, aaa432},
+       {"", "",
+        "another log of YO5AAA for 432: the station is ranked on YO5AAA-432.edi, and this "
+        "log takes no part"}},
+      {"portable-suffixes-ignored = yes",
+       {aaa144, aaaPortable},
+       {"",
+        "another log of YO5AAA/P: the station is ranked on YO5AAA-144.edi, and this log takes "
+        "no part"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest = CheckBandLogs(c.logs, ParseRules(c.rules));
+    std::vector<std::string> errors;
+    for (const CheckLog& log : contest.logs.logs) {
+      errors.push_back(log.error);
+    }
+    EXPECT_EQ(errors, c.errors);
   }
 }
