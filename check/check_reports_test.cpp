@@ -204,6 +204,89 @@ TEST(CheckReports, ALogReportNamesTheLocatorsABustedLocatorCompared) {
   }
 }
 
+namespace {
+// YO5AAA, YO5BBB and the check log of YO5CCC on 144 MHz, YO5AAA and YO5DDD on 432 MHz, all working
+// each other; YO5AAA's 144 MHz log scores the most of its band.
+std::vector<BandLog> TwoBandsAndACheckLog() {
+  const auto qso = [](const char* when, const char* call, const char* locator) {
+    return BandQso{when, call, "59 001", std::string("59 001 ") + locator};
+  };
+  BandLog check = {
+      "YO5CCC",
+      "KN27FH",
+      "144",
+      {qso("2016-05-07 1420", "YO5AAA", "KN16SS"), qso("2016-05-07 1430", "YO5BBB", "KN17KT")},
+      " check "};
+  return {
+      {"YO5BBB",
+       "KN17KT",
+       "144",
+       {qso("2016-05-07 1400", "YO5AAA", "KN16SS"), qso("2016-05-07 1430", "YO5CCC", "KN27FH")}},
+      check,
+      {"YO5DDD", "KN36OO", "432", {qso("2016-05-07 1500", "YO5AAA", "KN16SS")}},
+      {"YO5AAA",
+       "KN16SS",
+       "144",
+       {qso("2016-05-07 1400", "YO5BBB", "KN17KT"), qso("2016-05-07 1420", "YO5CCC", "KN27FH"),
+        qso("2016-05-07 1410", "YO5EEE", "KN05RK")}},
+      {"YO5AAA", "KN16SS", "432", {qso("2016-05-07 1500", "YO5DDD", "KN36OO")}}};
+}
+}  // namespace
+
+// With a log for each band the logs are ranked band by band, in the order of the bands, each with
+// its band; a check log is matched but never ranked: it follows the ranked logs, "check" in place
+// of a place.
+TEST(CheckReports, LogsAreRankedBandByBandAndCheckLogsNot) {
+  const CheckedContest contest =
+      CheckBandLogs(TwoBandsAndACheckLog(), ParseRules("log-per-band = yes"));
+  EXPECT_EQ(contest.result.outcomes[contest.QsoOfFile("YO5BBB-144.edi", 2)].qsoClass,
+            QsoClass::kConfirmed);  // by the check log
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  std::vector<std::string> ranked;
+  for (const ResultRow& row : rows) {
+    const CheckLog& log = contest.logs.logs[row.log];
+    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
+  }
+  EXPECT_EQ(ranked, (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "432 YO5AAA 1",
+                                              "432 YO5DDD 1", "144 YO5CCC 0"}));
+  const std::string text = ResultsText(contest.logs, contest.result, rows);
+  EXPECT_NE(text.find("Place  Call        Loc      Band    QSOs"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n    2  YO5BBB      KN17KT    144       2"), std::string::npos) << text;
+  EXPECT_NE(text.find("\ncheck  YO5CCC      KN27FH    144       2"), std::string::npos) << text;
+  const std::string csv = ResultsCsv(contest.logs, contest.result, rows);
+  EXPECT_NE(csv.find("place,call,locator,band,file,"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\ncheck,YO5CCC,KN27FH,144,YO5CCC-144.edi,"), std::string::npos) << csv;
+  const nlohmann::json json =
+      nlohmann::json::parse(ResultsJson(contest.logs, contest.result, rows));
+  EXPECT_EQ(json["logs"][2]["band"], "432");
+  EXPECT_EQ(json["logs"][2]["place"], 1);
+  EXPECT_EQ(json["logs"][4]["place"], "check");
+  const std::string html = HtmlSummary(contest.logs, contest.result, rows);
+  EXPECT_NE(html.find("<tr><td>check</td><td class=\"call\">"), std::string::npos) << html;
+  const std::string checkReport =
+      LogReportText(contest.logs, contest.result, contest.Log("YO5CCC"), 0);
+  EXPECT_NE(checkReport.find("Check log: matched against the others, not ranked\n"),
+            std::string::npos)
+      << checkReport;
+  const std::string bandReport = LogReportText(contest.logs, contest.result, rows[3].log, 1);
+  EXPECT_NE(bandReport.find("Place 1 of 2 on 432\n"), std::string::npos) << bandReport;
+}
+
+// Without a log for each band, no band is shown and a check log is still not ranked.
+TEST(CheckReports, ACheckLogIsNotRankedWithTheDefaultRules) {
+  std::vector<BandLog> logs = TwoBandsAndACheckLog();
+  logs.resize(3);
+  const CheckedContest contest = CheckBandLogs(logs, CheckRules());
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  EXPECT_EQ(contest.logs.logs[rows[2].log].stationCall, "YO5CCC");
+  EXPECT_EQ(rows[2].place, 0u);
+  const std::string text = ResultsText(contest.logs, contest.result, rows);
+  EXPECT_EQ(text.find("Band"), std::string::npos) << text;
+  EXPECT_NE(text.find("\ncheck  YO5CCC"), std::string::npos) << text;
+}
+
 // The multiplier columns and a report's tallies name what the rules count: fields, squares, or
 // nothing where there are no multipliers.
 TEST(CheckReports, TheMultipliersAreNamedAsTheRulesCountThem) {

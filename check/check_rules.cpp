@@ -294,6 +294,12 @@ bool CountsBand(const CheckRules& rules, std::string_view band) {
          std::find(rules.bands.begin(), rules.bands.end(), band) != rules.bands.end();
 }
 
+bool IsCheckLogSection(const CheckRules& rules, std::string_view section) {
+  const std::string key = UpperAscii(std::string(TrimControl(section)));
+  return std::find(rules.checkLogSections.begin(), rules.checkLogSections.end(), key) !=
+         rules.checkLogSections.end();
+}
+
 std::int64_t BandFactorOf(const CheckRules& rules, std::string_view band) {
   for (const BandFactor& factor : rules.bandFactors) {
     if (factor.band == band) {

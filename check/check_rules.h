@@ -82,6 +82,10 @@ struct CheckRules {
 // rules name none.
 bool CountsBand(const CheckRules& rules, std::string_view band);
 
+// Whether a log of this section (or category) is a check log: the section trimmed, in any case, is
+// one of the rules' check-log sections.
+bool IsCheckLogSection(const CheckRules& rules, std::string_view section);
+
 // The factor the band's QSO points are multiplied by: 1 where the rules give none.
 std::int64_t BandFactorOf(const CheckRules& rules, std::string_view band);
 

@@ -14,6 +14,7 @@
 #include "check/qso_class.h"
 
 struct LogCheck {
+  bool checkLog = false;  // matched with the others, never ranked
   ClockEstimate clock;
   // The claimed and the checked tallies by the contest's rules: the engine's where they score as
   // it does. `fields` counts the multipliers, fields or squares as the rules have them.

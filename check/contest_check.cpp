@@ -80,6 +80,7 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   progress.Begin("scoring", logs.logs.size());
   ParallelFor(logs.logs.size(), threads, [&](std::size_t log) {
     MarkDuplicates(logs, log, result.outcomes);
+    result.logs[log].checkLog = IsCheckLogSection(rules, logs.logs[log].section);
     if (ScoresAsTheEngine(rules)) {
       result.logs[log].claimed = logs.logs[log].claimed;
     }

@@ -126,6 +126,20 @@ std::string PrintableLines(std::string_view text) {
   return printable;
 }
 
+// "Place 3 of 15", or "Place 3 of 8 on 144" among the logs of its band where the rules have a log
+// for each band.
+std::string PlaceText(const ContestLogs& logs, const CheckRules& rules, std::size_t log,
+                      std::size_t place) {
+  const std::string& band = logs.logs[log].band;
+  const auto ofBand = [&](const CheckLog& other) { return other.band == band; };
+  const std::size_t among =
+      rules.logPerBand
+          ? static_cast<std::size_t>(std::count_if(logs.logs.begin(), logs.logs.end(), ofBand))
+          : logs.logs.size();
+  return "Place " + std::to_string(place) + " of " + std::to_string(among) +
+         (rules.logPerBand ? " on " + band : "") + "\n";
+}
+
 // The count of each class the rules can give.
 std::string ClassCounts(const LogCheck& check, const CheckRules& rules) {
   std::string text;
@@ -163,8 +177,10 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   if (!entry.error.empty()) {
     text += "Error: " + entry.error + "\n";
   }
-  if (place != 0) {
-    text += "Place " + std::to_string(place) + " of " + std::to_string(logs.logs.size()) + "\n";
+  if (check.checkLog && entry.error.empty()) {
+    text += "Check log: matched against the others, not ranked\n";
+  } else if (place != 0) {
+    text += PlaceText(logs, result.rules, log, place);
   }
   const MultiplierRule multipliers = result.rules.multipliers;
   text += "\n" + Tally("Claimed: ", check.claimed, multipliers) + ", score " +

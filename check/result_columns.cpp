@@ -9,6 +9,8 @@ namespace {
 constexpr ColumnGroup kClaimed = {"claimed", true};
 constexpr ColumnGroup kChecked = {"checked", true};
 constexpr ColumnGroup kNotConfirmed = {"not confirmed", false};
+// What stands in a check log's place: it is not ranked.
+constexpr std::string_view kCheckLogPlace = "check";
 
 // The classes the text table and the HTML page count, with the text table's short heading.
 struct CountedClass {
@@ -97,6 +99,16 @@ std::vector<ResultColumn> TallyColumns(const std::string& name, const ColumnGrou
   };
 }
 
+// The band each log covers, where the rules have a log for each band.
+ResultColumn BandColumn() {
+  ResultColumn column{"band",  "/band",
+                      "Band",  "Band",
+                      5,       Shown::kNumber,
+                      nullptr, [](const ResultLine& line) { return ResultValue(line.log.band); }};
+  column.there = [](const CheckRules& rules) { return rules.logPerBand; };
+  return column;
+}
+
 void Append(std::vector<ResultColumn>& columns, std::vector<ResultColumn> more) {
   columns.insert(columns.end(), more.begin(), more.end());
 }
@@ -105,12 +117,16 @@ std::vector<ResultColumn> MakeColumns() {
   std::vector<ResultColumn> columns = {
       {"place", "/place", "Place", "Place", 5, Shown::kNumber, nullptr,
        [](const ResultLine& line) {
-         return line.row.place ? Whole(static_cast<std::int64_t>(line.row.place)) : ResultValue();
+         if (line.row.place) {
+           return Whole(static_cast<std::int64_t>(line.row.place));
+         }
+         return line.check.checkLog ? ResultValue(std::string(kCheckLogPlace)) : ResultValue();
        }},
       {"call", "/call", "Call", "Call", 10, Shown::kCall, nullptr,
        [](const ResultLine& line) { return ResultValue(line.log.stationCall); }},
       {"locator", "/locator", "Loc", "Locator", 6, Shown::kLocator, nullptr,
        [](const ResultLine& line) { return ResultValue(line.log.ownLocator); }},
+      BandColumn(),
       {"file", "/file", "", "", 0, Shown::kNumber, nullptr,
        [](const ResultLine& line) { return ResultValue(line.log.file); }},
       {"", "/format", "", "", 0, Shown::kNumber, nullptr,

@@ -1,10 +1,13 @@
 #include "check/results_table.h"
 
 #include <algorithm>
+#include <limits>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "check/findings.h"
 #include "check/result_columns.h"
+#include "logfiles/band_map.h"
 #include "logfiles/json_string.h"
 #include "logfiles/printable.h"
 
@@ -103,6 +106,13 @@ std::string OneLogALine(const Json& rules, const std::vector<Json>& logs) {
   }
   return json + "\n]}\n";
 }
+
+// Where a band stands among the bands: by its lowest frequency; a band text that names no band
+// after all that do, by its text.
+std::pair<double, std::string> BandOrder(const std::string& band) {
+  const AmateurBand* known = BandOfText(band);
+  return {known ? known->lowKhz : std::numeric_limits<double>::max(), band};
+}
 }  // namespace
 
 std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& result,
@@ -111,23 +121,36 @@ std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& r
   for (std::size_t i = 0; i < order.size(); ++i) {
     order[i] = i;
   }
-  const auto failed = [&](std::size_t i) { return !logs.logs[i].error.empty(); };
+  // Ranked logs, then check logs, then logs with an error.
+  const auto part = [&](std::size_t i) {
+    return !logs.logs[i].error.empty() ? 2 : result.logs[i].checkLog ? 1 : 0;
+  };
+  const bool perBand = result.rules.logPerBand;
+  const auto band = [&](std::size_t i) {
+    return perBand ? BandOrder(logs.logs[i].band) : std::pair<double, std::string>();
+  };
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    if (failed(a) || failed(b)) {
-      return !failed(a) && failed(b);
+    if (part(a) != part(b) || part(a) == 2) {
+      return part(a) < part(b);
     }
-    if (result.logs[a].score != result.logs[b].score) {
+    if (band(a) != band(b)) {
+      return band(a) < band(b);
+    }
+    if (part(a) == 0 && result.logs[a].score != result.logs[b].score) {
       return result.logs[a].score > result.logs[b].score;
     }
     return logs.logs[a].stationCall < logs.logs[b].stationCall;
   });
   std::vector<ResultRow> rows;
+  std::size_t bandStart = 0;  // where the band of the row in hand begins
   for (std::size_t i = 0; i < order.size(); ++i) {
     const std::size_t log = order[i];
     std::size_t place = 0;
-    if (!failed(log)) {
-      const bool tie = i > 0 && result.logs[order[i - 1]].score == result.logs[log].score;
-      place = tie ? rows.back().place : i + 1;
+    if (part(log) == 0) {
+      const bool sameBand = i > 0 && part(order[i - 1]) == 0 && band(order[i - 1]) == band(log);
+      bandStart = sameBand ? bandStart : i;
+      const bool tie = sameBand && result.logs[order[i - 1]].score == result.logs[log].score;
+      place = tie ? rows.back().place : i - bandStart + 1;
     }
     rows.push_back({log, place, reports[log]});
   }

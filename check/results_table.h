@@ -15,8 +15,10 @@ struct ResultRow {
   std::string report;  // the per-log report's path, relative to the results
 };
 
-// Highest checked score first, then by call; logs with an error last, in the order given.
-// `reports` holds each log's report path, by log index.
+// Highest checked score first, then by call; where the rules have a log for each band, band by
+// band in the order of the bands, each band's places from 1. Check logs follow without a place (by
+// band, then call), and logs with an error come last, in the order given. `reports` holds each
+// log's report path, by log index.
 std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& result,
                                    const std::vector<std::string>& reports);
 
