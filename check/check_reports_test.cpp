@@ -180,6 +180,32 @@ TEST(CheckReports, ALogReportSaysWhyAQsoIsOutOfPeriodOrItsExchangeBusted) {
   }
 }
 
+// A clock offset the rules' limits did not let apply is reported with the limit that refused it.
+TEST(CheckReports, ALogReportSaysWhyAClockOffsetWasNotApplied) {
+  const struct {
+    const char* rules;
+    std::int64_t refused;
+    const char* clock;
+  } cases[] = {
+      {"clock-offset-min-qsos = 5", 1800,
+       "Clock: right (from 1 QSO with other logs; 30 minutes ahead estimated, not applied: fewer "
+       "than 5 QSOs show it)\n"},
+      {"clock-offset-max-minutes = 20", -1800,
+       "Clock: right (from 1 QSO with other logs; 30 minutes behind estimated, not applied: more "
+       "than the 20 minutes the rules allow)\n"},
+      {"", 0, "Clock: right (from 1 QSO with other logs)\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    CheckedContest contest = CheckStations(ThreeStations());
+    contest.result.rules = ParseRules(c.rules);
+    contest.result.logs[contest.Log("DL1AAA")].clock.refused = c.refused;
+    const std::string report =
+        LogReportText(contest.logs, contest.result, contest.Log("DL1AAA"), 3);
+    EXPECT_NE(report.find(c.clock), std::string::npos) << report;
+  }
+}
+
 // A busted locator names what was compared: the squares, or six characters where the rules compare
 // six and both sides give them.
 TEST(CheckReports, ALogReportNamesTheLocatorsABustedLocatorCompared) {

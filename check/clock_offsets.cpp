@@ -34,6 +34,12 @@ void CollectDifference(const MatchContext& context, PairGroup group,
   differences.push_back({qsoB.log, qsoA.log, qsoB.time - qsoA.time});
 }
 
+// Whether the rules let an offset estimated from `basis` QSOs be applied.
+bool WithinLimits(const CheckRules& rules, std::size_t basis, std::int64_t offset) {
+  return static_cast<std::int64_t>(basis) >= rules.clockOffsetMinQsos &&
+         (!rules.clockOffsetMaxSeconds || std::llabs(offset) <= *rules.clockOffsetMaxSeconds);
+}
+
 // Each log's differences side by side: those of log i are at [starts[i], starts[i + 1]).
 struct DifferencesByLog {
   std::vector<std::size_t> starts;
@@ -101,8 +107,12 @@ std::vector<ClockEstimate> EstimateClockOffsets(
     });
     bool changed = false;
     for (std::size_t log = 0; log < logCount; ++log) {
-      changed = changed || next[log] != estimates[log].offset;
-      estimates[log].offset = next[log];
+      ClockEstimate& estimate = estimates[log];
+      const std::int64_t offset =
+          WithinLimits(context.rules, estimate.basis, next[log]) ? next[log] : 0;
+      changed = changed || offset != estimate.offset;
+      estimate.offset = offset;
+      estimate.refused = next[log] - offset;
     }
     if (!changed) {
       break;
@@ -111,6 +121,9 @@ std::vector<ClockEstimate> EstimateClockOffsets(
   for (ClockEstimate& estimate : estimates) {
     if (std::llabs(estimate.offset) < kClockNoticeSeconds) {
       estimate.offset = 0;
+    }
+    if (std::llabs(estimate.refused) < kClockNoticeSeconds) {
+      estimate.refused = 0;
     }
   }
   return estimates;

@@ -19,14 +19,18 @@ inline constexpr std::int64_t kClockNoticeSeconds = 120;
 std::int64_t MedianDifference(std::vector<std::int64_t> differences);
 
 struct ClockEstimate {
-  std::int64_t offset = 0;  // seconds the log's clock is ahead of the contest's
+  std::int64_t offset = 0;  // seconds the log's clock is ahead of the contest's, as applied
   std::size_t basis = 0;    // the QSOs with another log the estimate rests on
+  // An offset estimated but not applied, since fewer QSOs than the rules ask show it or it is
+  // larger than they allow; 0 for none.
+  std::int64_t refused = 0;
 };
 
 // The QSOs that only two entries join (one in each log, modes agreeing as the rules ask) tell
 // the difference of the two clocks, whatever the window. Each log's offset is the median of
 // those differences corrected by the other logs' offsets, found again until none changes: the
-// clock most logs agree with is the contest's. An offset under kClockNoticeSeconds is none.
+// clock most logs agree with is the contest's. An offset under kClockNoticeSeconds is none, and one
+// the rules' limits refuse (clock-offset-min-qsos, clock-offset-max-minutes) is not applied.
 std::vector<ClockEstimate> EstimateClockOffsets(
     const MatchContext& context, const std::vector<PairEntry>& entries,
     const std::vector<std::pair<std::size_t, std::size_t>>& chunks, unsigned threads,

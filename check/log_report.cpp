@@ -126,6 +126,20 @@ std::string PrintableLines(std::string_view text) {
   return printable;
 }
 
+// "; 30 minutes ahead estimated, not applied: fewer than 5 QSOs show it", for an offset the rules'
+// limits refused; nothing for none.
+std::string RefusedOffsetText(const ClockEstimate& clock, const CheckRules& rules) {
+  if (clock.refused == 0) {
+    return "";
+  }
+  const bool tooFew = static_cast<std::int64_t>(clock.basis) < rules.clockOffsetMinQsos;
+  const std::string why =
+      tooFew ? "fewer than " + Count(rules.clockOffsetMinQsos, "QSO") + " show it"
+             : "more than the " + Minutes(rules.clockOffsetMaxSeconds.value_or(0)) +
+                   " the rules allow";
+  return "; " + ClockText(clock.refused) + " estimated, not applied: " + why;
+}
+
 // "Place 3 of 15", or "Place 3 of 8 on 144" among the logs of its band where the rules have a log
 // for each band.
 std::string PlaceText(const ContestLogs& logs, const CheckRules& rules, std::size_t log,
@@ -188,8 +202,9 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
           Tally("Checked: ", check.checked, multipliers) + ", penalty " +
           std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
-          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
-          " with other logs)\nQSOs: " + ClassCounts(check, result.rules) + "\n";
+          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") + " with other logs" +
+          RefusedOffsetText(check.clock, result.rules) +
+          ")\nQSOs: " + ClassCounts(check, result.rules) + "\n";
 
   std::string unconfirmed;
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {

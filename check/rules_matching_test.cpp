@@ -82,7 +82,7 @@ TEST(RulesMatching, TheLogsOwnDuplicateMarkMakesADuplicate) {
 }
 
 namespace {
-// YO5AAA, YO5BBB, YO5CCC and YO5DDD work each other on 144 MHz from 14:00, one QSO every ten
+// YO5AAA, YO5BBB, YO5CCC and YO5DDD work each other on 144 MHz from 14:30, one QSO every ten
 // minutes, YO5AAA's clock `aheadMinutes` ahead; then YO5AAA works YO5EEE, each logging it as
 // given.
 std::vector<BandLog> FiveStations(int aheadMinutes, const char* aaaLogged, const char* eeeLogged) {
@@ -96,9 +96,9 @@ std::vector<BandLog> FiveStations(int aheadMinutes, const char* aaaLogged, const
   for (int a = 0; a < 4; ++a) {
     for (int b = a + 1; b < 4; ++b, minute += 10) {
       for (const auto& [logger, worked] : {std::pair{a, b}, std::pair{b, a}}) {
-        const int shown = minute + (logger == 0 ? aheadMinutes : 0);
+        const int shown = 14 * 60 + 30 + minute + (logger == 0 ? aheadMinutes : 0);
         char when[32];
-        std::snprintf(when, sizeof when, "2016-05-07 %02d%02d", 14 + shown / 60, shown % 60);
+        std::snprintf(when, sizeof when, "2016-05-07 %02d%02d", shown / 60, shown % 60);
         logs[logger].qsos.push_back(
             {when, calls[worked], "59 001", std::string("59 001 ") + locators[worked]});
       }
@@ -396,5 +396,43 @@ TEST(RulesMatching, ASecondLogOfAStationIsSetAsideForItsBand) {
       errors.push_back(log.error);
     }
     EXPECT_EQ(errors, c.errors);
+  }
+}
+
+// A clock offset is applied only when enough QSOs show it and it is no larger than the rules
+// allow; one not applied is reported as such, and the log's QSOs are matched on its own clock.
+TEST(RulesMatching, AClockOffsetIsAppliedWithinTheRulesLimits) {
+  const struct {
+    const char* rules;
+    int aheadMinutes;
+    std::int64_t offset;   // applied, in seconds
+    std::int64_t refused;  // estimated but not applied
+    QsoClass qsoClass;     // of YO5AAA's QSOs with the other three
+  } cases[] = {
+      {"", 30, 30 * 60, 0, kConfirmed},
+      {"clock-offset-min-qsos = 4", 30, 30 * 60, 0, kConfirmed},  // four QSOs show it
+      {"clock-offset-min-qsos = 5", 30, 0, 30 * 60, kNotInLog},
+      {"clock-offset-max-minutes = 30", 30, 30 * 60, 0, kConfirmed},
+      {"clock-offset-max-minutes = 29", 30, 0, 30 * 60, kNotInLog},
+      {"clock-offset-max-minutes = 29", -30, 0, -30 * 60, kNotInLog},
+      {"clock-offset-max-minutes = 0", 1, 0, 0, kConfirmed},  // a minute is no offset at all
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.rules) + ", ahead " + std::to_string(c.aheadMinutes));
+    // YO5AAA's QSO with YO5EEE at 14:30, on its own clock too.
+    const int minute = 14 * 60 + 30 + c.aheadMinutes;
+    char aaaLogged[32];
+    std::snprintf(aaaLogged, sizeof aaaLogged, "2016-05-07 %02d%02d", minute / 60, minute % 60);
+    const CheckedContest contest = CheckBandLogs(
+        FiveStations(c.aheadMinutes, aaaLogged, "2016-05-07 1430"), ParseRules(c.rules));
+    const ClockEstimate& clock = contest.result.logs[0].clock;
+    EXPECT_EQ(clock.offset, c.offset);
+    EXPECT_EQ(clock.refused, c.refused);
+    EXPECT_EQ(clock.basis, 4u);
+    for (int n = 1; n <= 3; ++n) {
+      SCOPED_TRACE(n);
+      EXPECT_EQ(ClassName(contest.result.outcomes[contest.QsoOfFile("YO5AAA-144.edi", n)].qsoClass),
+                ClassName(c.qsoClass));
+    }
   }
 }
