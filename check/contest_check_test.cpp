@@ -335,3 +335,18 @@ TEST(ContestCheck, LogWithoutOwnLocatorIsAnErrorButConfirmsOthers) {
   EXPECT_EQ(contest.Outcome("DL1AAA", 1).qsoClass, QsoClass::kConfirmed);
   EXPECT_EQ(contest.result.logs[1].score, 0);
 }
+
+// An EDI QSO of mixed modes (SSB sent, CW received) is matched by the other side's SSB or CW.
+TEST(ContestCheck, AMixedModeQsoMatchesPhoneOrCw) {
+  for (const char* other : {"SSB", "CW"}) {
+    SCOPED_TRACE(other);
+    BandQso mixed{"2016-05-07 1400", "YO5BBB", "59 001", "599 001 KN17KT"};
+    mixed.mode = "SSB/CW";
+    BandQso answer{"2016-05-07 1400", "YO5AAA", "599 001", "59 001 KN16SS"};
+    answer.mode = other;
+    const CheckedContest contest = CheckBandLogs(
+        {{"YO5AAA", "KN16SS", "144", {mixed}}, {"YO5BBB", "KN17KT", "144", {answer}}}, {});
+    EXPECT_EQ(contest.result.outcomes[0].qsoClass, QsoClass::kConfirmed);
+    EXPECT_EQ(contest.result.outcomes[1].qsoClass, QsoClass::kConfirmed);
+  }
+}

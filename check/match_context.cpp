@@ -108,7 +108,8 @@ std::int64_t MatchContext::Apart(std::uint32_t a, std::uint32_t b) const {
 }
 
 bool MatchContext::ModesAgree(std::uint32_t a, std::uint32_t b) const {
-  return !rules.modeMustMatch || modeGroups_[Qso(a).mode] == modeGroups_[Qso(b).mode];
+  return !rules.modeMustMatch ||
+         ModeGroupsAgree(modeGroups_[Qso(a).mode], modeGroups_[Qso(b).mode]);
 }
 
 bool MatchContext::InPeriod(std::uint32_t q) const {

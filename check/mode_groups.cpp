@@ -7,10 +7,22 @@ struct ModeName {
 };
 
 constexpr ModeName kModes[] = {
-    {"CW", ModeGroup::kCw},     {"PH", ModeGroup::kPhone},  {"SSB", ModeGroup::kPhone},
-    {"USB", ModeGroup::kPhone}, {"LSB", ModeGroup::kPhone}, {"AM", ModeGroup::kPhone},
-    {"FM", ModeGroup::kFm},     {"RY", ModeGroup::kRtty},   {"RTTY", ModeGroup::kRtty},
+    {"CW", ModeGroup::kCw},
+    {"PH", ModeGroup::kPhone},
+    {"SSB", ModeGroup::kPhone},
+    {"USB", ModeGroup::kPhone},
+    {"LSB", ModeGroup::kPhone},
+    {"AM", ModeGroup::kPhone},
+    {"FM", ModeGroup::kFm},
+    {"RY", ModeGroup::kRtty},
+    {"RTTY", ModeGroup::kRtty},
+    {"SSB/CW", ModeGroup::kPhoneAndCw},
+    {"CW/SSB", ModeGroup::kPhoneAndCw},
 };
+
+bool PhoneOrCw(ModeGroup group) {
+  return group == ModeGroup::kPhone || group == ModeGroup::kCw || group == ModeGroup::kPhoneAndCw;
+}
 }  // namespace
 
 ModeGroup ModeGroupOf(std::string_view mode) {
@@ -20,4 +32,9 @@ ModeGroup ModeGroupOf(std::string_view mode) {
     }
   }
   return ModeGroup::kDigital;
+}
+
+bool ModeGroupsAgree(ModeGroup a, ModeGroup b) {
+  const bool mixed = a == ModeGroup::kPhoneAndCw || b == ModeGroup::kPhoneAndCw;
+  return a == b || (mixed && PhoneOrCw(a) && PhoneOrCw(b));
 }
