@@ -4,10 +4,15 @@
 #include <utility>
 
 #include "check/portable_call.h"
+#include "check/serial_columns.h"
 #include "logfiles/log_reader.h"
 #include "threads/parallel_for.h"
 
 namespace {
+constexpr std::string_view kSerialColumnsSwapped =
+    "the serials sent and received stand in each other's columns (the received count up from QSO "
+    "to QSO): read the other way round";
+
 // Checks first: a log without a call cannot be matched, one without an own locator not scored.
 std::string Problem(const ContestLog& content) {
   if (content.stationCall.empty()) {
@@ -47,6 +52,10 @@ void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, Con
   log.ownLocator = content.ownLocators.empty() ? std::string() : content.ownLocators.front();
   log.section = content.section;
   log.band = content.logBand;
+  if (SerialColumnsSwapped(content.qsos)) {
+    content.qsos = WithSerialColumnsSwapped(content.qsos);
+    content.warnings.push_back({0, std::string(kSerialColumnsSwapped)});
+  }
   log.warnings = std::move(content.warnings);
   log.error = Problem(content);
   std::vector<std::int32_t> answers;

@@ -21,5 +21,6 @@ ContestLogs ReadContestLogs(const std::vector<std::string>& files, const CheckRu
 void SetAsideRepeatedStations(ContestLogs& logs, const CheckRules& rules);
 
 // Scores `content` as claimed and enters it as log `index` of `logs`. A log that cannot be scored
-// keeps its QSOs, for the other logs' sake, with the reason as its error.
+// keeps its QSOs, for the other logs' sake, with the reason as its error. A log whose serial
+// columns are swapped (SerialColumnsSwapped) is entered the other way round, with a warning.
 void EnterLog(ContestLogs& logs, std::size_t index, const std::string& file, ContestLog content);
