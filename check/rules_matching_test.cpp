@@ -436,3 +436,35 @@ TEST(RulesMatching, AClockOffsetIsAppliedWithinTheRulesLimits) {
     }
   }
 }
+
+// A log whose one QSO with the others is dated a day early, a slip of its date: without limits
+// the slip is taken for the log's clock, a day behind, and the QSO confirmed; with the limits of a
+// VHF contest's rules no offset rests on one QSO, and the QSO falls before the period.
+TEST(RulesMatching, ADateSlippedInALogsOneQsoIsNoClockOffset) {
+  const std::vector<BandLog> logs =
+      FiveStations(0, "2016-05-07 1500", "2016-05-06 1501");  // YO5EEE's date slipped
+  const struct {
+    const char* rules;
+    std::int64_t offset;
+    std::int64_t refused;
+    QsoClass eeeClass;
+    QsoClass aaaClass;
+  } cases[] = {
+      {"", -86340, 0, kConfirmed, kConfirmed},
+      {"clock-offset-min-qsos = 5\nperiod-start = 2016-05-07T14:00\n"
+       "period-end = 2016-05-08T14:00",
+       0, -86340, kOutOfPeriod, kNotInLog},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rules);
+    const CheckedContest contest = CheckBandLogs(logs, ParseRules(c.rules));
+    const ClockEstimate& clock = contest.result.logs[contest.Log("YO5EEE")].clock;
+    EXPECT_EQ(clock.basis, 1u);
+    EXPECT_EQ(clock.offset, c.offset);
+    EXPECT_EQ(clock.refused, c.refused);
+    EXPECT_EQ(ClassName(contest.result.outcomes[contest.QsoOfFile("YO5EEE-144.edi", 1)].qsoClass),
+              ClassName(c.eeeClass));
+    EXPECT_EQ(ClassName(contest.result.outcomes[contest.QsoOfFile("YO5AAA-144.edi", 4)].qsoClass),
+              ClassName(c.aaaClass));
+  }
+}
