@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "scoring/square_number.h"
+#include "simulator/dice.h"
 
 namespace {
 // The simulated stations stand in a few fields of Europe: a station's place is drawn among their
@@ -21,22 +21,6 @@ constexpr std::int64_t kMinute = 60;
 // How far apart the two sides' clocks read the same moment, before any clock is off.
 constexpr std::int64_t kLoggingJitterSeconds = 30;
 constexpr std::int64_t kLongestDuplicateGapMinutes = 30;
-
-// The standard's engine gives the same numbers everywhere; the helpers below keep the rest of the
-// drawing free of library-specific distributions.
-class Dice {
- public:
-  explicit Dice(std::uint64_t seed) : engine_(seed) {}
-  std::uint64_t Below(std::uint64_t n) { return engine_() % n; }
-  double Unit() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  bool Chance(double p) { return Unit() < p; }
-  std::int64_t Between(std::int64_t low, std::int64_t high) {
-    return low + static_cast<std::int64_t>(Below(static_cast<std::uint64_t>(high - low + 1)));
-  }
-
- private:
-  std::mt19937_64 engine_;
-};
 
 char Letter(Dice& dice) {
   return static_cast<char>('A' + dice.Below(26));
