@@ -124,7 +124,7 @@ std::string Detail(const SimulatedContest& contest, const SimulatedQso& qso) {
       return worked.call + " left it out";
     case Fault::kDuplicate:
       return "logged again";
-    case Fault::kNone:
+    default:
       break;
   }
   return worked.sendsLog ? "" : worked.call + " sent no log";
