@@ -31,7 +31,7 @@ constexpr std::int64_t kMostMinutesOutside = 120;
 // A VHF log's clock is off only where each of the station's logs has this many QSOs with other
 // logs and no fault, so that a check can tell its offset (the IARU rules ask 5).
 constexpr std::size_t kLeastQsosShowingAClock = 10;
-constexpr std::uint16_t kSubsquares = 24 * 24;
+constexpr std::uint16_t kSubsquares = kSubsquareLetters * kSubsquareLetters;
 
 char Letter(Dice& dice) {
   return static_cast<char>('A' + dice.Below(26));
@@ -509,8 +509,8 @@ bool SimulatedContest::SentLogFor(std::uint32_t station, std::uint8_t band) cons
 }
 
 std::string LocatorText(std::uint16_t square, std::uint16_t subsquare) {
-  return SquareText(square) + static_cast<char>('A' + subsquare / 24) +
-         static_cast<char>('A' + subsquare % 24);
+  return SquareText(square) + static_cast<char>('A' + subsquare / kSubsquareLetters) +
+         static_cast<char>('A' + subsquare % kSubsquareLetters);
 }
 
 std::string StationLocator(const SimulatedStation& station, bool vhf) {

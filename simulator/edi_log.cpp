@@ -29,13 +29,6 @@ std::string UtcText(std::int64_t seconds, const char* format) {
   return text;
 }
 
-// Serials with at least three digits, as the format writes them: 001.
-std::string SerialText(std::uint32_t serial) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%03u", serial);
-  return text;
-}
-
 // The IARU's points: a point a kilometre, the kilometres truncated, plus one.
 std::int64_t ClaimedPoints(const std::string& own, const std::string& copied) {
   const std::optional<double> km = LocatorDistanceKm(own, copied, 6);
@@ -106,6 +99,12 @@ std::string Header(const SimulatedContest& contest, const SimulatedStation& stat
 }  // namespace
 
 // [REG1TEST;1] and the header; [Remarks], its line and [QSORecords;N].
+std::string SerialText(std::uint32_t serial) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%03u", serial);
+  return text;
+}
+
 const int kEdiHeaderLines = 1 + static_cast<int>(std::size(kHeaderNames)) + 3;
 
 std::string EdiLogText(const SimulatedContest& contest, std::size_t log, std::uint8_t band) {

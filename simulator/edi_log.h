@@ -11,6 +11,9 @@
 
 #include "simulator/contest_simulator.h"
 
+// A serial as the format writes it, three digits at least: 001.
+std::string SerialText(std::uint32_t serial);
+
 // The lines before the first record.
 extern const int kEdiHeaderLines;
 

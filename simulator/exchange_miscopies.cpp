@@ -1,7 +1,6 @@
 #include "simulator/exchange_miscopies.h"
 
 namespace {
-constexpr std::uint16_t kSubsquareLetters = 24;
 // Operators mostly copy the serial before or after the one sent.
 constexpr double kSerialOneOffShare = 0.7;
 

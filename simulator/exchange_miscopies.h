@@ -7,6 +7,9 @@
 
 #include "simulator/dice.h"
 
+// The letters of a sub-square, A to X, east and north.
+inline constexpr std::uint16_t kSubsquareLetters = 24;
+
 // A sub-square (24 * east + north, each letter's place) with one of its letters a place or two
 // off: KN17KT copied as KN17KS.
 std::uint16_t MiscopiedSubsquare(std::uint16_t subsquare, Dice& dice);

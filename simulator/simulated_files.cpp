@@ -168,7 +168,7 @@ QsoClass ExpectedClass(const SimulatedContest& contest, const SimulatedQso& qso,
 }
 
 // Per QSO with a busted serial, the serial its copier was sent: what the other entry of the QSO
-// says it sent. Made only where the other station sent its log of the band.
+// says it sent, where the other station sent its log of the band; else 0.
 std::unordered_map<std::uint32_t, std::uint32_t> SerialsSentForBusted(
     const SimulatedContest& contest) {
   std::unordered_map<std::uint32_t, std::uint32_t> sent;
@@ -208,9 +208,11 @@ std::string Detail(const SimulatedContest& contest, const SimulatedStation& logg
       return worked.call + " left it out";
     case Fault::kDuplicate:
       return qso.markedDuplicate ? "logged again, marked D" : "logged again";
-    case Fault::kBustedSerial:
-      return "copied serial " + std::to_string(qso.receivedSerial) + " for " +
-             std::to_string(serialsSent.at(qso.qso));
+    case Fault::kBustedSerial: {
+      const std::uint32_t sent = serialsSent.at(qso.qso);  // 0 where no log shows it
+      return "copied serial " + SerialText(qso.receivedSerial) +
+             (sent != 0 ? " for " + SerialText(sent) : "");
+    }
     case Fault::kBustedReport:
       return "copied report " + std::to_string(qso.receivedReport) + " for " +
              std::to_string(SentReport(qso.mode));

@@ -90,7 +90,7 @@ struct Record {
   std::string file;
   std::int64_t line;
   std::vector<std::string> fields;
-  std::map<std::string, std::string>* header;
+  const std::map<std::string, std::string>* header;
   std::string kind;  // "confirmed" where the truth has no row
   std::int64_t clockOffset;
   std::int64_t Time() const { return UtcOf(fields[kDate], fields[kTime]); }
@@ -99,12 +99,14 @@ struct Record {
 // Every file of the contest as text, its records paired with the simulator's entries.
 class WrittenContest {
  public:
-  explicit WrittenContest(const SimulatedContest& contest) : contest_(contest) {
+  explicit WrittenContest(const SimulatedContest& simulated) : contest(simulated) {
+    std::size_t rows = 0;
     for (const Finding& row : SimulatedTruth(contest)) {
       if (row.kind == kClockOffsetKind) {
-        offsets_[row.file] = std::stoll(row.detail);
+        offsets[row.file] = std::stoll(row.detail);
       } else {
-        truth_[{row.file, row.line}] = row;
+        kinds[{row.file, row.line}] = row.kind;
+        ++rows;
       }
     }
     for (std::size_t log = 0; log < contest.logs.size(); ++log) {
@@ -112,27 +114,30 @@ class WrittenContest {
         Read(log, file);
       }
     }
+    EXPECT_EQ(rowsOfRecords_, rows);  // every row of the truth names a record
   }
 
-  const SimulatedContest& contest_;
-  std::map<std::string, std::map<std::string, std::string>> headers;  // per file
+  const SimulatedContest& contest;
+  std::map<std::pair<std::string, std::int64_t>, std::string> kinds;  // by file and line
+  std::map<std::string, std::int64_t> offsets;                        // by file
+  std::map<std::string, std::map<std::string, std::string>> headers;  // by file
   std::vector<Record> records;
   // Per record, the simulator's entry; per station and QSO, the record of its first entry.
   std::vector<const SimulatedQso*> entries;
   std::map<std::pair<std::size_t, std::uint32_t>, std::size_t> byQso;
-  std::map<std::pair<std::string, std::int64_t>, Finding> truth_;
-  std::map<std::string, std::int64_t> offsets_;
   // Per band and call logged, the stations whose log of the band has it; the logs sent, by
   // station and band.
   std::map<std::pair<std::string, std::string>, std::set<std::string>> stationsLoggingCall;
   std::set<std::pair<std::string, std::string>> logsSent;
 
  private:
+  std::size_t rowsOfRecords_ = 0;
+
   void Read(std::size_t log, const SimulatedFile& file) {
     SCOPED_TRACE(file.name);
     const ContestLog read = ReadLogText(file.text);
     EXPECT_EQ(read.format, "EDI");
-    EXPECT_EQ(read.stationCall, contest_.stations[log].call);
+    EXPECT_EQ(read.stationCall, contest.stations[log].call);
     EXPECT_TRUE(read.warnings.empty());
     const std::vector<std::string> lines = Split(file.text, "\r\n");
     auto& header = headers[file.name];
@@ -147,18 +152,19 @@ class WrittenContest {
     std::size_t entry = 0;
     std::size_t readQso = 0;
     for (++line; lines[line].rfind("[END", 0) != 0; ++line, ++entry) {
-      while (kVhfBands[contest_.logs[log][entry].band].pband != header["PBand"]) {
+      while (kVhfBands[contest.logs[log][entry].band].pband != header["PBand"]) {
         ++entry;
       }
-      const SimulatedQso& qso = contest_.logs[log][entry];
+      const SimulatedQso& qso = contest.logs[log][entry];
       const std::int64_t number = static_cast<std::int64_t>(line) + 1;
-      const auto row = truth_.find({file.name, number});
+      const auto kind = kinds.find({file.name, number});
+      rowsOfRecords_ += kind != kinds.end();
       Record record{file.name,
                     number,
                     Split(lines[line], ";"),
                     &header,
-                    row == truth_.end() ? "confirmed" : row->second.kind,
-                    offsets_.count(file.name) ? offsets_[file.name] : 0};
+                    kind == kinds.end() ? "confirmed" : kind->second,
+                    offsets.count(file.name) ? offsets[file.name] : 0};
       EXPECT_EQ(record.fields.size(), 15u);
       ASSERT_LT(readQso, read.qsos.size());
       EXPECT_EQ(read.qsos.Line(readQso++), number);
@@ -285,7 +291,7 @@ TEST(SimulatedVhfContest, EveryFaultIsWrittenAsItsTruthSays) {
     EXPECT_EQ(sections.size(), 1u) << station;
     ++seen["station " + *sections.begin()];
   }
-  for (const auto& [file, offset] : written.offsets_) {
+  for (const auto& [file, offset] : written.offsets) {
     EXPECT_GE(std::llabs(offset), 3 * 60) << file;
     EXPECT_LE(std::llabs(offset), 20 * 60) << file;
     ++seen["clock offset"];
