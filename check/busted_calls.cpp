@@ -15,22 +15,54 @@ struct Waiting {
   }
 };
 
-// Per call: whether more than one station's log has an entry with it.
-std::vector<bool> CallsInSeveralLogs(const MatchContext& context) {
-  const std::uint32_t calls = context.logs.calls.IdLimit();
-  std::vector<std::uint32_t> firstStation(calls, UINT32_MAX);
-  std::vector<bool> several(calls, false);
-  for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
-    const std::uint32_t station = context.StationOf(context.Qso(q).log);
-    std::uint32_t& first = firstStation[context.Call(q)];
-    if (first == UINT32_MAX) {
-      first = station;
-    } else if (first != station) {
-      several[context.Call(q)] = true;
+// Whether more than one log has an entry with a call: on the entry's band where each log covers
+// one, a band's logs being a contest of their own.
+class CallsInSeveralLogs {
+ public:
+  explicit CallsInSeveralLogs(const MatchContext& context)
+      : context_(context), bandOf_(context.logs.texts.IdLimit(), 0) {
+    if (context.rules.logPerBand) {
+      NumberTheBands();
+    }
+    const std::size_t keys = std::size_t{context.logs.calls.IdLimit()} * bands_;
+    std::vector<std::uint32_t> firstLog(keys, UINT32_MAX);
+    several_.assign(keys, false);
+    for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
+      const std::uint32_t log = context.Qso(q).log;
+      std::uint32_t& first = firstLog[Key(q)];
+      if (first == UINT32_MAX) {
+        first = log;
+      } else if (first != log) {
+        several_[Key(q)] = true;
+      }
     }
   }
-  return several;
-}
+
+  bool operator()(std::uint32_t q) const { return several_[Key(q)]; }
+
+ private:
+  // Each band text id of the QSOs gets a number from 0.
+  void NumberTheBands() {
+    std::vector<bool> numbered(bandOf_.size(), false);
+    bands_ = 0;
+    for (const CheckQso& qso : context_.logs.qsos) {
+      if (!numbered[qso.band]) {
+        numbered[qso.band] = true;
+        bandOf_[qso.band] = bands_++;
+      }
+    }
+    bands_ = std::max<std::size_t>(bands_, 1);
+  }
+
+  std::size_t Key(std::uint32_t q) const {
+    return std::size_t{context_.Call(q)} * bands_ + bandOf_[context_.Qso(q).band];
+  }
+
+  const MatchContext& context_;
+  std::vector<std::uint32_t> bandOf_;  // per text id: the band's number, 0 for all by default
+  std::size_t bands_ = 1;
+  std::vector<bool> several_;  // by Key
+};
 
 class Explainer {
  public:
@@ -57,9 +89,7 @@ class Explainer {
       outcomes_[q] = {QsoClass::kBustedCall, right};
       outcomes_[right] = {context_.PairClass(right, q), q};
     } else {
-      // A station that sent a log for another band was there: its call is no miscopy.
-      const bool known = several_[context_.Call(q)] || context_.SentAnyLog(q);
-      outcomes_[q] = {known ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
+      outcomes_[q] = {several_(q) ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
     }
   }
 
@@ -92,7 +122,7 @@ class Explainer {
 
   const MatchContext& context_;
   std::vector<QsoOutcome>& outcomes_;
-  std::vector<bool> several_;
+  CallsInSeveralLogs several_;
   std::vector<Waiting> waiting_;
   std::vector<bool> taken_;
 };

@@ -36,22 +36,6 @@ std::vector<std::uint32_t> MatchCalls(const TextTable& calls, bool portableSuffi
   return matchCalls;
 }
 
-// Per log, the index of the first log of its station where each log covers one band; else its own.
-std::vector<std::uint32_t> Stations(const std::vector<CheckLog>& logs, const CheckRules& rules) {
-  std::vector<std::uint32_t> stations(logs.size());
-  std::unordered_map<std::string_view, std::uint32_t> firstOf;  // by the call as matched
-  for (std::uint32_t log = 0; log < logs.size(); ++log) {
-    stations[log] = log;
-    if (rules.logPerBand) {
-      const std::string& call = logs[log].stationCall;
-      stations[log] =
-          firstOf.emplace(rules.portableSuffixesIgnored ? WithoutPortableSuffixes(call) : call, log)
-              .first->second;
-    }
-  }
-  return stations;
-}
-
 // Both give a number and they differ: a side that logged none leaves nothing to compare.
 bool Differ(std::optional<std::uint32_t> copied, std::optional<std::uint32_t> sent) {
   return copied && sent && *copied != *sent;
@@ -79,12 +63,11 @@ MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRu
       hasLogOnBand_.insert(CallOnBand(OwnCall(q), Qso(q).band));
     }
   }
-  stations_ = Stations(contest.logs, rules);
 }
 
 bool MatchContext::SentLog(std::uint32_t q) const {
   return rules.logPerBand ? hasLogOnBand_.count(CallOnBand(Call(q), Qso(q).band)) != 0
-                          : SentAnyLog(q);
+                          : hasLog_[Call(q)];
 }
 
 std::string_view MatchContext::CallText(std::uint32_t call) const {

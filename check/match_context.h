@@ -57,10 +57,6 @@ class MatchContext {
   // Whether the station the QSO was made with sent a log: for the QSO's band, where the rules
   // have a log for each band; for any band.
   bool SentLog(std::uint32_t q) const;
-  bool SentAnyLog(std::uint32_t q) const { return hasLog_[Call(q)]; }
-  // The station of a log: its index, or where the rules have a log for each band the index of the
-  // station's first log.
-  std::uint32_t StationOf(std::uint32_t log) const { return stations_[log]; }
   // How `copier` is judged by the entry `sender` logged of the same QSO: confirmed when it copied
   // the locator sent, and as the rules ask the report and serial sent, or when what was sent is
   // unknown.
@@ -79,5 +75,4 @@ class MatchContext {
   std::vector<bool> hasLog_;               // per call id as Call gives it
   // Where each log covers one band: call id as Call gives it, and band text id, of every log.
   std::unordered_set<std::uint64_t> hasLogOnBand_;
-  std::vector<std::uint32_t> stations_;  // per log
 };

@@ -306,7 +306,8 @@ TEST(RulesMatching, PortableSuffixesAreIgnoredWhereTheRulesSay) {
 }
 
 // With a log for each band, a station sent a log for a band or it did not: a QSO with a station
-// whose log for that band is missing is not checkable, never not in log.
+// whose log for that band is missing is unique or not checkable by the logs of that band (each
+// band's logs a contest of their own), never not in log.
 TEST(RulesMatching, WithALogForEachBandEachBandIsMatchedOnItsOwn) {
   constexpr QsoClass kNotCheckable = QsoClass::kNotCheckable;
   constexpr QsoClass kUnique = QsoClass::kUnique;
@@ -327,11 +328,18 @@ TEST(RulesMatching, WithALogForEachBandEachBandIsMatchedOnItsOwn) {
        {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1},
         {"YO5AAA-432.edi", 1, kConfirmed, "YO5BBB-432.edi", 1},
         {"YO5BBB-432.edi", 1, kConfirmed, "YO5AAA-432.edi", 1}}},
-      {"a station without a log for the band: not checkable",
+      {"a station without a log for the band, in one log of it: unique",
        perBand,
        {aaa144, aaa432, bbb144},
        {{"YO5AAA-144.edi", 1, kConfirmed, "YO5BBB-144.edi", 1},
-        {"YO5AAA-432.edi", 1, kNotCheckable, "", 0}}},
+        {"YO5AAA-432.edi", 1, kUnique, "", 0}}},
+      {"a station without a log for the band, in two logs of it: not checkable",
+       perBand,
+       {aaa144,
+        aaa432,
+        bbb144,
+        {"YO5DDD", "KN36OO", "432", {{"2016-05-07 1510", "YO5BBB", "59 001", "59 002 KN17KT"}}}},
+       {{"YO5AAA-432.edi", 1, kNotCheckable, "", 0}, {"YO5DDD-432.edi", 1, kNotCheckable, "", 0}}},
       {"by default a station's second log is set aside: not in log",
        "",
        {bbb144, aaa144, aaa432},
