@@ -26,6 +26,12 @@ enum class AdifField {
   kDate,
   kTime,
   kContestId,
+  kRstSent,
+  kRstReceived,
+  kSentSerial,
+  kSentText,
+  kReceivedSerial,
+  kReceivedText,
 };
 
 namespace adif_fields_detail {
@@ -47,6 +53,12 @@ inline constexpr FieldName kFields[] = {
     {"qso_date", AdifField::kDate},
     {"time_on", AdifField::kTime},
     {"contest_id", AdifField::kContestId},
+    {"rst_sent", AdifField::kRstSent},
+    {"rst_rcvd", AdifField::kRstReceived},
+    {"stx", AdifField::kSentSerial},
+    {"stx_string", AdifField::kSentText},
+    {"srx", AdifField::kReceivedSerial},
+    {"srx_string", AdifField::kReceivedText},
 };
 }  // namespace adif_fields_detail
 

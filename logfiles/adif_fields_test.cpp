@@ -40,7 +40,16 @@ TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
       {"\x14ime_on", std::nullopt},
       {"Time_on", AdifField::kTime},
       {"", std::nullopt},
-      {"rst_rcvd", std::nullopt},
+      {"rst_rcvd", AdifField::kRstReceived},
+      {"time_off", std::nullopt},
+      // Fields that share their name's shape, and names shorter than a word.
+      {"SRX_STRING", AdifField::kReceivedText},
+      {"stx_string", AdifField::kSentText},
+      {"sax_string", std::nullopt},
+      {"Stx", AdifField::kSentSerial},
+      {"sRX", AdifField::kReceivedSerial},
+      {"st", std::nullopt},
+      {"s", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
