@@ -10,9 +10,20 @@
 namespace {
 enum class Part { kNone, kHeader, kRemarks, kRecords };
 
-// A record up to the received WWL; the claimed points and the flags after it are not needed.
+// A record up to the received WWL; the claimed points and the flags after it may be missing.
 constexpr std::size_t kRecordFields = 10;
-enum RecordField { kDate, kTime, kCall, kModeCode, kReceivedWwl = 9 };
+enum RecordField {
+  kDate,
+  kTime,
+  kCall,
+  kModeCode,
+  kSentReport,
+  kSentSerial,
+  kReceivedReport,
+  kReceivedSerial,
+  kReceivedWwl = 9,
+  kDuplicate = 14,
+};
 
 // The mode codes of the format: transmitted mode, then received mode where they differ.
 constexpr const char* kModes[] = {"",   "SSB", "CW",   "SSB/CW", "CW/SSB",
@@ -82,12 +93,14 @@ class EdiReader {
     if (name == "REG1TEST") {
       part_ = Part::kHeader;
       section_ = Header();
+      sections_ += 1;
     } else if (name == "QSORECORDS") {
       part_ = Part::kRecords;
       band_ = BandOfEdiName(section_.band);
       if (!band_) {
         throw LogError("PBand '" + section_.band + "' names no amateur band", number);
       }
+      log_.logBand = sections_ == 1 || log_.logBand == band_ ? band_ : "";
       ownLocators_.Add(section_.ownLocator);
     } else {
       part_ = name == "REMARKS" ? Part::kRemarks : Part::kNone;
@@ -111,6 +124,8 @@ class EdiReader {
       section_.ownLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(key, "PBand")) {
       section_.band = std::string(value);
+    } else if (EqualsIgnoringCase(key, "PSect") && log_.section.empty()) {
+      log_.section = std::string(value);
     } else if (EqualsIgnoringCase(key, "TDate")) {
       // The records write two-digit years; the contest's dates give the century.
       if (value.size() >= 2 && value[0] >= '0' && value[0] <= '9' && value[1] >= '0' &&
@@ -147,6 +162,12 @@ class EdiReader {
     qso.utcSeconds =
         UtcSeconds(date.size() == 6 ? section_.century + std::string(date) : std::string(date),
                    fields_[kTime]);
+    qso.sentReport = std::string(fields_[kSentReport]);
+    qso.sentSerial = std::string(fields_[kSentSerial]);
+    qso.receivedReport = std::string(fields_[kReceivedReport]);
+    qso.receivedSerial = std::string(fields_[kReceivedSerial]);
+    qso.markedDuplicate =
+        fields_.size() > kDuplicate && EqualsIgnoringCase(fields_[kDuplicate], "D");
     log_.qsos.push_back(std::move(qso));
   }
 
@@ -165,6 +186,7 @@ class EdiReader {
   OwnLocatorCollector ownLocators_;
   Part part_ = Part::kNone;
   Header section_;
+  int sections_ = 0;            // [REG1TEST;1] headers met
   const char* band_ = nullptr;  // of the records being read
   std::vector<std::string_view> fields_;
 };

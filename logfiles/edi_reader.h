@@ -3,7 +3,8 @@
 // [QSORecords;N] and one record a line:
 // date;time;call;mode code;sent RST;sent number;received RST;received number;received exchange;
 // received WWL;points;new exchange;new WWL;new DXCC;duplicate
-// The band of a record is its section's PBand, its own locator the section's PWWLo.
+// The band of a record is its section's PBand, its own locator the section's PWWLo; the log's
+// section (PSect) is its first header's, its band the one band its headers name.
 #pragma once
 
 #include <string_view>

@@ -92,3 +92,80 @@ TEST(EdiReader, BandsAsPBandNamesThem) {
     }
   }
 }
+
+namespace {
+// One record read in a section of its own, the header written as the real logs write it.
+ContestLog ReadRecord(const std::string& record) {
+  return ReadEdi(
+      "[REG1TEST;1]\r\nTDate=20160507;20160508\r\nPCall=YO5AAA\r\nPWWLo=KN16AA\r\n"
+      "PBand=144 MHz\r\n[QSORecords;1]\r\n" +
+      record + "\r\n");
+}
+}  // namespace
+
+// Fields 5 to 8 as logged, trimmed, whatever their shape; field 15 marks a duplicate.
+TEST(EdiReader, EachQsoKeepsItsExchangeAsLogged) {
+  struct Case {
+    std::string record;
+    std::string sentReport, sentSerial, receivedReport, receivedSerial, exchange;
+    bool duplicate;
+  } cases[] = {
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;123;;N;;", "59", "001", "59", "002", "KN17AA",
+       false},
+      {"160507;1405;YO5BBB;2;599;012;599;011/;;KN17AA;123;;N;;", "599", "012", "599", "011/",
+       "KN17AA", false},
+      {"160508;1144;YO9AYN/P;2;599;29;599;004/B;;KN25SA;84;;N;N;", "599", "29", "599", "004/B",
+       "KN25SA", false},
+      {"160507;1530;YO7LDT;1;59;0001;59;0076;;KN14WG;12;;;;", "59", "0001", "59", "0076", "KN14WG",
+       false},
+      // Report and serial run together in the report fields, the serial fields left empty.
+      {"160507;1428;YO5CUQ/P;1;59001;;59015;;;kn16tr;1;;;;", "59001", "", "59015", "", "kn16tr",
+       false},
+      {"160507;1428;YO5CUQ/P;1;;;;;;KN16TR;1;;;;", "", "", "", "", "KN16TR", false},
+      // A locator typed into the received serial's field, the locator's own left empty.
+      {"160508;1052;YO3XX;1;59;005;59;020 KN33GY;;;234;;;;", "59", "005", "59", "020 KN33GY", "",
+       false},
+      {"160508;0726 ;YO5XX; ;59 ;001 ;59 ;001 ;;KN16TS ;1;;;;", "59", "001", "59", "001", "KN16TS",
+       false},
+      // 14 fields (the points missing), 16 (a ';' after the last).
+      {"160508;1144;YO9AYN/P;2;599;29;599;004/;;KN25SA;;N;N;", "599", "29", "599", "004/", "KN25SA",
+       false},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D", "59", "001", "59", "002", "KN17AA",
+       true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D;", "59", "001", "59", "002", "KN17AA",
+       true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;; d ", "59", "001", "59", "002", "KN17AA",
+       true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;N;N;N", "59", "001", "59", "002", "KN17AA",
+       false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.record);
+    const ContestLog log = ReadRecord(c.record);
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_TRUE(log.warnings.empty());
+    EXPECT_EQ(log.qsos[0].sentReport, c.sentReport);
+    EXPECT_EQ(log.qsos[0].sentSerial, c.sentSerial);
+    EXPECT_EQ(log.qsos[0].receivedReport, c.receivedReport);
+    EXPECT_EQ(log.qsos[0].receivedSerial, c.receivedSerial);
+    EXPECT_EQ(log.qsos[0].exchange, c.exchange);
+    EXPECT_EQ(log.qsos[0].markedDuplicate, c.duplicate);
+    EXPECT_EQ(log.qsos.MarkedDuplicate(0), c.duplicate);
+  }
+}
+
+// The section and band of a log of several headers: the first's section, the band they all name,
+// none where they name two.
+TEST(EdiReader, ALogOfSeveralHeadersHasABandOnlyWhereTheyAgree) {
+  const auto header = [](const char* section, const char* band) {
+    return std::string("[REG1TEST;1]\nPCall=OE1ABC\nPWWLo=JN88EF\nPSect=") + section +
+           "\nPBand=" + band + "\n[QSORecords;1]\n240907;1405;OE5XYZ;1;59;001;59;002;;JN78DH;1\n";
+  };
+  const ContestLog same = ReadEdi(header("SOSB", "144 MHz") + header("CHECK", "145"));
+  EXPECT_EQ(same.section, "SOSB");
+  EXPECT_EQ(same.logBand, "144");
+  const ContestLog two =
+      ReadEdi(header("SOSB", "144 MHz") + header("SOSB", "432 MHz") + header("SOSB", "144 MHz"));
+  EXPECT_EQ(two.logBand, "");
+  EXPECT_EQ(two.qsos.size(), 3u);
+}
