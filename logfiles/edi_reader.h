@@ -11,4 +11,10 @@
 
 #include "logfiles/contest_log.h"
 
+// The names a header opens with: the format's, and a misspelling several programs write.
+inline constexpr std::string_view kEdiIdentifiers[] = {"REG1TEST", "REGITEST"};
+
+// `name` ("REG1TEST" of "[REG1TEST;1]") is one of them, in any case.
+bool IsEdiIdentifier(std::string_view name);
+
 ContestLog ReadEdi(std::string_view text);

@@ -85,7 +85,7 @@ TEST(EdiReader, BandsAsPBandNamesThem) {
         ReadEdi(text);
         ADD_FAILURE() << "no error";
       } catch (const LogError& error) {
-        EXPECT_EQ(error.Line(), 4);
+        EXPECT_EQ(error.Line(), 3);
         EXPECT_EQ(std::string(error.what()),
                   "PBand '" + std::string(c.pband) + "' names no amateur band");
       }
@@ -154,6 +154,57 @@ TEST(EdiReader, EachQsoKeepsItsExchangeAsLogged) {
   }
 }
 
+// What several programs write: [REGITEST;1], 16 fields, 8-digit dates, an empty record, a TDate
+// that begins on the contest's second day; the section and band of the header.
+TEST(EdiReader, ReadsTheQuirksOfRealLogs) {
+  const ContestLog log = ReadEdi(
+      "[REGITEST;1]\r\n"
+      "TName=Concurs Cluj Napoca\r\n"
+      "TDate=20160508;20160508\r\n"
+      "PCall=YO5OJC\r\n"
+      "PWWLo=kn17wp\r\n"
+      "PSect= single \r\n"
+      "PBand=432\r\n"
+      "[QSORecords;3]\r\n"
+      "20160508;0603;YO5KDX/P;1;59;090;59;001;;KN16NH;80;;;;;\r\n"
+      " ;;;;;;;;;;;;;;\r\n"
+      "160507;2359;YO5BBB;1;59;091;59;002;;KN17AA;1;;;;;\r\n");
+  EXPECT_EQ(log.stationCall, "YO5OJC");
+  EXPECT_EQ(log.section, "single");
+  EXPECT_EQ(log.logBand, "432");
+  ASSERT_EQ(log.qsos.size(), 2u);
+  EXPECT_EQ(log.qsos[0].utcSeconds, 1462687380);  // 2016-05-08 06:03
+  EXPECT_EQ(log.qsos[1].utcSeconds, 1462665540);  // 2016-05-07 23:59
+  EXPECT_EQ(log.qsos[1].band, "432");
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].line, 10);
+  EXPECT_EQ(log.warnings[0].message, "empty QSO record; skipped");
+}
+
+// A two-digit year takes its century from TDate when TDate writes four digits of year.
+TEST(EdiReader, TwoDigitYearsTakeTheirCenturyFromTDate) {
+  struct Case {
+    const char* tdate;
+    const char* date;
+    std::int64_t utcSeconds;
+  } cases[] = {
+      {"20160507;20160508", "160507", 1462629900},  // 2016-05-07 14:05
+      {"20160508;20160508", "160507", 1462629900},
+      {"160507;160508", "160507", 1462629900},
+      {"", "160507", 1462629900},
+      {"19990507;19990508", "990507", 926085900},  // 1999-05-07 14:05
+      {"19990507;19990508", "20160507", 1462629900},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tdate);
+    const ContestLog log = ReadEdi(std::string("[REG1TEST;1]\nTDate=") + c.tdate +
+                                   "\nPWWLo=KN16AA\nPBand=144 MHz\n[QSORecords;1]\n" + c.date +
+                                   ";1405;YO5BBB;1;59;001;59;002;;KN17AA;1\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].utcSeconds, c.utcSeconds);
+  }
+}
+
 // The section and band of a log of several headers: the first's section, the band they all name,
 // none where they name two.
 TEST(EdiReader, ALogOfSeveralHeadersHasABandOnlyWhereTheyAgree) {
@@ -168,4 +219,33 @@ TEST(EdiReader, ALogOfSeveralHeadersHasABandOnlyWhereTheyAgree) {
       ReadEdi(header("SOSB", "144 MHz") + header("SOSB", "432 MHz") + header("SOSB", "144 MHz"));
   EXPECT_EQ(two.logBand, "");
   EXPECT_EQ(two.qsos.size(), 3u);
+}
+
+TEST(EdiReader, AnErrorNamesTheFaultAndItsLine) {
+  struct Case {
+    std::string text;
+    std::int64_t line;
+    std::string error;
+  } cases[] = {
+      {"PCall=OE1ABC\nPBand=144 MHz\n[QSORecords;1]\n", 3,
+       "[QSORecords] comes before any [REG1TEST;1] header"},
+      {"\xEF\xBB\xBF[REG1TEST;1]\nPBand=1.3 GHz\n[QSORecords;1]\n", 3,
+       "[QSORecords] comes before any [REG1TEST;1] header"},
+      {"[REG1TEST;1]\nPCall=OE1ABC\n[QSORecords;1]\n", 3,
+       "the [REG1TEST;1] header names no band (PBand=) before [QSORecords]"},
+      {"[REG1TEST;1]\nPBand=144 MHz\n[QSORecords;1]\n[REG1TEST;1]\n[QSORecords;1]\n", 5,
+       "the [REG1TEST;1] header names no band (PBand=) before [QSORecords]"},
+      {"[REG1TEST;1]\nPBand=100 MHz\nPCall=OE1ABC\n[QSORecords;1]\n", 2,
+       "PBand '100 MHz' names no amateur band"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    try {
+      ReadEdi(c.text);
+      ADD_FAILURE() << "no error";
+    } catch (const LogError& error) {
+      EXPECT_EQ(error.Line(), c.line);
+      EXPECT_EQ(std::string(error.what()), c.error);
+    }
+  }
 }

@@ -1,5 +1,6 @@
 #include "logfiles/log_format.h"
 
+#include "logfiles/edi_reader.h"
 #include "logfiles/log_text.h"
 #include "logfiles/text_lines.h"
 
@@ -18,6 +19,22 @@ bool HasLineStarting(std::string_view text, std::string_view start) {
   while (lines.Next(&line)) {
     if (EqualsIgnoringCase(TrimControl(line).substr(0, start.size()), start)) {
       return true;
+    }
+  }
+  return false;
+}
+
+// A line beginning (blanks allowed) with '[' and a name a header of EDI opens with, in any case.
+bool HasEdiHeaderLine(std::string_view text) {
+  TextLines lines(text);
+  std::string_view line;
+  while (lines.Next(&line)) {
+    line = TrimControl(line);
+    for (const std::string_view identifier : kEdiIdentifiers) {
+      if (line.substr(0, 1) == "[" &&
+          EqualsIgnoringCase(line.substr(1, identifier.size()), identifier)) {
+        return true;
+      }
     }
   }
   return false;
@@ -64,7 +81,7 @@ LogFormat DetectFormat(std::string_view content) {
   if (HasLineStarting(head, "START-OF-LOG:")) {
     return LogFormat::kCabrillo;
   }
-  if (HasLineStarting(head, "[REG1TEST")) {
+  if (HasEdiHeaderLine(head)) {
     return LogFormat::kEdi;
   }
   if (IsAdx(head)) {
