@@ -2,11 +2,11 @@
 
 #include "logfiles/edi_reader.h"
 #include "logfiles/log_text.h"
+#include "logfiles/text_encoding.h"
 #include "logfiles/text_lines.h"
 
 namespace {
 constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsNameChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -74,10 +74,7 @@ LogFormat DetectFormat(std::string_view content) {
   if (content.substr(0, kSqliteMagic.size()) == kSqliteMagic) {
     return LogFormat::kSqlite;
   }
-  if (content.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
-    content.remove_prefix(kUtf8Mark.size());
-  }
-  const std::string_view head = content.substr(0, kFormatLookAhead);
+  const std::string_view head = WithoutUtf8Mark(content).substr(0, kFormatLookAhead);
   if (HasLineStarting(head, "START-OF-LOG:")) {
     return LogFormat::kCabrillo;
   }

@@ -33,7 +33,8 @@ std::string NotALogMessage(std::string_view content) {
 
 ContestLog ReadLogText(std::string_view content) {
   std::string decoded;
-  const std::string_view text = SingleByteText(content, decoded);
+  // Of the readers only the XML parser knows a byte-order mark.
+  const std::string_view text = WithoutUtf8Mark(SingleByteText(content, decoded));
   switch (DetectFormat(text)) {
     case LogFormat::kCabrillo:
       return ReadCabrillo(text);

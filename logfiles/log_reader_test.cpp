@@ -43,6 +43,34 @@ TEST(ReadLogText, Utf16WithItsMarkAndEveryLineEnd) {
   EXPECT_EQ(adif.qsos[0].callSign, "K");
 }
 
+// A UTF-8 byte-order mark before a log of any kind, read from a text or from a file.
+TEST(ReadLogText, EveryKindReadsAfterAUtf8ByteOrderMark) {
+  const TempDir dir;
+  struct Case {
+    std::string content, format;
+  } cases[] = {
+      {kCabrillo, "Cabrillo"},
+      {"[REG1TEST;1]\r\nPCall=OE1ABC\r\nPWWLo=JN88EF\r\nPBand=1.3 GHz\r\n[QSORecords;1]\r\n"
+       "240907;1405;OK1XYZ;1;59;001;59;002;;JN79AA;1;;;;\r\n",
+       "EDI"},
+      {"<call:6>OK1XYZ <band:3>20m <gridsquare:4>JN79 <eor>\n", "ADIF"},
+      {"<?xml version=\"1.0\" encoding=\"UTF-8\"?><ADX><RECORDS><RECORD><CALL>OK1XYZ</CALL>"
+       "<BAND>20m</BAND><GRIDSQUARE>JN79</GRIDSQUARE></RECORD></RECORDS></ADX>",
+       "ADX"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    const std::string content = "\xEF\xBB\xBF" + c.content;
+    for (const ContestLog& log :
+         {ReadLogText(content), ReadLogFile(dir.Write("log", content), "")}) {
+      EXPECT_EQ(log.format, c.format);
+      ASSERT_EQ(log.qsos.size(), 1u);
+      EXPECT_EQ(log.qsos[0].callSign, "OK1XYZ");
+      EXPECT_TRUE(log.warnings.empty());
+    }
+  }
+}
+
 TEST(ReadLogText, OtherEncodingsAndFilesAreRefusedByName) {
   struct Case {
     std::string content, error;
