@@ -70,7 +70,8 @@ TEST(EdiReader, BandsAsPBandNamesThem) {
       {"2,3 GHz", "2.3G"}, {"3,4 GHz", "3.4G"}, {"5,7 GHz", "5.7G"}, {"10 GHz", "10G"},
       {"24 GHz", "24G"},   {"47 GHz", "47G"},   {"76 GHz", "75G"},   {"122 GHz", "122G"},
       {"134 GHz", "134G"}, {"248 GHz", "241G"}, {"144MHZ", "144"},   {"100 MHz", nullptr},
-      {"2m", nullptr},     {"", nullptr},
+      {"2m", "144"},       {"23 cm", "1.2G"},   {"1296", "1.2G"},    {"432MHz", "432"},
+      {"11m", nullptr},    {"", nullptr},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pband);
