@@ -49,3 +49,24 @@ TEST(Utf8Text, KeepsUtf8AndMendsTheRest) {
     EXPECT_TRUE(IsValidUtf8(utf8));
   }
 }
+
+TEST(IsUtf8, WellFormedSequencesOnly) {
+  struct Case {
+    std::string text;
+    bool utf8;
+  } cases[] = {
+      {"", true},
+      {"UA3ABC", true},
+      {"Иван Bârlad €", true},
+      {"\xC8\xE2\xE0\xED", false},  // cp1251
+      {"B\xE2rlad", false},         // cp1250
+      {"\xD0", false},              // cut
+      {"\xC0\xAF", false},          // overlong
+      {"\xED\xA0\x80", false},      // surrogate
+      {std::string("a\0b", 3), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(IsUtf8(c.text), c.utf8);
+  }
+}
