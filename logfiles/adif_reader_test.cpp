@@ -48,25 +48,22 @@ TEST(AdifReader, FieldsInAnyCaseWithAndWithoutTypes) {
 TEST(AdifReader, EachQsoKeepsItsExchangeAsLogged) {
   struct Case {
     std::string fields;
-    std::string sentReport, sentSerial, receivedReport, receivedSerial;
+    Exchange exchange;
   } cases[] = {
-      {"<rst_sent:2>59 <rst_rcvd:3>599 <stx:1>7 <srx:3>012", "59", "7", "599", "012"},
-      {"<RST_SENT:3>5nn <RST_RCVD:3>-12 <STX:4>0001 <SRX:2>15", "5nn", "0001", "-12", "15"},
-      {"<stx_string:4>011/ <srx_string:5>004/B", "", "011/", "", "004/B"},
-      {"<stx:2>11 <stx_string:3>011 <srx:0> <srx_string:3>012", "", "11", "", "012"},
-      {"<rst_sent:4> 59  <rst_rcvd:5>59001 <srx_string:10>020 KN33GY", "59", "", "59001",
-       "020 KN33GY"},
-      {"<Stx_String:0> <Srx:0>", "", "", "", ""},
-      {"", "", "", "", ""},
+      {"<rst_sent:2>59 <rst_rcvd:3>599 <stx:1>7 <srx:3>012", {"59", "7", "599", "012"}},
+      {"<RST_SENT:3>5nn <RST_RCVD:3>-12 <STX:4>0001 <SRX:2>15", {"5nn", "0001", "-12", "15"}},
+      {"<stx_string:4>011/ <srx_string:5>004/B", {"", "011/", "", "004/B"}},
+      {"<stx:2>11 <stx_string:3>011 <srx:0> <srx_string:3>012", {"", "11", "", "012"}},
+      {"<rst_sent:4> 59  <rst_rcvd:5>59001 <srx_string:10>020 KN33GY",
+       {"59", "", "59001", "020 KN33GY"}},
+      {"<Stx_String:0> <Srx:0>", {"", "", "", ""}},
+      {"", {"", "", "", ""}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fields);
     const ContestLog log = ReadAdif("<call:6>DL1ABC <band:2>2m " + c.fields + " <eor>\n");
     ASSERT_EQ(log.qsos.size(), 1u);
-    EXPECT_EQ(log.qsos[0].sentReport, c.sentReport);
-    EXPECT_EQ(log.qsos[0].sentSerial, c.sentSerial);
-    EXPECT_EQ(log.qsos[0].receivedReport, c.receivedReport);
-    EXPECT_EQ(log.qsos[0].receivedSerial, c.receivedSerial);
+    EXPECT_EQ(ExchangeOf(log.qsos[0]), c.exchange);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "logfiles/test_support.h"
+
 namespace {
 // One QSO line read in a log of its own.
 ContestLog ReadLine(const std::string& line) {
@@ -210,31 +212,28 @@ TEST(CabrilloReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
 TEST(CabrilloReader, EachQsoKeepsItsExchangeAsLogged) {
   struct Case {
     std::string exchanges;  // after the time
-    std::string sentReport, sentSerial, receivedReport, receivedSerial;
+    Exchange exchange;
   } cases[] = {
-      {"OE5XYZ 59 001 JN78DH OE1ABC 59 002 JN88EF", "59", "001", "59", "002"},
-      {"OE5XYZ 001 JN78DH OE1ABC 002 JN88EF", "", "001", "", "002"},
-      {"OE5XYZ 599 0001 JN78DH OE1ABC 5nn 011/ JN88EF", "599", "0001", "5nn", "011/"},
-      {"OE5XYZ 59 004/B JN78DH OE1ABC 59 12A JN88EF", "59", "004/B", "59", "12A"},
-      {"DL1ABC 599 14 OK1XYZ 599 15 0", "599", "14", "599", "15"},
-      {"VE3DZ 599 001 RL3A 599 MA", "599", "001", "599", ""},
-      {"SK3BG/P 559 05 JP82QK OH0/SM0AIG/P 579 04 JP90TG 0", "559", "05", "579", "04"},
-      {"DL1ABC JO31 OK1XYZ JN79", "", "", "", ""},
+      {"OE5XYZ 59 001 JN78DH OE1ABC 59 002 JN88EF", {"59", "001", "59", "002"}},
+      {"OE5XYZ 001 JN78DH OE1ABC 002 JN88EF", {"", "001", "", "002"}},
+      {"OE5XYZ 599 0001 JN78DH OE1ABC 5nn 011/ JN88EF", {"599", "0001", "5nn", "011/"}},
+      {"OE5XYZ 59 004/B JN78DH OE1ABC 59 12A JN88EF", {"59", "004/B", "59", "12A"}},
+      {"DL1ABC 599 14 OK1XYZ 599 15 0", {"599", "14", "599", "15"}},
+      {"VE3DZ 599 001 RL3A 599 MA", {"599", "001", "599", ""}},
+      {"SK3BG/P 559 05 JP82QK OH0/SM0AIG/P 579 04 JP90TG 0", {"559", "05", "579", "04"}},
+      {"DL1ABC JO31 OK1XYZ JN79", {"", "", "", ""}},
       // No report: a report-like number before the serial is none (0 is no readability, 6 none).
-      {"OE5XYZ 09 JN78DH OE1ABC 69 JN88EF", "", "09", "", "69"},
-      {"OE5XYZ 50 001 JN78DH OE1ABC 590 002 JN88EF", "", "50", "", "590"},
+      {"OE5XYZ 09 JN78DH OE1ABC 69 JN88EF", {"", "09", "", "69"}},
+      {"OE5XYZ 50 001 JN78DH OE1ABC 590 002 JN88EF", {"", "50", "", "590"}},
       // A serial number the locator follows in one field is none.
-      {"OE5XYZ 59 001 OE1ABC 59 020KN33GY", "59", "001", "59", ""},
-      {"OE5XYZ 59 1/B/ JN78DH OE1ABC 59 1BB JN88EF", "59", "", "59", ""},
+      {"OE5XYZ 59 001 OE1ABC 59 020KN33GY", {"59", "001", "59", ""}},
+      {"OE5XYZ 59 1/B/ JN78DH OE1ABC 59 1BB JN88EF", {"59", "", "59", ""}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.exchanges);
     const ContestLog log = ReadLine("QSO: 144 PH 2024-09-07 1405 " + c.exchanges);
     ASSERT_EQ(log.qsos.size(), 1u);
-    EXPECT_EQ(log.qsos[0].sentReport, c.sentReport);
-    EXPECT_EQ(log.qsos[0].sentSerial, c.sentSerial);
-    EXPECT_EQ(log.qsos[0].receivedReport, c.receivedReport);
-    EXPECT_EQ(log.qsos[0].receivedSerial, c.receivedSerial);
+    EXPECT_EQ(ExchangeOf(log.qsos[0]), c.exchange);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "logfiles/test_support.h"
+
 TEST(EdiReader, RecordsTakeTheirSectionsBandAndOwnLocator) {
   const ContestLog log = ReadEdi(
       "[REG1TEST;1]\r\n"
@@ -108,48 +110,38 @@ ContestLog ReadRecord(const std::string& record) {
 TEST(EdiReader, EachQsoKeepsItsExchangeAsLogged) {
   struct Case {
     std::string record;
-    std::string sentReport, sentSerial, receivedReport, receivedSerial, exchange;
+    Exchange exchange;
     bool duplicate;
   } cases[] = {
-      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;123;;N;;", "59", "001", "59", "002", "KN17AA",
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;123;;N;;", {"59", "001", "59", "002"}, false},
+      {"160507;1405;YO5BBB;2;599;012;599;011/;;KN17AA;123;;N;;",
+       {"599", "012", "599", "011/"},
        false},
-      {"160507;1405;YO5BBB;2;599;012;599;011/;;KN17AA;123;;N;;", "599", "012", "599", "011/",
-       "KN17AA", false},
-      {"160508;1144;YO9AYN/P;2;599;29;599;004/B;;KN25SA;84;;N;N;", "599", "29", "599", "004/B",
-       "KN25SA", false},
-      {"160507;1530;YO7LDT;1;59;0001;59;0076;;KN14WG;12;;;;", "59", "0001", "59", "0076", "KN14WG",
+      {"160508;1144;YO9AYN/P;2;599;29;599;004/B;;KN25SA;84;;N;N;",
+       {"599", "29", "599", "004/B"},
        false},
+      {"160507;1530;YO7LDT;1;59;0001;59;0076;;KN14WG;12;;;;", {"59", "0001", "59", "0076"}, false},
       // Report and serial run together in the report fields, the serial fields left empty.
-      {"160507;1428;YO5CUQ/P;1;59001;;59015;;;kn16tr;1;;;;", "59001", "", "59015", "", "kn16tr",
+      {"160507;1428;YO5CUQ/P;1;59001;;59015;;;kn16tr;1;;;;", {"59001", "", "59015", ""}, false},
+      {"160507;1428;YO5CUQ/P;1;;;;;;KN16TR;1;;;;", {"", "", "", ""}, false},
+      // A locator typed into the received serial's field.
+      {"160508;1052;YO3XX;1;59;005;59;020 KN33GY;;;234;;;;",
+       {"59", "005", "59", "020 KN33GY"},
        false},
-      {"160507;1428;YO5CUQ/P;1;;;;;;KN16TR;1;;;;", "", "", "", "", "KN16TR", false},
-      // A locator typed into the received serial's field, the locator's own left empty.
-      {"160508;1052;YO3XX;1;59;005;59;020 KN33GY;;;234;;;;", "59", "005", "59", "020 KN33GY", "",
-       false},
-      {"160508;0726 ;YO5XX; ;59 ;001 ;59 ;001 ;;KN16TS ;1;;;;", "59", "001", "59", "001", "KN16TS",
-       false},
+      {"160508;0726 ;YO5XX; ;59 ;001 ;59 ;001 ;;KN16TS ;1;;;;", {"59", "001", "59", "001"}, false},
       // 14 fields (the points missing), 16 (a ';' after the last).
-      {"160508;1144;YO9AYN/P;2;599;29;599;004/;;KN25SA;;N;N;", "599", "29", "599", "004/", "KN25SA",
-       false},
-      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D", "59", "001", "59", "002", "KN17AA",
-       true},
-      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D;", "59", "001", "59", "002", "KN17AA",
-       true},
-      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;; d ", "59", "001", "59", "002", "KN17AA",
-       true},
-      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;N;N;N", "59", "001", "59", "002", "KN17AA",
-       false},
+      {"160508;1144;YO9AYN/P;2;599;29;599;004/;;KN25SA;;N;N;", {"599", "29", "599", "004/"}, false},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D", {"59", "001", "59", "002"}, true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;;D;", {"59", "001", "59", "002"}, true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;;; d ", {"59", "001", "59", "002"}, true},
+      {"160507;1405;YO5BBB;1;59;001;59;002;;KN17AA;0;;N;N;N", {"59", "001", "59", "002"}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.record);
     const ContestLog log = ReadRecord(c.record);
     ASSERT_EQ(log.qsos.size(), 1u);
     EXPECT_TRUE(log.warnings.empty());
-    EXPECT_EQ(log.qsos[0].sentReport, c.sentReport);
-    EXPECT_EQ(log.qsos[0].sentSerial, c.sentSerial);
-    EXPECT_EQ(log.qsos[0].receivedReport, c.receivedReport);
-    EXPECT_EQ(log.qsos[0].receivedSerial, c.receivedSerial);
-    EXPECT_EQ(log.qsos[0].exchange, c.exchange);
+    EXPECT_EQ(ExchangeOf(log.qsos[0]), c.exchange);
     EXPECT_EQ(log.qsos[0].markedDuplicate, c.duplicate);
     EXPECT_EQ(log.qsos.MarkedDuplicate(0), c.duplicate);
   }
