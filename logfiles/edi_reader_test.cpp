@@ -198,13 +198,16 @@ TEST(EdiReader, TwoDigitYearsTakeTheirCenturyFromTDate) {
   }
 }
 
-// The section and band of a log of several headers: the first's section, the band they all name,
-// none where they name two.
+// The section and band of a log (a check log names itself in its section); of a log of several
+// headers, the first's section and the band they all name, none where they name two.
 TEST(EdiReader, ALogOfSeveralHeadersHasABandOnlyWhereTheyAgree) {
   const auto header = [](const char* section, const char* band) {
     return std::string("[REG1TEST;1]\nPCall=OE1ABC\nPWWLo=JN88EF\nPSect=") + section +
            "\nPBand=" + band + "\n[QSORecords;1]\n240907;1405;OE5XYZ;1;59;001;59;002;;JN78DH;1\n";
   };
+  const ContestLog check = ReadEdi(header(" CHECK ", "432 MHz"));
+  EXPECT_EQ(check.section, "CHECK");
+  EXPECT_EQ(check.logBand, "432");
   const ContestLog same = ReadEdi(header("SOSB", "144 MHz") + header("CHECK", "145"));
   EXPECT_EQ(same.section, "SOSB");
   EXPECT_EQ(same.logBand, "144");
