@@ -76,14 +76,15 @@ void SetAsideRepeatedStations(ContestLogs& logs) {
   }
 }
 
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
+ContestLogs ReadContestLogs(const std::vector<std::string>& files,
+                            const std::optional<CodePage>& codePage, unsigned threads,
                             ProgressBar& progress) {
   ContestLogs logs(files.size());
   progress.Begin("reading", files.size());
   ParallelFor(files.size(), threads, [&](std::size_t i) {
     ContestLog content;
     try {
-      content = ReadLogFile(files[i], "");
+      content = ReadLogFile(files[i], "", codePage);
     } catch (const std::exception& error) {
       CheckLog failed;
       failed.file = files[i];

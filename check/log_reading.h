@@ -2,14 +2,18 @@
 // the engine, on all cores, into the check's compact form.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "check/contest_logs.h"
 #include "check/progress_bar.h"
+#include "logfiles/code_page.h"
 
-// A file that cannot be read is kept as a log with its error and no QSOs.
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, unsigned threads,
+// A file that cannot be read is kept as a log with its error and no QSOs. A log that is not UTF-8
+// is read in `codePage` where one is given (ReadLogFile).
+ContestLogs ReadContestLogs(const std::vector<std::string>& files,
+                            const std::optional<CodePage>& codePage, unsigned threads,
                             ProgressBar& progress);
 
 // Sets aside every log of a station that an earlier log names too (a copy, another version, a
