@@ -12,21 +12,26 @@
 #include "check/result_folder.h"
 #include "check/results_table.h"
 #include "command_line/command_line.h"
+#include "logfiles/code_page.h"
 #include "logfiles/printable.h"
 
 const char* const kCheckUsage =
     "Usage: marovinta-check [OPTION]... LOG|FOLDER...\n"
     "Checks the logs of a Marovinta contest against each other: a QSO counts when the other\n"
-    "station's log confirms it. Each log is read as marovinta-score reads it (Cabrillo, ADIF or\n"
-    "the host's SQLite log; a folder stands for the files in it) and scored as claimed and as\n"
-    "checked, on the plug-in's engine or as the contest's rules say. The results table, sorted\n"
-    "by checked score, goes to standard output.\n"
+    "station's log confirms it. Each log is read as marovinta-score reads it (Cabrillo, EDI,\n"
+    "ADIF, ADX or the host's SQLite log; a folder stands for the files in it) and scored as\n"
+    "claimed and as checked, on the plug-in's engine or as the contest's rules say. The results\n"
+    "table, sorted by checked score, goes to standard output.\n"
     "\n"
     "  --rules FILE   the contest's rules: its period and bands, how its logs are\n"
     "                 matched and scored (rules/ has examples); without it the defaults\n"
     "  --out FOLDER   also write results.txt, results.csv, results.json, index.html,\n"
     "                 findings.csv and a report per log in reports/\n"
     "  --jobs N       threads (default: one per core)\n"
+    "  --encoding NAME\n"
+    "                 read a log that is not UTF-8 as written in the single-byte code page\n"
+    "                 NAME (cp1250, cp1251, koi8-r...), its texts shown in UTF-8, as\n"
+    "                 marovinta-score does\n"
     "  --timings      print the seconds each phase took on standard error\n"
     "  -h, --help     show this help\n"
     "\n"
@@ -103,6 +108,7 @@ std::string TimingsText(const ProgressBar& bar, std::size_t qsos) {
 
 struct CheckOptions {
   std::vector<std::string> files;
+  std::optional<CodePage> codePage;
   CheckRules rules;
   std::string out;
   unsigned jobs = 0;
@@ -111,8 +117,8 @@ struct CheckOptions {
 };
 
 CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
-  const Arguments parsed =
-      ParseArguments(arguments, {"--rules", "--out", "--jobs"}, {"--help", "--timings"});
+  const Arguments parsed = ParseArguments(arguments, {"--rules", "--out", "--jobs", "--encoding"},
+                                          {"--help", "--timings"});
   CheckOptions options;
   if (parsed.flags.count("--help")) {
     options.help = true;
@@ -129,6 +135,9 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
   if (parsed.Has("--rules")) {
     options.rules = ReadRulesFile(parsed.values.at("--rules"));
   }
+  if (parsed.Has("--encoding")) {
+    options.codePage = EncodingOption(parsed.values.at("--encoding"));
+  }
   options.files = LogFilesOf(parsed.operands);
   if (options.files.empty()) {
     throw CommandLineError("no logs in the folders given");
@@ -140,7 +149,8 @@ CheckOptions ParseCheckOptions(const std::vector<std::string>& arguments) {
 // The check itself, once the command line is read.
 int Check(const CheckOptions& options, bool progress, std::ostream& out, std::ostream& err) {
   ProgressBar bar(progress, stderr);
-  const ContestLogs logs = ReadContestLogs(options.files, options.rules, options.jobs, bar);
+  const ContestLogs logs =
+      ReadContestLogs(options.files, options.codePage, options.rules, options.jobs, bar);
   const CheckResult result = CheckContest(logs, options.rules, options.jobs, bar);
   const std::vector<ResultRow> rows = RankResults(logs, result, ReportPaths(logs));
   int status = 0;

@@ -225,6 +225,21 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
                              "folder, or an earlier check's\nTry 'marovinta-check --help'.\n");
 }
 
+// A log in cp1251 is reported in its own letters where its code page is named.
+TEST(CheckCommand, ALogInACodePageIsReportedInItsLettersWithItsEncodingNamed) {
+  TempDir dir;
+  const std::string log =
+      dir.Write("a.log",
+                "START-OF-LOG: 3.0\nCALLSIGN: UA3ABC\n"
+                "QSO: 144 PH 2024-09-07 1400 UA3ABC 59 001 KO85TS \xD0\xC0\x33\xC4\xC5\xD4 59 002 "
+                "KO85UT\nEND-OF-LOG:\n");
+  const Outcome run = Check({"--encoding", "cp1251", "--out", dir.Path("out"), log});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(Read(dir.Path("out/reports/UA3ABC.txt")).find("unique: РА3ДЕФ is in no other log"),
+            std::string::npos)
+      << Read(dir.Path("out/reports/UA3ABC.txt"));
+}
+
 TEST(CheckCommand, WrongCommandLinesAndRules) {
   TempDir dir;
   dir.Write("rules.txt", "window = 5\n");
@@ -243,6 +258,9 @@ TEST(CheckCommand, WrongCommandLinesAndRules) {
       {{"-v", "x.log"}, "marovinta-check: unknown option -v\n"},
       {{"--rules", dir.Path("rules.txt"), dir.Path("rules.txt")},
        "marovinta-check: rules line 1: unknown setting 'window'\n"},
+      {{"--encoding", "klingon", "x.log"},
+       "marovinta-check: --encoding needs a single-byte code page (cp1250, cp1251, cp1252, "
+       "iso-8859-1, iso-8859-2, iso-8859-5, koi8-r, ...) or utf-8, not 'klingon'\n"},
       {{"--rules", dir.Path("escape.txt"), dir.Path("rules.txt")},
        "marovinta-check: rules line 1: mode-must-match needs yes or no, not "
        "'no\\x1b[2J'\n"},

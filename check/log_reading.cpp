@@ -92,14 +92,15 @@ void SetAsideRepeatedStations(ContestLogs& logs, const CheckRules& rules) {
   }
 }
 
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, const CheckRules& rules,
+ContestLogs ReadContestLogs(const std::vector<std::string>& files,
+                            const std::optional<CodePage>& codePage, const CheckRules& rules,
                             unsigned threads, ProgressBar& progress) {
   ContestLogs logs(files.size());
   progress.Begin("reading", files.size());
   ParallelFor(files.size(), threads, [&](std::size_t i) {
     ContestLog content;
     try {
-      content = ReadLogFile(files[i], "");
+      content = ReadLogFile(files[i], "", codePage);
     } catch (const std::exception& error) {
       CheckLog failed;
       failed.file = files[i];

@@ -2,16 +2,20 @@
 // the engine, on all cores, into the check's compact form.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "check/check_rules.h"
 #include "check/contest_logs.h"
 #include "check/progress_bar.h"
+#include "logfiles/code_page.h"
 
-// A file that cannot be read is kept as a log with its error and no QSOs. Repeated stations are
-// set aside by the rules (SetAsideRepeatedStations).
-ContestLogs ReadContestLogs(const std::vector<std::string>& files, const CheckRules& rules,
+// A file that cannot be read is kept as a log with its error and no QSOs. A log that is not UTF-8
+// is read in `codePage` where one is given (ReadLogFile). Repeated stations are set aside by the
+// rules (SetAsideRepeatedStations).
+ContestLogs ReadContestLogs(const std::vector<std::string>& files,
+                            const std::optional<CodePage>& codePage, const CheckRules& rules,
                             unsigned threads, ProgressBar& progress);
 
 // Sets aside every log of a station that an earlier log names too (a copy, another version, a

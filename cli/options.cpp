@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <charconv>
+#include <stdexcept>
 
 #include "logfiles/log_text.h"
 
@@ -10,12 +11,12 @@ const char* const kUsage =
     "\n"
     "A LOG is a Cabrillo 3.0 file, an EDI (REG1TEST) file, an ADIF (.adi) or ADX (.adx) file, or\n"
     "an SQLite database holding the host's log table; the kind is told from the content. Text\n"
-    "files may be UTF-8, a single-byte code page, or UTF-16 with its byte-order mark, with any\n"
-    "line ends. '-' reads the log from standard input (not an SQLite database), kept in a\n"
-    "temporary file in $TMPDIR (else /tmp) while it is read. A log larger than 4 GiB is refused\n"
-    "(no log comes near; endless input stops there). QSOs are scored in the order of the file,\n"
-    "as they were logged (an SQLite table by row id, while the plug-in's own rebuild takes the\n"
-    "callsign order).\n"
+    "files may be UTF-8, a single-byte code page (see --encoding), or UTF-16 with its byte-order\n"
+    "mark, with any line ends. '-' reads the log from standard input (not an SQLite database),\n"
+    "kept in a temporary file in $TMPDIR (else /tmp) while it is read. A log larger than 4 GiB is\n"
+    "refused (no log comes near; endless input stops there). QSOs are scored in the order of the\n"
+    "file, as they were logged (an SQLite table by row id, while the plug-in's own rebuild takes\n"
+    "the callsign order).\n"
     "\n"
     "Each distance is measured from the own square of its QSO (a rover's changes): the own grid "
     "of\n"
@@ -44,6 +45,12 @@ const char* const kUsage =
     "  --verbose          begin with the log's station, own grids and QSO count, and why QSOs\n"
     "                     scored 0\n"
     "  --jobs N           score several logs on N threads (default: one per core)\n"
+    "  --encoding NAME    read a log that is not UTF-8 as written in the single-byte code page\n"
+    "                     NAME (cp1250, cp1251, cp1252, iso-8859-1, iso-8859-2, iso-8859-5,\n"
+    "                     koi8-r, any other that iconv knows) and show its texts in UTF-8; a "
+    "UTF-8\n"
+    "                     log stays as it is, an ADX log that declares its encoding is read as it\n"
+    "                     declares (default: a log's bytes as they are)\n"
     "  -h, --help         show this help\n"
     "\n"
     "Warnings (a line that cannot be read) go to standard error, and with several logs on a\n"
@@ -71,6 +78,14 @@ std::int64_t ReadTime(const std::string& option, const std::string& text, bool e
   return *time;
 }
 
+std::optional<CodePage> ReadEncoding(const std::string& name) {
+  try {
+    return EncodingOption(name);
+  } catch (const std::invalid_argument& error) {
+    throw CommandLineError(error.what());
+  }
+}
+
 bool EndsWithSvg(const std::string& path) {
   return path.size() > 4 &&
          EqualsIgnoringCase(std::string_view(path).substr(path.size() - 4), ".svg");
@@ -95,10 +110,10 @@ void CheckCombination(const Options& options) {
 }  // namespace
 
 Options ParseOptions(const std::vector<std::string>& arguments) {
-  const Arguments parsed = ParseArguments(
-      arguments,
-      {"--own", "--table", "--from", "--to", "--contest-id", "--map", "--cabrillo", "--jobs"},
-      {"--fields", "--json", "--verbose", "--help"});
+  const Arguments parsed = ParseArguments(arguments,
+                                          {"--own", "--table", "--from", "--to", "--contest-id",
+                                           "--map", "--cabrillo", "--jobs", "--encoding"},
+                                          {"--fields", "--json", "--verbose", "--help"});
   const auto given = [&](const char* option) {
     return parsed.Has(option) ? parsed.values.at(option) : std::string();
   };
@@ -117,6 +132,9 @@ Options ParseOptions(const std::vector<std::string>& arguments) {
   options.cabrilloFile = given("--cabrillo");
   if (parsed.Has("--jobs")) {
     options.jobs = ReadJobs(given("--jobs"));
+  }
+  if (parsed.Has("--encoding")) {
+    options.codePage = ReadEncoding(given("--encoding"));
   }
   options.fields = parsed.flags.count("--fields") != 0;
   options.json = parsed.flags.count("--json") != 0;

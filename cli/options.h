@@ -1,11 +1,13 @@
 // The command line of marovinta-score.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/log_filter.h"
 #include "command_line/command_line.h"
+#include "logfiles/code_page.h"
 
 struct Options {
   std::vector<std::string> files;
@@ -14,6 +16,8 @@ struct Options {
   std::string mapFile;       // --map FILE.svg
   std::string cabrilloFile;  // --cabrillo FILE
   LogFilter filter;          // --from, --to, --contest-id
+  // --encoding NAME; nothing for UTF-8, the logs' bytes taken as they are
+  std::optional<CodePage> codePage;
   bool fields = false;
   bool json = false;
   bool verbose = false;

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 TEST(ParseOptions, ReadsEveryOption) {
-  const Options options =
-      ParseOptions({"--own", " jo31lk", "--table=Log", "--fields", "--json", "--verbose", "--map",
-                    "out.SVG", "--cabrillo", "out.log", "--from", "2025-08-30T12:00", "--to",
-                    "2025-08-30", "--contest-id", "ww-digi", "--jobs", "4", "a.adi"});
+  const Options options = ParseOptions(
+      {"--own",      " jo31lk",    "--table=Log",  "--fields", "--json", "--verbose",
+       "--map",      "out.SVG",    "--cabrillo",   "out.log",  "--from", "2025-08-30T12:00",
+       "--to",       "2025-08-30", "--contest-id", "ww-digi",  "--jobs", "4",
+       "--encoding", "cp1251",     "a.adi"});
   EXPECT_EQ(options.own, "JO31LK");
   EXPECT_EQ(options.cabrilloFile, "out.log");
   EXPECT_EQ(options.filter.from, 1756555200);
@@ -18,6 +19,9 @@ TEST(ParseOptions, ReadsEveryOption) {
   EXPECT_TRUE(options.json);
   EXPECT_TRUE(options.verbose);
   EXPECT_EQ(options.jobs, 4u);
+  ASSERT_TRUE(options.codePage.has_value());
+  EXPECT_EQ(options.codePage->Name(), "cp1251");
+  EXPECT_FALSE(ParseOptions({"--encoding", "UTF-8", "a.adi"}).codePage.has_value());
   EXPECT_EQ(options.files, std::vector<std::string>{"a.adi"});
 
   EXPECT_EQ(ParseOptions({"-", "--", "--json", "b.log"}).files,
@@ -52,6 +56,9 @@ TEST(ParseOptions, RejectsWhatDoesNotFit) {
        "--to needs a UTC date and time such as 2025-08-30T12:00, not 'soon'"},
       {{"--from", "2025-08-31", "--to", "2025-08-30T12:00", "a.log"},
        "--from must come before --to"},
+      {{"--encoding", "utf-16", "a.log"},
+       "--encoding needs a single-byte code page (cp1250, cp1251, cp1252, iso-8859-1, "
+       "iso-8859-2, iso-8859-5, koi8-r, ...) or utf-8, not 'utf-16'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.error);
@@ -76,6 +83,7 @@ TEST(ParseOptions, TheHelpNamesEveryOptionAndStandardInput) {
                              "--cabrillo",
                              "--verbose",
                              "--jobs",
+                             "--encoding",
                              "--help",
                              "'-' reads the log from standard input",
                              "Cabrillo",

@@ -175,6 +175,23 @@ TEST(ScoreCommand, MissingFileIsAnError) {
   EXPECT_EQ(run.err, "/nonexistent/log.adi: error: cannot open: No such file or directory\n");
 }
 
+// A Cyrillic call of a log in cp1251: as Latin-1 in the JSON, as always; in its own letters with
+// its code page named.
+TEST(ScoreCommand, ALogInACodePageIsShownInItsLettersWithItsEncodingNamed) {
+  const TempDir dir;
+  const std::string log = dir.Write(
+      "cp1251.edi",
+      "[REG1TEST;1]\r\nPCall=UA3ABC\r\nRName=\xC8\xE2\xE0\xED\r\nPWWLo=KO85TS\r\nPBand=144 "
+      "MHz\r\n[QSORecords;1]\r\n240907;1405;\xD0\xC0\x33\xC4\xC5\xD4;1;59;001;59;002;;KO85UT;1;;;;"
+      "\r\n");
+  const Outcome plain = Score({"--json", log});
+  EXPECT_EQ(plain.status, 0);
+  EXPECT_NE(plain.out.find("\"callsign\":\"ÐÀ3ÄÅÔ\""), std::string::npos) << plain.out;
+  const Outcome named = Score({"--json", "--encoding", "cp1251", log});
+  EXPECT_EQ(named.status, 0);
+  EXPECT_NE(named.out.find("\"callsign\":\"РА3ДЕФ\""), std::string::npos) << named.out;
+}
+
 TEST(ScoreCommand, JsonForOneLogAndForMany) {
   const Outcome one = Score({"--json", kTestData + "/small.log"});
   EXPECT_EQ(one.status, 0);

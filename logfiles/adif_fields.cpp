@@ -21,6 +21,13 @@ std::string NoBandMessage(std::string_view band, std::string_view freq) {
   }
   return bandText + " and " + freqText + " name no amateur band; skipped";
 }
+
+// A contest's serial number as a number (STX, SRX), else as the text of the exchange (STX_STRING,
+// SRX_STRING), trimmed.
+std::string_view SerialOf(std::string_view number, std::string_view text) {
+  number = TrimControl(number);
+  return number.empty() ? TrimControl(text) : number;
+}
 }  // namespace
 
 std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
@@ -49,5 +56,9 @@ std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
   view[QsoText::kFrequency] = TrimControl(r[F::kFreq]);
   view.utcSeconds = qso.clock.Seconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
   view[QsoText::kContestId] = UpperTrimmedView(r[F::kContestId], qso.copies[4]);
+  view[QsoText::kSentReport] = TrimControl(r[F::kRstSent]);
+  view[QsoText::kSentSerial] = SerialOf(r[F::kSentSerial], r[F::kSentText]);
+  view[QsoText::kReceivedReport] = TrimControl(r[F::kRstReceived]);
+  view[QsoText::kReceivedSerial] = SerialOf(r[F::kReceivedSerial], r[F::kReceivedText]);
   return {};
 }

@@ -26,14 +26,20 @@ enum class AdifField {
   kDate,
   kTime,
   kContestId,
+  kRstSent,
+  kRstReceived,
+  kSentSerial,
+  kSentText,
+  kReceivedSerial,
+  kReceivedText,
 };
-inline constexpr std::size_t kAdifFieldCount = 12;
 
 namespace adif_fields_detail {
 struct FieldName {
   std::string_view name;  // lower case
   AdifField field;
 };
+// One row a field, in the order of AdifField.
 inline constexpr FieldName kFields[] = {
     {"call", AdifField::kCall},
     {"band", AdifField::kBand},
@@ -47,8 +53,27 @@ inline constexpr FieldName kFields[] = {
     {"qso_date", AdifField::kDate},
     {"time_on", AdifField::kTime},
     {"contest_id", AdifField::kContestId},
+    {"rst_sent", AdifField::kRstSent},
+    {"rst_rcvd", AdifField::kRstReceived},
+    {"stx", AdifField::kSentSerial},
+    {"stx_string", AdifField::kSentText},
+    {"srx", AdifField::kReceivedSerial},
+    {"srx_string", AdifField::kReceivedText},
 };
-static_assert(std::size(kFields) == kAdifFieldCount);
+}  // namespace adif_fields_detail
+
+inline constexpr std::size_t kAdifFieldCount = std::size(adif_fields_detail::kFields);
+
+namespace adif_fields_detail {
+constexpr bool RowsFollowTheFields() {
+  for (std::size_t i = 0; i < kAdifFieldCount; ++i) {
+    if (static_cast<std::size_t>(kFields[i].field) != i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(RowsFollowTheFields());
 
 // The known names are made of a..z and '_': setting a character's 0x20 bit turns A..Z into a..z,
 // as LowerAscii does, and turns nothing else into a..z or '_'; a name is compared a word at a time.
@@ -64,11 +89,22 @@ constexpr bool NamesAreLowerLettersAndUnderscores() {
 }
 static_assert(NamesAreLowerLettersAndUnderscores());
 
+inline constexpr std::size_t kLongestName = 16;
+constexpr bool NamesAreOneToSixteenLong() {
+  for (const FieldName& known : kFields) {
+    if (known.name.empty() || known.name.size() > kLongestName) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(NamesAreOneToSixteenLong());
+
 // Each field's name, and 0x20 at each of its letters: a byte of a name OR its letter's bit is the
 // field's byte exactly when it is that letter in either case, or that '_'.
 struct NameBytes {
-  char name[16];
-  char letterBits[16];
+  char name[kLongestName];
+  char letterBits[kLongestName];
 };
 inline constexpr std::array<NameBytes, kAdifFieldCount> kNameBytes = [] {
   std::array<NameBytes, kAdifFieldCount> table{};
@@ -90,71 +126,80 @@ bool EndsAreName(std::string_view name, const NameBytes& known) {
              WordAt<T>(known.name + last);
 }
 
-constexpr bool NamesAreFourToSixteenLong() {
-  for (const FieldName& known : kFields) {
-    if (known.name.size() < 4 || known.name.size() > 16) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(NamesAreFourToSixteenLong());
-
-// `name` is as long as field `index`'s name: a word or two compared at a time, as the tag reader
-// asks at every tag.
+// `name` is as long as field `index`'s name, four bytes or more: a word or two compared at a time,
+// as the tag reader asks at every tag.
 inline bool IsName(std::string_view name, std::size_t index) {
   return name.size() >= 8 ? EndsAreName<std::uint64_t>(name, kNameBytes[index])
                           : EndsAreName<std::uint32_t>(name, kNameBytes[index]);
 }
 
-// No two fields share their name's length and first letter: a name that has a field's shape is
-// that field's name or none, and most names of a file have no field's shape. A first character
-// is taken by its low five bits, which tell the letters apart in either case; a character that
-// is no letter may share them with one, and IsName then tells it from that letter.
-inline constexpr std::size_t kLongestName = 16;
-struct Shapes {
-  std::int8_t field[kLongestName + 1][32];
-};
+// IsName for a name shorter than a word: a byte at a time.
+inline bool IsShortName(std::string_view name, std::size_t index) {
+  const NameBytes& known = kNameBytes[index];
+  for (std::size_t c = 0; c < name.size(); ++c) {
+    if ((name[c] | known.letterBits[c]) != known.name[c]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A name's shape: its length, and its first character by its low five bits, which tell the
+// letters apart in either case (a character that is no letter may share them with one: IsName
+// then tells it from that letter). Most names of a file have no field's shape, and most shapes
+// are one field's: a name is looked up in one step, compared once.
 constexpr std::size_t FirstBits(char c) {
   return static_cast<unsigned char>(c) & 0x1F;
 }
+struct Shapes {
+  std::int8_t first[kLongestName + 1][32];  // the first field of each shape; -1 for none
+  std::int8_t next[kAdifFieldCount];        // the next field of the same shape; -1 for none
+};
 inline constexpr Shapes kShapes = [] {
   Shapes shapes{};
-  for (auto& row : shapes.field) {
+  for (auto& row : shapes.first) {
     for (std::int8_t& entry : row) {
       entry = -1;
     }
   }
-  for (std::size_t i = 0; i < std::size(kFields); ++i) {
-    shapes.field[kFields[i].name.size()][FirstBits(kFields[i].name[0])] =
-        static_cast<std::int8_t>(i);
+  // Backwards, each field put before those of its shape already in: each shape's fields in the
+  // order of the table.
+  for (std::size_t i = kAdifFieldCount; i-- > 0;) {
+    std::int8_t& first = shapes.first[kFields[i].name.size()][FirstBits(kFields[i].name[0])];
+    shapes.next[i] = first;
+    first = static_cast<std::int8_t>(i);
   }
   return shapes;
 }();
-constexpr bool ShapesAreUnique() {
-  std::size_t shaped = 0;
-  for (const auto& row : kShapes.field) {
-    for (std::int8_t entry : row) {
-      shaped += entry >= 0 ? 1 : 0;
+
+// The field of a name of one to three characters, the few names IsName's words do not fit.
+inline std::optional<AdifField> FindShortField(std::string_view name) {
+  for (std::int8_t field = kShapes.first[name.size()][FirstBits(name[0])]; field >= 0;
+       field = kShapes.next[field]) {
+    if (IsShortName(name, static_cast<std::size_t>(field))) {
+      return kFields[field].field;
     }
   }
-  return shaped == std::size(kFields);
+  return std::nullopt;
 }
-static_assert(ShapesAreUnique());
 }  // namespace adif_fields_detail
 
 // The field of that name in any case; nothing for the fields the scorer passes over. Inline: the
 // tag reader asks for every field name of the file.
 inline std::optional<AdifField> FindAdifField(std::string_view name) {
   using namespace adif_fields_detail;
-  if (name.empty() || name.size() > kLongestName) {
-    return std::nullopt;
+  // One comparison keeps out the names that do not fit IsName's words: few of a file.
+  if (name.size() - 4 > kLongestName - 4) {
+    return name.empty() || name.size() > kLongestName ? std::nullopt : FindShortField(name);
   }
-  const std::int8_t index = kShapes.field[name.size()][FirstBits(name[0])];
-  if (index < 0 || !IsName(name, static_cast<std::size_t>(index))) {
-    return std::nullopt;
+  // The loop of FindShortField with IsName: one loop for both, measured, costs every tag.
+  for (std::int8_t field = kShapes.first[name.size()][FirstBits(name[0])]; field >= 0;
+       field = kShapes.next[field]) {
+    if (IsName(name, static_cast<std::size_t>(field))) {
+      return kFields[field].field;
+    }
   }
-  return kFields[index].field;
+  return std::nullopt;
 }
 
 // A record's values of the fields above, empty where it has none. A bit for each value set, and
@@ -180,6 +225,7 @@ class AdifValues {
   static std::size_t Index(AdifField field) { return static_cast<std::size_t>(field); }
   std::array<Value, kAdifFieldCount> values_;
   unsigned set_ = 0;
+  static_assert(kAdifFieldCount <= sizeof set_ * 8);
 };
 
 // A QSO made of a record's values: views of the values, or of upper-cased copies of them held in

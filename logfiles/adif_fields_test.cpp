@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
   struct {
     const char* name;
@@ -37,7 +40,16 @@ TEST(FindAdifField, TakesANameInAnyCaseAndNoOtherName) {
       {"\x14ime_on", std::nullopt},
       {"Time_on", AdifField::kTime},
       {"", std::nullopt},
-      {"rst_rcvd", std::nullopt},
+      {"rst_rcvd", AdifField::kRstReceived},
+      {"time_off", std::nullopt},
+      // Fields that share their name's shape, and names shorter than a word.
+      {"SRX_STRING", AdifField::kReceivedText},
+      {"stx_string", AdifField::kSentText},
+      {"sax_string", std::nullopt},
+      {"Stx", AdifField::kSentSerial},
+      {"sRX", AdifField::kReceivedSerial},
+      {"st", std::nullopt},
+      {"s", std::nullopt},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -58,5 +70,42 @@ TEST(AdifValues, GivesBackWhatWasSetAndEmptyElsewhere) {
     }
     values.Set(static_cast<AdifField>(set), "other");
     EXPECT_EQ(values[static_cast<AdifField>(set)], "other");
+  }
+}
+
+namespace {
+// The field a name stands for, by a plain walk of the table.
+std::optional<AdifField> FieldNamed(std::string_view name) {
+  for (const auto& known : adif_fields_detail::kFields) {
+    if (EqualsIgnoringCase(name, known.name)) {
+      return known.field;
+    }
+  }
+  return std::nullopt;
+}
+}  // namespace
+
+// Every name of the table is found, in either case, and every name one byte away from one is
+// found exactly when it is another's: each byte changed to any other, one byte more at either end,
+// one less.
+TEST(FindAdifField, FindsEveryNameOfTheTableAndNoOther) {
+  for (const auto& known : adif_fields_detail::kFields) {
+    const std::string name(known.name);
+    SCOPED_TRACE(name);
+    EXPECT_EQ(FindAdifField(name), known.field);
+    EXPECT_EQ(FindAdifField(UpperAscii(name)), known.field);
+    std::vector<std::string> near = {name.substr(1), name.substr(0, name.size() - 1)};
+    for (int c = 0; c < 256; ++c) {
+      near.push_back(static_cast<char>(c) + name);
+      near.push_back(name + static_cast<char>(c));
+      for (std::size_t i = 0; i < name.size(); ++i) {
+        std::string changed = name;
+        changed[i] = static_cast<char>(c);
+        near.push_back(changed);
+      }
+    }
+    for (const std::string& other : near) {
+      EXPECT_EQ(FindAdifField(other), FieldNamed(other)) << other;
+    }
   }
 }

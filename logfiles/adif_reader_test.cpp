@@ -43,6 +43,30 @@ TEST(AdifReader, FieldsInAnyCaseWithAndWithoutTypes) {
   }
 }
 
+// The exchange as logged, trimmed: reports, and serial numbers as STX and SRX give them, else as
+// the exchange's text does.
+TEST(AdifReader, EachQsoKeepsItsExchangeAsLogged) {
+  struct Case {
+    std::string fields;
+    Exchange exchange;
+  } cases[] = {
+      {"<rst_sent:2>59 <rst_rcvd:3>599 <stx:1>7 <srx:3>012", {"59", "7", "599", "012"}},
+      {"<RST_SENT:3>5nn <RST_RCVD:3>-12 <STX:4>0001 <SRX:2>15", {"5nn", "0001", "-12", "15"}},
+      {"<stx_string:4>011/ <srx_string:5>004/B", {"", "011/", "", "004/B"}},
+      {"<stx:2>11 <stx_string:3>011 <srx:0> <srx_string:3>012", {"", "11", "", "012"}},
+      {"<rst_sent:4> 59  <rst_rcvd:5>59001 <srx_string:10>020 KN33GY",
+       {"59", "", "59001", "020 KN33GY"}},
+      {"<Stx_String:0> <Srx:0>", {"", "", "", ""}},
+      {"", {"", "", "", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fields);
+    const ContestLog log = ReadAdif("<call:6>DL1ABC <band:2>2m " + c.fields + " <eor>\n");
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(ExchangeOf(log.qsos[0]), c.exchange);
+  }
+}
+
 TEST(AdifReader, HeaderIsPassedOver) {
   for (const char* header : {"", "ADIF export\n<adif_ver:5>3.1.4 <programid:5>hands\n<EOH>\n",
                              "# comment\n<call:5>XX0XX in the header <eoh>"}) {

@@ -9,6 +9,8 @@
 
 #include "logfiles/adif_fields.h"
 #include "logfiles/log_text.h"
+#include "logfiles/text_encoding.h"
+#include "logfiles/utf8.h"
 
 namespace {
 struct FreeParser {
@@ -19,6 +21,22 @@ using Parser = std::unique_ptr<XML_ParserStruct, FreeParser>;
 // Elements by their depth: the root (ADX) at 1, RECORDS at 2, RECORD at 3, its fields at 4.
 constexpr int kRecordDepth = 3;
 constexpr int kFieldDepth = 4;
+
+// The document opens with an XML declaration that names its encoding, the document's own word.
+bool DeclaresEncoding(std::string_view text) {
+  text = WithoutUtf8Mark(text);
+  if (text.substr(0, 5) != "<?xml") {
+    return false;
+  }
+  return text.substr(0, text.find("?>")).find("encoding") != std::string_view::npos;
+}
+
+// Without a declaration XML is UTF-8, or UTF-16 by its byte-order mark; a document that is neither
+// is in some code page, which the reader is told.
+bool InACodePage(std::string_view text) {
+  return !DeclaresEncoding(text) && text.substr(0, 2) != "\xFF\xFE" &&
+         text.substr(0, 2) != "\xFE\xFF" && !IsUtf8(text);
+}
 
 class AdxReader {
  public:
@@ -32,11 +50,15 @@ class AdxReader {
     XML_SetCharacterDataHandler(parser_.get(), &AdxReader::OnText);
     // An ADX log declares no entities; a document that does is stopped before it can expand them.
     XML_SetEntityDeclHandler(parser_.get(), &AdxReader::OnEntity);
+    XML_SetUnknownEncodingHandler(parser_.get(), &AdxReader::OnUnknownEncoding, nullptr);
   }
 
-  ContestLog Read(std::string_view text) {
+  ContestLog Read(std::string_view text, const std::optional<CodePage>& codePage) {
     if (text.size() > static_cast<std::size_t>(INT_MAX)) {
       throw LogError("the ADX file is too large to read (over 2 GB)");
+    }
+    if (codePage && InACodePage(text)) {
+      XML_SetEncoding(parser_.get(), codePage->Name().c_str());
     }
     const bool ok = XML_Parse(parser_.get(), text.data(), static_cast<int>(text.size()),
                               XML_TRUE) == XML_STATUS_OK;
@@ -62,6 +84,21 @@ class AdxReader {
       reader.texts_[static_cast<std::size_t>(*reader.field_)].append(
           text, static_cast<std::size_t>(length));
     }
+  }
+
+  // The encodings expat does not know itself: the single-byte code pages iconv knows.
+  static int XMLCALL OnUnknownEncoding(void*, const XML_Char* name, XML_Encoding* info) {
+    const std::optional<CodePage> page = CodePage::Named(name);
+    if (!page) {
+      return XML_STATUS_ERROR;
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+      info->map[byte] = page->CodePoint(static_cast<unsigned char>(byte));
+    }
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
   }
   static void XMLCALL OnEntity(void* self, const XML_Char*, int, const XML_Char*, int,
                                const XML_Char*, const XML_Char*, const XML_Char*, const XML_Char*) {
@@ -132,5 +169,9 @@ class AdxReader {
 }  // namespace
 
 ContestLog ReadAdx(std::string_view text) {
-  return AdxReader().Read(text);
+  return ReadAdx(text, std::nullopt);
+}
+
+ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage) {
+  return AdxReader().Read(text, codePage);
 }

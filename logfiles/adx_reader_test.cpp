@@ -15,6 +15,7 @@ TEST(AdxReader, RecordsAsTheTagFormReadsThem) {
       "<RECORD><CALL>DL1AAA</CALL><BAND>20M</BAND><MODE>FT8</MODE><GRIDSQUARE>JO62</GRIDSQUARE>\n"
       "<MY_GRIDSQUARE>jo31lk</MY_GRIDSQUARE><STATION_CALLSIGN>DL1ABC</STATION_CALLSIGN>"
       "<QSO_DATE>20250830</QSO_DATE><TIME_ON>120030</TIME_ON><CONTEST_ID>WW-DIGI</CONTEST_ID>"
+      "<RST_SENT>-05</RST_SENT><RST_RCVD>+02</RST_RCVD><STX>12</STX><SRX_STRING>011/</SRX_STRING>"
       "</RECORD>\n"
       "<record><call>w1ccc</call><freq>14.074</freq><mode>MFSK</mode><submode>FT4</submode>"
       "<gridsquare>FN42</gridsquare><APP PROGRAMID=\"X\" FIELDNAME=\"CALL\" TYPE=\"S\">K1ZZZ</APP>"
@@ -29,6 +30,10 @@ TEST(AdxReader, RecordsAsTheTagFormReadsThem) {
   EXPECT_EQ(log.qsos[0].ownCall, "DL1ABC");
   EXPECT_EQ(log.qsos[0].utcSeconds, 1756555230);
   EXPECT_EQ(log.qsos[0].contestId, "WW-DIGI");
+  EXPECT_EQ(log.qsos[0].sentReport, "-05");
+  EXPECT_EQ(log.qsos[0].sentSerial, "12");
+  EXPECT_EQ(log.qsos[0].receivedReport, "+02");
+  EXPECT_EQ(log.qsos[0].receivedSerial, "011/");
   EXPECT_EQ(log.qsos[0].line, 8);
   EXPECT_EQ(log.qsos[1].callSign, "W1CCC");  // not the application's own CALL field
   EXPECT_EQ(log.qsos[1].mode, "FT4");

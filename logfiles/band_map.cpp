@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <iterator>
+#include <string>
 
 #include "logfiles/log_text.h"
 
@@ -142,28 +143,34 @@ const char* BandOfCabrilloFrequency(std::string_view frequency) {
 }
 
 const char* BandOfEdiName(std::string_view name) {
-  name = TrimControl(name);
-  std::size_t end = 0;
-  while (end < name.size() &&
-         ((name[end] >= '0' && name[end] <= '9') || name[end] == '.' || name[end] == ',')) {
-    ++end;
+  // "23 cm", "1,3 GHz": without blanks, with a decimal point.
+  std::string spelled;
+  for (const char c : TrimControl(name)) {
+    if (!IsBlankOrControl(c)) {
+      spelled += c == ',' ? '.' : c;
+    }
   }
-  std::string number(name.substr(0, end));
-  for (char& c : number) {
-    c = c == ',' ? '.' : c;
-  }
-  const std::string_view unit = TrimControl(name.substr(end));
-  const bool giga = EqualsIgnoringCase(unit, "GHz");
-  double value = 0;
-  if (!ReadNumber(number, &value) || (!giga && !unit.empty() && !EqualsIgnoringCase(unit, "MHz"))) {
-    return nullptr;
-  }
-  if (const char* band = BandOfKhz(value * (giga ? 1e6 : 1e3))) {
+  if (const char* band = BandOfAdifName(spelled)) {
     return band;
   }
-  // The 23 cm band is also called 1,2 GHz, below its edges: the band designators know it so.
-  const AmateurBand* band = giga ? BandOfText(number + "G") : nullptr;
-  return band ? band->text : nullptr;
+  const std::size_t unitAt = spelled.find_first_not_of("0123456789.");
+  const std::string number = spelled.substr(0, unitAt);
+  const std::string_view unit = std::string_view(spelled).substr(number.size());
+  const bool giga = EqualsIgnoringCase(unit, "GHz") || EqualsIgnoringCase(unit, "G");
+  const bool mega = unit.empty() || EqualsIgnoringCase(unit, "MHz");
+  const bool kilo = EqualsIgnoringCase(unit, "kHz");
+  double value = 0;
+  if (!ReadNumber(number, &value) || !(giga || mega || kilo)) {
+    return nullptr;
+  }
+  // A band's own text names it ("10", "1.2G"): the nominal MHz of some bands lie below their
+  // edges (30 m, 17 m, 12 m, 60 m), and so do the 1,2 GHz of 23 cm.
+  if (!kilo) {
+    if (const AmateurBand* band = BandOfText(giga ? number + "G" : number)) {
+      return band->text;
+    }
+  }
+  return BandOfKhz(value * (giga ? 1e6 : mega ? 1e3 : 1));
 }
 
 std::optional<double> KhzOfLogFrequency(std::string_view frequency, bool cabrillo) {

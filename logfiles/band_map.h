@@ -29,7 +29,9 @@ const char* BandOfMhzText(std::string_view mhz);
 // designator ("1.2G").
 const char* BandOfCabrilloFrequency(std::string_view frequency);
 
-// An EDI PBand: a number with a decimal point or comma, and MHz or GHz ("144 MHz", "1,3 GHz").
+// An EDI PBand as logs write it, blanks and letter case aside: a number with a decimal point or
+// comma in MHz (the unit may be left out), GHz or kHz, any frequency of a band or its band text
+// ("144 MHz", "145", "1,3 GHz", "1296 MHz", "1.2G"), or its ADIF name ("2m", "23 cm").
 const char* BandOfEdiName(std::string_view name);
 
 // The frequency in kHz that a log writes as `frequency`: ADIF in MHz ("14.074"), Cabrillo in kHz

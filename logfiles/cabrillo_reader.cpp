@@ -56,6 +56,61 @@ std::string_view GridOf(const std::string_view* fields, std::size_t width) {
   return {};
 }
 
+// A signal report as logged: RS or RST, readability 1 to 5 then strength and tone 1 to 9, where
+// CW loggers may write N for 9 ("59", "599", "5NN").
+bool IsReport(std::string_view field) {
+  if (field.size() < 2 || field.size() > 3 || field[0] < '1' || field[0] > '5') {
+    return false;
+  }
+  for (const char c : field.substr(1)) {
+    if ((c < '1' || c > '9') && UpperAscii(c) != 'N') {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A serial number as logged: digits, and after them a '/' or a letter, or both, as some loggers
+// add ("011/", "004/B").
+bool IsSerial(std::string_view field) {
+  std::size_t digits = 0;
+  while (digits < field.size() && IsDigit(field[digits])) {
+    ++digits;
+  }
+  std::string_view rest = field.substr(digits);
+  if (!rest.empty() && rest.front() == '/') {
+    rest.remove_prefix(1);
+  }
+  return digits > 0 && (rest.empty() || (rest.size() == 1 && UpperAscii(rest[0]) >= 'A' &&
+                                         UpperAscii(rest[0]) <= 'Z'));
+}
+
+struct ExchangeParts {
+  std::string_view report;
+  std::string_view serial;
+};
+
+// The report and serial number among an exchange's fields after the call: the first field shaped
+// as a report, and the first serial number after it (after the call where no report is).
+ExchangeParts PartsOf(const std::string_view* fields, std::size_t width) {
+  ExchangeParts parts;
+  std::size_t serialFrom = 1;
+  for (std::size_t i = 1; i < width; ++i) {
+    if (IsReport(fields[i])) {
+      parts.report = fields[i];
+      serialFrom = i + 1;
+      break;
+    }
+  }
+  for (std::size_t i = serialFrom; i < width; ++i) {
+    if (IsSerial(fields[i])) {
+      parts.serial = fields[i];
+      break;
+    }
+  }
+  return parts;
+}
+
 struct QsoLine {
   std::int64_t number;
   std::string_view value;  // what follows "QSO:"
@@ -120,6 +175,10 @@ class CabrilloReader {
       log_.stationCall = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(tag, "CONTEST")) {
       log_.contest = UpperTrimmed(value);
+    } else if (EqualsIgnoringCase(tag, "CATEGORY-OPERATOR")) {
+      log_.section = std::string(value);
+    } else if (EqualsIgnoringCase(tag, "CATEGORY") && log_.section.empty()) {
+      log_.section = std::string(value);  // Cabrillo 2's whole category
     } else if (EqualsIgnoringCase(tag, "GRID-LOCATOR") && log_.headerLocator.empty()) {
       log_.headerLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(tag, "END-OF-LOG")) {
@@ -179,6 +238,12 @@ class CabrilloReader {
     }
     qso.frequency = std::string(frequency);
     qso.utcSeconds = UtcSeconds(fields_[2], fields_[3]);
+    const ExchangeParts sentParts = PartsOf(sent, line.width);
+    qso.sentReport = std::string(sentParts.report);
+    qso.sentSerial = std::string(sentParts.serial);
+    const ExchangeParts receivedParts = PartsOf(received, line.width);
+    qso.receivedReport = std::string(receivedParts.report);
+    qso.receivedSerial = std::string(receivedParts.serial);
     if (firstOwnCall_.empty()) {
       firstOwnCall_ = qso.ownCall;
     }

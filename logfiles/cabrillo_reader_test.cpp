@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "logfiles/test_support.h"
+
 namespace {
 // One QSO line read in a log of its own.
 ContestLog ReadLine(const std::string& line) {
@@ -203,4 +205,57 @@ TEST(CabrilloReader, EachQsoKeepsItsTimeFrequencyOwnCallAndOwnGrid) {
   EXPECT_EQ(log.qsos[1].ownLocator, "JO32");
   EXPECT_EQ(log.qsos[1].utcSeconds, 1756598340);
   EXPECT_FALSE(log.qsos[2].utcSeconds.has_value());  // not a date
+}
+
+// The report and serial number of each half of a line, as logged: the first field shaped as RS(T),
+// the first serial number after it; the locators are no part of either.
+TEST(CabrilloReader, EachQsoKeepsItsExchangeAsLogged) {
+  struct Case {
+    std::string exchanges;  // after the time
+    Exchange exchange;
+  } cases[] = {
+      {"OE5XYZ 59 001 JN78DH OE1ABC 59 002 JN88EF", {"59", "001", "59", "002"}},
+      {"OE5XYZ 001 JN78DH OE1ABC 002 JN88EF", {"", "001", "", "002"}},
+      {"OE5XYZ 599 0001 JN78DH OE1ABC 5nn 011/ JN88EF", {"599", "0001", "5nn", "011/"}},
+      {"OE5XYZ 59 004/B JN78DH OE1ABC 59 12A JN88EF", {"59", "004/B", "59", "12A"}},
+      {"DL1ABC 599 14 OK1XYZ 599 15 0", {"599", "14", "599", "15"}},
+      {"VE3DZ 599 001 RL3A 599 MA", {"599", "001", "599", ""}},
+      {"SK3BG/P 559 05 JP82QK OH0/SM0AIG/P 579 04 JP90TG 0", {"559", "05", "579", "04"}},
+      {"DL1ABC JO31 OK1XYZ JN79", {"", "", "", ""}},
+      // No report: a report-like number before the serial is none (0 is no readability, 6 none).
+      {"OE5XYZ 09 JN78DH OE1ABC 69 JN88EF", {"", "09", "", "69"}},
+      {"OE5XYZ 50 001 JN78DH OE1ABC 590 002 JN88EF", {"", "50", "", "590"}},
+      // A serial number the locator follows in one field is none.
+      {"OE5XYZ 59 001 OE1ABC 59 020KN33GY", {"59", "001", "59", ""}},
+      {"OE5XYZ 59 1/B/ JN78DH OE1ABC 59 1BB JN88EF", {"59", "", "59", ""}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exchanges);
+    const ContestLog log = ReadLine("QSO: 144 PH 2024-09-07 1405 " + c.exchanges);
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(ExchangeOf(log.qsos[0]), c.exchange);
+  }
+}
+
+// A check log names itself in CATEGORY-OPERATOR, in Cabrillo 2 in CATEGORY.
+TEST(CabrilloReader, TheSectionIsTheOperatorCategory) {
+  struct Case {
+    std::string header, section;
+  } cases[] = {
+      {"CATEGORY-OPERATOR: CHECKLOG\n", "CHECKLOG"},
+      {"CATEGORY-OPERATOR:  single-op \nCATEGORY-STATION: FIXED\n", "single-op"},
+      {"CATEGORY: CHECKLOG\n", "CHECKLOG"},
+      {"CATEGORY: SINGLE-OP ALL LOW\n", "SINGLE-OP ALL LOW"},
+      {"CATEGORY: SINGLE-OP ALL LOW\nCATEGORY-OPERATOR: CHECKLOG\n", "CHECKLOG"},
+      {"CATEGORY-OPERATOR: CHECKLOG\nCATEGORY: SINGLE-OP ALL LOW\n", "CHECKLOG"},
+      {"CATEGORY-BAND: 2M\n", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.header);
+    const ContestLog log = ReadCabrillo("START-OF-LOG: 3.0\nCALLSIGN: DL1ABC\n" + c.header +
+                                        "QSO: 14074 DG 2025-08-30 1200 DL1ABC JO31 OK1XYZ JN79\n"
+                                        "END-OF-LOG:\n");
+    EXPECT_EQ(log.section, c.section);
+    EXPECT_EQ(log.qsos.size(), 1u);
+  }
 }

@@ -10,9 +10,20 @@
 namespace {
 enum class Part { kNone, kHeader, kRemarks, kRecords };
 
-// A record up to the received WWL; the claimed points and the flags after it are not needed.
+// A record up to the received WWL; the claimed points and the flags after it may be missing.
 constexpr std::size_t kRecordFields = 10;
-enum RecordField { kDate, kTime, kCall, kModeCode, kReceivedWwl = 9 };
+enum RecordField {
+  kDate,
+  kTime,
+  kCall,
+  kModeCode,
+  kSentReport,
+  kSentSerial,
+  kReceivedReport,
+  kReceivedSerial,
+  kReceivedWwl = 9,
+  kDuplicate = 14,
+};
 
 // The mode codes of the format: transmitted mode, then received mode where they differ.
 constexpr const char* kModes[] = {"",   "SSB", "CW",   "SSB/CW", "CW/SSB",
@@ -24,6 +35,16 @@ std::string ModeOfCode(std::string_view code) {
     return kModes[code[0] - '0'];
   }
   return UpperTrimmed(code);
+}
+
+// Some programs write a record whose every field is empty, and count it.
+bool AllEmpty(const std::vector<std::string_view>& fields) {
+  for (const std::string_view field : fields) {
+    if (!field.empty()) {
+      return false;
+    }
+  }
+  return true;
 }
 
 void SplitRecord(std::string_view line, std::vector<std::string_view>* fields) {
@@ -43,6 +64,16 @@ void SplitRecord(std::string_view line, std::vector<std::string_view>* fields) {
 std::string SectionName(std::string_view line) {
   const std::size_t end = line.find_first_of(";]");
   return UpperTrimmed(line.substr(1, end == std::string_view::npos ? line.size() - 1 : end - 1));
+}
+
+// The century of the records' two-digit years: TDate's, where its first date has four digits
+// of year ("20160507;20160508"), else this one's.
+std::string CenturyOf(std::string_view tdate) {
+  const std::string_view first = TrimControl(tdate.substr(0, tdate.find(';')));
+  if (first.size() == 8 && IsDigit(first[0]) && IsDigit(first[1])) {
+    return std::string(first.substr(0, 2));
+  }
+  return "20";
 }
 
 class EdiReader {
@@ -68,7 +99,7 @@ class EdiReader {
       return Section(number, SectionName(line));
     }
     if (part_ == Part::kHeader) {
-      HeaderLine(line);
+      HeaderLine(number, line);
     } else if (part_ == Part::kRecords) {
       Record(number, line);
     }
@@ -79,15 +110,14 @@ class EdiReader {
     if (name == "END") {
       return false;
     }
-    if (name == "REG1TEST") {
+    if (IsEdiIdentifier(name)) {
       part_ = Part::kHeader;
       section_ = Header();
+      sections_ += 1;
     } else if (name == "QSORECORDS") {
       part_ = Part::kRecords;
-      band_ = BandOfEdiName(section_.band);
-      if (!band_) {
-        throw LogError("PBand '" + section_.band + "' names no amateur band", number);
-      }
+      band_ = SectionBand(number);
+      log_.logBand = sections_ == 1 || log_.logBand == band_ ? band_ : "";
       ownLocators_.Add(section_.ownLocator);
     } else {
       part_ = name == "REMARKS" ? Part::kRemarks : Part::kNone;
@@ -95,7 +125,22 @@ class EdiReader {
     return true;
   }
 
-  void HeaderLine(std::string_view line) {
+  // The band of the section whose records begin at line `number`. Throws naming the fault.
+  const char* SectionBand(std::int64_t number) const {
+    if (sections_ == 0) {
+      throw LogError("[QSORecords] comes before any [REG1TEST;1] header", number);
+    }
+    if (section_.bandLine == 0) {
+      throw LogError("the [REG1TEST;1] header names no band (PBand=) before [QSORecords]", number);
+    }
+    const char* band = BandOfEdiName(section_.band);
+    if (!band) {
+      throw LogError("PBand '" + section_.band + "' names no amateur band", section_.bandLine);
+    }
+    return band;
+  }
+
+  void HeaderLine(std::int64_t number, std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) {
       return;
@@ -111,12 +156,11 @@ class EdiReader {
       section_.ownLocator = UpperTrimmed(value);
     } else if (EqualsIgnoringCase(key, "PBand")) {
       section_.band = std::string(value);
+      section_.bandLine = number;
+    } else if (EqualsIgnoringCase(key, "PSect") && log_.section.empty()) {
+      log_.section = std::string(value);
     } else if (EqualsIgnoringCase(key, "TDate")) {
-      // The records write two-digit years; the contest's dates give the century.
-      if (value.size() >= 2 && value[0] >= '0' && value[0] <= '9' && value[1] >= '0' &&
-          value[1] <= '9') {
-        section_.century = std::string(value.substr(0, 2));
-      }
+      section_.century = CenturyOf(value);
     } else if (EqualsIgnoringCase(key, "TName") && log_.contest.empty()) {
       log_.contest = UpperTrimmed(value);
     }
@@ -124,6 +168,10 @@ class EdiReader {
 
   void Record(std::int64_t number, std::string_view line) {
     SplitRecord(line, &fields_);
+    if (AllEmpty(fields_)) {
+      Warn(number, "empty QSO record; skipped");
+      return;
+    }
     if (fields_.size() < kRecordFields) {
       Warn(number, "QSO record with " + std::to_string(fields_.size()) +
                        " fields, expected at least " + std::to_string(kRecordFields) +
@@ -147,6 +195,12 @@ class EdiReader {
     qso.utcSeconds =
         UtcSeconds(date.size() == 6 ? section_.century + std::string(date) : std::string(date),
                    fields_[kTime]);
+    qso.sentReport = std::string(fields_[kSentReport]);
+    qso.sentSerial = std::string(fields_[kSentSerial]);
+    qso.receivedReport = std::string(fields_[kReceivedReport]);
+    qso.receivedSerial = std::string(fields_[kReceivedSerial]);
+    qso.markedDuplicate =
+        fields_.size() > kDuplicate && EqualsIgnoringCase(fields_[kDuplicate], "D");
     log_.qsos.push_back(std::move(qso));
   }
 
@@ -158,6 +212,7 @@ class EdiReader {
     std::string call;
     std::string ownLocator;
     std::string band;
+    std::int64_t bandLine = 0;  // 0: no PBand yet
     std::string century = "20";
   };
 
@@ -165,10 +220,20 @@ class EdiReader {
   OwnLocatorCollector ownLocators_;
   Part part_ = Part::kNone;
   Header section_;
+  int sections_ = 0;            // [REG1TEST;1] headers met
   const char* band_ = nullptr;  // of the records being read
   std::vector<std::string_view> fields_;
 };
 }  // namespace
+
+bool IsEdiIdentifier(std::string_view name) {
+  for (const std::string_view identifier : kEdiIdentifiers) {
+    if (EqualsIgnoringCase(name, identifier)) {
+      return true;
+    }
+  }
+  return false;
+}
 
 ContestLog ReadEdi(std::string_view text) {
   return EdiReader().Read(text);

@@ -1,11 +1,12 @@
 #include "logfiles/log_format.h"
 
+#include "logfiles/edi_reader.h"
 #include "logfiles/log_text.h"
+#include "logfiles/text_encoding.h"
 #include "logfiles/text_lines.h"
 
 namespace {
 constexpr std::string_view kSqliteMagic{"SQLite format 3\0", 16};
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsNameChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -18,6 +19,22 @@ bool HasLineStarting(std::string_view text, std::string_view start) {
   while (lines.Next(&line)) {
     if (EqualsIgnoringCase(TrimControl(line).substr(0, start.size()), start)) {
       return true;
+    }
+  }
+  return false;
+}
+
+// A line beginning (blanks allowed) with '[' and a name a header of EDI opens with, in any case.
+bool HasEdiHeaderLine(std::string_view text) {
+  TextLines lines(text);
+  std::string_view line;
+  while (lines.Next(&line)) {
+    line = TrimControl(line);
+    for (const std::string_view identifier : kEdiIdentifiers) {
+      if (line.substr(0, 1) == "[" &&
+          EqualsIgnoringCase(line.substr(1, identifier.size()), identifier)) {
+        return true;
+      }
     }
   }
   return false;
@@ -57,14 +74,11 @@ LogFormat DetectFormat(std::string_view content) {
   if (content.substr(0, kSqliteMagic.size()) == kSqliteMagic) {
     return LogFormat::kSqlite;
   }
-  if (content.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
-    content.remove_prefix(kUtf8Mark.size());
-  }
-  const std::string_view head = content.substr(0, kFormatLookAhead);
+  const std::string_view head = WithoutUtf8Mark(content).substr(0, kFormatLookAhead);
   if (HasLineStarting(head, "START-OF-LOG:")) {
     return LogFormat::kCabrillo;
   }
-  if (HasLineStarting(head, "[REG1TEST")) {
+  if (HasEdiHeaderLine(head)) {
     return LogFormat::kEdi;
   }
   if (IsAdx(head)) {

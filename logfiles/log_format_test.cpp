@@ -16,6 +16,9 @@ TEST(DetectFormat, FromTheContentAlone) {
       {"CREATED-BY: x\rSTART-OF-LOG: 3.0\rQSO: 14074\r", LogFormat::kCabrillo},  // CR-only
       {"[REG1TEST;1]\r\nTName=Test\r\n", LogFormat::kEdi},
       {"\xEF\xBB\xBF[reg1test;1]\n", LogFormat::kEdi},
+      {"[REGITEST;1]\r\nTName=Concurs\r\n", LogFormat::kEdi},  // a misspelling many write
+      {"\r\n [regitest;1]\r\n", LogFormat::kEdi},
+      {"[REG2TEST;1]\r\n", LogFormat::kUnknown},
       {"<?xml version=\"1.0\"?>\n<ADX><RECORDS/></ADX>", LogFormat::kAdx},
       {"  <ADX>\n<HEADER></HEADER>", LogFormat::kAdx},
       {"ADIF export\n<adif_ver:5>3.1.0\n<EOH>\n", LogFormat::kAdif},

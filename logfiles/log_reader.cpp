@@ -5,9 +5,11 @@
 #include "logfiles/cabrillo_reader.h"
 #include "logfiles/edi_reader.h"
 #include "logfiles/file_content.h"
+#include "logfiles/log_code_page.h"
 #include "logfiles/log_format.h"
 #include "logfiles/sqlite_reader.h"
 #include "logfiles/text_encoding.h"
+#include "logfiles/utf8.h"
 
 namespace {
 constexpr const char* kNotALog =
@@ -29,11 +31,30 @@ std::string NotALogMessage(std::string_view content) {
   const std::string kind = UnreadableKind(content);
   return kind.empty() ? kNotALog : "not a log: the file is " + kind;
 }
-}  // namespace
 
-ContestLog ReadLogText(std::string_view content) {
-  std::string decoded;
-  const std::string_view text = SingleByteText(content, decoded);
+// What `read` reads, its texts and its error made UTF-8 from the code page where one is given.
+template <typename Read>
+ContestLog ReadInCodePage(const std::optional<CodePage>& codePage, Read read) {
+  if (!codePage) {
+    return read();
+  }
+  try {
+    ContestLog log = read();
+    DecodeLogTexts(log, *codePage);
+    return log;
+  } catch (const LogError& error) {
+    if (IsUtf8(error.what())) {
+      throw;
+    }
+    throw LogError(codePage->Utf8(error.what()), error.Line());
+  }
+}
+
+// Reads `content` as `text`, its single bytes, say.
+ContestLog ReadTextOfItsKind(std::string_view content, std::string_view text,
+                             const std::optional<CodePage>& codePage) {
+  // Of the readers only the XML parser knows a byte-order mark.
+  text = WithoutUtf8Mark(text);
   switch (DetectFormat(text)) {
     case LogFormat::kCabrillo:
       return ReadCabrillo(text);
@@ -42,7 +63,7 @@ ContestLog ReadLogText(std::string_view content) {
     case LogFormat::kEdi:
       return ReadEdi(text);
     case LogFormat::kAdx:
-      return ReadAdx(content);  // the XML parser reads the encoding the document declares
+      return ReadAdx(content, codePage);  // the XML parser reads the encoding it declares
     case LogFormat::kSqlite:
       throw LogError("an SQLite log is read from its file, not from standard input");
     case LogFormat::kUnknown:
@@ -50,8 +71,24 @@ ContestLog ReadLogText(std::string_view content) {
   }
   throw LogError(NotALogMessage(content));
 }
+}  // namespace
 
-ContestLog ReadLogFile(const std::string& path, const std::string& table) {
+ContestLog ReadLogText(std::string_view content, const std::optional<CodePage>& codePage) {
+  static const std::optional<CodePage> kNoCodePage;
+  std::string decoded;
+  const std::string_view text = SingleByteText(content, decoded);
+  // A UTF-16 text names its own encoding: no code page is its.
+  const std::optional<CodePage>& pageOfText =
+      text.data() == content.data() ? codePage : kNoCodePage;
+  return ReadInCodePage(pageOfText, [&] { return ReadTextOfItsKind(content, text, pageOfText); });
+}
+
+ContestLog ReadLogText(std::string_view content) {
+  return ReadLogText(content, std::nullopt);
+}
+
+ContestLog ReadLogFile(const std::string& path, const std::string& table,
+                       const std::optional<CodePage>& codePage) {
   if (path != "-" && IsSqliteFile(path)) {
     return ReadSqliteLog(path, table);
   }
@@ -60,8 +97,8 @@ ContestLog ReadLogFile(const std::string& path, const std::string& table) {
   head.resize(file.Read(head.data(), head.size()));
   if (head.size() == kHead && IsPlainAdif(head)) {
     TextWindow window(file, std::move(head));
-    return ReadAdif(window);
+    return ReadInCodePage(codePage, [&] { return ReadAdif(window); });
   }
   file.ReadRest(head);
-  return ReadLogText(head);
+  return ReadLogText(head, codePage);
 }

@@ -43,6 +43,34 @@ TEST(ReadLogText, Utf16WithItsMarkAndEveryLineEnd) {
   EXPECT_EQ(adif.qsos[0].callSign, "K");
 }
 
+// A UTF-8 byte-order mark before a log of any kind, read from a text or from a file.
+TEST(ReadLogText, EveryKindReadsAfterAUtf8ByteOrderMark) {
+  const TempDir dir;
+  struct Case {
+    std::string content, format;
+  } cases[] = {
+      {kCabrillo, "Cabrillo"},
+      {"[REG1TEST;1]\r\nPCall=OE1ABC\r\nPWWLo=JN88EF\r\nPBand=1.3 GHz\r\n[QSORecords;1]\r\n"
+       "240907;1405;OK1XYZ;1;59;001;59;002;;JN79AA;1;;;;\r\n",
+       "EDI"},
+      {"<call:6>OK1XYZ <band:3>20m <gridsquare:4>JN79 <eor>\n", "ADIF"},
+      {"<?xml version=\"1.0\" encoding=\"UTF-8\"?><ADX><RECORDS><RECORD><CALL>OK1XYZ</CALL>"
+       "<BAND>20m</BAND><GRIDSQUARE>JN79</GRIDSQUARE></RECORD></RECORDS></ADX>",
+       "ADX"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    const std::string content = "\xEF\xBB\xBF" + c.content;
+    for (const ContestLog& log :
+         {ReadLogText(content), ReadLogFile(dir.Write("log", content), "")}) {
+      EXPECT_EQ(log.format, c.format);
+      ASSERT_EQ(log.qsos.size(), 1u);
+      EXPECT_EQ(log.qsos[0].callSign, "OK1XYZ");
+      EXPECT_TRUE(log.warnings.empty());
+    }
+  }
+}
+
 TEST(ReadLogText, OtherEncodingsAndFilesAreRefusedByName) {
   struct Case {
     std::string content, error;
@@ -155,4 +183,104 @@ TEST(ReadLogFile, ALargeFileReadsAsItsText) {
       EXPECT_EQ(log.warnings[i].line, text.warnings[i].line);
     }
   }
+}
+
+namespace {
+// A Cyrillic call and name of a log in cp1251, in UTF-8 and as the log's bytes.
+const std::string kCall = "РА3ДЕФ";
+const std::string kCallCp1251 = "\xD0\xC0\x33\xC4\xC5\xD4";
+const std::string kName = "Иван";
+const std::string kNameCp1251 = "\xC8\xE2\xE0\xED";
+
+std::string Adx(const std::string& declaration, const std::string& call, const std::string& name) {
+  return declaration + "<ADX><RECORDS><RECORD><NAME>" + name + "</NAME><CALL>" + call +
+         "</CALL><BAND>2m</BAND><GRIDSQUARE>KO85</GRIDSQUARE></RECORD></RECORDS></ADX>";
+}
+}  // namespace
+
+// A log in a single-byte code page reads as it did without one named; with its code page named,
+// its texts become UTF-8, and an ADIF length still counts the log's bytes. A UTF-8 log stays as it
+// is, and an ADX document that declares its encoding is read as it declares.
+TEST(ReadLogText, ALogInACodePageIsReadInTheCodePageNamed) {
+  const std::optional<CodePage> cp1251 = CodePage::Named("cp1251");
+  const std::optional<CodePage> cp1250 = CodePage::Named("cp1250");
+  const std::string cabrillo = "START-OF-LOG: 3.0\nNAME: " + kNameCp1251 +
+                               "\nQSO: 144 PH 2024-09-07 1405 UA3ABC 59 001 KO85TS " + kCallCp1251 +
+                               " 59 002 KO85UT\nEND-OF-LOG:\n";
+  const std::string edi = "[REG1TEST;1]\r\nPCall=UA3ABC\r\nRName=" + kNameCp1251 +
+                          "\r\nPWWLo=KO85TS\r\nPBand=144 MHz\r\n[QSORecords;1]\r\n240907;1405;" +
+                          kCallCp1251 + ";1;59;001;59;002;;KO85UT;1;;;;\r\n";
+  const std::string adif = "<name:4>" + kNameCp1251 + " <call:6>" + kCallCp1251 +
+                           " <band:2>2m <gridsquare:4>KO85 <eor>\n";
+  const std::string declared = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>";
+  struct Case {
+    std::string label, content;
+    std::optional<CodePage> codePage;
+    std::string call;  // what the QSO's call reads
+  } cases[] = {
+      {"Cabrillo", cabrillo, std::nullopt, kCallCp1251},
+      {"Cabrillo in cp1251", cabrillo, cp1251, kCall},
+      {"EDI", edi, std::nullopt, kCallCp1251},
+      {"EDI in cp1251", edi, cp1251, kCall},
+      {"ADIF", adif, std::nullopt, kCallCp1251},
+      {"ADIF in cp1251", adif, cp1251, kCall},
+      {"ADX in cp1251", Adx("", kCallCp1251, kNameCp1251), cp1251, kCall},
+      {"ADX declared", Adx(declared, kCallCp1251, kNameCp1251), std::nullopt, kCall},
+      {"ADX declared, another named", Adx(declared, kCallCp1251, kNameCp1251), cp1250, kCall},
+      {"ADX in KOI8-R",
+       Adx("<?xml version=\"1.0\" encoding=\"KOI8-R\"?>", "\xF2\xE1\x33\xE4\xE5\xE6", ""),
+       std::nullopt, kCall},
+      {"Cabrillo in UTF-8",
+       "START-OF-LOG: 3.0\nQSO: 144 PH 2024-09-07 1405 UA3ABC 59 001 KO85TS " + kCall +
+           " 59 002 KO85UT\nEND-OF-LOG:\n",
+       cp1251, kCall},
+      {"ADX in UTF-8", Adx("", kCall, kName), cp1251, kCall},
+      // UTF-16 names its own encoding: its characters stay as they are read without a code page.
+      {"UTF-16",
+       Utf16("START-OF-LOG: 3.0\nQSO: 144 PH 2024-09-07 1405 UA3ABC 59 001 KO85TS DL\xFCX 59 002 "
+             "KO85UT\nEND-OF-LOG:\n",
+             false),
+       cp1251, "DL\xFCX"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const ContestLog log = ReadLogText(c.content, c.codePage);
+    ASSERT_EQ(log.qsos.size(), 1u);
+    EXPECT_EQ(log.qsos[0].callSign, c.call);
+    EXPECT_TRUE(log.warnings.empty());
+  }
+  // Without its code page an ADX document that declares none is no UTF-8 XML, as before.
+  const ContestLog lost = ReadLogText(Adx("", kCallCp1251, kNameCp1251));
+  EXPECT_TRUE(lost.qsos.empty());
+  EXPECT_TRUE(lost.cutShort);
+}
+
+// Warnings and errors quote the log: in its code page's characters too.
+TEST(ReadLogText, WarningsAndErrorsQuoteTheLogInItsCodePage) {
+  const std::optional<CodePage> cp1251 = CodePage::Named("cp1251");
+  const ContestLog log = ReadLogText(
+      "<call:6>UA3ABC <band:3>\xC4\xE2\xE0 <eor>\n<call:6>UA3ABD <band:2>2m <eor>\n", cp1251);
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].message, "band 'Два' is no amateur band; skipped");
+  try {
+    ReadLogText("[REG1TEST;1]\nPBand=144 \xCC\xC3\xF6\n[QSORecords;1]\n", cp1251);
+    ADD_FAILURE() << "no error";
+  } catch (const LogError& error) {
+    EXPECT_EQ(error.Line(), 2);
+    EXPECT_EQ(std::string(error.what()), "PBand '144 МГц' names no amateur band");
+  }
+}
+
+// A large ADIF file, read in pieces, is made UTF-8 as a text read whole is.
+TEST(ReadLogFile, ALargeLogInACodePage) {
+  std::string adif;
+  for (int i = 0; i < 2000; ++i) {
+    adif += "<name:4>" + kNameCp1251 + " <call:6>" + kCallCp1251 +
+            " <band:2>2m <gridsquare:4>KO85 <comment:40>" + std::string(40, '\xE0') + " <eor>\n";
+  }
+  ASSERT_GT(adif.size(), 70000u);
+  const TempDir dir;
+  const ContestLog log = ReadLogFile(dir.Write("large.adi", adif), "", CodePage::Named("cp1251"));
+  ASSERT_EQ(log.qsos.size(), 2000u);
+  EXPECT_EQ(log.qsos[1999].callSign, kCall);
 }

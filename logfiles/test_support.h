@@ -1,14 +1,18 @@
-// Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout.
+// Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout; the
+// exchange of a QSO as one value.
 #pragma once
 
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "logfiles/qso_list.h"
 
 class TempDir {
  public:
@@ -53,4 +57,10 @@ inline std::string CreateLogTable(const std::string& name) {
   return "CREATE TABLE " + name +
          " (QSOReportRecived TEXT, DXCCPrefix TEXT, MainPrefix TEXT, CallSign TEXT,"
          " DigiBand TEXT, QSOMode TEXT, Continent TEXT)";
+}
+
+// The sent report, sent serial number, received report and received serial number of a QSO.
+using Exchange = std::array<std::string, 4>;
+inline Exchange ExchangeOf(const LogQso& qso) {
+  return {qso.sentReport, qso.sentSerial, qso.receivedReport, qso.receivedSerial};
 }

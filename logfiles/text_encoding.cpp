@@ -36,6 +36,7 @@ constexpr Signature kOtherFiles[] = {
     {"\xD0\xCF\x11\xE0", "an Office document (save the log as plain text)"},
 };
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16Le = "\xFF\xFE";
 constexpr std::string_view kUtf16Be = "\xFE\xFF";
 constexpr std::size_t kSniffedBytes = 512;
@@ -83,6 +84,10 @@ std::string_view SingleByteText(std::string_view content, std::string& decoded) 
     return decoded;
   }
   return content;
+}
+
+std::string_view WithoutUtf8Mark(std::string_view text) {
+  return StartsWith(text, kUtf8Mark) ? text.substr(kUtf8Mark.size()) : text;
 }
 
 std::string UnreadableKind(std::string_view content) {

@@ -11,6 +11,9 @@
 // Throws LogError naming the encoding of a text marked as UTF-32, UTF-7 or another encoding.
 std::string_view SingleByteText(std::string_view content, std::string& decoded);
 
+// `text` without the UTF-8 byte-order mark it may begin with.
+std::string_view WithoutUtf8Mark(std::string_view text);
+
 // What a file that no reader recognises seems to be instead ("a ZIP archive", "UTF-16 text
 // without a byte-order mark"), or empty when it looks like text.
 std::string UnreadableKind(std::string_view content);

@@ -30,6 +30,17 @@ std::size_t Utf8Length(std::string_view text, std::size_t p) {
   return length;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t p = 0; p < text.size();) {
+    const std::size_t length = static_cast<unsigned char>(text[p]) < 0x80 ? 1 : Utf8Length(text, p);
+    if (length == 0) {
+      return false;
+    }
+    p += length;
+  }
+  return true;
+}
+
 std::string Utf8Text(std::string_view text) {
   std::string utf8;
   utf8.reserve(text.size());

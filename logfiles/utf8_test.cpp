@@ -2,19 +2,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-bool IsValidUtf8(std::string_view text) {
-  for (std::size_t p = 0; p < text.size();) {
-    const std::size_t length = static_cast<unsigned char>(text[p]) < 0x80 ? 1 : Utf8Length(text, p);
-    if (length == 0) {
-      return false;
-    }
-    p += length;
-  }
-  return true;
-}
-}  // namespace
-
 TEST(Utf8Text, EveryByteAloneIsItsLatin1Character) {
   for (unsigned byte = 0; byte < 256; ++byte) {
     SCOPED_TRACE(byte);
@@ -46,6 +33,27 @@ TEST(Utf8Text, KeepsUtf8AndMendsTheRest) {
     SCOPED_TRACE(c.text);
     const std::string utf8 = Utf8Text(c.text);
     EXPECT_EQ(utf8, c.utf8);
-    EXPECT_TRUE(IsValidUtf8(utf8));
+    EXPECT_TRUE(IsUtf8(utf8));
+  }
+}
+
+TEST(IsUtf8, WellFormedSequencesOnly) {
+  struct Case {
+    std::string text;
+    bool utf8;
+  } cases[] = {
+      {"", true},
+      {"UA3ABC", true},
+      {"Иван Bârlad €", true},
+      {"\xC8\xE2\xE0\xED", false},  // cp1251
+      {"B\xE2rlad", false},         // cp1250
+      {"\xD0", false},              // cut
+      {"\xC0\xAF", false},          // overlong
+      {"\xED\xA0\x80", false},      // surrogate
+      {std::string("a\0b", 3), true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(IsUtf8(c.text), c.utf8);
   }
 }
