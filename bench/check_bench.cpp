@@ -2,9 +2,11 @@
 // logs of 1,000 QSOs, on all cores, writing every report. Prints the time the simulator took to
 // write the logs (setup, not part of the check), the check's wall time, CPU time and peak memory
 // (measured on the child process, as /usr/bin/time does), its phases, and how well its findings
-// agree with the injected faults.
+// agree with the injected faults. With --vhf the contest is a VHF one (per-band EDI logs with
+// serials, reports and 6-character locators), checked by rules/iaru-r1-vhf.rules unless --rules
+// gives others; the rules' period and bands are made the simulated contest's.
 //
-//   marovinta_check_bench [--logs N] [--qsos N] [--keep FOLDER]
+//   marovinta_check_bench [--logs N] [--qsos N] [--vhf] [--rules FILE] [--keep FOLDER]
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -20,10 +22,12 @@
 #include <sstream>
 #include <thread>
 
+#include "check/check_rules.h"
 #include "check/finding_scores.h"
 #include "command_line/command_line.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
+#include "simulator/simulated_rules.h"
 
 extern char** environ;
 
@@ -91,15 +95,38 @@ int main(int argc, char** argv) {
   settings.qsosPerLog = 1000;
   settings.adifShare = 0.1;
   std::string keep;
+  std::string rulesFile;
   try {
-    const Arguments arguments = ParseArguments(std::vector<std::string>(argv + 1, argv + argc),
-                                               {"--logs", "--qsos", "--keep"}, {});
+    const Arguments arguments =
+        ParseArguments(std::vector<std::string>(argv + 1, argv + argc),
+                       {"--logs", "--qsos", "--keep", "--rules"}, {"--vhf"});
     settings.logs = WholeOption(arguments, "--logs", settings.logs, 2, 1000000);
     settings.qsosPerLog = NumberOption(arguments, "--qsos", settings.qsosPerLog, 1, 1000000);
     keep = arguments.Has("--keep") ? arguments.values.at("--keep") : "";
+    settings.vhf = arguments.flags.count("--vhf") != 0;
+    if (settings.vhf) {
+      settings.adifShare = 0;
+      rulesFile = std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules";
+    }
+    rulesFile = arguments.Has("--rules") ? arguments.values.at("--rules") : rulesFile;
   } catch (const CommandLineError& error) {
     std::cerr << "marovinta_check_bench: " << error.what() << "\n";
     return 2;
+  }
+  CheckRules rules;
+  std::string rulesText;
+  if (!rulesFile.empty()) {
+    if (!std::ifstream(rulesFile)) {
+      std::cerr << "marovinta_check_bench: cannot read " << rulesFile << "\n";
+      return 2;
+    }
+    try {
+      rulesText = WithSimulatedPeriod(ReadText(rulesFile), settings);
+      rules = ParseRules(rulesText);
+    } catch (const RulesError& error) {
+      std::cerr << "marovinta_check_bench: " << rulesFile << ": " << error.what() << "\n";
+      return 2;
+    }
   }
   std::string folder = keep;
   if (folder.empty()) {
@@ -121,12 +148,21 @@ int main(int argc, char** argv) {
       qsos += log.size();
     }
   }
-  std::printf("setup: %zu logs, %zu QSOs simulated and written in %.1f s (%s)\n", settings.logs,
-              qsos, SecondsSince(start), folder.c_str());
+  std::printf("setup: %zu %slogs, %zu QSOs simulated and written in %.1f s (%s)\n", settings.logs,
+              settings.vhf ? "stations' VHF " : "", qsos, SecondsSince(start), folder.c_str());
 
-  const ChildRun run = Run({MAROVINTA_CHECK_PROGRAM, "--timings", "--out",
-                            (root / "check").string(), (root / "logs").string()},
-                           (root / "results-table.txt").string(), (root / "stderr.txt").string());
+  std::vector<std::string> command = {MAROVINTA_CHECK_PROGRAM, "--timings", "--out",
+                                      (root / "check").string()};
+  if (!rulesFile.empty()) {
+    const std::filesystem::path contestRules = root / "contest.rules";
+    std::ofstream(contestRules, std::ios::binary) << rulesText;
+    command.insert(command.end(), {"--rules", contestRules.string()});
+    std::printf("rules: %s, with the simulated period and bands (%s)\n", rulesFile.c_str(),
+                contestRules.c_str());
+  }
+  command.push_back((root / "logs").string());
+  const ChildRun run =
+      Run(command, (root / "results-table.txt").string(), (root / "stderr.txt").string());
   std::printf("marovinta-check exit status %d\n%s", run.status,
               ReadText(root / "stderr.txt").c_str());
   const double gigabytes = static_cast<double>(run.peakKilobytes) / (1024.0 * 1024.0);
@@ -139,7 +175,7 @@ int main(int argc, char** argv) {
 
   const std::vector<Finding> truth = ParseFindingsCsv(ReadText(root / "truth.csv"));
   const std::vector<Finding> found = ParseFindingsCsv(ReadText(root / "check" / "findings.csv"));
-  std::printf("%s", KindScoreTable(ScoreFindings(truth, found, CheckRules())).c_str());
+  std::printf("%s", KindScoreTable(ScoreFindings(truth, found, rules)).c_str());
 
   if (keep.empty()) {
     std::filesystem::remove_all(root);

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <random>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "scoring/square_number.h"
+#include "simulator/dice.h"
+#include "simulator/exchange_miscopies.h"
 
 namespace {
 // The simulated stations stand in a few fields of Europe: a station's place is drawn among their
@@ -21,22 +22,16 @@ constexpr std::int64_t kMinute = 60;
 // How far apart the two sides' clocks read the same moment, before any clock is off.
 constexpr std::int64_t kLoggingJitterSeconds = 30;
 constexpr std::int64_t kLongestDuplicateGapMinutes = 30;
-
-// The standard's engine gives the same numbers everywhere; the helpers below keep the rest of the
-// drawing free of library-specific distributions.
-class Dice {
- public:
-  explicit Dice(std::uint64_t seed) : engine_(seed) {}
-  std::uint64_t Below(std::uint64_t n) { return engine_() % n; }
-  double Unit() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
-  bool Chance(double p) { return Unit() < p; }
-  std::int64_t Between(std::int64_t low, std::int64_t high) {
-    return low + static_cast<std::int64_t>(Below(static_cast<std::uint64_t>(high - low + 1)));
-  }
-
- private:
-  std::mt19937_64 engine_;
-};
+// How far inside the period a VHF QSO (or a duplicate's repeat) is made, and how far outside one
+// out of it: far enough that a logged minute, its clock corrected by a check to within a minute,
+// does not cross the period's edge.
+constexpr std::int64_t kEdgeMinutes = 3;
+constexpr std::int64_t kLeastMinutesOutside = 5;
+constexpr std::int64_t kMostMinutesOutside = 120;
+// A VHF log's clock is off only where each of the station's logs has this many QSOs with other
+// logs and no fault, so that a check can tell its offset (the IARU rules ask 5).
+constexpr std::size_t kLeastQsosShowingAClock = 10;
+constexpr std::uint16_t kSubsquares = kSubsquareLetters * kSubsquareLetters;
 
 char Letter(Dice& dice) {
   return static_cast<char>('A' + dice.Below(26));
@@ -111,6 +106,18 @@ std::uint16_t Miscopied(std::uint16_t square, Dice& dice) {
   return NumberOf(text);
 }
 
+// Whole minutes, rounded down or up.
+std::int64_t MinutesDown(std::int64_t seconds) {
+  return seconds >= 0 ? seconds / kMinute : -((-seconds + kMinute - 1) / kMinute);
+}
+std::int64_t MinutesUp(std::int64_t seconds) {
+  return -MinutesDown(-seconds);
+}
+
+bool OnBand(std::uint8_t bands, std::uint8_t band) {
+  return (bands >> band) & 1u;
+}
+
 class Simulator {
  public:
   explicit Simulator(const SimulationSettings& settings) : dice_(settings.seed) {
@@ -125,14 +132,22 @@ class Simulator {
         return a.time < b.time;
       });
     }
+    if (Settings().vhf) {
+      NumberSerials();
+      KeepTheLogsSent();
+      SetClockOffsets();
+    }
     WriteEmptyLogsAsCabrillo();
     return std::move(contest_);
   }
 
  private:
   const SimulationSettings& Settings() const { return contest_.settings; }
+  std::int64_t Start() const { return Settings().start; }
+  std::int64_t End() const { return Settings().start + Settings().hours * 3600; }
 
   void MakeStations() {
+    const bool vhf = Settings().vhf;
     const std::size_t logs = Settings().logs;
     const std::size_t silent =
         static_cast<std::size_t>(std::llround(Settings().silentShare * static_cast<double>(logs)));
@@ -146,14 +161,44 @@ class Simulator {
       station.square = SquareOfPlace(dice_.Below(kPlaces));
       station.sendsLog = contest_.stations.size() < logs;
       station.clockOffset = 0;
-      if (station.sendsLog && dice_.Chance(Settings().clockOffsets)) {
+      // A VHF clock is set once the QSOs show which logs can tell it.
+      if (!vhf && station.sendsLog && dice_.Chance(Settings().clockOffsets)) {
         const std::int64_t minutes = dice_.Between(3, std::max(3, Settings().largestOffsetMinutes));
         station.clockOffset = (dice_.Chance(0.5) ? minutes : -minutes) * kMinute;
       }
-      station.adif = station.sendsLog && dice_.Chance(Settings().adifShare);
+      station.adif = !vhf && station.sendsLog && dice_.Chance(Settings().adifShare);
+      if (vhf) {
+        MakeVhfStation(station);
+      }
       contest_.stations.push_back(std::move(station));
     }
-    contest_.logs.resize(logs);
+    // A VHF contest keeps every station's entries until the serials are numbered.
+    contest_.logs.resize(vhf ? contest_.stations.size() : logs);
+  }
+
+  void MakeVhfStation(SimulatedStation& station) {
+    station.subsquare = static_cast<std::uint16_t>(dice_.Below(kSubsquares));
+    // One draw for all bands: a station that works a band works the busier ones too.
+    const double activity = dice_.Unit();
+    for (std::uint8_t band = 0; band < std::size(kVhfBands); ++band) {
+      if (activity < kVhfBands[band].stationShare) {
+        station.bands |= static_cast<std::uint8_t>(1u << band);
+      }
+    }
+    if (!station.sendsLog) {
+      return;
+    }
+    station.logBands = station.bands;
+    std::vector<std::uint8_t> worked;
+    for (std::uint8_t band = 0; band < std::size(kVhfBands); ++band) {
+      if (OnBand(station.bands, band)) {
+        worked.push_back(band);
+      }
+    }
+    if (worked.size() > 1 && dice_.Chance(Settings().oneBandLogs)) {
+      station.logBands = static_cast<std::uint8_t>(1u << worked[dice_.Below(worked.size())]);
+    }
+    station.checkLog = dice_.Chance(Settings().checkLogs);
   }
 
   // An ADIF file names its station only in its records, a Cabrillo file in its header: a log
@@ -181,11 +226,13 @@ class Simulator {
   }
 
   // Each two stations work once on a band; drawing pairs at random finds new ones quickly only
-  // while at most half of them are taken.
+  // while at most half of them are taken. Every two HF stations share all bands, every two VHF
+  // stations the busiest.
   std::size_t MostQsos() const {
     const std::size_t logs = Settings().logs;
     const std::size_t silent = contest_.stations.size() - logs;
-    return (logs * (logs - 1) / 2 + logs * silent) * std::size(kSimulatedBands) / 2;
+    const std::size_t sharedBands = Settings().vhf ? 1 : std::size(kSimulatedBands);
+    return (logs * (logs - 1) / 2 + logs * silent) * sharedBands / 2;
   }
 
   void MakeQsos() {
@@ -198,11 +245,12 @@ class Simulator {
     std::unordered_set<std::uint64_t> worked;  // each pair once per band
     worked.reserve(count);
     const std::uint64_t stations = contest_.stations.size();
-    const std::uint64_t bands = std::size(kSimulatedBands);
+    const std::uint64_t bands = Settings().vhf ? std::size(kVhfBands) : std::size(kSimulatedBands);
     for (std::size_t made = 0; made < count;) {
       const std::uint32_t a = static_cast<std::uint32_t>(dice_.Below(Settings().logs));
       const std::uint32_t b = static_cast<std::uint32_t>(dice_.Below(stations));
-      const std::uint8_t band = static_cast<std::uint8_t>(dice_.Below(bands));
+      const std::uint8_t band =
+          Settings().vhf ? SharedBand(a, b) : static_cast<std::uint8_t>(dice_.Below(bands));
       const std::uint64_t key = (std::min(a, b) * stations + std::max(a, b)) * bands + band;
       if (a == b || !worked.insert(key).second) {
         continue;
@@ -212,51 +260,144 @@ class Simulator {
     }
   }
 
-  void MakeQso(std::uint32_t a, std::uint32_t b, std::uint8_t band) {
-    const bool bothLog = contest_.stations[b].sendsLog;
-    const std::int64_t start = Settings().start;
-    const std::int64_t moment = dice_.Between(start, start + Settings().hours * 3600 - 1);
-    const std::uint8_t mode = static_cast<std::uint8_t>(dice_.Below(2));
-    SimulatedQso sideA = Entry(a, b, band, mode, moment);
-    SimulatedQso sideB = Entry(b, a, band, mode, moment);
-    SimulatedQso& faulty = (bothLog && dice_.Chance(0.5)) ? sideB : sideA;
-    bool keepA = true;
-    bool keepB = bothLog;
-    const SimulationSettings& s = Settings();
-    double draw = dice_.Unit();
-    if ((draw -= s.bustedCalls) < 0) {
-      faulty.fault = Fault::kBustedCall;
-      faulty.loggedCall = BustedCall(faulty.worked);
-    } else if ((draw -= s.bustedLocators) < 0) {
-      faulty.fault = Fault::kBustedLocator;
-      faulty.copiedSquare = Miscopied(faulty.copiedSquare, dice_);
-    } else if ((draw -= s.missing) < 0) {
-      if (bothLog) {
-        // The faulty side is the one left out; the other finds its QSO missing over there.
-        (&faulty == &sideA ? keepA : keepB) = false;
-        (&faulty == &sideA ? sideB : sideA).fault = Fault::kOtherMissing;
-      }
-    } else if ((draw -= s.duplicates) < 0) {
-      SimulatedQso repeat = faulty;
-      repeat.time += dice_.Between(1, kLongestDuplicateGapMinutes) * kMinute;
-      repeat.fault = Fault::kDuplicate;
-      contest_.logs[&faulty == &sideA ? a : b].push_back(repeat);
+  // A band both stations work, by the bands' weights.
+  std::uint8_t SharedBand(std::uint32_t a, std::uint32_t b) {
+    const std::uint8_t shared = contest_.stations[a].bands & contest_.stations[b].bands;
+    unsigned total = 0;
+    for (std::uint8_t band = 0; band < std::size(kVhfBands); ++band) {
+      total += OnBand(shared, band) ? kVhfBands[band].weight : 0;
     }
-    if (keepA) {
+    std::uint64_t draw = dice_.Below(total);
+    std::uint8_t band = 0;
+    while (!OnBand(shared, band) || draw >= kVhfBands[band].weight) {
+      draw -= OnBand(shared, band) ? kVhfBands[band].weight : 0;
+      ++band;
+    }
+    return band;
+  }
+
+  // The fault a QSO gets, if any: at most one.
+  Fault DrawFault() {
+    const SimulationSettings& s = Settings();
+    const struct {
+      Fault fault;
+      double rate;
+    } rates[] = {
+        {Fault::kBustedCall, s.bustedCalls},
+        {Fault::kBustedLocator, s.bustedLocators},
+        {Fault::kLeftOut, s.missing},
+        {Fault::kDuplicate, s.duplicates},
+        {Fault::kBustedSerial, s.vhf ? s.bustedSerials : 0},
+        {Fault::kBustedReport, s.vhf ? s.bustedReports : 0},
+        {Fault::kOutOfPeriod, s.vhf ? s.outOfPeriod : 0},
+    };
+    double draw = dice_.Unit();
+    for (const auto& rate : rates) {
+      if ((draw -= rate.rate) < 0) {
+        return rate.fault;
+      }
+    }
+    return Fault::kNone;
+  }
+
+  void MakeQso(std::uint32_t a, std::uint32_t b, std::uint8_t band) {
+    const bool vhf = Settings().vhf;
+    const bool bothLog = contest_.SentLogFor(a, band) && contest_.SentLogFor(b, band);
+    const std::int64_t inside = vhf ? kEdgeMinutes * kMinute : 0;
+    const std::int64_t moment = dice_.Between(Start() + inside, End() - 1 - inside);
+    const std::uint8_t mode = static_cast<std::uint8_t>(dice_.Below(2));
+    const std::uint32_t qso = qsos_++;
+    SimulatedQso sideA = Entry(a, b, band, mode, moment, qso);
+    SimulatedQso sideB = Entry(b, a, band, mode, moment, qso);
+    // A fault shows only in a log that is sent.
+    const bool faultyB = bothLog ? dice_.Chance(0.5) : !contest_.SentLogFor(a, band);
+    SimulatedQso& faulty = faultyB ? sideB : sideA;
+    SimulatedQso& other = faultyB ? sideA : sideB;
+    switch (DrawFault()) {
+      case Fault::kBustedCall:
+        faulty.fault = Fault::kBustedCall;
+        faulty.loggedCall = BustedCall(faulty.worked);
+        break;
+      case Fault::kBustedLocator:
+        faulty.fault = Fault::kBustedLocator;
+        if (vhf) {
+          faulty.copiedSubsquare = MiscopiedSubsquare(faulty.copiedSubsquare, dice_);
+        } else {
+          faulty.copiedSquare = Miscopied(faulty.copiedSquare, dice_);
+        }
+        break;
+      case Fault::kLeftOut:
+        if (bothLog) {
+          // The faulty side is the one left out; the other finds its QSO missing over there.
+          faulty.fault = Fault::kLeftOut;
+          other.fault = Fault::kOtherMissing;
+        }
+        break;
+      case Fault::kDuplicate: {
+        // A VHF repeat stays inside the period: none for a QSO of its last minutes.
+        const std::int64_t longest =
+            vhf ? std::min(kLongestDuplicateGapMinutes, (End() - inside - faulty.time) / kMinute)
+                : kLongestDuplicateGapMinutes;
+        if (longest < 1) {
+          break;
+        }
+        SimulatedQso repeat = faulty;
+        repeat.time += dice_.Between(1, longest) * kMinute;
+        repeat.fault = Fault::kDuplicate;
+        repeat.markedDuplicate = vhf && dice_.Chance(Settings().markedDuplicates);
+        contest_.logs[faultyB ? b : a].push_back(repeat);
+        break;
+      }
+      case Fault::kBustedSerial:
+        faulty.fault = Fault::kBustedSerial;  // the serial is copied once it is numbered
+        break;
+      case Fault::kBustedReport:
+        faulty.fault = Fault::kBustedReport;
+        faulty.receivedReport = MiscopiedReport(faulty.receivedReport, dice_);
+        break;
+      case Fault::kOutOfPeriod:
+        MoveOutOfPeriod(moment, sideA, sideB);
+        break;
+      default:
+        break;
+    }
+    // A VHF contest keeps what is left out, and what no log sent holds, for numbering serials.
+    if (vhf || sideA.fault != Fault::kLeftOut) {
       contest_.logs[a].push_back(sideA);
     }
-    if (keepB) {
+    if (vhf || (bothLog && sideB.fault != Fault::kLeftOut)) {
       contest_.logs[b].push_back(sideB);
     }
   }
 
   SimulatedQso Entry(std::uint32_t logger, std::uint32_t worked, std::uint8_t band,
-                     std::uint8_t mode, std::int64_t moment) {
+                     std::uint8_t mode, std::int64_t moment, std::uint32_t qso) {
     const std::int64_t seen = moment +
                               dice_.Between(-kLoggingJitterSeconds, kLoggingJitterSeconds) +
                               contest_.stations[logger].clockOffset;
-    const std::int64_t minute = (seen - ((seen % kMinute) + kMinute) % kMinute);
-    return {minute, worked, worked, contest_.stations[worked].square, band, mode, Fault::kNone};
+    SimulatedQso entry{};
+    entry.time = MinutesDown(seen) * kMinute;
+    entry.worked = worked;
+    entry.loggedCall = worked;
+    entry.qso = qso;
+    entry.receivedReport = SentReport(mode);
+    entry.copiedSquare = contest_.stations[worked].square;
+    entry.copiedSubsquare = contest_.stations[worked].subsquare;
+    entry.band = band;
+    entry.mode = mode;
+    entry.fault = Fault::kNone;
+    return entry;
+  }
+
+  // Moves both entries by whole minutes to before the period or after it.
+  void MoveOutOfPeriod(std::int64_t moment, SimulatedQso& sideA, SimulatedQso& sideB) {
+    const std::int64_t outside = dice_.Between(kLeastMinutesOutside, kMostMinutesOutside) * kMinute;
+    const std::int64_t shift = dice_.Chance(0.5) ? MinutesDown(Start() - outside - moment)
+                                                 : MinutesUp(End() + outside - moment);
+    for (SimulatedQso* side : {&sideA, &sideB}) {
+      side->time += shift * kMinute;
+      side->fault = Fault::kOutOfPeriod;
+    }
   }
 
   // A near call of the station's that is nobody's, entered once among the busted calls.
@@ -274,16 +415,110 @@ class Simulator {
     return entry->second;
   }
 
+  // Each station numbers its QSOs of each band from 1 in the order of its log, those it leaves
+  // out or sends no log of too; each entry then copies the serial the other station sent.
+  void NumberSerials() {
+    // Per QSO, the serial each side sent: the side of the station with the lower number first.
+    std::vector<std::uint32_t> sent(2 * static_cast<std::size_t>(qsos_));
+    const auto side = [](std::uint32_t qso, std::uint32_t sender, std::uint32_t receiver) {
+      return 2 * static_cast<std::size_t>(qso) + (sender > receiver);
+    };
+    for (std::uint32_t station = 0; station < contest_.logs.size(); ++station) {
+      std::uint32_t last[std::size(kVhfBands)] = {};
+      for (SimulatedQso& entry : contest_.logs[station]) {
+        entry.sentSerial = ++last[entry.band];
+        if (entry.fault != Fault::kDuplicate) {
+          sent[side(entry.qso, station, entry.worked)] = entry.sentSerial;
+        }
+      }
+    }
+    for (std::uint32_t station = 0; station < contest_.logs.size(); ++station) {
+      for (SimulatedQso& entry : contest_.logs[station]) {
+        entry.receivedSerial = sent[side(entry.qso, entry.worked, station)];
+        if (entry.fault == Fault::kBustedSerial) {
+          entry.receivedSerial = MiscopiedSerial(entry.receivedSerial, dice_);
+        }
+      }
+    }
+  }
+
+  // The entries of the logs sent: of the stations that send logs, the bands they send, less what
+  // they left out. A station sends a log for a band where it holds an entry.
+  void KeepTheLogsSent() {
+    contest_.logs.resize(Settings().logs);
+    for (std::size_t log = 0; log < contest_.logs.size(); ++log) {
+      SimulatedStation& station = contest_.stations[log];
+      std::vector<SimulatedQso>& entries = contest_.logs[log];
+      entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                   [&](const SimulatedQso& entry) {
+                                     return !OnBand(station.logBands, entry.band) ||
+                                            entry.fault == Fault::kLeftOut;
+                                   }),
+                    entries.end());
+      station.logBands = 0;
+      for (const SimulatedQso& entry : entries) {
+        station.logBands |= static_cast<std::uint8_t>(1u << entry.band);
+      }
+    }
+  }
+
+  // Clocks off by whole minutes, among the stations whose logs can show it.
+  void SetClockOffsets() {
+    for (std::size_t log = 0; log < contest_.logs.size(); ++log) {
+      if (!ShowsItsClock(log) || !dice_.Chance(Settings().clockOffsets)) {
+        continue;
+      }
+      const std::int64_t minutes = dice_.Between(3, std::max(3, Settings().largestOffsetMinutes));
+      const std::int64_t offset = (dice_.Chance(0.5) ? minutes : -minutes) * kMinute;
+      contest_.stations[log].clockOffset = offset;
+      for (SimulatedQso& entry : contest_.logs[log]) {
+        entry.time += offset;
+      }
+    }
+  }
+
+  bool ShowsItsClock(std::size_t log) const {
+    std::size_t shown[std::size(kVhfBands)] = {};
+    for (const SimulatedQso& entry : contest_.logs[log]) {
+      shown[entry.band] +=
+          entry.fault == Fault::kNone && contest_.SentLogFor(entry.worked, entry.band);
+    }
+    for (std::uint8_t band = 0; band < std::size(kVhfBands); ++band) {
+      if (OnBand(contest_.stations[log].logBands, band) && shown[band] < kLeastQsosShowingAClock) {
+        return false;
+      }
+    }
+    return contest_.stations[log].logBands != 0;
+  }
+
   Dice dice_;
   SimulatedContest contest_;
   std::unordered_set<std::string> calls_;
   std::unordered_map<std::string, std::uint32_t> bustedIds_;
+  std::uint32_t qsos_ = 0;  // made so far
 };
 }  // namespace
 
 const std::string& SimulatedContest::LoggedCall(const SimulatedQso& qso) const {
   return qso.loggedCall < stations.size() ? stations[qso.loggedCall].call
                                           : bustedCalls[qso.loggedCall - stations.size()];
+}
+
+bool SimulatedContest::SentLogFor(std::uint32_t station, std::uint8_t band) const {
+  return settings.vhf ? OnBand(stations[station].logBands, band) : stations[station].sendsLog;
+}
+
+std::string LocatorText(std::uint16_t square, std::uint16_t subsquare) {
+  return SquareText(square) + static_cast<char>('A' + subsquare / kSubsquareLetters) +
+         static_cast<char>('A' + subsquare % kSubsquareLetters);
+}
+
+std::string StationLocator(const SimulatedStation& station, bool vhf) {
+  return vhf ? LocatorText(station.square, station.subsquare) : SquareText(station.square);
+}
+
+std::uint16_t SentReport(std::uint8_t mode) {
+  return mode == 0 ? 599 : 59;
 }
 
 SimulatedContest SimulateContest(const SimulationSettings& settings) {

@@ -3,11 +3,14 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "check/qso_class.h"
 #include "scoring/square_number.h"
 #include "scoring/text_rules.h"
+#include "simulator/edi_log.h"
 
 namespace {
 constexpr const char* kModes[] = {"CW", "PH"};
@@ -21,12 +24,42 @@ const char* const kAdifHeader =
     "marovinta-contest\n<ADIF_VER:5>3.1.4\n<PROGRAMID:17>marovinta-contest\n<EOH>\n";
 constexpr int kAdifHeaderLines = 4;
 
-std::string FileName(const SimulatedStation& station) {
+std::string FileStem(const SimulatedStation& station) {
   std::string name;
   for (char c : station.call) {
     name += c == '/' ? '-' : LowerAscii(c);
   }
-  return name + (station.adif ? ".adi" : ".log");
+  return name;
+}
+
+std::string FileName(const SimulatedStation& station) {
+  return FileStem(station) + (station.adif ? ".adi" : ".log");
+}
+
+std::string EdiFileName(const SimulatedStation& station, std::uint8_t band) {
+  return FileStem(station) + "-" + kVhfBands[band].name + ".edi";
+}
+
+// One file of a station's: its HF log, or its VHF log of one band.
+struct StationFile {
+  std::string name;
+  std::int64_t firstLine;            // of its first QSO
+  std::optional<std::uint8_t> band;  // the one band a VHF log holds
+};
+
+std::vector<StationFile> StationFiles(const SimulatedContest& contest, std::size_t log) {
+  const SimulatedStation& station = contest.stations[log];
+  if (!contest.settings.vhf) {
+    return {{FileName(station), (station.adif ? kAdifHeaderLines : kCabrilloHeaderLines) + 1,
+             std::nullopt}};
+  }
+  std::vector<StationFile> files;
+  for (std::uint8_t band = 0; band < std::size(kVhfBands); ++band) {
+    if (contest.SentLogFor(static_cast<std::uint32_t>(log), band)) {
+      files.push_back({EdiFileName(station, band), kEdiHeaderLines + 1, band});
+    }
+  }
+  return files;
 }
 
 // "2024-09-07 1405" for Cabrillo, "20240907 1405" for ADIF's date and time.
@@ -76,30 +109,48 @@ std::string AdifText(const SimulatedContest& contest, const SimulatedStation& st
   return text;
 }
 
-// Per call logged: whether more than one log holds it.
-std::vector<bool> CallsInSeveralLogs(const SimulatedContest& contest) {
-  const std::size_t calls = contest.stations.size() + contest.bustedCalls.size();
-  std::vector<std::size_t> firstLog(calls, SIZE_MAX);
-  std::vector<bool> several(calls, false);
-  for (std::size_t log = 0; log < contest.logs.size(); ++log) {
-    for (const SimulatedQso& qso : contest.logs[log]) {
-      if (firstLog[qso.loggedCall] == SIZE_MAX) {
-        firstLog[qso.loggedCall] = log;
-      } else if (firstLog[qso.loggedCall] != log) {
-        several[qso.loggedCall] = true;
+// Whether more than one log holds a call: per call, or for VHF per call and band, where a log is
+// one station's log of the band.
+class CallsInSeveralLogs {
+ public:
+  explicit CallsInSeveralLogs(const SimulatedContest& contest)
+      : bands_(contest.settings.vhf ? std::size(kVhfBands) : 1) {
+    const std::size_t calls = contest.stations.size() + contest.bustedCalls.size();
+    std::vector<std::size_t> firstLog(calls * bands_, SIZE_MAX);
+    several_.assign(calls * bands_, false);
+    for (std::size_t log = 0; log < contest.logs.size(); ++log) {
+      for (const SimulatedQso& qso : contest.logs[log]) {
+        const std::size_t key = Key(qso);
+        if (firstLog[key] == SIZE_MAX) {
+          firstLog[key] = log;
+        } else if (firstLog[key] != log) {
+          several_[key] = true;
+        }
       }
     }
   }
-  return several;
-}
+
+  bool Has(const SimulatedQso& qso) const { return several_[Key(qso)]; }
+
+ private:
+  std::size_t Key(const SimulatedQso& qso) const {
+    return qso.loggedCall * bands_ + (bands_ == 1 ? 0 : qso.band);
+  }
+
+  std::size_t bands_;
+  std::vector<bool> several_;
+};
 
 QsoClass ExpectedClass(const SimulatedContest& contest, const SimulatedQso& qso,
-                       const std::vector<bool>& several) {
+                       const CallsInSeveralLogs& several) {
   if (qso.fault == Fault::kDuplicate) {
     return QsoClass::kDuplicate;
   }
-  if (!contest.stations[qso.worked].sendsLog) {
-    return several[qso.loggedCall] ? QsoClass::kNotCheckable : QsoClass::kUnique;
+  if (qso.fault == Fault::kOutOfPeriod) {
+    return QsoClass::kOutOfPeriod;
+  }
+  if (!contest.SentLogFor(qso.worked, qso.band)) {
+    return several.Has(qso) ? QsoClass::kNotCheckable : QsoClass::kUnique;
   }
   switch (qso.fault) {
     case Fault::kBustedCall:
@@ -108,26 +159,75 @@ QsoClass ExpectedClass(const SimulatedContest& contest, const SimulatedQso& qso,
       return QsoClass::kNotInLog;
     case Fault::kBustedLocator:
       return QsoClass::kBustedLocator;
+    case Fault::kBustedSerial:
+    case Fault::kBustedReport:
+      return QsoClass::kBustedExchange;
     default:
       return QsoClass::kConfirmed;
   }
 }
 
-std::string Detail(const SimulatedContest& contest, const SimulatedQso& qso) {
+// Per QSO with a busted serial, the serial its copier was sent: what the other entry of the QSO
+// says it sent, where the other station sent its log of the band; else 0.
+std::unordered_map<std::uint32_t, std::uint32_t> SerialsSentForBusted(
+    const SimulatedContest& contest) {
+  std::unordered_map<std::uint32_t, std::uint32_t> sent;
+  for (const auto& log : contest.logs) {
+    for (const SimulatedQso& qso : log) {
+      if (qso.fault == Fault::kBustedSerial) {
+        sent.emplace(qso.qso, 0);
+      }
+    }
+  }
+  for (const auto& log : contest.logs) {
+    for (const SimulatedQso& qso : log) {
+      const auto busted = sent.find(qso.qso);
+      if (busted != sent.end() && qso.fault != Fault::kBustedSerial &&
+          qso.fault != Fault::kDuplicate) {
+        busted->second = qso.sentSerial;
+      }
+    }
+  }
+  return sent;
+}
+
+std::string Detail(const SimulatedContest& contest, const SimulatedStation& logger,
+                   const SimulatedQso& qso,
+                   const std::unordered_map<std::uint32_t, std::uint32_t>& serialsSent) {
   const SimulatedStation& worked = contest.stations[qso.worked];
   switch (qso.fault) {
     case Fault::kBustedCall:
       return "logged " + contest.LoggedCall(qso) + " for " + worked.call;
     case Fault::kBustedLocator:
+      if (contest.settings.vhf) {
+        return "copied " + LocatorText(qso.copiedSquare, qso.copiedSubsquare) + " for " +
+               StationLocator(worked, true);
+      }
       return "copied " + SquareText(qso.copiedSquare) + " for " + SquareText(worked.square);
     case Fault::kOtherMissing:
       return worked.call + " left it out";
     case Fault::kDuplicate:
-      return "logged again";
-    case Fault::kNone:
+      return qso.markedDuplicate ? "logged again, marked D" : "logged again";
+    case Fault::kBustedSerial: {
+      const std::uint32_t sent = serialsSent.at(qso.qso);  // 0 where no log shows it
+      return "copied serial " + SerialText(qso.receivedSerial) +
+             (sent != 0 ? " for " + SerialText(sent) : "");
+    }
+    case Fault::kBustedReport:
+      return "copied report " + std::to_string(qso.receivedReport) + " for " +
+             std::to_string(SentReport(qso.mode));
+    case Fault::kOutOfPeriod:
+      return qso.time - logger.clockOffset < contest.settings.start ? "made before the period"
+                                                                    : "made after the period";
+    default:
       break;
   }
-  return worked.sendsLog ? "" : worked.call + " sent no log";
+  if (!contest.settings.vhf) {
+    return worked.sendsLog ? "" : worked.call + " sent no log";
+  }
+  return contest.SentLogFor(qso.worked, qso.band)
+             ? ""
+             : worked.call + " sent no " + kVhfBands[qso.band].pband + " log";
 }
 }  // namespace
 
@@ -137,23 +237,39 @@ SimulatedFile SimulatedLogFile(const SimulatedContest& contest, std::size_t log)
                                           : CabrilloText(contest, station, contest.logs[log])};
 }
 
+std::vector<SimulatedFile> SimulatedLogFiles(const SimulatedContest& contest, std::size_t log) {
+  if (!contest.settings.vhf) {
+    return {SimulatedLogFile(contest, log)};
+  }
+  std::vector<SimulatedFile> files;
+  for (const StationFile& file : StationFiles(contest, log)) {
+    files.push_back({file.name, EdiLogText(contest, log, *file.band)});
+  }
+  return files;
+}
+
 std::vector<Finding> SimulatedTruth(const SimulatedContest& contest) {
-  const std::vector<bool> several = CallsInSeveralLogs(contest);
+  const CallsInSeveralLogs several(contest);
+  const auto serialsSent = SerialsSentForBusted(contest);
   std::vector<Finding> truth;
   for (std::size_t log = 0; log < contest.logs.size(); ++log) {
     const SimulatedStation& station = contest.stations[log];
-    const std::string file = FileName(station);
-    if (station.clockOffset != 0) {
-      truth.push_back(
-          {file, 0, std::string(kClockOffsetKind), std::to_string(station.clockOffset)});
-    }
-    const int firstLine = (station.adif ? kAdifHeaderLines : kCabrilloHeaderLines) + 1;
-    for (std::size_t i = 0; i < contest.logs[log].size(); ++i) {
-      const SimulatedQso& qso = contest.logs[log][i];
-      const QsoClass expected = ExpectedClass(contest, qso, several);
-      if (expected != QsoClass::kConfirmed) {
-        truth.push_back({file, firstLine + static_cast<std::int64_t>(i),
-                         std::string(ClassKey(expected)), Detail(contest, qso)});
+    for (const StationFile& file : StationFiles(contest, log)) {
+      if (station.clockOffset != 0) {
+        truth.push_back(
+            {file.name, 0, std::string(kClockOffsetKind), std::to_string(station.clockOffset)});
+      }
+      std::int64_t line = file.firstLine;
+      for (const SimulatedQso& qso : contest.logs[log]) {
+        if (file.band && qso.band != *file.band) {
+          continue;
+        }
+        const QsoClass expected = ExpectedClass(contest, qso, several);
+        if (expected != QsoClass::kConfirmed) {
+          truth.push_back({file.name, line, std::string(ClassKey(expected)),
+                           Detail(contest, station, qso, serialsSent)});
+        }
+        ++line;
       }
     }
   }
@@ -172,8 +288,9 @@ void WriteSimulatedContest(const SimulatedContest& contest, const std::string& f
     }
   };
   for (std::size_t log = 0; log < contest.logs.size(); ++log) {
-    const SimulatedFile file = SimulatedLogFile(contest, log);
-    write(logs / file.name, file.text);
+    for (const SimulatedFile& file : SimulatedLogFiles(contest, log)) {
+      write(logs / file.name, file.text);
+    }
   }
   write(std::filesystem::path(folder) / "truth.csv", FindingsCsv(SimulatedTruth(contest)));
 }
