@@ -328,7 +328,8 @@ TEST(SimulatedVhfContest, TheCheckByTheIaruRulesFindsTheInjectedFaults) {
   iaru << file.rdbuf();
   const CheckRules rules = ParseRules(WithSimulatedPeriod(iaru.str(), settings));
   ProgressBar quiet(false, nullptr);
-  const ContestLogs logs = ReadContestLogs(LogFilesOf({(folder / "logs").string()}), 2, quiet);
+  const ContestLogs logs =
+      ReadContestLogs(LogFilesOf({(folder / "logs").string()}), rules, 2, quiet);
   const std::vector<KindScore> scores = ScoreFindings(
       SimulatedTruth(contest), CheckFindings(logs, CheckContest(logs, rules, 2, quiet)), rules);
   std::filesystem::remove_all(folder);
