@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "check/logged_exchange.h"
 #include "check/qso_text.h"
 #include "check/rule_values.h"
 #include "logfiles/printable.h"
-#include "scoring/square_scan.h"
 
 namespace {
 // "1 QSO", "2 QSOs".
@@ -42,19 +42,6 @@ std::string OutOfPeriod(const ContestLogs& logs, const CheckRules& rules, const 
          (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
 }
 
-// "copied KN17KS, YO5BBB sent KN17KT": six characters where the rules compare six and both sides
-// give six, else the squares.
-std::string LocatorsCompared(const std::string& copied, const std::string& worked,
-                             const std::string& sent, std::size_t length) {
-  constexpr std::size_t kSquare = 4;
-  const std::string copiedLocator = ScanLocator(copied);
-  const std::string sentLocator = ScanLocator(sent);
-  const std::size_t shown =
-      copiedLocator.size() >= length && sentLocator.size() >= length ? length : kSquare;
-  return "copied " + copiedLocator.substr(0, shown) + ", " + worked + " sent " +
-         sentLocator.substr(0, shown);
-}
-
 std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
   const CheckQso& qso = logs.qsos[q];
   const QsoOutcome& outcome = result.outcomes[q];
@@ -74,12 +61,11 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
       return "busted call: " + worked + " sent no log; " +
              logs.calls.Text(logs.qsos[other].ownCall) + " logged " + own +
              Apart(logs, result, q, other) + ":" + otherLine;
-    case QsoClass::kBustedLocator:
-      return "busted locator: " +
-             LocatorsCompared(logs.texts.Text(qso.exchange), worked,
-                              logs.texts.Text(logs.qsos[other].ownLocator),
-                              result.rules.locatorLength) +
-             ":" + otherLine;
+    case QsoClass::kBustedLocator: {
+      const CopiedAndSent locators = ComparedLocators(logs, result.rules, q, other);
+      return "busted locator: copied " + locators.copied + ", " + worked + " sent " +
+             locators.sent + ":" + otherLine;
+    }
     case QsoClass::kUnique:
       return "unique: " + worked + " is in no other log";
     case QsoClass::kNotCheckable:
@@ -195,7 +181,9 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {
     if (result.outcomes[q].qsoClass != QsoClass::kConfirmed) {
       const std::uint32_t index = static_cast<std::uint32_t>(q);
-      unconfirmed += PlacedQsoText(logs, index) + "\n  " + Why(logs, result, index) + "\n";
+      const std::string exchange = ExchangeLine(logs, result, index);
+      unconfirmed += PlacedQsoText(logs, index) + "\n  " + Why(logs, result, index) + "\n" +
+                     (exchange.empty() ? "" : "  " + exchange + "\n");
     }
   }
   if (!unconfirmed.empty()) {
