@@ -5,17 +5,13 @@
 
 #include "check/logged_exchange.h"
 #include "check/qso_text.h"
+#include "check/report_wording.h"
 #include "check/rule_values.h"
 #include "logfiles/printable.h"
 
 namespace {
-// "1 QSO", "2 QSOs".
-std::string Count(std::int64_t count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 std::string Minutes(std::int64_t seconds) {
-  return Count((std::llabs(seconds) + 30) / 60, "minute");
+  return CountText((std::llabs(seconds) + 30) / 60, "minute");
 }
 
 // Between two QSOs of different logs, on the contest's clock.
@@ -82,20 +78,6 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
       break;
   }
   return "confirmed";
-}
-
-// "37 QSOs, 1332 points, 24 fields": the multipliers named as the rules count them, if at all.
-std::string Tally(const char* what, const ScoreTally& tally, MultiplierRule multipliers) {
-  const std::string counted = what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point");
-  switch (multipliers) {
-    case MultiplierRule::kFields:
-      return counted + ", " + Count(tally.fields, "field");
-    case MultiplierRule::kSquares:
-      return counted + ", " + Count(tally.fields, "square");
-    case MultiplierRule::kNone:
-      break;
-  }
-  return counted;
 }
 
 // The report's lines with every control character that comes from a log made visible.
@@ -169,12 +151,12 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
     text += PlaceText(logs, result.rules, log, place);
   }
   const MultiplierRule multipliers = result.rules.multipliers;
-  text += "\n" + Tally("Claimed: ", check.claimed, multipliers) + ", score " +
+  text += "\nClaimed: " + TallyInWords(check.claimed, multipliers) + ", score " +
           std::to_string(check.claimed.score) + "\n" +
-          Tally("Checked: ", check.checked, multipliers) + ", penalty " +
+          "Checked: " + TallyInWords(check.checked, multipliers) + ", penalty " +
           std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
-          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") +
+          CountText(static_cast<std::int64_t>(check.clock.basis), "QSO") +
           " with other logs)\nQSOs: " + ClassCounts(check, result.rules) + "\n";
 
   std::string unconfirmed;
