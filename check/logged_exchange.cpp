@@ -35,6 +35,13 @@ bool LoggedReportOrSerial(const ContestLogs& logs, const CheckQso& qso) {
   return false;
 }
 
+// "59 013" of the report and serial given, those the rules compare.
+std::string ComparedParts(const CheckRules& rules, const std::string& report,
+                          const std::string& serial) {
+  const std::string shownReport = rules.checkReport ? OrLeftEmpty(report) : "";
+  const std::string shownSerial = rules.checkSerial ? OrLeftEmpty(serial) : "";
+  return shownReport + (shownReport.empty() || shownSerial.empty() ? "" : " ") + shownSerial;
+}
 }  // namespace
 
 std::string ExchangeLine(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
@@ -64,4 +71,14 @@ CopiedAndSent ComparedLocators(const ContestLogs& logs, const CheckRules& rules,
   const std::size_t length = rules.locatorLength;
   const std::size_t shown = copied.size() >= length && sent.size() >= length ? length : kSquare;
   return {copied.substr(0, shown), sent.substr(0, shown)};
+}
+
+CopiedAndSent ComparedExchange(const ContestLogs& logs, const CheckRules& rules, std::uint32_t q,
+                               std::uint32_t sender) {
+  const CheckQso& copier = logs.qsos[q];
+  const CheckQso& other = logs.qsos[sender];
+  const TextTable& texts = logs.texts;
+  return {
+      ComparedParts(rules, texts.Text(copier.receivedReport), texts.Text(copier.receivedSerial)),
+      ComparedParts(rules, texts.Text(other.sentReport), texts.Text(other.sentSerial))};
 }

@@ -25,3 +25,8 @@ std::string ExchangeLine(const ContestLogs& logs, const CheckResult& result, std
 // where the rules compare six and both give six, else the squares.
 CopiedAndSent ComparedLocators(const ContestLogs& logs, const CheckRules& rules, std::uint32_t q,
                                std::uint32_t sender);
+
+// The report and serial (those the rules compare) QSO `q` received and `sender` sent, as logged:
+// "59 013" and "59 012".
+CopiedAndSent ComparedExchange(const ContestLogs& logs, const CheckRules& rules, std::uint32_t q,
+                               std::uint32_t sender);
