@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 
 #include "check/check_test_support.h"
 
@@ -94,6 +96,28 @@ TEST(UbnReport, ListsEachClassOfAVhfContestWithWhatIsCorrectAndThePointsLost) {
             "  Checked  2 QSOs, 354 points, penalty 92, score 262\n"
             "  Lost     6 QSOs: 1 busted call, 1 busted locator, 1 busted exchange, 1 not in log, "
             "1 out of period, 1 duplicate\n");
+}
+
+// The README shows the report of the test above.
+TEST(UbnReport, TheReadmeShowsTheReportOfAVhfContest) {
+  std::ifstream file(MAROVINTA_README, std::ios::binary);
+  std::ostringstream readme;
+  readme << file.rdbuf();
+  const std::string text = readme.str();
+  const std::size_t begin = text.find("<!-- UBN report example");
+  const std::size_t end = text.find("<!-- end of the UBN report example -->");
+  ASSERT_NE(begin, std::string::npos);
+  ASSERT_NE(end, std::string::npos);
+  std::istringstream block(text.substr(begin, end - begin));
+  std::string example;
+  std::getline(block, example);  // the marker
+  example.clear();
+  for (std::string line; std::getline(block, line);) {
+    example += (line.rfind("    ", 0) == 0 ? line.substr(4) : line) + "\n";  // code, or blank
+  }
+  const CheckedContest contest = CheckBandLogs(OneOfEachClass(), ParseRules(kVhfRules));
+  EXPECT_EQ("\n" + UbnReportText(contest.logs, contest.result, contest.Log("YO5AAA")) + "\n",
+            example);
 }
 
 // By the defaults a log is of all bands, scored on the engine, and neither its exchange nor its
