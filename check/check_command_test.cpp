@@ -124,9 +124,9 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
   EXPECT_EQ(run.out, Read(dir.Path("result/results.txt")));
   EXPECT_NE(run.out.find("\nPlace  Call"), std::string::npos);
   const std::vector<std::string> files = FilesIn(dir.Path("result"));
-  EXPECT_EQ(files.size(), 5u + 1u + 7u);  // five files, the folder, a report per log
+  EXPECT_EQ(files.size(), 5u + 2u + 2u * 7u);  // five files, two folders, two reports per log
   for (const char* name : {"results.txt", "results.csv", "results.json", "index.html",
-                           "findings.csv", "reports/broken-log.txt"}) {
+                           "findings.csv", "reports/broken-log.txt", "ubn/broken-log.txt"}) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
@@ -216,6 +216,7 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
   EXPECT_EQ(Read(dir.Path("organiser.txt")), "organiser's");
   EXPECT_FALSE(std::filesystem::is_symlink(dir.Path("out/reports/DL1AAA.txt")));
   EXPECT_EQ(FilesIn(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
+  EXPECT_EQ(FilesIn(dir.Path("out/ubn")), std::vector<std::string>{"DL1AAA.txt"});
 
   dir.Write("out/notes.txt", "organiser's");
   const Outcome refused = Check({"--out", dir.Path("out"), dir.Path("a.log")});

@@ -382,6 +382,29 @@ TEST(CheckReports, ReportPathsAreSafeAndDistinct) {
                                       "reports/unnamed-adi.txt"}));
 }
 
+// A UBN report's name is the report's, with the band where each log has one.
+TEST(CheckReports, UbnPathsNameTheBandOfALogForEachBand) {
+  ContestLogs logs(4);
+  CheckLog first;
+  first.stationCall = "DL1AAA/P";
+  first.band = "144";
+  CheckLog second = first;
+  second.band = "1.2G";
+  CheckLog nameless;
+  nameless.file = "/logs/unnamed.edi";
+  nameless.band = "144";
+  logs.Add(0, first, {}, {});
+  logs.Add(1, second, {}, {});
+  logs.Add(2, first, {}, {});
+  logs.Add(3, nameless, {}, {});
+  EXPECT_EQ(UbnPaths(logs, ParseRules("log-per-band = yes")),
+            (std::vector<std::string>{"ubn/DL1AAA-P-144.txt", "ubn/DL1AAA-P-1-2G.txt",
+                                      "ubn/DL1AAA-P-144-2.txt", "ubn/unnamed-edi-144.txt"}));
+  EXPECT_EQ(UbnPaths(logs, CheckRules()),
+            (std::vector<std::string>{"ubn/DL1AAA-P.txt", "ubn/DL1AAA-P-2.txt",
+                                      "ubn/DL1AAA-P-3.txt", "ubn/unnamed-edi.txt"}));
+}
+
 TEST(HtmlText, EntitiesControlsAndLegacyBytes) {
   const struct {
     const char* text;

@@ -3,19 +3,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "check/logged_exchange.h"
 #include "check/qso_text.h"
+#include "check/report_wording.h"
 #include "check/rule_values.h"
 #include "logfiles/printable.h"
-#include "scoring/square_scan.h"
 
 namespace {
-// "1 QSO", "2 QSOs".
-std::string Count(std::int64_t count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 std::string Minutes(std::int64_t seconds) {
-  return Count((std::llabs(seconds) + 30) / 60, "minute");
+  return CountText((std::llabs(seconds) + 30) / 60, "minute");
 }
 
 // Between two QSOs of different logs, on the contest's clock.
@@ -42,19 +38,6 @@ std::string OutOfPeriod(const ContestLogs& logs, const CheckRules& rules, const 
          (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
 }
 
-// "copied KN17KS, YO5BBB sent KN17KT": six characters where the rules compare six and both sides
-// give six, else the squares.
-std::string LocatorsCompared(const std::string& copied, const std::string& worked,
-                             const std::string& sent, std::size_t length) {
-  constexpr std::size_t kSquare = 4;
-  const std::string copiedLocator = ScanLocator(copied);
-  const std::string sentLocator = ScanLocator(sent);
-  const std::size_t shown =
-      copiedLocator.size() >= length && sentLocator.size() >= length ? length : kSquare;
-  return "copied " + copiedLocator.substr(0, shown) + ", " + worked + " sent " +
-         sentLocator.substr(0, shown);
-}
-
 std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
   const CheckQso& qso = logs.qsos[q];
   const QsoOutcome& outcome = result.outcomes[q];
@@ -74,12 +57,11 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
       return "busted call: " + worked + " sent no log; " +
              logs.calls.Text(logs.qsos[other].ownCall) + " logged " + own +
              Apart(logs, result, q, other) + ":" + otherLine;
-    case QsoClass::kBustedLocator:
-      return "busted locator: " +
-             LocatorsCompared(logs.texts.Text(qso.exchange), worked,
-                              logs.texts.Text(logs.qsos[other].ownLocator),
-                              result.rules.locatorLength) +
-             ":" + otherLine;
+    case QsoClass::kBustedLocator: {
+      const CopiedAndSent locators = ComparedLocators(logs, result.rules, q, other);
+      return "busted locator: copied " + locators.copied + ", " + worked + " sent " +
+             locators.sent + ":" + otherLine;
+    }
     case QsoClass::kUnique:
       return "unique: " + worked + " is in no other log";
     case QsoClass::kNotCheckable:
@@ -96,20 +78,6 @@ std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_
       break;
   }
   return "confirmed";
-}
-
-// "37 QSOs, 1332 points, 24 fields": the multipliers named as the rules count them, if at all.
-std::string Tally(const char* what, const ScoreTally& tally, MultiplierRule multipliers) {
-  const std::string counted = what + Count(tally.qsos, "QSO") + ", " + Count(tally.points, "point");
-  switch (multipliers) {
-    case MultiplierRule::kFields:
-      return counted + ", " + Count(tally.fields, "field");
-    case MultiplierRule::kSquares:
-      return counted + ", " + Count(tally.fields, "square");
-    case MultiplierRule::kNone:
-      break;
-  }
-  return counted;
 }
 
 // The report's lines with every control character that comes from a log made visible.
@@ -134,7 +102,7 @@ std::string RefusedOffsetText(const ClockEstimate& clock, const CheckRules& rule
   }
   const bool tooFew = static_cast<std::int64_t>(clock.basis) < rules.clockOffsetMinQsos;
   const std::string why =
-      tooFew ? "fewer than " + Count(rules.clockOffsetMinQsos, "QSO") + " show it"
+      tooFew ? "fewer than " + CountText(rules.clockOffsetMinQsos, "QSO") + " show it"
              : "more than the " + Minutes(rules.clockOffsetMaxSeconds.value_or(0)) +
                    " the rules allow";
   return "; " + ClockText(clock.refused) + " estimated, not applied: " + why;
@@ -197,12 +165,12 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
     text += PlaceText(logs, result.rules, log, place);
   }
   const MultiplierRule multipliers = result.rules.multipliers;
-  text += "\n" + Tally("Claimed: ", check.claimed, multipliers) + ", score " +
+  text += "\nClaimed: " + TallyInWords(check.claimed, multipliers) + ", score " +
           std::to_string(check.claimed.score) + "\n" +
-          Tally("Checked: ", check.checked, multipliers) + ", penalty " +
+          "Checked: " + TallyInWords(check.checked, multipliers) + ", penalty " +
           std::to_string(check.penalty) + ", score " + std::to_string(check.score) +
           "\nClock: " + ClockText(check.clock.offset) + " (from " +
-          Count(static_cast<std::int64_t>(check.clock.basis), "QSO") + " with other logs" +
+          CountText(static_cast<std::int64_t>(check.clock.basis), "QSO") + " with other logs" +
           RefusedOffsetText(check.clock, result.rules) +
           ")\nQSOs: " + ClassCounts(check, result.rules) + "\n";
 
@@ -210,7 +178,9 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   for (std::size_t q = entry.first; q < entry.first + entry.count; ++q) {
     if (result.outcomes[q].qsoClass != QsoClass::kConfirmed) {
       const std::uint32_t index = static_cast<std::uint32_t>(q);
-      unconfirmed += PlacedQsoText(logs, index) + "\n  " + Why(logs, result, index) + "\n";
+      const std::string exchange = ExchangeLine(logs, result, index);
+      unconfirmed += PlacedQsoText(logs, index) + "\n  " + Why(logs, result, index) + "\n" +
+                     (exchange.empty() ? "" : "  " + exchange + "\n");
     }
   }
   if (!unconfirmed.empty()) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <stdexcept>
 
@@ -10,6 +11,7 @@
 #include "check/html_summary.h"
 #include "check/log_report.h"
 #include "check/result_folder.h"
+#include "check/ubn_report.h"
 #include "threads/parallel_for.h"
 
 namespace {
@@ -31,28 +33,45 @@ void WriteFile(const std::filesystem::path& path, const std::string& text) {
     throw std::runtime_error("cannot write " + path.string());
   }
 }
-}  // namespace
 
-std::vector<std::string> ReportPaths(const ContestLogs& logs) {
+// A file in `folder` for each log, named by `nameOf` made safe, "-2", "-3"... after a name taken.
+std::vector<std::string> PathsInFolder(const ContestLogs& logs, const char* folder,
+                                       const std::function<std::string(const CheckLog&)>& nameOf) {
   std::vector<std::string> paths;
   std::set<std::string> taken;
   for (const CheckLog& log : logs.logs) {
-    const std::string base =
-        SafeName(log.stationCall.empty() ? std::filesystem::path(log.file).filename().string()
-                                         : log.stationCall);
+    const std::string base = SafeName(nameOf(log));
     std::string name = base;
     for (int n = 2; !taken.insert(name).second; ++n) {
       name = base + "-" + std::to_string(n);
     }
-    paths.push_back(std::string(kReportFolder) + "/" + name + ".txt");
+    paths.push_back(std::string(folder) + "/" + name + ".txt");
   }
   return paths;
+}
+
+// The station's call, else the file's name.
+std::string LogName(const CheckLog& log) {
+  return log.stationCall.empty() ? std::filesystem::path(log.file).filename().string()
+                                 : log.stationCall;
+}
+}  // namespace
+
+std::vector<std::string> ReportPaths(const ContestLogs& logs) {
+  return PathsInFolder(logs, kReportFolder, LogName);
+}
+
+std::vector<std::string> UbnPaths(const ContestLogs& logs, const CheckRules& rules) {
+  return PathsInFolder(logs, kUbnFolder, [&](const CheckLog& log) {
+    return LogName(log) + (rules.logPerBand && !log.band.empty() ? "-" + log.band : "");
+  });
 }
 
 void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
                        const CheckResult& result, const std::vector<ResultRow>& rows,
                        unsigned threads, ProgressBar& progress) {
   const std::filesystem::path root(folder);
+  const std::vector<std::string> ubnPaths = UbnPaths(logs, result.rules);
   ClearResultFolder(folder);
   progress.Begin("writing", rows.size());
   WriteFile(root / "results.txt", ResultsText(logs, result, rows));
@@ -63,6 +82,7 @@ void WriteCheckReports(const std::string& folder, const ContestLogs& logs,
   ParallelFor(rows.size(), threads, [&](std::size_t i) {
     const ResultRow& row = rows[i];
     WriteFile(root / row.report, LogReportText(logs, result, row.log, row.place));
+    WriteFile(root / ubnPaths[row.log], UbnReportText(logs, result, row.log));
     progress.Advance();
   });
   progress.End();

@@ -9,6 +9,7 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kResultFiles[] = {"results.txt", "results.csv", "results.json", "index.html",
                                         "findings.csv"};
+constexpr const char* kReportFolders[] = {kReportFolder, kUbnFolder};
 constexpr std::string_view kReportEnding = ".txt";
 
 bool FileOrLink(const fs::directory_entry& entry) {
@@ -30,16 +31,25 @@ bool IsReport(const fs::directory_entry& entry) {
          name.compare(name.size() - kReportEnding.size(), kReportEnding.size(), kReportEnding) == 0;
 }
 
+bool IsReportFolder(const fs::directory_entry& entry) {
+  for (const char* name : kReportFolders) {
+    if (entry.path().filename() == name) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // What in the folder a check did not write, or an empty text.
 std::string Foreign(const fs::path& folder) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    if (entry.path().filename() == kReportFolder && entry.is_symlink()) {
+    if (IsReportFolder(entry) && entry.is_symlink()) {
       continue;
     }
-    if (entry.path().filename() == kReportFolder && entry.is_directory()) {
+    if (IsReportFolder(entry) && entry.is_directory()) {
       for (const fs::directory_entry& report : fs::directory_iterator(entry.path())) {
         if (!IsReport(report)) {
-          return (fs::path(kReportFolder) / report.path().filename()).string();
+          return (entry.path().filename() / report.path().filename()).string();
         }
       }
       continue;
@@ -74,6 +84,8 @@ void ClearResultFolder(const std::string& folder) {
   for (const char* name : kResultFiles) {
     fs::remove(root / name);  // a link itself, not what it names
   }
-  fs::remove_all(root / kReportFolder);
-  fs::create_directory(root / kReportFolder);
+  for (const char* name : kReportFolders) {
+    fs::remove_all(root / name);  // a link itself, not what it names
+    fs::create_directory(root / name);
+  }
 }

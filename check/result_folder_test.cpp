@@ -35,8 +35,10 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
       {"an earlier check's",
        [](const TempDir& dir) {
          fs::create_directories(dir.Path("out/reports"));
-         for (const char* name : {"results.txt", "results.csv", "results.json", "index.html",
-                                  "findings.csv", "reports/DL1AAA.txt", "reports/OLD.txt"}) {
+         fs::create_directories(dir.Path("out/ubn"));
+         for (const char* name :
+              {"results.txt", "results.csv", "results.json", "index.html", "findings.csv",
+               "reports/DL1AAA.txt", "reports/OLD.txt", "ubn/DL1AAA.txt", "ubn/OLD-144.txt"}) {
            dir.Write("out/" + std::string(name), "earlier");
          }
        },
@@ -46,6 +48,8 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
          fs::create_directories(dir.Path("out/reports"));
          fs::create_symlink(dir.Path("organiser.txt"), dir.Path("out/results.txt"));
          fs::create_symlink(dir.Path("organiser.txt"), dir.Path("out/reports/DL1AAA.txt"));
+         fs::create_directories(dir.Path("out/ubn"));
+         fs::create_symlink(dir.Path("organiser.txt"), dir.Path("out/ubn/DL1AAA.txt"));
        },
        true},
       {"a link where the reports go",
@@ -56,6 +60,14 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
          fs::create_directory_symlink(dir.Path("elsewhere"), dir.Path("out/reports"));
        },
        true},
+      {"a link where the UBN reports go",
+       [](const TempDir& dir) {
+         fs::create_directories(dir.Path("elsewhere"));
+         dir.Write("elsewhere/DL1AAA.txt", "organiser's");
+         fs::create_directory(dir.Path("out"));
+         fs::create_directory_symlink(dir.Path("elsewhere"), dir.Path("out/ubn"));
+       },
+       true},
       {"a file no check writes",
        [](const TempDir& dir) {
          fs::create_directory(dir.Path("out"));
@@ -64,6 +76,14 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
        false},
       {"a folder inside the reports",
        [](const TempDir& dir) { fs::create_directories(dir.Path("out/reports/old")); }, false},
+      {"a folder inside the UBN reports",
+       [](const TempDir& dir) { fs::create_directories(dir.Path("out/ubn/old")); }, false},
+      {"a file no check writes among the UBN reports",
+       [](const TempDir& dir) {
+         fs::create_directories(dir.Path("out/ubn"));
+         dir.Write("out/ubn/notes.csv", "organiser's");
+       },
+       false},
       {"a folder where a result goes",
        [](const TempDir& dir) { fs::create_directories(dir.Path("out/results.txt")); }, false},
       {"a file, not a folder", [](const TempDir& dir) { dir.Write("out", "organiser's"); }, false},
@@ -81,8 +101,9 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
     }
     CheckResultFolder(dir.Path("out"));
     ClearResultFolder(dir.Path("out"));
-    EXPECT_EQ(Entries(dir.Path("out")), std::vector<std::string>{"reports"});
+    EXPECT_EQ(Entries(dir.Path("out")), (std::vector<std::string>{"reports", "ubn"}));
     EXPECT_FALSE(fs::is_symlink(dir.Path("out/reports")));
+    EXPECT_FALSE(fs::is_symlink(dir.Path("out/ubn")));
     std::ifstream organiser(dir.Path("organiser.txt"));
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(organiser), {}), "organiser's");
     if (fs::exists(dir.Path("elsewhere"))) {
