@@ -10,7 +10,7 @@
 struct ComponentCall {
   enum Kind { CoordA, CoordB, Distance } kind;
   std::string locator;  // of a coordinate call
-  float arguments[4];    // of a distance call
+  float arguments[4];   // of a distance call
 };
 
 // The calls a rebuild of `table` over the ODBC connection (an SQLHDBC) makes, in their order.

@@ -16,8 +16,7 @@ constexpr const wchar_t* kStringNames[] = {L"ProductName",    L"FileDescription"
 std::vector<char> ReadVersionResource(const wchar_t* file) {
   DWORD ignored = 0;
   std::vector<char> data(GetFileVersionInfoSizeW(file, &ignored));
-  if (data.empty() ||
-      !GetFileVersionInfoW(file, 0, static_cast<DWORD>(data.size()), data.data())) {
+  if (data.empty() || !GetFileVersionInfoW(file, 0, static_cast<DWORD>(data.size()), data.data())) {
     return {};
   }
   return data;

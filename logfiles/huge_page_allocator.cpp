@@ -13,8 +13,8 @@ std::size_t RoundUp(std::size_t bytes, std::size_t unit) {
 void* MapHugePageBlock(std::size_t bytes) {
   const std::size_t size = RoundUp(bytes, kHugePage);
   // Mapped one huge page larger, then trimmed to a huge page's boundary at both ends.
-  void* mapped = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
-                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  void* mapped =
+      mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (mapped == MAP_FAILED) {
     return nullptr;
   }

@@ -9,7 +9,8 @@
 
 inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-// A block of `bytes` aligned to a huge page where the system offers them; nullptr when none is left.
+// A block of `bytes` aligned to a huge page where the system offers them; nullptr when none is
+// left.
 void* MapHugePageBlock(std::size_t bytes);
 void UnmapHugePageBlock(void* block, std::size_t bytes);
 

@@ -15,8 +15,7 @@ class TextWindow {
   static constexpr std::size_t kPiece = 1 << 20;
 
   // The whole text, held by the caller.
-  explicit TextWindow(std::string_view text)
-      : text_(text), atEnd_(true), wholeSize_(text.size()) {}
+  explicit TextWindow(std::string_view text) : text_(text), atEnd_(true), wholeSize_(text.size()) {}
   // The text of `file`, of which `head` has been read already; read on `piece` bytes at a time.
   TextWindow(LogFile& file, std::string head, std::size_t piece = kPiece);
 

@@ -22,7 +22,7 @@ constexpr UINT_PTR kFieldListSubclass = 2;
 constexpr DWORD kFieldListStyle =
     WS_CHILD | WS_VISIBLE | LVS_LIST | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS;
 constexpr DWORD kFieldListExStyle = LVS_EX_DOUBLEBUFFER | LVS_EX_FLATSB;
-constexpr int kColumnMargin = 10;  // pixels beside a field's two letters
+constexpr int kColumnMargin = 10;      // pixels beside a field's two letters
 constexpr int kProbeImageHeight = 64;  // rows of images this high show what the list adds to them
 
 // A list in list style keeps a scroll bar's height and two pixels at its bottom free of items,
