@@ -4,7 +4,7 @@ set -euo pipefail
 
 native=(cmake g++ make pkg-config libgtest-dev libgmock-dev googletest libbenchmark-dev libexpat1-dev
         sqlite3 libsqlite3-dev unixodbc unixodbc-dev libsqliteodbc libhamlib-dev python3-jsonschema time
-        clang libclang-rt-14-dev nlohmann-json3-dev)
+        clang libclang-rt-14-dev nlohmann-json3-dev clang-format)
 # The Windows build and its tests under Wine, whose windows lay text out in Wine's own fonts.
 windows=(g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 nsis
          libodbc2:i386 libodbcinst2:i386 libsqliteodbc:i386 fonts-wine fonts-liberation)

@@ -8,6 +8,7 @@ source scripts/windows-side.sh
 jobs=$(nproc)
 
 scripts/setup.sh tests
+scripts/check-format.sh
 
 windows_tests=yes windowsBuilt=no
 kernel_refuses_32_bit && windows_tests=no
