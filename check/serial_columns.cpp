@@ -34,7 +34,7 @@ bool SerialColumnsSwapped(const QsoList& qsos) {
 }
 
 QsoList WithSerialColumnsSwapped(const QsoList& qsos) {
-  QsoList swapped;
+  QsoList swapped(qsos.Detail());
   swapped.Expect(qsos.size());
   for (LogQso qso : qsos) {
     std::swap(qso.sentSerial, qso.receivedSerial);

@@ -48,7 +48,7 @@ void DecodeLogTexts(ContestLog& log, const CodePage& codePage) {
   for (std::string* text : HeaderTexts(log)) {
     *text = codePage.Utf8(*text);
   }
-  QsoList decoded;
+  QsoList decoded(log.qsos.Detail());
   for (LogQso qso : log.qsos) {
     for (std::string LogQso::*text : kQsoTexts) {
       qso.*text = codePage.Utf8(qso.*text);

@@ -17,12 +17,14 @@ QsoList::QsoList(const std::vector<LogQso>& qsos) {
 }
 
 void QsoList::push_back(const QsoView& qso) {
-  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}, qso.markedDuplicate};
-  for (std::size_t i = 0; i < kQsoTextCount; ++i) {
-    // Most texts repeat the last of their field: only a new one costs a call.
-    entry.texts[i] = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
-  }
+  Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
+  StoreTexts(qso, 0, kScoringTextCount, entry.texts.data());
   entries_.push_back(entry);
+  if (detail_ == QsoDetail::kFull) {
+    Reports reports{{}, qso.markedDuplicate};
+    StoreTexts(qso, kScoringTextCount, kReportTextCount, reports.texts.data());
+    reports_.push_back(reports);
+  }
 }
 
 void QsoList::push_back(const LogQso& qso) {
@@ -46,7 +48,7 @@ void QsoList::push_back(const LogQso& qso) {
 }
 
 void QsoList::clear() {
-  *this = QsoList();
+  *this = QsoList(detail_);
 }
 
 void QsoList::Expect(std::size_t qsos) {
@@ -54,7 +56,18 @@ void QsoList::Expect(std::size_t qsos) {
     return;
   }
   entries_.reserve(qsos);
+  if (detail_ == QsoDetail::kFull) {
+    reports_.reserve(qsos);
+  }
   texts_.Reserve(texts_.size() * qsos / entries_.size());
+}
+
+void QsoList::StoreTexts(const QsoView& qso, std::size_t first, std::size_t count,
+                         std::uint32_t* at) {
+  for (std::size_t i = first; i < first + count; ++i) {
+    // Most texts repeat the last of their field: only a new one costs a call.
+    *at++ = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
+  }
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
@@ -86,6 +99,6 @@ LogQso QsoList::operator[](std::size_t i) const {
   qso.sentSerial = text(QsoText::kSentSerial);
   qso.receivedReport = text(QsoText::kReceivedReport);
   qso.receivedSerial = text(QsoText::kReceivedSerial);
-  qso.markedDuplicate = entries_[i].markedDuplicate;
+  qso.markedDuplicate = MarkedDuplicate(i);
   return qso;
 }

@@ -52,12 +52,20 @@ enum class QsoText {
   kOwnLocator,
   kFrequency,
   kContestId,
+  // The reports and serials: kept by a list of QsoDetail::kFull only.
   kSentReport,
   kSentSerial,
   kReceivedReport,
   kReceivedSerial,
 };
 inline constexpr std::size_t kQsoTextCount = 12;
+inline constexpr std::size_t kScoringTextCount = static_cast<std::size_t>(QsoText::kSentReport);
+
+// How much of each QSO a list keeps, and so a reader reads: all the log gives (kFull, what the
+// check compares), or all but the reports and serials and the duplicate mark (kScoring). The scorer
+// never reads those, and a large log is read faster and held in less memory without them; a list
+// of kScoring answers them empty, and no QSO of it marked a duplicate.
+enum class QsoDetail { kFull, kScoring };
 
 // A QSO whose texts are held elsewhere: what a reader adds to a QsoList without making strings of
 // them.
@@ -76,7 +84,8 @@ class QsoList {
  public:
   class const_iterator;
 
-  QsoList() = default;
+  QsoList() = default;  // of QsoDetail::kFull
+  explicit QsoList(QsoDetail detail) : detail_(detail) {}
   QsoList(std::initializer_list<LogQso> qsos);
   QsoList(const std::vector<LogQso>& qsos);  // not explicit: a vector of QSOs is a list of them
 
@@ -87,18 +96,25 @@ class QsoList {
   // Makes room for `qsos` QSOs in all, their texts as long as those held so far on average: a list
   // told its log's size ahead grows without copying itself.
   void Expect(std::size_t qsos);
+  QsoDetail Detail() const { return detail_; }
   std::size_t size() const { return entries_.size(); }
   bool empty() const { return entries_.empty(); }
   LogQso operator[](std::size_t i) const;
   const_iterator begin() const;
   const_iterator end() const;
 
-  // Inline: the scorer reads eight texts of every QSO.
+  // Inline: the scorer reads eight texts of every QSO, each named by a constant that settles
+  // which table holds it.
   std::string_view Text(std::size_t i, QsoText text) const {
-    return PrefixedTextAt(texts_.data() + entries_[i].texts[static_cast<std::size_t>(text)]);
+    const std::size_t which = static_cast<std::size_t>(text);
+    return PrefixedTextAt(texts_.data() + (which < kScoringTextCount
+                                               ? entries_[i].texts[which]
+                                               : ReportOrSerial(i, which - kScoringTextCount)));
   }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
-  bool MarkedDuplicate(std::size_t i) const { return entries_[i].markedDuplicate; }
+  bool MarkedDuplicate(std::size_t i) const {
+    return detail_ == QsoDetail::kFull && reports_[i].markedDuplicate;
+  }
 
   // Removes the QSOs for which `leftOut` is true, keeping the others' order; returns how many.
   template <typename Predicate>
@@ -107,13 +123,25 @@ class QsoList {
  private:
   static constexpr std::int64_t kNoTime = INT64_MIN;
 
+  static constexpr std::size_t kReportTextCount = kQsoTextCount - kScoringTextCount;
+
+  // Where each text begins in texts_, by QsoText: the texts of every list, and the reports and
+  // serials of a full one.
   struct Entry {
     std::int64_t line;
-    std::int64_t utcSeconds;                         // kNoTime for none
-    std::array<std::uint32_t, kQsoTextCount> texts;  // where each text begins in texts_
+    std::int64_t utcSeconds;  // kNoTime for none
+    std::array<std::uint32_t, kScoringTextCount> texts;
+  };
+  struct Reports {
+    std::array<std::uint32_t, kReportTextCount> texts;
     bool markedDuplicate;
   };
 
+  std::uint32_t ReportOrSerial(std::size_t i, std::size_t which) const {
+    return detail_ == QsoDetail::kFull ? reports_[i].texts[which] : 0;  // the empty text
+  }
+  // Stores texts [first, first + count) of `qso` in `at`, each where it begins.
+  void StoreTexts(const QsoView& qso, std::size_t first, std::size_t count, std::uint32_t* at);
   // Appends `text` as field `which`'s latest; where it begins.
   std::uint32_t Store(std::size_t which, std::string_view text);
   // Inline: a reader asks it for eight texts of every QSO.
@@ -126,7 +154,9 @@ class QsoList {
     return PrefixedTextAt(last) == text;
   }
 
+  QsoDetail detail_ = QsoDetail::kFull;
   std::vector<Entry, HugePageAllocator<Entry>> entries_;
+  std::vector<Reports, HugePageAllocator<Reports>> reports_;  // one an entry in a full list
   // Each text as its length (7 bits a byte, low bits first) followed by its bytes; the empty text
   // first, at 0.
   AppendBuffer texts_{std::string_view("", 1)};
@@ -169,10 +199,17 @@ std::size_t QsoList::EraseIf(Predicate leftOut) {
   std::size_t kept = 0;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (!leftOut((*this)[i])) {
-      entries_[kept++] = entries_[i];
+      entries_[kept] = entries_[i];
+      if (detail_ == QsoDetail::kFull) {
+        reports_[kept] = reports_[i];
+      }
+      ++kept;
     }
   }
   const std::size_t erased = entries_.size() - kept;
   entries_.resize(kept);
+  if (detail_ == QsoDetail::kFull) {
+    reports_.resize(kept);
+  }
   return erased;
 }

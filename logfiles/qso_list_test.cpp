@@ -38,10 +38,9 @@ void ExpectSame(const LogQso& read, const LogQso& added) {
   EXPECT_EQ(read.receivedSerial, added.receivedSerial);
   EXPECT_EQ(read.markedDuplicate, added.markedDuplicate);
 }
-}  // namespace
 
 // Texts of every length a length byte or two or three tell, repeated or not, empty or with NULs.
-TEST(QsoList, GivesBackEveryQsoAsAdded) {
+std::vector<LogQso> QsosOfEveryLength() {
   std::vector<LogQso> added;
   for (std::size_t size : {0, 1, 127, 128, 300, 16383, 16384, 70000}) {
     LogQso qso = Qso(std::string(size, 'K'), std::string(size / 2, 'x') + '\0', 5000000000);
@@ -54,6 +53,25 @@ TEST(QsoList, GivesBackEveryQsoAsAdded) {
     qso.markedDuplicate = true;
     added.push_back(qso);
   }
+  return added;
+}
+
+// What a list of kScoring answers for each text of QSO `i`: what the full list does, the reports
+// and serials empty.
+void ExpectScoringTexts(const QsoList& scoring, const QsoList& full, std::size_t i) {
+  for (std::size_t which = 0; which < kQsoTextCount; ++which) {
+    SCOPED_TRACE(which);
+    const QsoText text = static_cast<QsoText>(which);
+    EXPECT_EQ(scoring.Text(i, text), which < kScoringTextCount ? full.Text(i, text) : "");
+  }
+  EXPECT_EQ(scoring.Line(i), full.Line(i));
+  EXPECT_EQ(scoring[i].utcSeconds, full[i].utcSeconds);
+  EXPECT_FALSE(scoring.MarkedDuplicate(i));
+}
+}  // namespace
+
+TEST(QsoList, GivesBackEveryQsoAsAdded) {
+  const std::vector<LogQso> added = QsosOfEveryLength();
   const QsoList list(added);
   ASSERT_EQ(list.size(), added.size());
   std::size_t i = 0;
@@ -101,4 +119,35 @@ TEST(QsoList, EraseIfKeepsTheOthersInOrder) {
   ExpectSame(list[2], Qso("E1E", "JO35", 5));
   EXPECT_EQ(list.EraseIf([](const LogQso&) { return true; }), 3u);
   EXPECT_TRUE(list.empty());
+}
+
+// The reports and serials are the only texts a list of kScoring leaves out, however the texts
+// repeat; a filter and a clear keep its detail.
+TEST(QsoList, OfScoringDetailLeavesOutOnlyTheReportsAndSerials) {
+  const std::vector<LogQso> added = QsosOfEveryLength();
+  QsoList full;
+  QsoList scoring(QsoDetail::kScoring);
+  for (const LogQso& qso : added) {
+    full.push_back(qso);
+    scoring.push_back(qso);
+  }
+  ASSERT_EQ(scoring.size(), full.size());
+  for (std::size_t i = 0; i < full.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectSame(full[i], added[i]);
+    ExpectScoringTexts(scoring, full, i);
+  }
+
+  const auto everyOther = [n = 0](const LogQso&) mutable { return n++ % 2 == 0; };
+  EXPECT_EQ(scoring.EraseIf(everyOther), full.EraseIf(everyOther));
+  ASSERT_EQ(scoring.size(), full.size());
+  for (std::size_t i = 0; i < full.size(); ++i) {
+    SCOPED_TRACE(i);
+    ExpectScoringTexts(scoring, full, i);
+  }
+
+  scoring.clear();
+  scoring.push_back(added.back());
+  EXPECT_EQ(scoring.Detail(), QsoDetail::kScoring);
+  EXPECT_EQ(scoring.Text(0, QsoText::kReceivedSerial), "");
 }
