@@ -65,8 +65,10 @@ char LineEnd(std::string_view text) {
 
 class AdifReader {
  public:
-  explicit AdifReader(TextWindow& window) : window_(window), lines_(LineEnd(window.Text())) {
+  AdifReader(TextWindow& window, QsoDetail detail)
+      : window_(window), lines_(LineEnd(window.Text())) {
     log_.format = "ADIF";
+    log_.qsos = QsoList(detail);
   }
 
   ContestLog Read() {
@@ -215,11 +217,15 @@ class AdifReader {
 };
 }  // namespace
 
-ContestLog ReadAdif(TextWindow& window) {
-  return AdifReader(window).Read();
+ContestLog ReadAdif(TextWindow& window, QsoDetail detail) {
+  return AdifReader(window, detail).Read();
 }
 
 ContestLog ReadAdif(std::string_view text) {
+  return ReadAdif(text, QsoDetail::kFull);
+}
+
+ContestLog ReadAdif(std::string_view text, QsoDetail detail) {
   TextWindow window(text);
-  return ReadAdif(window);
+  return ReadAdif(window, detail);
 }

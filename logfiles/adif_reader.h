@@ -9,7 +9,8 @@
 
 // Reads the text through `window` from its beginning, letting go of each record once read. Throws
 // LogError when the file behind the window cannot be read.
-ContestLog ReadAdif(TextWindow& window);
+ContestLog ReadAdif(TextWindow& window, QsoDetail detail = QsoDetail::kFull);
 
 // Reads a text held whole.
 ContestLog ReadAdif(std::string_view text);
+ContestLog ReadAdif(std::string_view text, QsoDetail detail);

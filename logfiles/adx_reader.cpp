@@ -40,8 +40,9 @@ bool InACodePage(std::string_view text) {
 
 class AdxReader {
  public:
-  AdxReader() : parser_(XML_ParserCreate(nullptr)) {
+  explicit AdxReader(QsoDetail detail) : parser_(XML_ParserCreate(nullptr)) {
     log_.format = "ADX";
+    log_.qsos = QsoList(detail);
     if (!parser_) {
       throw std::bad_alloc();
     }
@@ -172,6 +173,7 @@ ContestLog ReadAdx(std::string_view text) {
   return ReadAdx(text, std::nullopt);
 }
 
-ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage) {
-  return AdxReader().Read(text, codePage);
+ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage,
+                   QsoDetail detail) {
+  return AdxReader(detail).Read(text, codePage);
 }

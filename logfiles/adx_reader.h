@@ -13,4 +13,5 @@ ContestLog ReadAdx(std::string_view text);
 
 // A document that declares no encoding and is neither UTF-8 nor UTF-16 is read in `codePage`,
 // where one is given.
-ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage);
+ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage,
+                   QsoDetail detail = QsoDetail::kFull);

@@ -119,7 +119,10 @@ struct QsoLine {
 
 class CabrilloReader {
  public:
-  CabrilloReader() { log_.format = "Cabrillo"; }
+  explicit CabrilloReader(QsoDetail detail) {
+    log_.format = "Cabrillo";
+    log_.qsos = QsoList(detail);
+  }
 
   ContestLog Read(std::string_view text) {
     TextLines lines(text);
@@ -263,5 +266,9 @@ class CabrilloReader {
 }  // namespace
 
 ContestLog ReadCabrillo(std::string_view text) {
-  return CabrilloReader().Read(text);
+  return ReadCabrillo(text, QsoDetail::kFull);
+}
+
+ContestLog ReadCabrillo(std::string_view text, QsoDetail detail) {
+  return CabrilloReader(detail).Read(text);
 }

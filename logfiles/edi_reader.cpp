@@ -78,7 +78,10 @@ std::string CenturyOf(std::string_view tdate) {
 
 class EdiReader {
  public:
-  EdiReader() { log_.format = "EDI"; }
+  explicit EdiReader(QsoDetail detail) {
+    log_.format = "EDI";
+    log_.qsos = QsoList(detail);
+  }
 
   ContestLog Read(std::string_view text) {
     TextLines lines(text);
@@ -236,5 +239,9 @@ bool IsEdiIdentifier(std::string_view name) {
 }
 
 ContestLog ReadEdi(std::string_view text) {
-  return EdiReader().Read(text);
+  return ReadEdi(text, QsoDetail::kFull);
+}
+
+ContestLog ReadEdi(std::string_view text, QsoDetail detail) {
+  return EdiReader(detail).Read(text);
 }

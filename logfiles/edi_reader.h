@@ -18,3 +18,4 @@ inline constexpr std::string_view kEdiIdentifiers[] = {"REG1TEST", "REGITEST"};
 bool IsEdiIdentifier(std::string_view name);
 
 ContestLog ReadEdi(std::string_view text);
+ContestLog ReadEdi(std::string_view text, QsoDetail detail);

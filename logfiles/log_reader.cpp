@@ -52,18 +52,19 @@ ContestLog ReadInCodePage(const std::optional<CodePage>& codePage, Read read) {
 
 // Reads `content` as `text`, its single bytes, say.
 ContestLog ReadTextOfItsKind(std::string_view content, std::string_view text,
-                             const std::optional<CodePage>& codePage) {
+                             const std::optional<CodePage>& codePage, QsoDetail detail) {
   // Of the readers only the XML parser knows a byte-order mark.
   text = WithoutUtf8Mark(text);
   switch (DetectFormat(text)) {
     case LogFormat::kCabrillo:
-      return ReadCabrillo(text);
+      return ReadCabrillo(text, detail);
     case LogFormat::kAdif:
-      return ReadAdif(text);
+      return ReadAdif(text, detail);
     case LogFormat::kEdi:
-      return ReadEdi(text);
+      return ReadEdi(text, detail);
     case LogFormat::kAdx:
-      return ReadAdx(content, codePage);  // the XML parser reads the encoding it declares
+      // The XML parser reads the encoding it declares.
+      return ReadAdx(content, codePage, detail);
     case LogFormat::kSqlite:
       throw LogError("an SQLite log is read from its file, not from standard input");
     case LogFormat::kUnknown:
@@ -73,14 +74,16 @@ ContestLog ReadTextOfItsKind(std::string_view content, std::string_view text,
 }
 }  // namespace
 
-ContestLog ReadLogText(std::string_view content, const std::optional<CodePage>& codePage) {
+ContestLog ReadLogText(std::string_view content, const std::optional<CodePage>& codePage,
+                       QsoDetail detail) {
   static const std::optional<CodePage> kNoCodePage;
   std::string decoded;
   const std::string_view text = SingleByteText(content, decoded);
   // A UTF-16 text names its own encoding: no code page is its.
   const std::optional<CodePage>& pageOfText =
       text.data() == content.data() ? codePage : kNoCodePage;
-  return ReadInCodePage(pageOfText, [&] { return ReadTextOfItsKind(content, text, pageOfText); });
+  return ReadInCodePage(pageOfText,
+                        [&] { return ReadTextOfItsKind(content, text, pageOfText, detail); });
 }
 
 ContestLog ReadLogText(std::string_view content) {
@@ -88,17 +91,17 @@ ContestLog ReadLogText(std::string_view content) {
 }
 
 ContestLog ReadLogFile(const std::string& path, const std::string& table,
-                       const std::optional<CodePage>& codePage) {
+                       const std::optional<CodePage>& codePage, QsoDetail detail) {
   if (path != "-" && IsSqliteFile(path)) {
-    return ReadSqliteLog(path, table);
+    return ReadSqliteLog(path, table, detail);
   }
   LogFile file(path);
   std::string head(kHead, '\0');
   head.resize(file.Read(head.data(), head.size()));
   if (head.size() == kHead && IsPlainAdif(head)) {
     TextWindow window(file, std::move(head));
-    return ReadInCodePage(codePage, [&] { return ReadAdif(window); });
+    return ReadInCodePage(codePage, [&] { return ReadAdif(window, detail); });
   }
   file.ReadRest(head);
-  return ReadLogText(head, codePage);
+  return ReadLogText(head, codePage, detail);
 }

@@ -284,3 +284,57 @@ TEST(ReadLogFile, ALargeLogInACodePage) {
   ASSERT_EQ(log.qsos.size(), 2000u);
   EXPECT_EQ(log.qsos[1999].callSign, kCall);
 }
+
+// Read for scoring, a log of any kind, whole or in pieces, in a code page or not, holds every QSO
+// as a full reading does but its reports, serials and duplicate mark.
+TEST(ReadLogFile, ForScoringEveryKindLeavesOutOnlyTheReportsAndSerials) {
+  const std::string adifRecord =
+      "<call:6>" + kCallCp1251 +
+      " <band:2>2m <gridsquare:6>KO85UT <rst_sent:2>59 <rst_rcvd:2>57 <stx:3>001 "
+      "<srx_string:3>002 <qso_date:8>20240907 <time_on:4>1405 <my_gridsquare:6>KO85TS <eor>\n";
+  std::string largeAdif;
+  for (int i = 0; i < 1000; ++i) {
+    largeAdif += adifRecord;
+  }
+  ASSERT_GT(largeAdif.size(), 70000u);
+  struct Case {
+    std::string label, content;
+    std::optional<CodePage> codePage;
+  } cases[] = {
+      {"Cabrillo",
+       "START-OF-LOG: 3.0\nQSO: 144 PH 2024-09-07 1405 UA3ABC 59 001 KO85TS OK1XYZ 57 002 "
+       "KO85UT\nQSO: 144 PH 2024-09-07 1406 UA3ABC 59 002 KO85TS OK1XYY 57 009 KO85UU\n"
+       "END-OF-LOG:\n",
+       std::nullopt},
+      {"EDI",
+       "[REG1TEST;1]\r\nPCall=UA3ABC\r\nPWWLo=KO85TS\r\nPBand=144 MHz\r\n[QSORecords;2]\r\n"
+       "240907;1405;OK1XYZ;1;59;001;57;002;;KO85UT;1;;;;\r\n"
+       "240907;1406;OK1XYZ;1;59;002;57;003;;KO85UT;0;;;;D\r\n",
+       std::nullopt},
+      {"ADIF", adifRecord + adifRecord, std::nullopt},
+      {"ADX",
+       "<ADX><RECORDS><RECORD><CALL>OK1XYZ</CALL><BAND>2m</BAND><RST_SENT>59</RST_SENT>"
+       "<SRX>7</SRX></RECORD></RECORDS></ADX>",
+       std::nullopt},
+      {"ADIF in pieces, in cp1251", largeAdif, CodePage::Named("cp1251")},
+  };
+  const TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.label);
+    const std::string path = dir.Write("log", c.content);
+    const ContestLog full = ReadLogFile(path, "", c.codePage);
+    const ContestLog scoring = ReadLogFile(path, "", c.codePage, QsoDetail::kScoring);
+    ASSERT_FALSE(full.qsos.empty());
+    EXPECT_NE(ExchangeOf(full.qsos[0]), Exchange{});
+    ExpectScoringListOf(scoring.qsos, full.qsos);
+    EXPECT_EQ(scoring.warnings.size(), full.warnings.size());
+  }
+  // The host's table holds no reports: a list for scoring all the same.
+  const std::string db = MakeDatabase(
+      dir.Path("log.db"), {CreateLogTable("QsoLog"),
+                           "INSERT INTO QsoLog VALUES ('JO31', 'OK', 'OK', 'OK1XYZ', '14', 'FT8', "
+                           "'eu')"});
+  const ContestLog full = ReadLogFile(db, "");
+  ASSERT_EQ(full.qsos.size(), 1u);
+  ExpectScoringListOf(ReadLogFile(db, "", std::nullopt, QsoDetail::kScoring).qsos, full.qsos);
+}

@@ -297,9 +297,10 @@ class LogDatabase {
 };
 }  // namespace
 
-ContestLog ReadSqliteLog(const std::string& path, const std::string& table) {
+ContestLog ReadSqliteLog(const std::string& path, const std::string& table, QsoDetail detail) {
   ContestLog log;
   log.format = "SQLite";
+  log.qsos = QsoList(detail);
   std::optional<RecoveryCopy> copy;
   std::string uri = UriPath(path) + "?mode=ro";
   if (const std::optional<std::string> journal = LeftoverJournal(path)) {

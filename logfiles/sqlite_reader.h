@@ -14,4 +14,5 @@
 
 // `table` empty: the one table that has the host's log columns. Throws LogError when there is
 // none, more than one, or the database cannot be read.
-ContestLog ReadSqliteLog(const std::string& path, const std::string& table);
+ContestLog ReadSqliteLog(const std::string& path, const std::string& table,
+                         QsoDetail detail = QsoDetail::kFull);

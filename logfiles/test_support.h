@@ -1,7 +1,8 @@
 // Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout; the
-// exchange of a QSO as one value.
+// exchange of a QSO as one value, and a list for scoring held to a full one.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
@@ -63,4 +64,22 @@ inline std::string CreateLogTable(const std::string& name) {
 using Exchange = std::array<std::string, 4>;
 inline Exchange ExchangeOf(const LogQso& qso) {
   return {qso.sentReport, qso.sentSerial, qso.receivedReport, qso.receivedSerial};
+}
+
+// `scoring` holds every QSO of `full` as `full` does, but the reports and serials, which it answers
+// empty, and the duplicate mark.
+inline void ExpectScoringListOf(const QsoList& scoring, const QsoList& full) {
+  EXPECT_EQ(scoring.Detail(), QsoDetail::kScoring);
+  ASSERT_EQ(scoring.size(), full.size());
+  for (std::size_t i = 0; i < full.size(); ++i) {
+    SCOPED_TRACE(i);
+    for (std::size_t which = 0; which < kQsoTextCount; ++which) {
+      SCOPED_TRACE(which);
+      const QsoText text = static_cast<QsoText>(which);
+      EXPECT_EQ(scoring.Text(i, text), which < kScoringTextCount ? full.Text(i, text) : "");
+    }
+    EXPECT_EQ(scoring.Line(i), full.Line(i));
+    EXPECT_EQ(scoring[i].utcSeconds, full[i].utcSeconds);
+    EXPECT_FALSE(scoring.MarkedDuplicate(i));
+  }
 }
