@@ -56,7 +56,7 @@ ScoredLog ScoreLog(std::string file, ContestLog log, const Options& options) {
 ScoredLog ScoreLogFile(const std::string& path, const Options& options) {
   ContestLog log;
   try {
-    log = ReadLogFile(path, options.table, options.codePage);
+    log = ReadLogFile(path, options.table, options.codePage, QsoDetail::kScoring);
   } catch (const LogError& error) {
     ScoredLog failed;
     failed.file = path;

@@ -20,8 +20,9 @@ struct ScoredLog {
   bool Failed() const { return !error.empty(); }
 };
 
-// Reads and scores the file at `path` with --own, --table and the filters of `options`. A file
-// that cannot be read or scored comes back with its error, and with the warnings read before.
+// Reads and scores the file at `path` with --own, --table and the filters of `options`, its QSOs
+// read for scoring (QsoDetail::kScoring). A file that cannot be read or scored comes back with its
+// error, and with the warnings read before.
 ScoredLog ScoreLogFile(const std::string& path, const Options& options);
 
 // Scores a log already read, as ScoreLogFile does.
