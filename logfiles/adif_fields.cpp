@@ -28,9 +28,17 @@ std::string_view SerialOf(std::string_view number, std::string_view text) {
   number = TrimControl(number);
   return number.empty() ? TrimControl(text) : number;
 }
+
+void FillReportsAndSerials(const AdifValues& r, QsoView& view) {
+  using F = AdifField;
+  view[QsoText::kSentReport] = TrimControl(r[F::kRstSent]);
+  view[QsoText::kSentSerial] = SerialOf(r[F::kSentSerial], r[F::kSentText]);
+  view[QsoText::kReceivedReport] = TrimControl(r[F::kRstReceived]);
+  view[QsoText::kReceivedSerial] = SerialOf(r[F::kReceivedSerial], r[F::kReceivedText]);
+}
 }  // namespace
 
-std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
+std::string FillAdifQso(const AdifValues& r, QsoDetail detail, AdifQso& qso) {
   using F = AdifField;
   QsoView& view = qso.view;
   view[QsoText::kCallSign] = UpperTrimmedView(r[F::kCall], qso.copies[0]);
@@ -56,9 +64,8 @@ std::string FillAdifQso(const AdifValues& r, AdifQso& qso) {
   view[QsoText::kFrequency] = TrimControl(r[F::kFreq]);
   view.utcSeconds = qso.clock.Seconds(TrimControl(r[F::kDate]), TrimControl(r[F::kTime]));
   view[QsoText::kContestId] = UpperTrimmedView(r[F::kContestId], qso.copies[4]);
-  view[QsoText::kSentReport] = TrimControl(r[F::kRstSent]);
-  view[QsoText::kSentSerial] = SerialOf(r[F::kSentSerial], r[F::kSentText]);
-  view[QsoText::kReceivedReport] = TrimControl(r[F::kRstReceived]);
-  view[QsoText::kReceivedSerial] = SerialOf(r[F::kReceivedSerial], r[F::kReceivedText]);
+  if (detail == QsoDetail::kFull) {
+    FillReportsAndSerials(r, view);
+  }
   return {};
 }

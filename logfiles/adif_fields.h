@@ -236,6 +236,6 @@ struct AdifQso {
   UtcClock clock;
 };
 
-// Fills `qso` (all but its line) from a record's values. Returns empty, or, when the values make no
-// QSO, the warning that says why.
-std::string FillAdifQso(const AdifValues& values, AdifQso& qso);
+// Fills `qso` (all but its line, and but its reports and serials unless `detail` is kFull) from a
+// record's values. Returns empty, or, when the values make no QSO, the warning that says why.
+std::string FillAdifQso(const AdifValues& values, QsoDetail detail, AdifQso& qso);

@@ -173,7 +173,7 @@ class AdifReader {
   }
 
   void AddQso(const Record& record) {
-    const std::string problem = FillAdifQso(record.values, qso_);
+    const std::string problem = FillAdifQso(record.values, log_.qsos.Detail(), qso_);
     if (!problem.empty()) {
       Warn(record.start, problem);
       return;

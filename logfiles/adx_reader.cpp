@@ -139,7 +139,7 @@ class AdxReader {
       values.Set(static_cast<AdifField>(i), texts_[i]);
     }
     AdifQso qso;
-    const std::string problem = FillAdifQso(values, qso);
+    const std::string problem = FillAdifQso(values, log_.qsos.Detail(), qso);
     if (!problem.empty()) {
       Warn(recordLine_, problem);
       return;
