@@ -63,6 +63,9 @@ inline constexpr FieldName kFields[] = {
 }  // namespace adif_fields_detail
 
 inline constexpr std::size_t kAdifFieldCount = std::size(adif_fields_detail::kFields);
+// A reading for scoring looks for the fields before the reports and serials (RST_SENT on), and
+// passes those over as any other field it does not know.
+inline constexpr std::size_t kScoringFieldCount = static_cast<std::size_t>(AdifField::kRstSent);
 
 namespace adif_fields_detail {
 constexpr bool RowsFollowTheFields() {
@@ -155,7 +158,8 @@ struct Shapes {
   std::int8_t first[kLongestName + 1][32];  // the first field of each shape; -1 for none
   std::int8_t next[kAdifFieldCount];        // the next field of the same shape; -1 for none
 };
-inline constexpr Shapes kShapes = [] {
+// The shapes of the first `fieldCount` fields of the table.
+constexpr Shapes ShapesOf(std::size_t fieldCount) {
   Shapes shapes{};
   for (auto& row : shapes.first) {
     for (std::int8_t& entry : row) {
@@ -164,18 +168,20 @@ inline constexpr Shapes kShapes = [] {
   }
   // Backwards, each field put before those of its shape already in: each shape's fields in the
   // order of the table.
-  for (std::size_t i = kAdifFieldCount; i-- > 0;) {
+  for (std::size_t i = fieldCount; i-- > 0;) {
     std::int8_t& first = shapes.first[kFields[i].name.size()][FirstBits(kFields[i].name[0])];
     shapes.next[i] = first;
     first = static_cast<std::int8_t>(i);
   }
   return shapes;
-}();
+}
+inline constexpr Shapes kFullShapes = ShapesOf(kAdifFieldCount);
+inline constexpr Shapes kScoringShapes = ShapesOf(kScoringFieldCount);
 
 // The field of a name of one to three characters, the few names IsName's words do not fit.
-inline std::optional<AdifField> FindShortField(std::string_view name) {
-  for (std::int8_t field = kShapes.first[name.size()][FirstBits(name[0])]; field >= 0;
-       field = kShapes.next[field]) {
+inline std::optional<AdifField> FindShortField(std::string_view name, const Shapes& shapes) {
+  for (std::int8_t field = shapes.first[name.size()][FirstBits(name[0])]; field >= 0;
+       field = shapes.next[field]) {
     if (IsShortName(name, static_cast<std::size_t>(field))) {
       return kFields[field].field;
     }
@@ -184,17 +190,19 @@ inline std::optional<AdifField> FindShortField(std::string_view name) {
 }
 }  // namespace adif_fields_detail
 
-// The field of that name in any case; nothing for the fields the scorer passes over. Inline: the
-// tag reader asks for every field name of the file.
-inline std::optional<AdifField> FindAdifField(std::string_view name) {
+// The field of that name in any case, of those a reading in `detail` looks for; nothing for the
+// fields the readers pass over. Inline: the tag reader asks for every field name of the file.
+inline std::optional<AdifField> FindAdifField(std::string_view name,
+                                              QsoDetail detail = QsoDetail::kFull) {
   using namespace adif_fields_detail;
+  const Shapes& shapes = detail == QsoDetail::kFull ? kFullShapes : kScoringShapes;
   // One comparison keeps out the names that do not fit IsName's words: few of a file.
   if (name.size() - 4 > kLongestName - 4) {
-    return name.empty() || name.size() > kLongestName ? std::nullopt : FindShortField(name);
+    return name.empty() || name.size() > kLongestName ? std::nullopt : FindShortField(name, shapes);
   }
   // The loop of FindShortField with IsName: one loop for both, measured, costs every tag.
-  for (std::int8_t field = kShapes.first[name.size()][FirstBits(name[0])]; field >= 0;
-       field = kShapes.next[field]) {
+  for (std::int8_t field = shapes.first[name.size()][FirstBits(name[0])]; field >= 0;
+       field = shapes.next[field]) {
     if (IsName(name, static_cast<std::size_t>(field))) {
       return kFields[field].field;
     }

@@ -109,3 +109,19 @@ TEST(FindAdifField, FindsEveryNameOfTheTableAndNoOther) {
     }
   }
 }
+
+// Read for scoring, the fields before the reports and serials are found as in a full reading, and
+// those from RST_SENT on are passed over as any unknown field is.
+TEST(FindAdifField, ForScoringFindsNoReportOrSerial) {
+  for (const auto& known : adif_fields_detail::kFields) {
+    SCOPED_TRACE(known.name);
+    const std::optional<AdifField> scored =
+        static_cast<std::size_t>(known.field) < kScoringFieldCount
+            ? std::optional<AdifField>(known.field)
+            : std::nullopt;
+    for (const std::string& name : {std::string(known.name), UpperAscii(std::string(known.name))}) {
+      EXPECT_EQ(FindAdifField(name, QsoDetail::kFull), known.field);
+      EXPECT_EQ(FindAdifField(name, QsoDetail::kScoring), scored);
+    }
+  }
+}

@@ -106,6 +106,8 @@ class AdifReader {
   // when the text held ends first: the record is read again from pos_ once more is held.
   Step ReadToMarker() {
     const std::string_view text = window_.Text();
+    // Held here, the fields looked for are chosen once a record rather than at every tag.
+    const QsoDetail detail = log_.qsos.Detail();
     Record record;
     std::size_t pos = pos_;
     while (true) {
@@ -149,7 +151,7 @@ class AdifReader {
         record.started = true;
         record.start = open;
       }
-      if (const std::optional<AdifField> field = FindAdifField(tag.name)) {
+      if (const std::optional<AdifField> field = FindAdifField(tag.name, detail)) {
         // Within the text held, as cut above: substr would check it again.
         record.values.Set(*field, std::string_view(text.data() + tag.end, length));
       }
