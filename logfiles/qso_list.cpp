@@ -18,11 +18,15 @@ QsoList::QsoList(const std::vector<LogQso>& qsos) {
 
 void QsoList::push_back(const QsoView& qso) {
   Entry entry{qso.line, qso.utcSeconds.value_or(kNoTime), {}};
-  StoreTexts(qso, 0, kScoringTextCount, entry.texts.data());
+  for (std::size_t i = 0; i < kScoringTextCount; ++i) {
+    entry.texts[i] = StoredText(qso, i);
+  }
   entries_.push_back(entry);
   if (detail_ == QsoDetail::kFull) {
     Reports reports{{}, qso.markedDuplicate};
-    StoreTexts(qso, kScoringTextCount, kReportTextCount, reports.texts.data());
+    for (std::size_t i = 0; i < kReportTextCount; ++i) {
+      reports.texts[i] = StoredText(qso, kScoringTextCount + i);
+    }
     reports_.push_back(reports);
   }
 }
@@ -60,14 +64,6 @@ void QsoList::Expect(std::size_t qsos) {
     reports_.reserve(qsos);
   }
   texts_.Reserve(texts_.size() * qsos / entries_.size());
-}
-
-void QsoList::StoreTexts(const QsoView& qso, std::size_t first, std::size_t count,
-                         std::uint32_t* at) {
-  for (std::size_t i = first; i < first + count; ++i) {
-    // Most texts repeat the last of their field: only a new one costs a call.
-    *at++ = SameAsLast(i, qso.texts[i]) ? last_[i] : Store(i, qso.texts[i]);
-  }
 }
 
 std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {

@@ -140,11 +140,15 @@ class QsoList {
   std::uint32_t ReportOrSerial(std::size_t i, std::size_t which) const {
     return detail_ == QsoDetail::kFull ? reports_[i].texts[which] : 0;  // the empty text
   }
-  // Stores texts [first, first + count) of `qso` in `at`, each where it begins.
-  void StoreTexts(const QsoView& qso, std::size_t first, std::size_t count, std::uint32_t* at);
+  // Where text `which` of `qso` begins in texts_, stored there unless its field's last text is the
+  // same. Inline, as SameAsLast: a reader asks for every text of every QSO.
+  std::uint32_t StoredText(const QsoView& qso, std::size_t which) {
+    // Most texts repeat the last of their field: only a new one costs a call.
+    return SameAsLast(which, qso.texts[which]) ? last_[which] : Store(which, qso.texts[which]);
+  }
   // Appends `text` as field `which`'s latest; where it begins.
   std::uint32_t Store(std::size_t which, std::string_view text);
-  // Inline: a reader asks it for eight texts of every QSO.
+  // Inline: a reader asks it for every text of every QSO.
   bool SameAsLast(std::size_t which, std::string_view text) const {
     const char* last = texts_.data() + last_[which];
     // Most texts are shorter than 128 bytes, their length one byte.
