@@ -218,6 +218,9 @@ TEST(CheckReports, ALogReportNamesTheLocatorsABustedLocatorCompared) {
       {"locator-length = 6", "59 011 KN17KS",
        "busted locator: copied KN17KS, YO5BBB sent KN17KT:\n"},
       {"locator-length = 6", "59 011 KN18", "busted locator: copied KN18, YO5BBB sent KN17:\n"},
+      {"locator-length = 6", "59 011 N16TS",
+       "busted locator: copied N16TS (no locator), YO5BBB sent KN17KT:\n"},
+      {"", "59 011 N16TS", "busted locator: copied N16TS (no locator), YO5BBB sent KN17:\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rules);
