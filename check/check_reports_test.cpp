@@ -316,6 +316,28 @@ TEST(CheckReports, ACheckLogIsNotRankedWithTheDefaultRules) {
   EXPECT_NE(text.find("\ncheck  YO5CCC"), std::string::npos) << text;
 }
 
+// A log of a band the rules do not count is matched with the others but not ranked: it follows
+// the ranked logs without a place, and its report says why.
+TEST(CheckReports, ALogOfABandThatDoesNotCountIsNotRanked) {
+  const CheckedContest contest =
+      CheckBandLogs(TwoBandsAndACheckLog(),
+                    ParseRules("log-per-band = yes\nbands = 144\ncheck-log-sections = none"));
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  std::vector<std::string> ranked;
+  for (const ResultRow& row : rows) {
+    const CheckLog& log = contest.logs.logs[row.log];
+    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
+  }
+  EXPECT_EQ(ranked, (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "144 YO5CCC 2",
+                                              "432 YO5AAA 0", "432 YO5DDD 0"}));
+  const std::string report = LogReportText(contest.logs, contest.result, rows[4].log, 0);
+  EXPECT_NE(report.find("Band 432 is not one of the contest's: matched against the others, not "
+                        "ranked\n"),
+            std::string::npos)
+      << report;
+}
+
 // The multiplier columns and a report's tallies name what the rules count: fields, squares, or
 // nothing where there are no multipliers.
 TEST(CheckReports, TheMultipliersAreNamedAsTheRulesCountThem) {
