@@ -260,6 +260,17 @@ std::vector<BandLog> TwoBandsAndACheckLog() {
         qso("2016-05-07 1410", "YO5EEE", "KN05RK")}},
       {"YO5AAA", "KN16SS", "432", {qso("2016-05-07 1500", "YO5DDD", "KN36OO")}}};
 }
+
+// Each row of the results as "band call place".
+std::vector<std::string> BandCallAndPlace(const CheckedContest& contest,
+                                          const std::vector<ResultRow>& rows) {
+  std::vector<std::string> ranked;
+  for (const ResultRow& row : rows) {
+    const CheckLog& log = contest.logs.logs[row.log];
+    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
+  }
+  return ranked;
+}
 }  // namespace
 
 // With a log for each band the logs are ranked band by band, in the order of the bands, each with
@@ -272,13 +283,9 @@ TEST(CheckReports, LogsAreRankedBandByBandAndCheckLogsNot) {
             QsoClass::kConfirmed);  // by the check log
   const std::vector<ResultRow> rows =
       RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  std::vector<std::string> ranked;
-  for (const ResultRow& row : rows) {
-    const CheckLog& log = contest.logs.logs[row.log];
-    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
-  }
-  EXPECT_EQ(ranked, (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "432 YO5AAA 1",
-                                              "432 YO5DDD 1", "144 YO5CCC 0"}));
+  EXPECT_EQ(BandCallAndPlace(contest, rows),
+            (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "432 YO5AAA 1",
+                                      "432 YO5DDD 1", "144 YO5CCC 0"}));
   const std::string text = ResultsText(contest.logs, contest.result, rows);
   EXPECT_NE(text.find("Place  Call        Loc      Band    QSOs"), std::string::npos) << text;
   EXPECT_NE(text.find("\n    2  YO5BBB      KN17KT    144       2"), std::string::npos) << text;
@@ -324,13 +331,9 @@ TEST(CheckReports, ALogOfABandThatDoesNotCountIsNotRanked) {
                     ParseRules("log-per-band = yes\nbands = 144\ncheck-log-sections = none"));
   const std::vector<ResultRow> rows =
       RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  std::vector<std::string> ranked;
-  for (const ResultRow& row : rows) {
-    const CheckLog& log = contest.logs.logs[row.log];
-    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
-  }
-  EXPECT_EQ(ranked, (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "144 YO5CCC 2",
-                                              "432 YO5AAA 0", "432 YO5DDD 0"}));
+  EXPECT_EQ(BandCallAndPlace(contest, rows),
+            (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "144 YO5CCC 2",
+                                      "432 YO5AAA 0", "432 YO5DDD 0"}));
   const std::string report = LogReportText(contest.logs, contest.result, rows[4].log, 0);
   EXPECT_NE(report.find("Band 432 is not one of the contest's: matched against the others, not "
                         "ranked\n"),
