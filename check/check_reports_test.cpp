@@ -218,6 +218,9 @@ TEST(CheckReports, ALogReportNamesTheLocatorsABustedLocatorCompared) {
       {"locator-length = 6", "59 011 KN17KS",
        "busted locator: copied KN17KS, YO5BBB sent KN17KT:\n"},
       {"locator-length = 6", "59 011 KN18", "busted locator: copied KN18, YO5BBB sent KN17:\n"},
+      {"locator-length = 6", "59 011 N16TS",
+       "busted locator: copied N16TS (no locator), YO5BBB sent KN17KT:\n"},
+      {"", "59 011 N16TS", "busted locator: copied N16TS (no locator), YO5BBB sent KN17:\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rules);
@@ -257,6 +260,17 @@ std::vector<BandLog> TwoBandsAndACheckLog() {
         qso("2016-05-07 1410", "YO5EEE", "KN05RK")}},
       {"YO5AAA", "KN16SS", "432", {qso("2016-05-07 1500", "YO5DDD", "KN36OO")}}};
 }
+
+// Each row of the results as "band call place".
+std::vector<std::string> BandCallAndPlace(const CheckedContest& contest,
+                                          const std::vector<ResultRow>& rows) {
+  std::vector<std::string> ranked;
+  for (const ResultRow& row : rows) {
+    const CheckLog& log = contest.logs.logs[row.log];
+    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
+  }
+  return ranked;
+}
 }  // namespace
 
 // With a log for each band the logs are ranked band by band, in the order of the bands, each with
@@ -269,13 +283,9 @@ TEST(CheckReports, LogsAreRankedBandByBandAndCheckLogsNot) {
             QsoClass::kConfirmed);  // by the check log
   const std::vector<ResultRow> rows =
       RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
-  std::vector<std::string> ranked;
-  for (const ResultRow& row : rows) {
-    const CheckLog& log = contest.logs.logs[row.log];
-    ranked.push_back(log.band + " " + log.stationCall + " " + std::to_string(row.place));
-  }
-  EXPECT_EQ(ranked, (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "432 YO5AAA 1",
-                                              "432 YO5DDD 1", "144 YO5CCC 0"}));
+  EXPECT_EQ(BandCallAndPlace(contest, rows),
+            (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "432 YO5AAA 1",
+                                      "432 YO5DDD 1", "144 YO5CCC 0"}));
   const std::string text = ResultsText(contest.logs, contest.result, rows);
   EXPECT_NE(text.find("Place  Call        Loc      Band    QSOs"), std::string::npos) << text;
   EXPECT_NE(text.find("\n    2  YO5BBB      KN17KT    144       2"), std::string::npos) << text;
@@ -311,6 +321,24 @@ TEST(CheckReports, ACheckLogIsNotRankedWithTheDefaultRules) {
   const std::string text = ResultsText(contest.logs, contest.result, rows);
   EXPECT_EQ(text.find("Band"), std::string::npos) << text;
   EXPECT_NE(text.find("\ncheck  YO5CCC"), std::string::npos) << text;
+}
+
+// A log of a band the rules do not count is matched with the others but not ranked: it follows
+// the ranked logs without a place, and its report says why.
+TEST(CheckReports, ALogOfABandThatDoesNotCountIsNotRanked) {
+  const CheckedContest contest =
+      CheckBandLogs(TwoBandsAndACheckLog(),
+                    ParseRules("log-per-band = yes\nbands = 144\ncheck-log-sections = none"));
+  const std::vector<ResultRow> rows =
+      RankResults(contest.logs, contest.result, ReportPaths(contest.logs));
+  EXPECT_EQ(BandCallAndPlace(contest, rows),
+            (std::vector<std::string>{"144 YO5AAA 1", "144 YO5BBB 2", "144 YO5CCC 2",
+                                      "432 YO5AAA 0", "432 YO5DDD 0"}));
+  const std::string report = LogReportText(contest.logs, contest.result, rows[4].log, 0);
+  EXPECT_NE(report.find("Band 432 is not one of the contest's: matched against the others, not "
+                        "ranked\n"),
+            std::string::npos)
+      << report;
 }
 
 // The multiplier columns and a report's tallies name what the rules count: fields, squares, or

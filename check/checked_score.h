@@ -15,6 +15,8 @@
 
 struct LogCheck {
   bool checkLog = false;  // matched with the others, never ranked
+  // A log of one band that the rules do not count: matched with the others, never ranked.
+  bool otherBand = false;
   ClockEstimate clock;
   // The claimed and the checked tallies by the contest's rules: the engine's where they score as
   // it does. `fields` counts the multipliers, fields or squares as the rules have them.

@@ -81,6 +81,7 @@ CheckResult CheckContest(const ContestLogs& logs, const CheckRules& rules, unsig
   ParallelFor(logs.logs.size(), threads, [&](std::size_t log) {
     MarkDuplicates(logs, log, result.outcomes);
     result.logs[log].checkLog = IsCheckLogSection(rules, logs.logs[log].section);
+    result.logs[log].otherBand = rules.logPerBand && !CountsBand(rules, logs.logs[log].band);
     if (ScoresAsTheEngine(rules)) {
       result.logs[log].claimed = logs.logs[log].claimed;
     }

@@ -161,6 +161,9 @@ std::string LogReportText(const ContestLogs& logs, const CheckResult& result, st
   }
   if (check.checkLog && entry.error.empty()) {
     text += "Check log: matched against the others, not ranked\n";
+  } else if (check.otherBand && entry.error.empty()) {
+    text += "Band " + entry.band + " is not one of the contest's: matched against the others, " +
+            "not ranked\n";
   } else if (place != 0) {
     text += PlaceText(logs, result.rules, log, place);
   }

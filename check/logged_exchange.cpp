@@ -1,6 +1,7 @@
 #include "check/logged_exchange.h"
 
 #include "scoring/square_scan.h"
+#include "scoring/text_rules.h"
 
 namespace {
 // Stands for a part of the exchange a log left empty, so that each part keeps its place.
@@ -66,9 +67,17 @@ std::string ExchangeLine(const ContestLogs& logs, const CheckResult& result, std
 CopiedAndSent ComparedLocators(const ContestLogs& logs, const CheckRules& rules, std::uint32_t q,
                                std::uint32_t sender) {
   constexpr std::size_t kSquare = 4;
-  const std::string copied = ScanLocator(logs.texts.Text(logs.qsos[q].exchange));
+  const std::string& logged = logs.texts.Text(logs.qsos[q].exchange);
+  const std::string copied = ScanLocator(logged);
   const std::string sent = ScanLocator(logs.texts.Text(logs.qsos[sender].ownLocator));
   const std::size_t length = rules.locatorLength;
+  if (copied.empty()) {
+    // Nothing copied reads as a locator: what was logged, against all that was compared of the
+    // sent.
+    const std::string_view text = TrimControl(logged);
+    return {text.empty() ? "no locator" : std::string(text) + " (no locator)",
+            sent.substr(0, length)};
+  }
   const std::size_t shown = copied.size() >= length && sent.size() >= length ? length : kSquare;
   return {copied.substr(0, shown), sent.substr(0, shown)};
 }

@@ -121,9 +121,10 @@ std::vector<ResultRow> RankResults(const ContestLogs& logs, const CheckResult& r
   for (std::size_t i = 0; i < order.size(); ++i) {
     order[i] = i;
   }
-  // Ranked logs, then check logs, then logs with an error.
+  // Ranked logs, then check logs and logs of bands that do not count, then logs with an error.
   const auto part = [&](std::size_t i) {
-    return !logs.logs[i].error.empty() ? 2 : result.logs[i].checkLog ? 1 : 0;
+    const LogCheck& check = result.logs[i];
+    return !logs.logs[i].error.empty() ? 2 : check.checkLog || check.otherBand ? 1 : 0;
   };
   const bool perBand = result.rules.logPerBand;
   const auto band = [&](std::size_t i) {

@@ -54,6 +54,33 @@ class RecalcTest : public PluginTest {
       log.Add(row);
     }
   }
+
+  // The window `start` makes and what a _Run for `record` returns when the host sends the window
+  // a close message and then asks for a window while the window's rebuild (on the show, or on the
+  // button) lets messages through.
+  struct RunAfterClose {
+    HWND window = nullptr;
+    HWND ran = nullptr;
+  };
+  RunAfterClose CloseAndRunDuringARebuild(const TContestData& start, const TContestData& record,
+                                          bool onTheButton) {
+    PostedCalls calls;
+    RunAfterClose result;
+    const auto closeThenRun = [&] {
+      SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
+      result.ran = plugin.Run(0, &record);
+    };
+    if (onTheButton) {
+      result.window = plugin.Run(0, &start);
+      calls.Post(closeThenRun);
+      Click(RecalcButton(result.window));
+    } else {
+      calls.Post(closeThenRun);
+      result.window = plugin.Run(0, &start);
+    }
+    PumpMessages();
+    return result;
+  }
 };
 
 TEST_F(RecalcTest, RunShowsTheReportRebuiltFromTheLogAndTheButtonRebuildsItAgain) {
@@ -241,22 +268,7 @@ TEST_F(RecalcTest, ARunDuringARebuildAfterACloseKeepsTheWindow) {
   const TContestData start = HostRecord();
   for (bool onTheButton : {false, true}) {
     SCOPED_TRACE(onTheButton ? "on the button" : "on the show");
-    PostedCalls calls;
-    HWND window = nullptr;
-    HWND ran = nullptr;
-    const auto closeThenRun = [&] {
-      SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
-      ran = plugin.Run(0, &start);
-    };
-    if (onTheButton) {
-      window = plugin.Run(0, &start);
-      calls.Post(closeThenRun);
-      Click(RecalcButton(window));
-    } else {
-      calls.Post(closeThenRun);
-      window = plugin.Run(0, &start);
-    }
-    PumpMessages();
+    const auto [window, ran] = CloseAndRunDuringARebuild(start, start, onTheButton);
 
     EXPECT_EQ(ran, window);
     EXPECT_TRUE(IsWindow(window));
@@ -302,22 +314,7 @@ TEST_F(RecalcTest, ARunDuringARebuildAfterACloseForAnotherLogGetsANewWindowOnTha
     PumpMessages();
     for (bool onTheButton : {false, true}) {
       SCOPED_TRACE(std::string(c.name) + (onTheButton ? " on the button" : " on the show"));
-      PostedCalls calls;
-      HWND window = nullptr;
-      HWND ran = nullptr;
-      const auto closeThenRun = [&] {
-        SendMessageA(FindOwnWindow("TfmMainForm"), WM_CLOSE, 0, 0);
-        ran = plugin.Run(0, &record);
-      };
-      if (onTheButton) {
-        window = plugin.Run(0, &start);
-        calls.Post(closeThenRun);
-        Click(RecalcButton(window));
-      } else {
-        calls.Post(closeThenRun);
-        window = plugin.Run(0, &start);
-      }
-      PumpMessages();
+      const auto [window, ran] = CloseAndRunDuringARebuild(start, record, onTheButton);
 
       EXPECT_NE(ran, window);
       EXPECT_FALSE(IsWindow(window));
