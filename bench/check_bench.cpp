@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -141,12 +142,18 @@ int main(int argc, char** argv) {
 
   Clock::time_point start = Clock::now();
   std::size_t qsos = 0;
-  {
+  try {
     const SimulatedContest contest = SimulateContest(settings);
     WriteSimulatedContest(contest, folder);
     for (const auto& log : contest.logs) {
       qsos += log.size();
     }
+  } catch (const std::exception& error) {
+    std::cerr << "marovinta_check_bench: " << error.what() << "\n";
+    if (keep.empty()) {
+      std::filesystem::remove_all(root);
+    }
+    return 2;
   }
   std::printf("setup: %zu %slogs, %zu QSOs simulated and written in %.1f s (%s)\n", settings.logs,
               settings.vhf ? "stations' VHF " : "", qsos, SecondsSince(start), folder.c_str());
