@@ -11,20 +11,21 @@ std::uint32_t TextTable::Intern(std::string_view text) {
       static_cast<std::uint32_t>(std::hash<std::string_view>()(text)) & kShardMask;
   Shard& shard = (*shards_)[shardIndex];
   const std::lock_guard<std::mutex> lock(shard.mutex);
+  const auto found = shard.ids.find(text);
+  if (found != shard.ids.end()) {
+    return found->second;
+  }
   const std::uint32_t next = static_cast<std::uint32_t>(shard.texts.size());
   if (next > (UINT32_MAX >> kShardBits)) {
     throw std::length_error("too many different texts in the logs");
   }
-  const auto [entry, added] = shard.ids.try_emplace(std::string(text), next);
-  if (added) {
-    shard.texts.push_back(&entry->first);
-    entry->second = (next << kShardBits) | shardIndex;
-  }
-  return entry->second;
+  const std::uint32_t id = (next << kShardBits) | shardIndex;
+  shard.ids.emplace(shard.texts.emplace_back(text), id);
+  return id;
 }
 
 const std::string& TextTable::Text(std::uint32_t id) const {
-  return *(*shards_)[id & kShardMask].texts[id >> kShardBits];
+  return (*shards_)[id & kShardMask].texts[id >> kShardBits];
 }
 
 bool TextTable::Has(std::uint32_t id) const {

@@ -5,12 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 class TextTable {
  public:
@@ -31,10 +31,12 @@ class TextTable {
   static constexpr unsigned kShardBits = 6;
   static constexpr std::uint32_t kShardMask = (1u << kShardBits) - 1;
 
+  // The map's keys view the texts, which a deque keeps where they are: a text already entered,
+  // as most are, is found without making a string of it.
   struct Shard {
     std::mutex mutex;
-    std::unordered_map<std::string, std::uint32_t> ids;
-    std::vector<const std::string*> texts;  // the map's keys, which stay where they are
+    std::unordered_map<std::string_view, std::uint32_t> ids;
+    std::deque<std::string> texts;
   };
   // On the heap, so that a table can be moved.
   std::unique_ptr<std::array<Shard, 1u << kShardBits>> shards_;
