@@ -6,7 +6,7 @@ namespace {
 class RepeatedText {
  public:
   explicit RepeatedText(TextTable& table) : table_(table) {}
-  std::uint32_t Id(const std::string& text) {
+  std::uint32_t Id(std::string_view text) {
     if (!known_ || text != text_) {
       text_ = text;
       id_ = table_.Intern(text);
@@ -32,24 +32,28 @@ void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
   std::vector<CheckQso>& entered = entered_[index];
   entered.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {
-    const LogQso& qso = qsos[i];
+    // Each text read in place: a QSO made of them would copy twelve strings.
+    const auto text = [&](QsoText which) { return qsos.Text(i, which); };
+    const auto orLogs = [](std::string_view qsoText, const std::string& logText) {
+      return qsoText.empty() ? std::string_view(logText) : qsoText;
+    };
     CheckQso& check = entered.emplace_back();
     check.log = static_cast<std::uint32_t>(index);
-    check.ownCall = ownCall.Id(qso.ownCall.empty() ? log.stationCall : qso.ownCall);
-    check.call = calls.Intern(qso.callSign);
-    check.exchange = texts.Intern(qso.exchange);
-    check.ownLocator = ownLocator.Id(qso.ownLocator.empty() ? log.ownLocator : qso.ownLocator);
-    check.frequency = frequency.Id(qso.frequency);
-    check.band = band.Id(qso.band);
-    check.mode = mode.Id(qso.mode);
-    check.sentReport = sentReport.Id(qso.sentReport);
-    check.sentSerial = sentSerial.Id(qso.sentSerial);
-    check.receivedReport = receivedReport.Id(qso.receivedReport);
-    check.receivedSerial = receivedSerial.Id(qso.receivedSerial);
+    check.ownCall = ownCall.Id(orLogs(text(QsoText::kOwnCall), log.stationCall));
+    check.call = calls.Intern(text(QsoText::kCallSign));
+    check.exchange = texts.Intern(text(QsoText::kExchange));
+    check.ownLocator = ownLocator.Id(orLogs(text(QsoText::kOwnLocator), log.ownLocator));
+    check.frequency = frequency.Id(text(QsoText::kFrequency));
+    check.band = band.Id(text(QsoText::kBand));
+    check.mode = mode.Id(text(QsoText::kMode));
+    check.sentReport = sentReport.Id(text(QsoText::kSentReport));
+    check.sentSerial = sentSerial.Id(text(QsoText::kSentSerial));
+    check.receivedReport = receivedReport.Id(text(QsoText::kReceivedReport));
+    check.receivedSerial = receivedSerial.Id(text(QsoText::kReceivedSerial));
     check.claimed = i < answers.size() ? answers[i] : 0;
-    check.markedDuplicate = qso.markedDuplicate;
-    check.time = qso.utcSeconds.value_or(kNoTime);
-    check.line = qso.line;
+    check.markedDuplicate = qsos.MarkedDuplicate(i);
+    check.time = qsos.UtcSeconds(i).value_or(kNoTime);
+    check.line = qsos.Line(i);
   }
   log.count = entered.size();
   if (log.band.empty() && !qsos.empty()) {

@@ -27,9 +27,10 @@ std::string Problem(const ContestLog& content) {
 EngineRun ClaimedRun(const ContestLog& content, const std::string& ownLocator) {
   std::vector<EngineQso> qsos;
   qsos.reserve(content.qsos.size());
-  for (const LogQso& qso : content.qsos) {
-    qsos.push_back({RecordedQso(qso.callSign, qso.band, qso.mode, qso.exchange),
-                    qso.ownLocator.empty() ? ownLocator : qso.ownLocator});
+  for (std::size_t i = 0; i < content.qsos.size(); ++i) {
+    const std::string_view qsoLocator = content.qsos.Text(i, QsoText::kOwnLocator);
+    qsos.push_back({RecordedQsoOf(content.qsos, i),
+                    qsoLocator.empty() ? ownLocator : std::string(qsoLocator)});
   }
   return ScoreOnEngine(qsos);
 }

@@ -12,12 +12,6 @@
 #include "scoring/text_rules.h"
 
 namespace {
-// QSO `i` as the host's record would carry it to the plug-in.
-Qso RecordedQsoOf(const QsoList& qsos, std::size_t i) {
-  return RecordedQso(qsos.Text(i, QsoText::kCallSign), qsos.Text(i, QsoText::kBand),
-                     qsos.Text(i, QsoText::kMode), qsos.Text(i, QsoText::kExchange));
-}
-
 // The worked list's key of QSO `i` as its record carries it.
 WorkedKey KeyOf(const QsoList& qsos, std::size_t i) {
   const auto text = [&](QsoText which) { return RecordTextOf(qsos.Text(i, which)); };

@@ -151,8 +151,8 @@ class CabrilloReader {
     // The header's locator comes first wherever it stands; the QSO lines' follow.
     OwnLocatorCollector ownLocators;
     ownLocators.Add(log_.headerLocator);
-    for (const LogQso& qso : log_.qsos) {
-      ownLocators.Add(qso.ownLocator);
+    for (std::size_t i = 0; i < log_.qsos.size(); ++i) {
+      ownLocators.Add(log_.qsos.Text(i, QsoText::kOwnLocator));
     }
     log_.ownLocators = ownLocators.Take();
     return std::move(log_);

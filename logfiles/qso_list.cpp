@@ -83,13 +83,11 @@ LogQso QsoList::operator[](std::size_t i) const {
   qso.band = text(QsoText::kBand);
   qso.mode = text(QsoText::kMode);
   qso.exchange = text(QsoText::kExchange);
-  qso.line = entries_[i].line;
+  qso.line = Line(i);
   qso.ownCall = text(QsoText::kOwnCall);
   qso.ownLocator = text(QsoText::kOwnLocator);
   qso.frequency = text(QsoText::kFrequency);
-  if (entries_[i].utcSeconds != kNoTime) {
-    qso.utcSeconds = entries_[i].utcSeconds;
-  }
+  qso.utcSeconds = UtcSeconds(i);
   qso.contestId = text(QsoText::kContestId);
   qso.sentReport = text(QsoText::kSentReport);
   qso.sentSerial = text(QsoText::kSentSerial);

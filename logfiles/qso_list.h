@@ -112,6 +112,10 @@ class QsoList {
                                                : ReportOrSerial(i, which - kScoringTextCount)));
   }
   std::int64_t Line(std::size_t i) const { return entries_[i].line; }
+  std::optional<std::int64_t> UtcSeconds(std::size_t i) const {
+    const std::int64_t seconds = entries_[i].utcSeconds;
+    return seconds == kNoTime ? std::nullopt : std::optional<std::int64_t>(seconds);
+  }
   bool MarkedDuplicate(std::size_t i) const {
     return detail_ == QsoDetail::kFull && reports_[i].markedDuplicate;
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "logfiles/qso_list.h"
 #include "scoring/scoring_state.h"
 #include "scoring/text_rules.h"
 
@@ -24,6 +25,12 @@ inline Qso RecordedQso(std::string_view call, std::string_view band, std::string
                        std::string_view exchange) {
   return {CutToRecordText(call), CutToRecordText(band), CutToRecordText(mode),
           CutToRecordText(exchange), ""};
+}
+
+// QSO `i` of a list as the host's record would carry it, read without a copy of the QSO.
+inline Qso RecordedQsoOf(const QsoList& qsos, std::size_t i) {
+  return RecordedQso(qsos.Text(i, QsoText::kCallSign), qsos.Text(i, QsoText::kBand),
+                     qsos.Text(i, QsoText::kMode), qsos.Text(i, QsoText::kExchange));
 }
 
 class RecordedLog {
