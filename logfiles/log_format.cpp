@@ -1,5 +1,9 @@
 #include "logfiles/log_format.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string>
+
 #include "logfiles/edi_reader.h"
 #include "logfiles/log_text.h"
 #include "logfiles/text_encoding.h"
@@ -26,18 +30,10 @@ bool HasLineStarting(std::string_view text, std::string_view start) {
 
 // A line beginning (blanks allowed) with '[' and a name a header of EDI opens with, in any case.
 bool HasEdiHeaderLine(std::string_view text) {
-  TextLines lines(text);
-  std::string_view line;
-  while (lines.Next(&line)) {
-    line = TrimControl(line);
-    for (const std::string_view identifier : kEdiIdentifiers) {
-      if (line.substr(0, 1) == "[" &&
-          EqualsIgnoringCase(line.substr(1, identifier.size()), identifier)) {
-        return true;
-      }
-    }
-  }
-  return false;
+  return std::any_of(std::begin(kEdiIdentifiers), std::end(kEdiIdentifiers),
+                     [&](std::string_view identifier) {
+                       return HasLineStarting(text, "[" + std::string(identifier));
+                     });
 }
 
 // An XML document whose root is ADX: an XML declaration or the root element first.
