@@ -119,7 +119,7 @@ class AdxReader {
         text.clear();
       }
     } else if (depth_ == kFieldDepth && inRecord_) {
-      field_ = FindAdifField(name);
+      field_ = FindAdifField(name, log_.qsos.Detail());
     }
   }
 

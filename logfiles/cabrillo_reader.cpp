@@ -241,12 +241,14 @@ class CabrilloReader {
     }
     qso.frequency = std::string(frequency);
     qso.utcSeconds = UtcSeconds(fields_[2], fields_[3]);
-    const ExchangeParts sentParts = PartsOf(sent, line.width);
-    qso.sentReport = std::string(sentParts.report);
-    qso.sentSerial = std::string(sentParts.serial);
-    const ExchangeParts receivedParts = PartsOf(received, line.width);
-    qso.receivedReport = std::string(receivedParts.report);
-    qso.receivedSerial = std::string(receivedParts.serial);
+    if (log_.qsos.Detail() == QsoDetail::kFull) {
+      const ExchangeParts sentParts = PartsOf(sent, line.width);
+      qso.sentReport = std::string(sentParts.report);
+      qso.sentSerial = std::string(sentParts.serial);
+      const ExchangeParts receivedParts = PartsOf(received, line.width);
+      qso.receivedReport = std::string(receivedParts.report);
+      qso.receivedSerial = std::string(receivedParts.serial);
+    }
     if (firstOwnCall_.empty()) {
       firstOwnCall_ = qso.ownCall;
     }

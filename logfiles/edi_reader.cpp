@@ -198,12 +198,14 @@ class EdiReader {
     qso.utcSeconds =
         UtcSeconds(date.size() == 6 ? section_.century + std::string(date) : std::string(date),
                    fields_[kTime]);
-    qso.sentReport = std::string(fields_[kSentReport]);
-    qso.sentSerial = std::string(fields_[kSentSerial]);
-    qso.receivedReport = std::string(fields_[kReceivedReport]);
-    qso.receivedSerial = std::string(fields_[kReceivedSerial]);
-    qso.markedDuplicate =
-        fields_.size() > kDuplicate && EqualsIgnoringCase(fields_[kDuplicate], "D");
+    if (log_.qsos.Detail() == QsoDetail::kFull) {
+      qso.sentReport = std::string(fields_[kSentReport]);
+      qso.sentSerial = std::string(fields_[kSentSerial]);
+      qso.receivedReport = std::string(fields_[kReceivedReport]);
+      qso.receivedSerial = std::string(fields_[kReceivedSerial]);
+      qso.markedDuplicate =
+          fields_.size() > kDuplicate && EqualsIgnoringCase(fields_[kDuplicate], "D");
+    }
     log_.qsos.push_back(std::move(qso));
   }
 
