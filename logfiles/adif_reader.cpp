@@ -223,10 +223,6 @@ ContestLog ReadAdif(TextWindow& window, QsoDetail detail) {
   return AdifReader(window, detail).Read();
 }
 
-ContestLog ReadAdif(std::string_view text) {
-  return ReadAdif(text, QsoDetail::kFull);
-}
-
 ContestLog ReadAdif(std::string_view text, QsoDetail detail) {
   TextWindow window(text);
   return ReadAdif(window, detail);

@@ -12,5 +12,4 @@
 ContestLog ReadAdif(TextWindow& window, QsoDetail detail = QsoDetail::kFull);
 
 // Reads a text held whole.
-ContestLog ReadAdif(std::string_view text);
-ContestLog ReadAdif(std::string_view text, QsoDetail detail);
+ContestLog ReadAdif(std::string_view text, QsoDetail detail = QsoDetail::kFull);

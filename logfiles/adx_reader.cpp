@@ -169,10 +169,6 @@ class AdxReader {
 };
 }  // namespace
 
-ContestLog ReadAdx(std::string_view text) {
-  return ReadAdx(text, std::nullopt);
-}
-
 ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage,
                    QsoDetail detail) {
   return AdxReader(detail).Read(text, codePage);

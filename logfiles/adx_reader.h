@@ -9,9 +9,7 @@
 #include "logfiles/code_page.h"
 #include "logfiles/contest_log.h"
 
-ContestLog ReadAdx(std::string_view text);
-
 // A document that declares no encoding and is neither UTF-8 nor UTF-16 is read in `codePage`,
 // where one is given.
-ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage,
+ContestLog ReadAdx(std::string_view text, const std::optional<CodePage>& codePage = std::nullopt,
                    QsoDetail detail = QsoDetail::kFull);

@@ -267,10 +267,6 @@ class CabrilloReader {
 };
 }  // namespace
 
-ContestLog ReadCabrillo(std::string_view text) {
-  return ReadCabrillo(text, QsoDetail::kFull);
-}
-
 ContestLog ReadCabrillo(std::string_view text, QsoDetail detail) {
   return CabrilloReader(detail).Read(text);
 }

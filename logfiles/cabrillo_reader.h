@@ -14,5 +14,4 @@
 
 #include "logfiles/contest_log.h"
 
-ContestLog ReadCabrillo(std::string_view text);
-ContestLog ReadCabrillo(std::string_view text, QsoDetail detail);
+ContestLog ReadCabrillo(std::string_view text, QsoDetail detail = QsoDetail::kFull);

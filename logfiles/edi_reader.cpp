@@ -240,10 +240,6 @@ bool IsEdiIdentifier(std::string_view name) {
   return false;
 }
 
-ContestLog ReadEdi(std::string_view text) {
-  return ReadEdi(text, QsoDetail::kFull);
-}
-
 ContestLog ReadEdi(std::string_view text, QsoDetail detail) {
   return EdiReader(detail).Read(text);
 }

@@ -17,5 +17,4 @@ inline constexpr std::string_view kEdiIdentifiers[] = {"REG1TEST", "REGITEST"};
 // `name` ("REG1TEST" of "[REG1TEST;1]") is one of them, in any case.
 bool IsEdiIdentifier(std::string_view name);
 
-ContestLog ReadEdi(std::string_view text);
-ContestLog ReadEdi(std::string_view text, QsoDetail detail);
+ContestLog ReadEdi(std::string_view text, QsoDetail detail = QsoDetail::kFull);

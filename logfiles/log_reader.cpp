@@ -86,10 +86,6 @@ ContestLog ReadLogText(std::string_view content, const std::optional<CodePage>& 
                         [&] { return ReadTextOfItsKind(content, text, pageOfText, detail); });
 }
 
-ContestLog ReadLogText(std::string_view content) {
-  return ReadLogText(content, std::nullopt);
-}
-
 ContestLog ReadLogFile(const std::string& path, const std::string& table,
                        const std::optional<CodePage>& codePage, QsoDetail detail) {
   if (path != "-" && IsSqliteFile(path)) {

@@ -19,6 +19,6 @@ ContestLog ReadLogFile(const std::string& path, const std::string& table,
 
 // A Cabrillo, ADIF, ADX or EDI log already in memory, in UTF-8, a single-byte code page or UTF-16
 // with its byte-order mark; `codePage` and `detail` as for ReadLogFile.
-ContestLog ReadLogText(std::string_view content, const std::optional<CodePage>& codePage,
+ContestLog ReadLogText(std::string_view content,
+                       const std::optional<CodePage>& codePage = std::nullopt,
                        QsoDetail detail = QsoDetail::kFull);
-ContestLog ReadLogText(std::string_view content);

@@ -39,8 +39,11 @@ TEST(FuzzCorpus, EveryParsersInputsReadAndScore) {
     const char* folder;
     ContestLog (*read)(std::string_view);
   } cases[] = {
-      {"adif", ReadAdif}, {"adx", ReadAdx},          {"cabrillo", ReadCabrillo},
-      {"edi", ReadEdi},   {"log_text", ReadLogText},
+      {"adif", [](std::string_view text) { return ReadAdif(text); }},
+      {"adx", [](std::string_view text) { return ReadAdx(text); }},
+      {"cabrillo", [](std::string_view text) { return ReadCabrillo(text); }},
+      {"edi", [](std::string_view text) { return ReadEdi(text); }},
+      {"log_text", [](std::string_view text) { return ReadLogText(text); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);

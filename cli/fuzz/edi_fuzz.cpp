@@ -5,6 +5,7 @@
 #include "logfiles/edi_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzOne(ReadEdi, std::string_view(reinterpret_cast<const char*>(data), size));
+  const auto read = [](std::string_view text) { return ReadEdi(text); };
+  FuzzOne(read, std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }
