@@ -3,14 +3,6 @@
 #include "logfiles/utf8.h"
 
 namespace {
-// The texts of a QSO, every one of them.
-constexpr std::string LogQso::*kQsoTexts[] = {
-    &LogQso::callSign,   &LogQso::band,       &LogQso::mode,           &LogQso::exchange,
-    &LogQso::ownCall,    &LogQso::ownLocator, &LogQso::frequency,      &LogQso::contestId,
-    &LogQso::sentReport, &LogQso::sentSerial, &LogQso::receivedReport, &LogQso::receivedSerial,
-};
-static_assert(std::size(kQsoTexts) == kQsoTextCount);
-
 // The texts of a log other than its QSOs'.
 std::vector<std::string*> HeaderTexts(ContestLog& log) {
   std::vector<std::string*> texts = {&log.stationCall, &log.contest, &log.section, &log.logBand,

@@ -33,18 +33,9 @@ void QsoList::push_back(const QsoView& qso) {
 
 void QsoList::push_back(const LogQso& qso) {
   QsoView view;
-  view[QsoText::kCallSign] = qso.callSign;
-  view[QsoText::kBand] = qso.band;
-  view[QsoText::kMode] = qso.mode;
-  view[QsoText::kExchange] = qso.exchange;
-  view[QsoText::kOwnCall] = qso.ownCall;
-  view[QsoText::kOwnLocator] = qso.ownLocator;
-  view[QsoText::kFrequency] = qso.frequency;
-  view[QsoText::kContestId] = qso.contestId;
-  view[QsoText::kSentReport] = qso.sentReport;
-  view[QsoText::kSentSerial] = qso.sentSerial;
-  view[QsoText::kReceivedReport] = qso.receivedReport;
-  view[QsoText::kReceivedSerial] = qso.receivedSerial;
+  for (std::size_t which = 0; which < kQsoTextCount; ++which) {
+    view.texts[which] = qso.*kQsoTexts[which];
+  }
   view.line = qso.line;
   view.utcSeconds = qso.utcSeconds;
   view.markedDuplicate = qso.markedDuplicate;
@@ -77,22 +68,12 @@ std::uint32_t QsoList::Store(std::size_t which, std::string_view text) {
 }
 
 LogQso QsoList::operator[](std::size_t i) const {
-  const auto text = [&](QsoText which) { return std::string(Text(i, which)); };
   LogQso qso;
-  qso.callSign = text(QsoText::kCallSign);
-  qso.band = text(QsoText::kBand);
-  qso.mode = text(QsoText::kMode);
-  qso.exchange = text(QsoText::kExchange);
+  for (std::size_t which = 0; which < kQsoTextCount; ++which) {
+    qso.*kQsoTexts[which] = std::string(Text(i, static_cast<QsoText>(which)));
+  }
   qso.line = Line(i);
-  qso.ownCall = text(QsoText::kOwnCall);
-  qso.ownLocator = text(QsoText::kOwnLocator);
-  qso.frequency = text(QsoText::kFrequency);
   qso.utcSeconds = UtcSeconds(i);
-  qso.contestId = text(QsoText::kContestId);
-  qso.sentReport = text(QsoText::kSentReport);
-  qso.sentSerial = text(QsoText::kSentSerial);
-  qso.receivedReport = text(QsoText::kReceivedReport);
-  qso.receivedSerial = text(QsoText::kReceivedSerial);
   qso.markedDuplicate = MarkedDuplicate(i);
   return qso;
 }

@@ -61,6 +61,14 @@ enum class QsoText {
 inline constexpr std::size_t kQsoTextCount = 12;
 inline constexpr std::size_t kScoringTextCount = static_cast<std::size_t>(QsoText::kSentReport);
 
+// The texts of a LogQso, in the order of QsoText.
+inline constexpr std::string LogQso::*kQsoTexts[] = {
+    &LogQso::callSign,   &LogQso::band,       &LogQso::mode,           &LogQso::exchange,
+    &LogQso::ownCall,    &LogQso::ownLocator, &LogQso::frequency,      &LogQso::contestId,
+    &LogQso::sentReport, &LogQso::sentSerial, &LogQso::receivedReport, &LogQso::receivedSerial,
+};
+static_assert(std::size(kQsoTexts) == kQsoTextCount);
+
 // How much of each QSO a list keeps, and so a reader reads: all the log gives (kFull, what the
 // check compares), or all but the reports and serials and the duplicate mark (kScoring). The scorer
 // never reads those, and a large log is read faster and held in less memory without them; a list
