@@ -143,13 +143,15 @@ LogScore ScoreQsos(const QsoList& qsos, const std::string& given, const std::str
   LogScore result;
   result.qsos.reserve(qsos.size());
   WorkedListLookAhead lookAhead(qsos, scoring.WorkedList);
-  std::string ownLocator;  // the QSO's, made again only where it differs from the QSO before's
+  // The QSO's own locator, made again only where it differs from the QSO before's; at first the
+  // empty one, which names no square.
+  std::string ownLocator;
   std::int32_t ownIndex = -1;
   for (std::size_t i = 0; i < qsos.size(); ++i) {
     lookAhead.Before(i);
     const Qso qso = RecordedQsoOf(qsos, i);
     const std::string_view own = OwnLocatorOf(qsos, i, given, logLocator);
-    if (i == 0 || !SameShortText(own, ownLocator)) {
+    if (!SameShortText(own, ownLocator)) {
       ownLocator = std::string(own);
       ownIndex = ownLocators.Number(ownLocator);
     }
