@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "check/rule_values.h"
+#include "logfiles/log_text.h"
+#include "logfiles/text_encoding.h"
 #include "logfiles/text_lines.h"
 #include "scoring/text_rules.h"
 
@@ -265,12 +267,6 @@ std::string SettingLine(const RuleSetting& setting, const CheckRules& rules) {
   return line + "# " + setting.help + " (" + setting.takes + ")\n";
 }
 
-// A file saved by a Windows editor may begin with UTF-8's byte-order mark.
-std::string_view WithoutByteOrderMark(std::string_view text) {
-  constexpr std::string_view kMark = "\xEF\xBB\xBF";
-  return text.substr(0, kMark.size()) == kMark ? text.substr(kMark.size()) : text;
-}
-
 // '#' begins a comment, on a line of its own or after a value: no value holds a '#'.
 std::string_view WithoutComment(std::string_view line) {
   return line.substr(0, line.find('#'));
@@ -295,7 +291,7 @@ bool CountsBand(const CheckRules& rules, std::string_view band) {
 }
 
 bool IsCheckLogSection(const CheckRules& rules, std::string_view section) {
-  const std::string key = UpperAscii(std::string(TrimControl(section)));
+  const std::string key = UpperTrimmed(section);
   return std::find(rules.checkLogSections.begin(), rules.checkLogSections.end(), key) !=
          rules.checkLogSections.end();
 }
@@ -312,7 +308,7 @@ std::int64_t BandFactorOf(const CheckRules& rules, std::string_view band) {
 CheckRules ParseRules(std::string_view text) {
   CheckRules rules;
   SetOnLine setOnLine;
-  TextLines lines(WithoutByteOrderMark(text));
+  TextLines lines(WithoutUtf8Mark(text));  // as a Windows editor may save it
   for (std::string_view line; lines.Next(&line);) {
     line = TrimControl(WithoutComment(line));
     if (line.empty()) {

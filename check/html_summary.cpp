@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "check/log_report.h"
 #include "check/result_columns.h"
 #include "logfiles/printable.h"
 #include "logfiles/utf8.h"
