@@ -72,7 +72,8 @@ CopiedAndSent LoggedAndCorrect(const ContestLogs& logs, const CheckResult& resul
 QsoRow RowOf(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {
   const CheckQso& qso = logs.qsos[q];
   const std::string when = UtcText(qso.time);
-  const std::size_t blank = when.find(' ');
+  // A date and a time, or one text that says there is none.
+  const std::size_t blank = when == UtcText(kNoTime) ? std::string::npos : when.find(' ');
   const CopiedAndSent parts = LoggedAndCorrect(logs, result, q);
   return {when.substr(0, blank),
           blank == std::string::npos ? "" : when.substr(blank + 1),

@@ -170,3 +170,14 @@ TEST(UbnReport, ShowsTheControlCharactersOfALogVisibly) {
   EXPECT_EQ(report.find('\x9b'), std::string::npos);
   EXPECT_NE(report.find("  2024-09-07  1400  14    K1\\x9b2J"), std::string::npos) << report;
 }
+
+TEST(UbnReport, AQsoWithoutATimeShowsSoInItsDateColumn) {
+  const CheckedContest contest =
+      CheckStations({{"DL1AAA", "JO31", {{"14000 CW 2024-09-07 2500", "OK1BBB JN79"}}},
+                     {"OK1BBB", "JN79", {{"14000 CW 2024-09-07 1400", "SP1CCC JO73"}}}});
+  const std::string report = UbnReportText(contest.logs, contest.result, contest.Log("DL1AAA"));
+  EXPECT_NE(report.find("  Date       Time  Band  Call    Logged  Correct  Lost\n"
+                        "  (no time)        14    OK1BBB                     31\n"),
+            std::string::npos)
+      << report;
+}
