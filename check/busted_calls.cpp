@@ -15,54 +15,21 @@ struct Waiting {
   }
 };
 
-// Whether more than one log has an entry with a call: on the entry's band where each log covers
-// one, a band's logs being a contest of their own.
-class CallsInSeveralLogs {
- public:
-  explicit CallsInSeveralLogs(const MatchContext& context)
-      : context_(context), bandOf_(context.logs.texts.IdLimit(), 0) {
-    if (context.rules.logPerBand) {
-      NumberTheBands();
-    }
-    const std::size_t keys = std::size_t{context.logs.calls.IdLimit()} * bands_;
-    std::vector<std::uint32_t> firstLog(keys, UINT32_MAX);
-    several_.assign(keys, false);
-    for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
-      const std::uint32_t log = context.Qso(q).log;
-      std::uint32_t& first = firstLog[Key(q)];
-      if (first == UINT32_MAX) {
-        first = log;
-      } else if (first != log) {
-        several_[Key(q)] = true;
-      }
+// By CallKey: whether more than one log has an entry with the call.
+std::vector<bool> CallsInSeveralLogs(const MatchContext& context) {
+  std::vector<std::uint32_t> firstLog(context.CallKeyCount(), UINT32_MAX);
+  std::vector<bool> several(firstLog.size(), false);
+  for (std::uint32_t q = 0; q < context.logs.qsos.size(); ++q) {
+    const std::size_t key = context.CallKey(context.Call(q), context.Qso(q).band);
+    const std::uint32_t log = context.Qso(q).log;
+    if (firstLog[key] == UINT32_MAX) {
+      firstLog[key] = log;
+    } else if (firstLog[key] != log) {
+      several[key] = true;
     }
   }
-
-  bool operator()(std::uint32_t q) const { return several_[Key(q)]; }
-
- private:
-  // Each band text id of the QSOs gets a number from 0.
-  void NumberTheBands() {
-    std::vector<bool> numbered(bandOf_.size(), false);
-    bands_ = 0;
-    for (const CheckQso& qso : context_.logs.qsos) {
-      if (!numbered[qso.band]) {
-        numbered[qso.band] = true;
-        bandOf_[qso.band] = bands_++;
-      }
-    }
-    bands_ = std::max<std::size_t>(bands_, 1);
-  }
-
-  std::size_t Key(std::uint32_t q) const {
-    return std::size_t{context_.Call(q)} * bands_ + bandOf_[context_.Qso(q).band];
-  }
-
-  const MatchContext& context_;
-  std::vector<std::uint32_t> bandOf_;  // per text id: the band's number, 0 for all by default
-  std::size_t bands_ = 1;
-  std::vector<bool> several_;  // by Key
-};
+  return several;
+}
 
 class Explainer {
  public:
@@ -89,7 +56,10 @@ class Explainer {
       outcomes_[q] = {QsoClass::kBustedCall, right};
       outcomes_[right] = {context_.PairClass(right, q), q};
     } else {
-      outcomes_[q] = {several_(q) ? QsoClass::kNotCheckable : QsoClass::kUnique, kNoPartner};
+      outcomes_[q] = {several_[context_.CallKey(context_.Call(q), context_.Qso(q).band)]
+                          ? QsoClass::kNotCheckable
+                          : QsoClass::kUnique,
+                      kNoPartner};
     }
   }
 
@@ -122,7 +92,7 @@ class Explainer {
 
   const MatchContext& context_;
   std::vector<QsoOutcome>& outcomes_;
-  CallsInSeveralLogs several_;
+  std::vector<bool> several_;  // by CallKey: whether more than one log has an entry with it
   std::vector<Waiting> waiting_;
   std::vector<bool> taken_;
 };

@@ -1,5 +1,6 @@
 #include "check/match_context.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <unordered_map>
 
@@ -56,18 +57,30 @@ MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRu
     }
   }
   matchCalls_ = MatchCalls(contest.calls, rules.portableSuffixesIgnored);
-  hasLog_.assign(contest.calls.IdLimit(), false);
+  bandNumbers_.assign(texts, 0);
+  if (rules.logPerBand) {
+    NumberTheBands();
+  }
+  hasLog_.assign(CallKeyCount(), false);
   for (std::uint32_t q = 0; q < contest.qsos.size(); ++q) {
-    hasLog_[OwnCall(q)] = true;
-    if (rules.logPerBand) {
-      hasLogOnBand_.insert(CallOnBand(OwnCall(q), Qso(q).band));
-    }
+    hasLog_[CallKey(OwnCall(q), Qso(q).band)] = true;
   }
 }
 
+void MatchContext::NumberTheBands() {
+  std::vector<bool> numbered(bandNumbers_.size(), false);
+  std::uint32_t bands = 0;
+  for (const CheckQso& qso : logs.qsos) {
+    if (!numbered[qso.band]) {
+      numbered[qso.band] = true;
+      bandNumbers_[qso.band] = bands++;
+    }
+  }
+  bands_ = std::max<std::size_t>(bands, 1);
+}
+
 bool MatchContext::SentLog(std::uint32_t q) const {
-  return rules.logPerBand ? hasLogOnBand_.count(CallOnBand(Call(q), Qso(q).band)) != 0
-                          : hasLog_[Call(q)];
+  return hasLog_[CallKey(Call(q), Qso(q).band)];
 }
 
 std::string_view MatchContext::CallText(std::uint32_t call) const {

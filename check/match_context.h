@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "check/check_rules.h"
@@ -57,12 +56,20 @@ class MatchContext {
   // Whether the station the QSO was made with sent a log: for the QSO's band, where the rules
   // have a log for each band; for any band.
   bool SentLog(std::uint32_t q) const;
+  // A key, below CallKeyCount(), for a call as Call gives it: on a band where each log covers one,
+  // a band's logs being a contest of their own; on every band otherwise.
+  std::size_t CallKey(std::uint32_t call, std::uint32_t band) const {
+    return std::size_t{call} * bands_ + bandNumbers_[band];
+  }
+  std::size_t CallKeyCount() const { return std::size_t{logs.calls.IdLimit()} * bands_; }
   // How `copier` is judged by the entry `sender` logged of the same QSO: confirmed when it copied
   // the locator sent, and as the rules ask the report and serial sent, or when what was sent is
   // unknown.
   QsoClass PairClass(std::uint32_t copier, std::uint32_t sender) const;
 
  private:
+  // Each band text id of the QSOs gets a number from 0.
+  void NumberTheBands();
   // The square, and at six characters the sub-square where both sides give one.
   QsoClass LocatorClass(const CheckQso& copier, const CheckQso& sender) const;
   // The report and serial, as the rules ask; a side that logged none leaves nothing to compare.
@@ -72,7 +79,8 @@ class MatchContext {
   std::vector<ModeGroup> modeGroups_;      // per text
   std::vector<bool> countedBands_;         // per text: a band the rules count
   std::vector<std::uint32_t> matchCalls_;  // per call id: the first id of a call that is one
-  std::vector<bool> hasLog_;               // per call id as Call gives it
-  // Where each log covers one band: call id as Call gives it, and band text id, of every log.
-  std::unordered_set<std::uint64_t> hasLogOnBand_;
+  // Per text id: the band's number from 0 where each log covers one band, else 0; and how many.
+  std::vector<std::uint32_t> bandNumbers_;
+  std::size_t bands_ = 1;
+  std::vector<bool> hasLog_;  // by CallKey
 };
