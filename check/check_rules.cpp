@@ -290,6 +290,14 @@ bool CountsBand(const CheckRules& rules, std::string_view band) {
          std::find(rules.bands.begin(), rules.bands.end(), band) != rules.bands.end();
 }
 
+std::string PeriodText(const CheckRules& rules) {
+  if (!rules.periodStart && !rules.periodEnd) {
+    return "";
+  }
+  return (rules.periodStart ? " from " + UtcMinuteText(*rules.periodStart) : "") +
+         (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
+}
+
 bool IsCheckLogSection(const CheckRules& rules, std::string_view section) {
   const std::string key = UpperTrimmed(section);
   return std::find(rules.checkLogSections.begin(), rules.checkLogSections.end(), key) !=

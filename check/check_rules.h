@@ -82,6 +82,10 @@ struct CheckRules {
 // rules name none.
 bool CountsBand(const CheckRules& rules, std::string_view band);
 
+// The period as the reports write it: " from 2016-05-07T14:00 until 2016-05-08T14:00 UTC", an end
+// the rules leave open left out; empty where both are.
+std::string PeriodText(const CheckRules& rules);
+
 // Whether a log of this section (or category) is a check log: the section trimmed, in any case, is
 // one of the rules' check-log sections.
 bool IsCheckLogSection(const CheckRules& rules, std::string_view section);

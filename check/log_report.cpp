@@ -6,7 +6,6 @@
 #include "check/logged_exchange.h"
 #include "check/qso_text.h"
 #include "check/report_wording.h"
-#include "check/rule_values.h"
 #include "logfiles/printable.h"
 
 namespace {
@@ -33,9 +32,7 @@ std::string OutOfPeriod(const ContestLogs& logs, const CheckRules& rules, const 
   if (!CountsBand(rules, band)) {
     return "out of period: band " + band + " is not one of the contest's";
   }
-  return "out of period: the contest runs" +
-         (rules.periodStart ? " from " + UtcMinuteText(*rules.periodStart) : "") +
-         (rules.periodEnd ? " until " + UtcMinuteText(*rules.periodEnd) : "") + " UTC";
+  return "out of period: the contest runs" + PeriodText(rules);
 }
 
 std::string Why(const ContestLogs& logs, const CheckResult& result, std::uint32_t q) {

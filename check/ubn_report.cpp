@@ -7,7 +7,6 @@
 #include "check/logged_exchange.h"
 #include "check/qso_text.h"
 #include "check/report_wording.h"
-#include "check/rule_values.h"
 #include "check/rules_scoring.h"
 #include "logfiles/printable.h"
 
@@ -97,16 +96,7 @@ std::string RowText(const QsoRow& row, const Widths& widths) {
 
 // "(the contest runs from 2016-05-07T14:00 until 2016-05-08T14:00 UTC on 144 432)".
 std::string ContestTerms(const CheckRules& rules) {
-  std::string terms = "the contest runs";
-  if (rules.periodStart) {
-    terms += " from " + UtcMinuteText(*rules.periodStart);
-  }
-  if (rules.periodEnd) {
-    terms += " until " + UtcMinuteText(*rules.periodEnd);
-  }
-  if (rules.periodStart || rules.periodEnd) {
-    terms += " UTC";
-  }
+  std::string terms = "the contest runs" + PeriodText(rules);
   if (!rules.bands.empty()) {
     terms += " on";
     for (const std::string& band : rules.bands) {
