@@ -1,9 +1,6 @@
 #include "logfiles/log_text.h"
 
 namespace {
-bool IsSubsquareLetter(char c) {
-  return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
-}
 bool IsLetter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "scoring/square_scan.h"
-#include "scoring/text_rules.h"
 
 inline constexpr int kSquareCount = 18 * 18 * 10 * 10;
 

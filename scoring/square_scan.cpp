@@ -12,11 +12,6 @@ std::size_t SquareAt(std::string_view s) {
   }
   return std::string_view::npos;
 }
-
-// A letter of a sub-square: A..X in either case.
-bool IsSubsquareLetter(char c) {
-  return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
-}
 }  // namespace
 
 FoundSquare ScanSquare(const std::string& report) {

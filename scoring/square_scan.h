@@ -21,6 +21,11 @@ inline bool IsFieldLetter(char c) {
   return FieldLetterPlace(c) < 18;
 }
 
+// A letter of a sub-square: A..X in either case.
+inline bool IsSubsquareLetter(char c) {
+  return (c >= 'A' && c <= 'X') || (c >= 'a' && c <= 'x');
+}
+
 inline bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
