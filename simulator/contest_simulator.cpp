@@ -163,8 +163,7 @@ class Simulator {
       station.clockOffset = 0;
       // A VHF clock is set once the QSOs show which logs can tell it.
       if (!vhf && station.sendsLog && dice_.Chance(Settings().clockOffsets)) {
-        const std::int64_t minutes = dice_.Between(3, std::max(3, Settings().largestOffsetMinutes));
-        station.clockOffset = (dice_.Chance(0.5) ? minutes : -minutes) * kMinute;
+        station.clockOffset = DrawClockOffset();
       }
       station.adif = !vhf && station.sendsLog && dice_.Chance(Settings().adifShare);
       if (vhf) {
@@ -462,14 +461,19 @@ class Simulator {
     }
   }
 
+  // Seconds a clock is off: whole minutes, from 3 to the largest offset, ahead or behind.
+  std::int64_t DrawClockOffset() {
+    const std::int64_t minutes = dice_.Between(3, std::max(3, Settings().largestOffsetMinutes));
+    return (dice_.Chance(0.5) ? minutes : -minutes) * kMinute;
+  }
+
   // Clocks off by whole minutes, among the stations whose logs can show it.
   void SetClockOffsets() {
     for (std::size_t log = 0; log < contest_.logs.size(); ++log) {
       if (!ShowsItsClock(log) || !dice_.Chance(Settings().clockOffsets)) {
         continue;
       }
-      const std::int64_t minutes = dice_.Between(3, std::max(3, Settings().largestOffsetMinutes));
-      const std::int64_t offset = (dice_.Chance(0.5) ? minutes : -minutes) * kMinute;
+      const std::int64_t offset = DrawClockOffset();
       contest_.stations[log].clockOffset = offset;
       for (SimulatedQso& entry : contest_.logs[log]) {
         entry.time += offset;
@@ -513,8 +517,8 @@ std::string LocatorText(std::uint16_t square, std::uint16_t subsquare) {
          static_cast<char>('A' + subsquare % kSubsquareLetters);
 }
 
-std::string StationLocator(const SimulatedStation& station, bool vhf) {
-  return vhf ? LocatorText(station.square, station.subsquare) : SquareText(station.square);
+std::string StationLocator(const SimulatedStation& station) {
+  return LocatorText(station.square, station.subsquare);
 }
 
 std::uint16_t SentReport(std::uint8_t mode) {

@@ -119,8 +119,8 @@ struct SimulatedVhfBand {
 inline constexpr SimulatedVhfBand kVhfBands[] = {
     {"144 MHz", "144", 1, 4}, {"432 MHz", "432", 0.4, 2}, {"1,3 GHz", "1296", 0.15, 1}};
 
-// "JO31", or with a sub-square "JO31AB".
-std::string StationLocator(const SimulatedStation& station, bool vhf);
+// A VHF station's locator with its sub-square: "JO31AB".
+std::string StationLocator(const SimulatedStation& station);
 std::string LocatorText(std::uint16_t square, std::uint16_t subsquare);
 
 // The report a station sends in the mode: 599 on CW, 59 on phone.

@@ -2,11 +2,11 @@
 
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <map>
 #include <set>
 
 #include "distance/maidenhead.h"
+#include "simulator/utc_text.h"
 
 namespace {
 constexpr const char* kEol = "\r\n";
@@ -19,15 +19,6 @@ constexpr const char* kHeaderNames[] = {
     "RHBBS", "MOpe1", "MOpe2", "STXEq", "SPowe", "SRXEq", "SAntH", "SAntA", "CQSOs",
     "CQSOP", "CWWLs", "CWWLB", "CExcs", "CExcB", "CDXCs", "CDXCB", "CToSc", "CODXC"};
 constexpr const char* kModeCodes[] = {"2", "1"};  // CW, SSB
-
-std::string UtcText(std::int64_t seconds, const char* format) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[32];
-  std::strftime(text, sizeof text, format, &utc);
-  return text;
-}
 
 // The IARU's points: a point a kilometre, the kilometres truncated, plus one.
 std::int64_t ClaimedPoints(const std::string& own, const std::string& copied) {
@@ -58,7 +49,7 @@ std::string Record(const SimulatedContest& contest, const std::string& ownLocato
       claims.longest = contest.LoggedCall(qso) + ";" + copied + ";" + std::to_string(points - 1);
     }
   }
-  return UtcText(qso.time, "%y%m%d;%H%M") + ";" + contest.LoggedCall(qso) + ";" +
+  return FormattedUtc(qso.time, "%y%m%d;%H%M") + ";" + contest.LoggedCall(qso) + ";" +
          kModeCodes[qso.mode] + ";" + std::to_string(SentReport(qso.mode)) + ";" +
          SerialText(qso.sentSerial) + ";" + std::to_string(qso.receivedReport) + ";" +
          SerialText(qso.receivedSerial) + ";;" + copied + ";" + std::to_string(points) + ";;;;" +
@@ -72,9 +63,9 @@ std::string Header(const SimulatedContest& contest, const SimulatedStation& stat
   const std::string points = std::to_string(claims.points);
   const std::map<std::string, std::string> values = {
       {"TName", kContestName},
-      {"TDate", UtcText(settings.start, "%Y%m%d") + ";" + UtcText(lastSecond, "%Y%m%d")},
+      {"TDate", FormattedUtc(settings.start, "%Y%m%d") + ";" + FormattedUtc(lastSecond, "%Y%m%d")},
       {"PCall", station.call},
-      {"PWWLo", StationLocator(station, true)},
+      {"PWWLo", StationLocator(station)},
       {"PSect", station.checkLog ? "CHECK" : "SINGLE"},
       {"PBand", kVhfBands[band].pband},
       {"RCall", station.call},
@@ -98,18 +89,18 @@ std::string Header(const SimulatedContest& contest, const SimulatedStation& stat
 }
 }  // namespace
 
-// [REG1TEST;1] and the header; [Remarks], its line and [QSORecords;N].
 std::string SerialText(std::uint32_t serial) {
   char text[16];
   std::snprintf(text, sizeof text, "%03u", serial);
   return text;
 }
 
+// [REG1TEST;1] and the header; [Remarks], its line and [QSORecords;N].
 const int kEdiHeaderLines = 1 + static_cast<int>(std::size(kHeaderNames)) + 3;
 
 std::string EdiLogText(const SimulatedContest& contest, std::size_t log, std::uint8_t band) {
   const SimulatedStation& station = contest.stations[log];
-  const std::string ownLocator = StationLocator(station, true);
+  const std::string ownLocator = StationLocator(station);
   Claims claims;
   std::string records;
   std::size_t count = 0;

@@ -1,6 +1,5 @@
 #include "simulator/simulated_files.h"
 
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -11,6 +10,7 @@
 #include "scoring/square_number.h"
 #include "scoring/text_rules.h"
 #include "simulator/edi_log.h"
+#include "simulator/utc_text.h"
 
 namespace {
 constexpr const char* kModes[] = {"CW", "PH"};
@@ -64,12 +64,7 @@ std::vector<StationFile> StationFiles(const SimulatedContest& contest, std::size
 
 // "2024-09-07 1405" for Cabrillo, "20240907 1405" for ADIF's date and time.
 std::string TimeText(std::int64_t seconds, bool adif) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[32];
-  std::strftime(text, sizeof text, adif ? "%Y%m%d %H%M" : "%Y-%m-%d %H%M", &utc);
-  return text;
+  return FormattedUtc(seconds, adif ? "%Y%m%d %H%M" : "%Y-%m-%d %H%M");
 }
 
 std::string AdifField(const char* name, const std::string& value) {
@@ -201,7 +196,7 @@ std::string Detail(const SimulatedContest& contest, const SimulatedStation& logg
     case Fault::kBustedLocator:
       if (contest.settings.vhf) {
         return "copied " + LocatorText(qso.copiedSquare, qso.copiedSubsquare) + " for " +
-               StationLocator(worked, true);
+               StationLocator(worked);
       }
       return "copied " + SquareText(qso.copiedSquare) + " for " + SquareText(worked.square);
     case Fault::kOtherMissing:

@@ -1,21 +1,16 @@
 #include "simulator/simulated_rules.h"
 
 #include <algorithm>
-#include <ctime>
+
+#include "scoring/text_rules.h"
+#include "simulator/utc_text.h"
 
 namespace {
 constexpr std::string_view kReplaced[] = {"period-start", "period-end", "bands"};
 
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsReplaced(std::string_view line) {
-  const std::string_view name = Trimmed(line.substr(0, line.find_first_of("=#")));
+  // Trimmed as the check reads a setting's name.
+  const std::string_view name = TrimControl(line.substr(0, line.find_first_of("=#")));
   for (std::string_view replaced : kReplaced) {
     if (name == replaced) {
       return true;
@@ -26,12 +21,7 @@ bool IsReplaced(std::string_view line) {
 
 // "2024-09-07T14:00", as the rules write a moment.
 std::string RulesMinute(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M", &utc);
-  return text;
+  return FormattedUtc(seconds, "%Y-%m-%dT%H:%M");
 }
 
 std::string BandsText(const SimulationSettings& settings) {
