@@ -66,14 +66,6 @@ bool PerKm(const CheckRules& rules) {
   return rules.points == PointsRule::kPerKm;
 }
 
-std::string Listed(const std::vector<std::string>& items) {
-  std::string text;
-  for (const std::string& item : items) {
-    text += (text.empty() ? "" : ", ") + item;
-  }
-  return text;
-}
-
 std::vector<RuleSetting> MakeSettings() {
   return {
       Setting("contest", &CheckRules::contest, Text(), "the contest's name, for the outputs",
@@ -120,7 +112,7 @@ std::vector<RuleSetting> MakeSettings() {
               }),
       Setting("bands", &CheckRules::bands, BandsOrAll(),
               "the bands that count: a QSO on another is out of period",
-              [](const CheckRules& r) { return "; bands " + Listed(r.bands); }),
+              [](const CheckRules& r) { return "; bands " + Joined(r.bands, ", "); }),
       Setting("clock-offset-min-qsos", &CheckRules::clockOffsetMinQsos,
               WholeNumber(1, kLargestCount), "the QSOs a clock offset must rest on to be applied",
               [](const CheckRules& r) {
@@ -145,7 +137,7 @@ std::vector<RuleSetting> MakeSettings() {
               [](const CheckRules& r) {
                 return r.checkLogSections.empty()
                            ? std::string("; no check logs")
-                           : "; check logs by section " + Listed(r.checkLogSections);
+                           : "; check logs by section " + Joined(r.checkLogSections, ", ");
               }),
       FirstSix("penalty-not-in-log", &CheckRules::notInLogPenalty, WholeNumber(0, kLargestPenalty),
                "penalty for a not-in-log QSO, times its points",
@@ -210,7 +202,7 @@ std::vector<RuleSetting> MakeSettings() {
                   factors.push_back("times " + std::to_string(factor.factor) + " on " +
                                     factor.band);
                 }
-                return "; QSO points " + Listed(factors);
+                return "; QSO points " + Joined(factors, ", ");
               }),
       Setting("multipliers", &CheckRules::multipliers,
               Choice<MultiplierRule>({{"none", MultiplierRule::kNone},

@@ -47,14 +47,6 @@ std::vector<std::string_view> Items(std::string_view list) {
   return items;
 }
 
-std::string Joined(const std::vector<std::string>& words) {
-  std::string text;
-  for (const std::string& word : words) {
-    text += (text.empty() ? "" : " ") + word;
-  }
-  return text;
-}
-
 // The band text of `name`, from the list item `item`; throws naming the item, and a band named
 // before.
 std::string ListedBand(std::string_view name, std::string_view item, const std::string& needs,
@@ -196,7 +188,7 @@ ValueKind<std::vector<std::string>> WordsOrNone() {
             return words;
           },
           [](const std::vector<std::string>& words) {
-            return words.empty() ? std::string(kNone) : Joined(words);
+            return words.empty() ? std::string(kNone) : Joined(words, " ");
           },
           [](const std::vector<std::string>& words) { return nlohmann::ordered_json(words); }};
 }
@@ -217,7 +209,7 @@ ValueKind<std::vector<std::string>> BandsOrAll() {
             return bands;
           },
           [](const std::vector<std::string>& bands) {
-            return bands.empty() ? std::string(kAll) : Joined(bands);
+            return bands.empty() ? std::string(kAll) : Joined(bands, " ");
           },
           [](const std::vector<std::string>& bands) { return nlohmann::ordered_json(bands); }};
 }
@@ -253,7 +245,7 @@ ValueKind<std::vector<BandFactor>> BandFactorsOrNone() {
             for (const BandFactor& factor : factors) {
               pairs.push_back(factor.band + ":" + std::to_string(factor.factor));
             }
-            return pairs.empty() ? std::string(kNone) : Joined(pairs);
+            return pairs.empty() ? std::string(kNone) : Joined(pairs, " ");
           },
           [](const std::vector<BandFactor>& factors) {
             nlohmann::ordered_json json = nlohmann::ordered_json::object();
@@ -262,4 +254,12 @@ ValueKind<std::vector<BandFactor>> BandFactorsOrNone() {
             }
             return json;
           }};
+}
+
+std::string Joined(const std::vector<std::string>& items, std::string_view separator) {
+  std::string text;
+  for (const std::string& item : items) {
+    text += (text.empty() ? "" : std::string(separator)) + item;
+  }
+  return text;
 }

@@ -47,6 +47,9 @@ ValueKind<std::optional<std::int64_t>> UtcMinuteOrNone();
 // "2016-05-07T14:00": the minute of `seconds` since 1970, UTC, as a rules file writes it.
 std::string UtcMinuteText(std::int64_t seconds);
 
+// The items one after another, `separator` between them.
+std::string Joined(const std::vector<std::string>& items, std::string_view separator);
+
 // Words between blanks or commas, kept upper-cased; "none" for no word.
 ValueKind<std::vector<std::string>> WordsOrNone();
 

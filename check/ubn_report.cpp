@@ -7,6 +7,7 @@
 #include "check/logged_exchange.h"
 #include "check/qso_text.h"
 #include "check/report_wording.h"
+#include "check/rule_values.h"
 #include "check/rules_scoring.h"
 #include "logfiles/printable.h"
 
@@ -98,10 +99,7 @@ std::string RowText(const QsoRow& row, const Widths& widths) {
 std::string ContestTerms(const CheckRules& rules) {
   std::string terms = "the contest runs" + PeriodText(rules);
   if (!rules.bands.empty()) {
-    terms += " on";
-    for (const std::string& band : rules.bands) {
-      terms += " " + band;
-    }
+    terms += " on " + Joined(rules.bands, " ");
   }
   return "(" + terms + ")";
 }
