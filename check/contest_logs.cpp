@@ -28,7 +28,8 @@ ContestLogs::ContestLogs(std::size_t logCount) : logs(logCount), entered_(logCou
 void ContestLogs::Add(std::size_t index, CheckLog log, const QsoList& qsos,
                       const std::vector<std::int32_t>& answers) {
   RepeatedText ownCall(calls), ownLocator(texts), frequency(texts), band(texts), mode(texts);
-  RepeatedText sentReport(texts), sentSerial(texts), receivedReport(texts), receivedSerial(texts);
+  RepeatedText sentReport(reportsAndSerials), sentSerial(reportsAndSerials);
+  RepeatedText receivedReport(reportsAndSerials), receivedSerial(reportsAndSerials);
   std::vector<CheckQso>& entered = entered_[index];
   entered.reserve(qsos.size());
   for (std::size_t i = 0; i < qsos.size(); ++i) {

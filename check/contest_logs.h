@@ -1,5 +1,5 @@
 // The logs of a contest as the check holds them: every QSO in one compact record whose texts are
-// ids in two shared tables, so that ten million QSOs fit in memory and compare as integers.
+// ids in shared tables, so that ten million QSOs fit in memory and compare as integers.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +22,8 @@ struct CheckQso {
   std::uint32_t frequency;   // text id: as the log writes it
   std::uint32_t band;        // text id
   std::uint32_t mode;        // text id
-  // text ids: the report and serial number sent and received, as logged (empty where not)
+  // ids in reportsAndSerials: the report and serial number sent and received, as logged (empty
+  // where not)
   std::uint32_t sentReport;
   std::uint32_t sentSerial;
   std::uint32_t receivedReport;
@@ -73,7 +74,10 @@ class ContestLogs {
   void Seal();
 
   TextTable calls;
-  TextTable texts;  // exchanges, locators, frequencies, bands, modes, reports, serials
+  TextTable texts;  // exchanges, locators, frequencies, bands, modes
+  // Apart from the other texts: a contest logs few of them, and the matching reads each as numbers
+  // once, in a table as small as they are few.
+  TextTable reportsAndSerials;
   std::vector<CheckLog> logs;
   std::vector<CheckQso> qsos;
 

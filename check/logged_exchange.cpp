@@ -18,18 +18,19 @@ std::string Parts(const std::string& report, const std::string& serial,
 }
 
 std::string SentAndReceived(const ContestLogs& logs, const CheckQso& qso) {
-  const TextTable& texts = logs.texts;
+  const TextTable& numbers = logs.reportsAndSerials;
   return "sent " +
-         Parts(texts.Text(qso.sentReport), texts.Text(qso.sentSerial), texts.Text(qso.ownLocator)) +
+         Parts(numbers.Text(qso.sentReport), numbers.Text(qso.sentSerial),
+               logs.texts.Text(qso.ownLocator)) +
          ", received " +
-         Parts(texts.Text(qso.receivedReport), texts.Text(qso.receivedSerial),
-               texts.Text(qso.exchange));
+         Parts(numbers.Text(qso.receivedReport), numbers.Text(qso.receivedSerial),
+               logs.texts.Text(qso.exchange));
 }
 
 bool LoggedReportOrSerial(const ContestLogs& logs, const CheckQso& qso) {
   for (std::uint32_t id :
        {qso.sentReport, qso.sentSerial, qso.receivedReport, qso.receivedSerial}) {
-    if (!logs.texts.Text(id).empty()) {
+    if (!logs.reportsAndSerials.Text(id).empty()) {
       return true;
     }
   }
@@ -86,8 +87,8 @@ CopiedAndSent ComparedExchange(const ContestLogs& logs, const CheckRules& rules,
                                std::uint32_t sender) {
   const CheckQso& copier = logs.qsos[q];
   const CheckQso& other = logs.qsos[sender];
-  const TextTable& texts = logs.texts;
-  return {
-      ComparedParts(rules, texts.Text(copier.receivedReport), texts.Text(copier.receivedSerial)),
-      ComparedParts(rules, texts.Text(other.sentReport), texts.Text(other.sentSerial))};
+  const TextTable& numbers = logs.reportsAndSerials;
+  return {ComparedParts(rules, numbers.Text(copier.receivedReport),
+                        numbers.Text(copier.receivedSerial)),
+          ComparedParts(rules, numbers.Text(other.sentReport), numbers.Text(other.sentSerial))};
 }

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <unordered_map>
 
-#include "check/exchange_numbers.h"
 #include "check/portable_call.h"
 #include "scoring/square_number.h"
 
@@ -54,6 +53,15 @@ MatchContext::MatchContext(const ContestLogs& contest, const CheckRules& checkRu
       locators_[id] = LocatorCodeOf(contest.texts.Text(id));
       modeGroups_[id] = ModeGroupOf(contest.texts.Text(id));
       countedBands_[id] = CountsBand(rules, contest.texts.Text(id));
+    }
+  }
+  const TextTable& numbers = contest.reportsAndSerials;
+  asReport_.assign(numbers.IdLimit(), ExchangeNumbers());
+  asSerial_.assign(numbers.IdLimit(), std::nullopt);
+  for (std::uint32_t id = 0; id < numbers.IdLimit(); ++id) {
+    if (numbers.Has(id)) {
+      asReport_[id] = ReadExchangeNumbers(numbers.Text(id), "");
+      asSerial_[id] = ReadExchangeNumbers("", numbers.Text(id)).serial;
     }
   }
   matchCalls_ = MatchCalls(contest.calls, rules.portableSuffixesIgnored);
@@ -140,12 +148,18 @@ QsoClass MatchContext::ExchangeClass(const CheckQso& copier, const CheckQso& sen
   if (!rules.checkReport && !rules.checkSerial) {
     return QsoClass::kConfirmed;
   }
-  const TextTable& texts = logs.texts;
-  const ExchangeNumbers copied =
-      ReadExchangeNumbers(texts.Text(copier.receivedReport), texts.Text(copier.receivedSerial));
-  const ExchangeNumbers sent =
-      ReadExchangeNumbers(texts.Text(sender.sentReport), texts.Text(sender.sentSerial));
+  const ExchangeNumbers copied = NumbersOf(copier.receivedReport, copier.receivedSerial);
+  const ExchangeNumbers sent = NumbersOf(sender.sentReport, sender.sentSerial);
   const bool busted = (rules.checkReport && Differ(copied.report, sent.report)) ||
                       (rules.checkSerial && Differ(copied.serial, sent.serial));
   return busted ? QsoClass::kBustedExchange : QsoClass::kConfirmed;
+}
+
+ExchangeNumbers MatchContext::NumbersOf(std::uint32_t report, std::uint32_t serial) const {
+  // The serial field's number, else what the report field holds besides the report.
+  ExchangeNumbers numbers = asReport_[report];
+  if (asSerial_[serial]) {
+    numbers.serial = asSerial_[serial];
+  }
+  return numbers;
 }

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "check/check_rules.h"
 #include "check/contest_logs.h"
+#include "check/exchange_numbers.h"
 #include "check/mode_groups.h"
 #include "check/qso_class.h"
 
@@ -75,9 +77,16 @@ class MatchContext {
   // The report and serial, as the rules ask; a side that logged none leaves nothing to compare.
   QsoClass ExchangeClass(const CheckQso& copier, const CheckQso& sender) const;
 
-  std::vector<LocatorCode> locators_;      // per text: the locator it names
-  std::vector<ModeGroup> modeGroups_;      // per text
-  std::vector<bool> countedBands_;         // per text: a band the rules count
+  // The numbers a report and a serial, each an id in reportsAndSerials, give as ReadExchangeNumbers
+  // reads them.
+  ExchangeNumbers NumbersOf(std::uint32_t report, std::uint32_t serial) const;
+
+  std::vector<LocatorCode> locators_;  // per text: the locator it names
+  std::vector<ModeGroup> modeGroups_;  // per text
+  std::vector<bool> countedBands_;     // per text: a band the rules count
+  // Per id in reportsAndSerials: the numbers it gives as a report field, and as a serial field.
+  std::vector<ExchangeNumbers> asReport_;
+  std::vector<std::optional<std::uint32_t>> asSerial_;
   std::vector<std::uint32_t> matchCalls_;  // per call id: the first id of a call that is one
   // Per text id: the band's number from 0 where each log covers one band, else 0; and how many.
   std::vector<std::uint32_t> bandNumbers_;
