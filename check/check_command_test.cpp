@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -47,22 +47,6 @@ class FullBuffer : public std::streambuf {
  private:
   char held_[1 << 16];
 };
-
-std::string Read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    names.push_back(std::filesystem::relative(entry.path(), folder).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 }  // namespace
 
 TEST(CheckCommand, FolderStandsForItsFilesInNameOrder) {
@@ -121,16 +105,16 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
   EXPECT_EQ(run.err, dir.Path("contest/logs/broken.log") +
                          ": error: not a log: no Cabrillo START-OF-LOG:, no EDI [REG1TEST;1], "
                          "no ADIF tags, no ADX document and no SQLite database\n");
-  EXPECT_EQ(run.out, Read(dir.Path("result/results.txt")));
+  EXPECT_EQ(run.out, FileText(dir.Path("result/results.txt")));
   EXPECT_NE(run.out.find("\nPlace  Call"), std::string::npos);
-  const std::vector<std::string> files = FilesIn(dir.Path("result"));
+  const std::vector<std::string> files = FilesUnder(dir.Path("result"));
   EXPECT_EQ(files.size(), 5u + 2u + 2u * 7u);  // five files, two folders, two reports per log
   for (const char* name : {"results.txt", "results.csv", "results.json", "index.html",
                            "findings.csv", "reports/broken-log.txt", "ubn/broken-log.txt"}) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
-  const nlohmann::json json = nlohmann::json::parse(Read(dir.Path("result/results.json")));
+  const nlohmann::json json = nlohmann::json::parse(FileText(dir.Path("result/results.json")));
   ASSERT_EQ(json["logs"].size(), 7u);
   const nlohmann::json& broken = json["logs"][6];  // a log with an error comes last
   EXPECT_EQ(broken["file"], dir.Path("contest/logs/broken.log"));
@@ -152,7 +136,8 @@ TEST(CheckCommand, ALogWithoutOwnLocatorIsMatchedNotScoredAndAnError) {
       run.out.find("\n    -  " + dir.Path("b.adi") + ": error: the log names no own locator\n"),
       std::string::npos)
       << run.out;
-  EXPECT_NE(Read(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"), std::string::npos);
+  EXPECT_NE(FileText(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"),
+            std::string::npos);
 }
 
 TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
@@ -174,7 +159,8 @@ TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
   EXPECT_NE(run.out.find("\n    -  " + error), std::string::npos) << run.out;
   for (const char* report : {"out/reports/DL1AAA.txt", "out/reports/OK1BBB.txt"}) {
     SCOPED_TRACE(report);
-    EXPECT_NE(Read(dir.Path(report)).find("QSOs: 1 confirmed, 0 not in log,"), std::string::npos);
+    EXPECT_NE(FileText(dir.Path(report)).find("QSOs: 1 confirmed, 0 not in log,"),
+              std::string::npos);
   }
 }
 
@@ -213,10 +199,10 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
   std::filesystem::create_symlink(dir.Path("organiser.txt"), dir.Path("out/reports/DL1AAA.txt"));
 
   EXPECT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log")}).status, 0);
-  EXPECT_EQ(Read(dir.Path("organiser.txt")), "organiser's");
+  EXPECT_EQ(FileText(dir.Path("organiser.txt")), "organiser's");
   EXPECT_FALSE(std::filesystem::is_symlink(dir.Path("out/reports/DL1AAA.txt")));
-  EXPECT_EQ(FilesIn(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
-  EXPECT_EQ(FilesIn(dir.Path("out/ubn")), std::vector<std::string>{"DL1AAA.txt"});
+  EXPECT_EQ(FilesUnder(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
+  EXPECT_EQ(FilesUnder(dir.Path("out/ubn")), std::vector<std::string>{"DL1AAA.txt"});
 
   dir.Write("out/notes.txt", "organiser's");
   const Outcome refused = Check({"--out", dir.Path("out"), dir.Path("a.log")});
@@ -236,9 +222,9 @@ TEST(CheckCommand, ALogInACodePageIsReportedInItsLettersWithItsEncodingNamed) {
                 "KO85UT\nEND-OF-LOG:\n");
   const Outcome run = Check({"--encoding", "cp1251", "--out", dir.Path("out"), log});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(Read(dir.Path("out/reports/UA3ABC.txt")).find("unique: РА3ДЕФ is in no other log"),
+  EXPECT_NE(FileText(dir.Path("out/reports/UA3ABC.txt")).find("unique: РА3ДЕФ is in no other log"),
             std::string::npos)
-      << Read(dir.Path("out/reports/UA3ABC.txt"));
+      << FileText(dir.Path("out/reports/UA3ABC.txt"));
 }
 
 TEST(CheckCommand, WrongCommandLinesAndRules) {
@@ -287,16 +273,16 @@ TEST(ContestCommand, SameSeedSameFilesOtherSeedOthers) {
   simulate("a", "7");
   simulate("b", "7");
   simulate("c", "8");
-  const std::vector<std::string> files = FilesIn(dir.Path("a"));
+  const std::vector<std::string> files = FilesUnder(dir.Path("a"));
   EXPECT_EQ(files.size(), 1u + 1u + 6u);  // the truth, the logs' folder, six logs
-  EXPECT_EQ(files, FilesIn(dir.Path("b")));
+  EXPECT_EQ(files, FilesUnder(dir.Path("b")));
   for (const std::string& name : files) {
     SCOPED_TRACE(name);
     if (!std::filesystem::is_directory(dir.Path("a/" + name))) {
-      EXPECT_EQ(Read(dir.Path("a/" + name)), Read(dir.Path("b/" + name)));
+      EXPECT_EQ(FileText(dir.Path("a/" + name)), FileText(dir.Path("b/" + name)));
     }
   }
-  EXPECT_NE(Read(dir.Path("a/truth.csv")), Read(dir.Path("c/truth.csv")));
+  EXPECT_NE(FileText(dir.Path("a/truth.csv")), FileText(dir.Path("c/truth.csv")));
 }
 
 TEST(ContestCommand, WrongCommandLines) {

@@ -1,15 +1,17 @@
-// Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout; the
-// exchange of a QSO as one value, and a list for scoring held to a full one.
+// Files for the tests: a temporary folder, what a file or a folder holds, and SQLite logs in the
+// host's layout; the exchange of a QSO as one value, and a list for scoring held to a full one.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,22 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The whole content of a file, byte for byte; empty for a file that cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Every file and folder under `folder`, at any depth, named relative to it, in name order.
+inline std::vector<std::string> FilesUnder(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    names.push_back(std::filesystem::relative(entry.path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 // Runs SQL statements on a new database file; aborts the test program on a failure.
 inline std::string MakeDatabase(const std::string& path, const std::vector<std::string>& sql) {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "check/findings.h"
+#include "logfiles/test_support.h"
 
 namespace {
 struct CommandRun {
@@ -88,11 +89,8 @@ TEST(ContestCommand, WritesAVhfContest) {
                          " EDI logs of 200 stations with " + std::to_string(qsos) + " QSOs in " +
                          folder.string() + "/logs, the truth in " + folder.string() +
                          "/truth.csv; stations without a log: 20\n");
-  std::ifstream truth(folder / "truth.csv");
-  std::ostringstream text;
-  text << truth.rdbuf();
   long long largest = 0;
-  for (const Finding& row : ParseFindingsCsv(text.str())) {
+  for (const Finding& row : ParseFindingsCsv(FileText(folder / "truth.csv"))) {
     if (row.kind == kClockOffsetKind) {
       largest = std::max(largest, std::llabs(std::stoll(row.detail)));
     }

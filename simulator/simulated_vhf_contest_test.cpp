@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -18,6 +17,7 @@
 #include "check/log_reading.h"
 #include "check/qso_class.h"
 #include "logfiles/log_reader.h"
+#include "logfiles/test_support.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
 #include "simulator/simulated_rules.h"
@@ -320,10 +320,8 @@ TEST(SimulatedVhfContest, TheCheckByTheIaruRulesFindsTheInjectedFaults) {
       std::filesystem::path(testing::TempDir()) / "marovinta-simulated-vhf-contest";
   std::filesystem::remove_all(folder);
   WriteSimulatedContest(contest, folder.string());
-  std::ifstream file(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules");
-  std::ostringstream iaru;
-  iaru << file.rdbuf();
-  const CheckRules rules = ParseRules(WithSimulatedPeriod(iaru.str(), settings));
+  const CheckRules rules = ParseRules(WithSimulatedPeriod(
+      FileText(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules"), settings));
   ProgressBar quiet(false, nullptr);
   const ContestLogs logs =
       ReadContestLogs(LogFilesOf({(folder / "logs").string()}), std::nullopt, rules, 2, quiet);
