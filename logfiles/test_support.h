@@ -1,5 +1,6 @@
-// Files for the tests: a temporary folder, what a file or a folder holds, and SQLite logs in the
-// host's layout; the exchange of a QSO as one value, and a list for scoring held to a full one.
+// Files for the tests: a temporary folder, what a file or a folder holds, an example of the README,
+// and SQLite logs in the host's layout; the exchange of a QSO as one value, and a list for scoring
+// held to a full one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,25 @@ inline std::vector<std::string> FilesUnder(const std::filesystem::path& folder) 
   }
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// The indented block of README.md between "<!-- `name`" and "<!-- end of the `name` -->", its
+// lines unindented and its blank lines kept, so that a test holds the README to what the code
+// writes.
+inline std::string ReadmeExample(const std::string& name) {
+  const std::string readme = FileText(MAROVINTA_README);
+  const std::size_t begin = readme.find("<!-- " + name);
+  const std::size_t end = readme.find("<!-- end of the " + name + " -->");
+  EXPECT_NE(begin, std::string::npos) << name;
+  EXPECT_NE(end, std::string::npos) << name;
+  std::istringstream block(begin < end ? readme.substr(begin, end - begin) : "");
+  std::string line;
+  std::getline(block, line);  // the marker's own
+  std::string example;
+  while (std::getline(block, line)) {
+    example += (line.rfind("    ", 0) == 0 ? line.substr(4) : line) + "\n";
+  }
+  return example;
 }
 
 // Runs SQL statements on a new database file; aborts the test program on a failure.
