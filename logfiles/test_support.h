@@ -1,6 +1,6 @@
 // Files for the tests: a temporary folder, what a file or a folder holds, an example of the README,
-// and SQLite logs in the host's layout; the exchange of a QSO as one value, and a list for scoring
-// held to a full one.
+// and SQLite logs in the host's layout; the exchange of a QSO and the calls of a log as one value
+// each, and a list for scoring held to a full one.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "logfiles/contest_log.h"
 #include "logfiles/qso_list.h"
 
 class TempDir {
@@ -103,6 +104,15 @@ inline std::string CreateLogTable(const std::string& name) {
 using Exchange = std::array<std::string, 4>;
 inline Exchange ExchangeOf(const LogQso& qso) {
   return {qso.sentReport, qso.sentSerial, qso.receivedReport, qso.receivedSerial};
+}
+
+// The calls worked in a log, in its order.
+inline std::vector<std::string> CallsOf(const ContestLog& log) {
+  std::vector<std::string> calls;
+  for (const LogQso& qso : log.qsos) {
+    calls.push_back(qso.callSign);
+  }
+  return calls;
 }
 
 // `scoring` holds every QSO of `full` as `full` does, but the reports and serials, which it answers
