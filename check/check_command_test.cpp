@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "check/check_test_support.h"
 #include "logfiles/test_support.h"
 #include "simulator/contest_command.h"
 
@@ -31,9 +32,11 @@ Outcome Simulate(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
-const char* const kOneQsoLog =
-    "START-OF-LOG: 3.0\nCALLSIGN: DL1AAA\n"
-    "QSO: 14000 CW 2024-09-07 1400 DL1AAA JO31 OK1BBB JN79\nEND-OF-LOG:\n";
+const std::string kOneQsoLog =
+    CabrilloText({"DL1AAA", "JO31", {{"14000 CW 2024-09-07 1400", "OK1BBB JN79"}}});
+// The other side of kOneQsoLog's QSO.
+const std::string kPartnersLog =
+    CabrilloText({"OK1BBB", "JN79", {{"14000 CW 2024-09-07 1400", "DL1AAA JO31"}}});
 
 // Standard output on a full disk: what is written is held, and fails once it is to be sent on.
 class FullBuffer : public std::streambuf {
@@ -144,9 +147,7 @@ TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
   TempDir dir;
   dir.Write("a.log", kOneQsoLog);
   dir.Write("a-again.log", kOneQsoLog);
-  dir.Write("b.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
-            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  dir.Write("b.log", kPartnersLog);
   const Outcome run = Check(
       {"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("a-again.log"), dir.Path("b.log")});
   EXPECT_EQ(run.status, 1);
@@ -191,9 +192,7 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
   TempDir dir;
   dir.Write("organiser.txt", "organiser's");
   dir.Write("a.log", kOneQsoLog);
-  dir.Write("b.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
-            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  dir.Write("b.log", kPartnersLog);
   ASSERT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("b.log")}).status, 0);
   std::filesystem::remove(dir.Path("out/reports/DL1AAA.txt"));
   std::filesystem::create_symlink(dir.Path("organiser.txt"), dir.Path("out/reports/DL1AAA.txt"));
