@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "check/check_test_support.h"
 #include "logfiles/test_support.h"
 #include "simulator/contest_command.h"
 
@@ -31,9 +32,11 @@ Outcome Simulate(const std::vector<std::string>& arguments) {
   return {status, out.str(), err.str()};
 }
 
-const char* const kOneQsoLog =
-    "START-OF-LOG: 3.0\nCALLSIGN: DL1AAA\n"
-    "QSO: 14000 CW 2024-09-07 1400 DL1AAA JO31 OK1BBB JN79\nEND-OF-LOG:\n";
+const std::string kOneQsoLog =
+    CabrilloText({"DL1AAA", "JO31", {{"14000 CW 2024-09-07 1400", "OK1BBB JN79"}}});
+// The other side of kOneQsoLog's QSO.
+const std::string kPartnersLog =
+    CabrilloText({"OK1BBB", "JN79", {{"14000 CW 2024-09-07 1400", "DL1AAA JO31"}}});
 
 // Standard output on a full disk: what is written is held, and fails once it is to be sent on.
 class FullBuffer : public std::streambuf {
@@ -47,22 +50,6 @@ class FullBuffer : public std::streambuf {
  private:
   char held_[1 << 16];
 };
-
-std::string Read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-    names.push_back(std::filesystem::relative(entry.path(), folder).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 }  // namespace
 
 TEST(CheckCommand, FolderStandsForItsFilesInNameOrder) {
@@ -121,16 +108,16 @@ TEST(CheckCommand, ChecksASimulatedContestAndWritesEveryReport) {
   EXPECT_EQ(run.err, dir.Path("contest/logs/broken.log") +
                          ": error: not a log: no Cabrillo START-OF-LOG:, no EDI [REG1TEST;1], "
                          "no ADIF tags, no ADX document and no SQLite database\n");
-  EXPECT_EQ(run.out, Read(dir.Path("result/results.txt")));
+  EXPECT_EQ(run.out, FileText(dir.Path("result/results.txt")));
   EXPECT_NE(run.out.find("\nPlace  Call"), std::string::npos);
-  const std::vector<std::string> files = FilesIn(dir.Path("result"));
+  const std::vector<std::string> files = FilesUnder(dir.Path("result"));
   EXPECT_EQ(files.size(), 5u + 2u + 2u * 7u);  // five files, two folders, two reports per log
   for (const char* name : {"results.txt", "results.csv", "results.json", "index.html",
                            "findings.csv", "reports/broken-log.txt", "ubn/broken-log.txt"}) {
     SCOPED_TRACE(name);
     EXPECT_NE(std::find(files.begin(), files.end(), name), files.end());
   }
-  const nlohmann::json json = nlohmann::json::parse(Read(dir.Path("result/results.json")));
+  const nlohmann::json json = nlohmann::json::parse(FileText(dir.Path("result/results.json")));
   ASSERT_EQ(json["logs"].size(), 7u);
   const nlohmann::json& broken = json["logs"][6];  // a log with an error comes last
   EXPECT_EQ(broken["file"], dir.Path("contest/logs/broken.log"));
@@ -152,16 +139,15 @@ TEST(CheckCommand, ALogWithoutOwnLocatorIsMatchedNotScoredAndAnError) {
       run.out.find("\n    -  " + dir.Path("b.adi") + ": error: the log names no own locator\n"),
       std::string::npos)
       << run.out;
-  EXPECT_NE(Read(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"), std::string::npos);
+  EXPECT_NE(FileText(dir.Path("out/reports/DL1AAA.txt")).find("QSOs: 1 confirmed,"),
+            std::string::npos);
 }
 
 TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
   TempDir dir;
   dir.Write("a.log", kOneQsoLog);
   dir.Write("a-again.log", kOneQsoLog);
-  dir.Write("b.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
-            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  dir.Write("b.log", kPartnersLog);
   const Outcome run = Check(
       {"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("a-again.log"), dir.Path("b.log")});
   EXPECT_EQ(run.status, 1);
@@ -174,7 +160,8 @@ TEST(CheckCommand, AStationWithTwoLogsIsRankedOnceOnTheFirst) {
   EXPECT_NE(run.out.find("\n    -  " + error), std::string::npos) << run.out;
   for (const char* report : {"out/reports/DL1AAA.txt", "out/reports/OK1BBB.txt"}) {
     SCOPED_TRACE(report);
-    EXPECT_NE(Read(dir.Path(report)).find("QSOs: 1 confirmed, 0 not in log,"), std::string::npos);
+    EXPECT_NE(FileText(dir.Path(report)).find("QSOs: 1 confirmed, 0 not in log,"),
+              std::string::npos);
   }
 }
 
@@ -205,18 +192,16 @@ TEST(CheckCommand, OutOverAnEarlierCheckLeavesNoStaleReportAndFollowsNoLink) {
   TempDir dir;
   dir.Write("organiser.txt", "organiser's");
   dir.Write("a.log", kOneQsoLog);
-  dir.Write("b.log",
-            "START-OF-LOG: 3.0\nCALLSIGN: OK1BBB\n"
-            "QSO: 14000 CW 2024-09-07 1400 OK1BBB JN79 DL1AAA JO31\nEND-OF-LOG:\n");
+  dir.Write("b.log", kPartnersLog);
   ASSERT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log"), dir.Path("b.log")}).status, 0);
   std::filesystem::remove(dir.Path("out/reports/DL1AAA.txt"));
   std::filesystem::create_symlink(dir.Path("organiser.txt"), dir.Path("out/reports/DL1AAA.txt"));
 
   EXPECT_EQ(Check({"--out", dir.Path("out"), dir.Path("a.log")}).status, 0);
-  EXPECT_EQ(Read(dir.Path("organiser.txt")), "organiser's");
+  EXPECT_EQ(FileText(dir.Path("organiser.txt")), "organiser's");
   EXPECT_FALSE(std::filesystem::is_symlink(dir.Path("out/reports/DL1AAA.txt")));
-  EXPECT_EQ(FilesIn(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
-  EXPECT_EQ(FilesIn(dir.Path("out/ubn")), std::vector<std::string>{"DL1AAA.txt"});
+  EXPECT_EQ(FilesUnder(dir.Path("out/reports")), std::vector<std::string>{"DL1AAA.txt"});
+  EXPECT_EQ(FilesUnder(dir.Path("out/ubn")), std::vector<std::string>{"DL1AAA.txt"});
 
   dir.Write("out/notes.txt", "organiser's");
   const Outcome refused = Check({"--out", dir.Path("out"), dir.Path("a.log")});
@@ -236,9 +221,9 @@ TEST(CheckCommand, ALogInACodePageIsReportedInItsLettersWithItsEncodingNamed) {
                 "KO85UT\nEND-OF-LOG:\n");
   const Outcome run = Check({"--encoding", "cp1251", "--out", dir.Path("out"), log});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(Read(dir.Path("out/reports/UA3ABC.txt")).find("unique: РА3ДЕФ is in no other log"),
+  EXPECT_NE(FileText(dir.Path("out/reports/UA3ABC.txt")).find("unique: РА3ДЕФ is in no other log"),
             std::string::npos)
-      << Read(dir.Path("out/reports/UA3ABC.txt"));
+      << FileText(dir.Path("out/reports/UA3ABC.txt"));
 }
 
 TEST(CheckCommand, WrongCommandLinesAndRules) {
@@ -274,50 +259,4 @@ TEST(CheckCommand, WrongCommandLinesAndRules) {
   }
   EXPECT_EQ(Check({"--help"}).status, 0);
   EXPECT_EQ(Check({"-h"}).out, kCheckUsage);
-}
-
-TEST(ContestCommand, SameSeedSameFilesOtherSeedOthers) {
-  TempDir dir;
-  const std::vector<std::string> common = {"--logs", "6", "--qsos", "10", "--adif", "0.5"};
-  const auto simulate = [&](const std::string& folder, const std::string& seed) {
-    std::vector<std::string> arguments = common;
-    arguments.insert(arguments.end(), {"--out", dir.Path(folder), "--seed", seed});
-    ASSERT_EQ(Simulate(arguments).status, 0);
-  };
-  simulate("a", "7");
-  simulate("b", "7");
-  simulate("c", "8");
-  const std::vector<std::string> files = FilesIn(dir.Path("a"));
-  EXPECT_EQ(files.size(), 1u + 1u + 6u);  // the truth, the logs' folder, six logs
-  EXPECT_EQ(files, FilesIn(dir.Path("b")));
-  for (const std::string& name : files) {
-    SCOPED_TRACE(name);
-    if (!std::filesystem::is_directory(dir.Path("a/" + name))) {
-      EXPECT_EQ(Read(dir.Path("a/" + name)), Read(dir.Path("b/" + name)));
-    }
-  }
-  EXPECT_NE(Read(dir.Path("a/truth.csv")), Read(dir.Path("c/truth.csv")));
-}
-
-TEST(ContestCommand, WrongCommandLines) {
-  const struct {
-    std::vector<std::string> arguments;
-    const char* err;
-  } cases[] = {
-      {{"--logs", "5"}, "--out FOLDER is needed"},
-      {{"--out", "x", "--missing", "1.5"}, "--missing needs a number from 0 to 1, not '1.5'"},
-      {{"--out", "x", "--missing", "0.6", "--busted-calls", "0.6"},
-       "the fault rates of a QSO add up to more than 1"},
-      {{"--out", "x", "extra"}, "unexpected argument 'extra'"},
-      {{"--out", "x", "-v"}, "unknown option -v"},
-      {{"--out", "x", "--logs", "2", "--qsos", "100"},
-       "too many QSOs for so few stations: at most 2 in all, 100 asked"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.err);
-    const Outcome run = Simulate(c.arguments);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err,
-              "marovinta-contest: " + std::string(c.err) + "\nTry 'marovinta-contest --help'.\n");
-  }
 }

@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "logfiles/test_support.h"
+
 TEST(CheckRules, DefaultsWhereTheFileIsSilent) {
   const CheckRules rules = ParseRules("# only a comment\n\n");
   EXPECT_EQ(rules.windowSeconds, 600);
@@ -246,22 +248,8 @@ TEST(CheckRules, FilesAsEditorsSaveThem) {
 // The example rules file of the README, between its markers, is what the check writes for the
 // defaults, and the check reads it.
 TEST(CheckRules, TheReadmeExampleIsTheDefaultsWrittenOut) {
-  std::ifstream file(MAROVINTA_README, std::ios::binary);
-  std::ostringstream readme;
-  readme << file.rdbuf();
-  const std::string text = readme.str();
-  const std::size_t begin = text.find("<!-- rules example");
-  const std::size_t end = text.find("<!-- end of the rules example -->");
-  ASSERT_NE(begin, std::string::npos);
-  ASSERT_NE(end, std::string::npos);
-  std::istringstream block(text.substr(begin, end - begin));
-  std::string example;
-  for (std::string line; std::getline(block, line);) {
-    if (line.rfind("    ", 0) == 0) {
-      example += line.substr(4) + "\n";  // a line of the indented code block
-    }
-  }
-  EXPECT_EQ(example, RulesText(CheckRules()));
+  const std::string example = ReadmeExample("rules example");
+  EXPECT_EQ(example, "\n" + RulesText(CheckRules()) + "\n");  // a blank line on either side
   EXPECT_EQ(RulesText(ParseRules(example)), RulesText(CheckRules()));
 }
 

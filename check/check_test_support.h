@@ -31,11 +31,6 @@ inline std::string CabrilloText(const StationLog& station) {
   return text + "END-OF-LOG:\n";
 }
 
-// The Cabrillo line of QSO number n (from 1) of a log made by CabrilloText.
-inline int LineOfQso(int n) {
-  return 2 + n;
-}
-
 // A tally's four counts in one text, so that one expectation compares two tallies and a failure
 // shows both whole.
 inline std::string TallyText(const ScoreTally& tally) {

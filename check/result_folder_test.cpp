@@ -2,27 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <stdexcept>
 
 #include "logfiles/test_support.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    names.push_back(fs::relative(entry.path(), folder).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-}  // namespace
 
 TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) {
   const struct {
@@ -93,21 +79,20 @@ TEST(ResultFolder, TakesOnlyAFolderOfResultsAndClearsThemWithoutFollowingLinks) 
     TempDir dir;
     dir.Write("organiser.txt", "organiser's");
     c.make(dir);
-    const std::vector<std::string> before = Entries(dir.Path(""));
+    const std::vector<std::string> before = FilesUnder(dir.Path(""));
     if (!c.taken) {
       EXPECT_THROW(CheckResultFolder(dir.Path("out")), std::runtime_error);
-      EXPECT_EQ(Entries(dir.Path("")), before);
+      EXPECT_EQ(FilesUnder(dir.Path("")), before);
       continue;
     }
     CheckResultFolder(dir.Path("out"));
     ClearResultFolder(dir.Path("out"));
-    EXPECT_EQ(Entries(dir.Path("out")), (std::vector<std::string>{"reports", "ubn"}));
+    EXPECT_EQ(FilesUnder(dir.Path("out")), (std::vector<std::string>{"reports", "ubn"}));
     EXPECT_FALSE(fs::is_symlink(dir.Path("out/reports")));
     EXPECT_FALSE(fs::is_symlink(dir.Path("out/ubn")));
-    std::ifstream organiser(dir.Path("organiser.txt"));
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(organiser), {}), "organiser's");
+    EXPECT_EQ(FileText(dir.Path("organiser.txt")), "organiser's");
     if (fs::exists(dir.Path("elsewhere"))) {
-      EXPECT_EQ(Entries(dir.Path("elsewhere")), std::vector<std::string>{"DL1AAA.txt"});
+      EXPECT_EQ(FilesUnder(dir.Path("elsewhere")), std::vector<std::string>{"DL1AAA.txt"});
     }
   }
 }

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "check/check_test_support.h"
+#include "logfiles/test_support.h"
 
 namespace {
 // A VHF contest on 144 MHz in which YO5AAA's log has one QSO of each class but not checkable,
@@ -100,24 +98,9 @@ TEST(UbnReport, ListsEachClassOfAVhfContestWithWhatIsCorrectAndThePointsLost) {
 
 // The README shows the report of the test above.
 TEST(UbnReport, TheReadmeShowsTheReportOfAVhfContest) {
-  std::ifstream file(MAROVINTA_README, std::ios::binary);
-  std::ostringstream readme;
-  readme << file.rdbuf();
-  const std::string text = readme.str();
-  const std::size_t begin = text.find("<!-- UBN report example");
-  const std::size_t end = text.find("<!-- end of the UBN report example -->");
-  ASSERT_NE(begin, std::string::npos);
-  ASSERT_NE(end, std::string::npos);
-  std::istringstream block(text.substr(begin, end - begin));
-  std::string example;
-  std::getline(block, example);  // the marker
-  example.clear();
-  for (std::string line; std::getline(block, line);) {
-    example += (line.rfind("    ", 0) == 0 ? line.substr(4) : line) + "\n";  // code, or blank
-  }
   const CheckedContest contest = CheckBandLogs(OneOfEachClass(), ParseRules(kVhfRules));
   EXPECT_EQ("\n" + UbnReportText(contest.logs, contest.result, contest.Log("YO5AAA")) + "\n",
-            example);
+            ReadmeExample("UBN report example"));
 }
 
 // By the defaults a log is of all bands, scored on the engine, and neither its exchange nor its

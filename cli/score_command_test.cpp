@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "logfiles/test_support.h"
@@ -243,8 +242,7 @@ TEST(ScoreCommand, MapIsWrittenToTheFileGiven) {
   const TempDir dir;
   const Outcome run = Score({"--map", dir.Path("map.svg"), kTestData + "/small.adi"});
   EXPECT_EQ(run.status, 0);
-  std::ifstream file(dir.Path("map.svg"));
-  const std::string svg((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string svg = FileText(dir.Path("map.svg"));
   EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
   EXPECT_NE(svg.find("Band 14: 4 fields, 5 QSOs"), std::string::npos);
 
@@ -422,8 +420,7 @@ TEST(ScoreCommand, CabrilloOutputIsWrittenToTheFileGiven) {
   const TempDir dir;
   const Outcome run = Score({"--cabrillo", dir.Path("out.log"), kTestData + "/small.adx"});
   EXPECT_EQ(run.status, 0);
-  std::ifstream file(dir.Path("out.log"));
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  const std::string text = FileText(dir.Path("out.log"));
   EXPECT_NE(text.find("CLAIMED-SCORE: 576\n"), std::string::npos);
 
   const Outcome refused = Score({"--cabrillo", dir.Path("edi.log"), kTestData + "/small.edi"});

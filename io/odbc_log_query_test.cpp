@@ -44,14 +44,6 @@ std::string Message(const std::function<void()>& action) {
 // The SQLite driver steps to a row as it fetches it, instead of reading the whole result at once.
 constexpr char kStepAtFetch[] = ";StepAPI=1";
 
-// The log of "QSOLog" whose band fails on the row of `callSign`: the callsign index gives the
-// order, so SQLite computes a row's values as it steps to that row, and the error arrives with it.
-std::string FailingAt(const std::string& callSign) {
-  return "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case "
-         "when CallSign = '" +
-         callSign + "' then abs(-9223372036854775808) else DigiBand end as DigiBand from QSOLog)";
-}
-
 const std::vector<std::string> kFailingLogCalls = {"DL1AB", "G4A", "OK1X", "SP2Z", "W1AW"};
 
 void CreateFailingLog(const TempSqliteFile& file) {
@@ -148,7 +140,7 @@ TEST_F(OdbcLogTest, ARowErrorInsideABlockComesAfterTheRowsBeforeIt) {
                    " rows per fetch");
       OdbcLogQuery blocks(connection->Handle(), rowsPerFetch);
       blocks.SetFields({{"CallSign"}, {"DigiBand"}}, 255);
-      blocks.SetSQL(LogSelect(FailingAt(kFailingLogCalls[failing])));
+      blocks.SetSQL(LogSelect(LogFailingAt("QSOLog", kFailingLogCalls[failing])));
       std::vector<std::string> rows;
       const std::string error = Message([&] {
         for (blocks.Open(); !blocks.Eof(); blocks.Next()) {
@@ -168,7 +160,7 @@ TEST_F(OdbcLogTest, ARowErrorInsideABlockComesAfterTheRowsBeforeIt) {
   // Opened again before it got to the failed row, the query has forgotten that row's error.
   OdbcLogQuery reopened(connection->Handle(), 256);
   reopened.SetFields({{"CallSign"}}, 255);
-  reopened.SetSQL(LogSelect(FailingAt("W1AW")));
+  reopened.SetSQL(LogSelect(LogFailingAt("QSOLog", "W1AW")));
   reopened.Open();
   reopened.SetSQL(LogSelect("QSOLog"));
   std::vector<std::string> rows;
@@ -286,7 +278,7 @@ TEST_F(OdbcRecalcTest, RebuildsTheStateFromTheLog) {
 TEST_F(OdbcRecalcTest, TheRowsBeforeAFailingRowAreScored) {
   CreateFailingLog(file);
   Connect(kStepAtFetch);
-  EXPECT_THAT(RebuildError(FailingAt("SP2Z")), HasSubstr("integer overflow"));
+  EXPECT_THAT(RebuildError(LogFailingAt("QSOLog", "SP2Z")), HasSubstr("integer overflow"));
   EXPECT_TRUE(state.WorkedList.Contains("DL1AB", "14", "CW"));
   EXPECT_TRUE(state.WorkedList.Contains("G4A", "21", "CW"));
   EXPECT_TRUE(state.WorkedList.Contains("OK1X", "7", "CW"));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "logfiles/test_support.h"
+
 namespace {
 std::string Adx(const std::string& records) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ADX>\n<HEADER>\n<ADIF_VER>3.1.4</ADIF_VER>\n"
@@ -30,10 +32,7 @@ TEST(AdxReader, RecordsAsTheTagFormReadsThem) {
   EXPECT_EQ(log.qsos[0].ownCall, "DL1ABC");
   EXPECT_EQ(log.qsos[0].utcSeconds, 1756555230);
   EXPECT_EQ(log.qsos[0].contestId, "WW-DIGI");
-  EXPECT_EQ(log.qsos[0].sentReport, "-05");
-  EXPECT_EQ(log.qsos[0].sentSerial, "12");
-  EXPECT_EQ(log.qsos[0].receivedReport, "+02");
-  EXPECT_EQ(log.qsos[0].receivedSerial, "011/");
+  EXPECT_EQ(ExchangeOf(log.qsos[0]), (Exchange{"-05", "12", "+02", "011/"}));
   EXPECT_EQ(log.qsos[0].line, 8);
   EXPECT_EQ(log.qsos[1].callSign, "W1CCC");  // not the application's own CALL field
   EXPECT_EQ(log.qsos[1].mode, "FT4");
@@ -116,11 +115,7 @@ TEST(AdxReader, ARecordOutsideRecordsIsNoQso) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.where);
     const ContestLog log = ReadAdx(c.document);
-    std::vector<std::string> calls;
-    for (const LogQso& qso : log.qsos) {
-      calls.push_back(qso.callSign);
-    }
-    EXPECT_EQ(calls, std::vector<std::string>{"DL1AAA"});
+    EXPECT_EQ(CallsOf(log), std::vector<std::string>{"DL1AAA"});
     EXPECT_TRUE(log.warnings.empty());
   }
 }

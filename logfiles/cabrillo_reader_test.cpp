@@ -101,11 +101,7 @@ TEST(CabrilloReader, ATieOfLayoutsIsDecidedByTheFirstQsoLine) {
       }
     }
     const ContestLog log = ReadCabrillo(text + "END-OF-LOG:\n");
-    std::vector<std::string> calls;
-    for (const LogQso& qso : log.qsos) {
-      calls.push_back(qso.callSign);
-    }
-    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(CallsOf(log), expected);
     EXPECT_EQ(log.warnings.size(), c.widths.size() - expected.size());
   }
 }

@@ -34,10 +34,7 @@ void ExpectSame(const LogQso& read, const LogQso& added) {
   EXPECT_EQ(read.frequency, added.frequency);
   EXPECT_EQ(read.utcSeconds, added.utcSeconds);
   EXPECT_EQ(read.contestId, added.contestId);
-  EXPECT_EQ(read.sentReport, added.sentReport);
-  EXPECT_EQ(read.sentSerial, added.sentSerial);
-  EXPECT_EQ(read.receivedReport, added.receivedReport);
-  EXPECT_EQ(read.receivedSerial, added.receivedSerial);
+  EXPECT_EQ(ExchangeOf(read), ExchangeOf(added));
   EXPECT_EQ(read.markedDuplicate, added.markedDuplicate);
 }
 

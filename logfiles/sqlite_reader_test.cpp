@@ -4,19 +4,12 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "host/log_table.h"
 #include "host/sample_log.h"
 #include "logfiles/test_support.h"
 
 namespace {
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 // An open connection with a statement run on it, kept while the test needs it.
 class SqliteSession {
  public:
@@ -178,8 +171,8 @@ TEST(SqliteReader, ALogWithALeftoverJournalIsReadWithoutWriting) {
     std::filesystem::copy_file(db + "-journal", crashed + "-journal");
     ASSERT_TRUE(logger.Run("ROLLBACK"));
   }
-  const std::string before = Bytes(crashed);
-  const std::string journal = Bytes(crashed + "-journal");
+  const std::string before = FileText(crashed);
+  const std::string journal = FileText(crashed + "-journal");
   ASSERT_FALSE(journal.empty());
 
   const ContestLog log = ReadSqliteLog(crashed, "");
@@ -190,6 +183,6 @@ TEST(SqliteReader, ALogWithALeftoverJournalIsReadWithoutWriting) {
             "the database has a leftover journal (" + crashed +
                 "-journal): read from a copy with its unfinished transaction settled, the "
                 "database itself left as it is");
-  EXPECT_EQ(Bytes(crashed), before);
-  EXPECT_EQ(Bytes(crashed + "-journal"), journal);
+  EXPECT_EQ(FileText(crashed), before);
+  EXPECT_EQ(FileText(crashed + "-journal"), journal);
 }

@@ -1,18 +1,23 @@
-// Files for the scorer's tests: a temporary folder, and SQLite logs in the host's layout; the
-// exchange of a QSO as one value, and a list for scoring held to a full one.
+// Files for the tests: a temporary folder, what a file or a folder holds, an example of the README,
+// and SQLite logs in the host's layout; the exchange of a QSO and the calls of a log as one value
+// each, and a list for scoring held to a full one.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "logfiles/contest_log.h"
 #include "logfiles/qso_list.h"
 
 class TempDir {
@@ -37,6 +42,41 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The whole content of a file, byte for byte; empty for a file that cannot be read.
+inline std::string FileText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// Every file and folder under `folder`, at any depth, named relative to it, in name order.
+inline std::vector<std::string> FilesUnder(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+    names.push_back(std::filesystem::relative(entry.path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The indented block of README.md between "<!-- `name`" and "<!-- end of the `name` -->", its
+// lines unindented and its blank lines kept, so that a test holds the README to what the code
+// writes.
+inline std::string ReadmeExample(const std::string& name) {
+  const std::string readme = FileText(MAROVINTA_README);
+  const std::size_t begin = readme.find("<!-- " + name);
+  const std::size_t end = readme.find("<!-- end of the " + name + " -->");
+  EXPECT_NE(begin, std::string::npos) << name;
+  EXPECT_NE(end, std::string::npos) << name;
+  std::istringstream block(begin < end ? readme.substr(begin, end - begin) : "");
+  std::string line;
+  std::getline(block, line);  // the marker's own
+  std::string example;
+  while (std::getline(block, line)) {
+    example += (line.rfind("    ", 0) == 0 ? line.substr(4) : line) + "\n";
+  }
+  return example;
+}
 
 // Runs SQL statements on a new database file; aborts the test program on a failure.
 inline std::string MakeDatabase(const std::string& path, const std::vector<std::string>& sql) {
@@ -64,6 +104,15 @@ inline std::string CreateLogTable(const std::string& name) {
 using Exchange = std::array<std::string, 4>;
 inline Exchange ExchangeOf(const LogQso& qso) {
   return {qso.sentReport, qso.sentSerial, qso.receivedReport, qso.receivedSerial};
+}
+
+// The calls worked in a log, in its order.
+inline std::vector<std::string> CallsOf(const ContestLog& log) {
+  std::vector<std::string> calls;
+  for (const LogQso& qso : log.qsos) {
+    calls.push_back(qso.callSign);
+  }
+  return calls;
 }
 
 // `scoring` holds every QSO of `full` as `full` does, but the reports and serials, which it answers

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "check/findings.h"
+#include "logfiles/test_support.h"
 
 namespace {
 struct CommandRun {
@@ -21,41 +22,62 @@ CommandRun Contest(const std::vector<std::string>& arguments) {
   const int status = RunContestCommand(arguments, out, err);
   return {status, out.str(), err.str()};
 }
-
-// A folder of the test's own: ctest runs tests side by side.
-std::filesystem::path Folder() {
-  const std::filesystem::path folder =
-      std::filesystem::path(testing::TempDir()) /
-      (std::string("marovinta-contest-") +
-       testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::filesystem::remove_all(folder);
-  return folder;
-}
 }  // namespace
 
-// The options of a VHF contest need --vhf, and a VHF contest's logs are EDI, never ADIF; its
-// fault rates add up with the others.
-TEST(ContestCommand, RefusesWhatAVhfContestCannotBe) {
-  const std::string out = Folder().string();
+TEST(ContestCommand, SameSeedSameFilesOtherSeedOthers) {
+  TempDir dir;
+  const std::vector<std::string> common = {"--logs", "6", "--qsos", "10", "--adif", "0.5"};
+  const auto simulate = [&](const std::string& folder, const std::string& seed) {
+    std::vector<std::string> arguments = common;
+    arguments.insert(arguments.end(), {"--out", dir.Path(folder), "--seed", seed});
+    ASSERT_EQ(Contest(arguments).status, 0);
+  };
+  simulate("a", "7");
+  simulate("b", "7");
+  simulate("c", "8");
+  const std::vector<std::string> files = FilesUnder(dir.Path("a"));
+  EXPECT_EQ(files.size(), 1u + 1u + 6u);  // the truth, the logs' folder, six logs
+  EXPECT_EQ(files, FilesUnder(dir.Path("b")));
+  for (const std::string& name : files) {
+    SCOPED_TRACE(name);
+    if (!std::filesystem::is_directory(dir.Path("a/" + name))) {
+      EXPECT_EQ(FileText(dir.Path("a/" + name)), FileText(dir.Path("b/" + name)));
+    }
+  }
+  EXPECT_NE(FileText(dir.Path("a/truth.csv")), FileText(dir.Path("c/truth.csv")));
+}
+
+// A wrong command line is refused and writes nothing. The options of a VHF contest need --vhf, and
+// a VHF contest's logs are EDI, never ADIF; its fault rates add up with the others.
+TEST(ContestCommand, WrongCommandLines) {
+  TempDir dir;
+  const std::string out = dir.Path("contest");
   struct {
     std::vector<std::string> arguments;
     const char* error;
   } const cases[] = {
-      {{"--busted-serials", "0.1"}, "--busted-serials needs --vhf"},
-      {{"--busted-reports", "0.1"}, "--busted-reports needs --vhf"},
-      {{"--out-of-period", "0.1"}, "--out-of-period needs --vhf"},
-      {{"--check-logs", "0.1"}, "--check-logs needs --vhf"},
-      {{"--one-band-logs", "0.1"}, "--one-band-logs needs --vhf"},
-      {{"--marked-duplicates", "0.1"}, "--marked-duplicates needs --vhf"},
-      {{"--vhf", "--adif", "0.1"}, "--adif and --vhf: a VHF contest's logs are EDI"},
-      {{"--vhf", "--busted-calls", "0.5", "--busted-serials", "0.3", "--out-of-period", "0.3"},
+      {{"--logs", "5"}, "--out FOLDER is needed"},
+      {{"--out", out, "--missing", "1.5"}, "--missing needs a number from 0 to 1, not '1.5'"},
+      {{"--out", out, "--missing", "0.6", "--busted-calls", "0.6"},
+       "the fault rates of a QSO add up to more than 1"},
+      {{"--out", out, "extra"}, "unexpected argument 'extra'"},
+      {{"--out", out, "-v"}, "unknown option -v"},
+      {{"--out", out, "--logs", "2", "--qsos", "100"},
+       "too many QSOs for so few stations: at most 2 in all, 100 asked"},
+      {{"--out", out, "--busted-serials", "0.1"}, "--busted-serials needs --vhf"},
+      {{"--out", out, "--busted-reports", "0.1"}, "--busted-reports needs --vhf"},
+      {{"--out", out, "--out-of-period", "0.1"}, "--out-of-period needs --vhf"},
+      {{"--out", out, "--check-logs", "0.1"}, "--check-logs needs --vhf"},
+      {{"--out", out, "--one-band-logs", "0.1"}, "--one-band-logs needs --vhf"},
+      {{"--out", out, "--marked-duplicates", "0.1"}, "--marked-duplicates needs --vhf"},
+      {{"--out", out, "--vhf", "--adif", "0.1"}, "--adif and --vhf: a VHF contest's logs are EDI"},
+      {{"--out", out, "--vhf", "--busted-calls", "0.5", "--busted-serials", "0.3",
+        "--out-of-period", "0.3"},
        "the fault rates of a QSO add up to more than 1"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.error);
-    std::vector<std::string> arguments = {"--out", out};
-    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
-    const CommandRun run = Contest(arguments);
+    const CommandRun run = Contest(c.arguments);
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
@@ -67,7 +89,8 @@ TEST(ContestCommand, RefusesWhatAVhfContestCannotBe) {
 // --vhf writes EDI logs, one per station and band, and says how many, with how many QSOs; its
 // clocks are off by 20 minutes at most unless --largest-offset says otherwise.
 TEST(ContestCommand, WritesAVhfContest) {
-  const std::filesystem::path folder = Folder();
+  TempDir dir;
+  const std::filesystem::path folder = dir.Path("contest");
   const CommandRun run = Contest({"--vhf", "--out", folder.string(), "--logs", "200", "--qsos",
                                   "60", "--clock-offsets", "1", "--seed", "3"});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -88,16 +111,12 @@ TEST(ContestCommand, WritesAVhfContest) {
                          " EDI logs of 200 stations with " + std::to_string(qsos) + " QSOs in " +
                          folder.string() + "/logs, the truth in " + folder.string() +
                          "/truth.csv; stations without a log: 20\n");
-  std::ifstream truth(folder / "truth.csv");
-  std::ostringstream text;
-  text << truth.rdbuf();
   long long largest = 0;
-  for (const Finding& row : ParseFindingsCsv(text.str())) {
+  for (const Finding& row : ParseFindingsCsv(FileText(folder / "truth.csv"))) {
     if (row.kind == kClockOffsetKind) {
       largest = std::max(largest, std::llabs(std::stoll(row.detail)));
     }
   }
   EXPECT_GT(largest, 15 * 60);
   EXPECT_LE(largest, 20 * 60);
-  std::filesystem::remove_all(folder);
 }

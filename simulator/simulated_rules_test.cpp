@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "check/check_rules.h"
+#include "logfiles/test_support.h"
 
 // A shipped definition checks a simulated contest once its period and bands are the
 // simulation's: every other setting stays the file's, whatever its line ends.
 TEST(SimulatedRules, ThePeriodAndBandsBecomeTheSimulations) {
-  std::ifstream file(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules");
-  std::ostringstream text;
-  text << file.rdbuf();
-  CheckRules expected = ParseRules(text.str());
+  const std::string text = FileText(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules");
+  CheckRules expected = ParseRules(text);
   SimulationSettings settings;
   settings.hours = 6;
   expected.periodStart = settings.start;
@@ -29,7 +27,7 @@ TEST(SimulatedRules, ThePeriodAndBandsBecomeTheSimulations) {
     for (const char* eol : {"\n", "\r\n", "\r"}) {
       SCOPED_TRACE(eol[0] == '\n' ? "LF" : eol[1] ? "CR LF" : "CR");
       std::string rules;
-      std::istringstream lines(text.str());
+      std::istringstream lines(text);
       for (std::string line; std::getline(lines, line);) {
         rules += line + eol;
       }

@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -18,6 +16,7 @@
 #include "check/log_reading.h"
 #include "check/qso_class.h"
 #include "logfiles/log_reader.h"
+#include "logfiles/test_support.h"
 #include "simulator/contest_simulator.h"
 #include "simulator/simulated_files.h"
 #include "simulator/simulated_rules.h"
@@ -316,20 +315,15 @@ TEST(SimulatedVhfContest, EveryFaultIsWrittenAsItsTruthSays) {
 TEST(SimulatedVhfContest, TheCheckByTheIaruRulesFindsTheInjectedFaults) {
   const SimulationSettings settings = VhfContest(14);
   const SimulatedContest contest = SimulateContest(settings);
-  const std::filesystem::path folder =
-      std::filesystem::path(testing::TempDir()) / "marovinta-simulated-vhf-contest";
-  std::filesystem::remove_all(folder);
-  WriteSimulatedContest(contest, folder.string());
-  std::ifstream file(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules");
-  std::ostringstream iaru;
-  iaru << file.rdbuf();
-  const CheckRules rules = ParseRules(WithSimulatedPeriod(iaru.str(), settings));
+  TempDir dir;
+  WriteSimulatedContest(contest, dir.Path("contest"));
+  const CheckRules rules = ParseRules(WithSimulatedPeriod(
+      FileText(std::string(MAROVINTA_RULES_FOLDER) + "/iaru-r1-vhf.rules"), settings));
   ProgressBar quiet(false, nullptr);
   const ContestLogs logs =
-      ReadContestLogs(LogFilesOf({(folder / "logs").string()}), std::nullopt, rules, 2, quiet);
+      ReadContestLogs(LogFilesOf({dir.Path("contest/logs")}), std::nullopt, rules, 2, quiet);
   const std::vector<KindScore> scores = ScoreFindings(
       SimulatedTruth(contest), CheckFindings(logs, CheckContest(logs, rules, 2, quiet)), rules);
-  std::filesystem::remove_all(folder);
   std::cout << KindScoreTable(scores);
   for (const KindScore& score : scores) {
     SCOPED_TRACE(score.kind);

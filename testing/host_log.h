@@ -1,5 +1,6 @@
 // Log rows in the host's table layout, for the rebuild's tests and benchmarks: held in memory
-// (MemoryLogQuery) or written to an SQLite file (sqlite_log.h).
+// (MemoryLogQuery) or written to an SQLite file (sqlite_log.h), and read from SQLite with a row
+// that fails.
 #pragma once
 
 #include <optional>
@@ -44,4 +45,14 @@ inline std::vector<LogValue> HostLogValues(const HostLogRow& row, int id) {
           value(row.continent),
           "",
           std::nullopt};
+}
+
+// What a rebuild reads as the log instead of the SQLite table `table`: the band fails (an integer
+// overflow) on the row of `callSign`. With the rows in an index's order SQLite computes a row's
+// values as it steps to that row, so the error arrives with that row, after the ones before it.
+inline std::string LogFailingAt(const std::string& table, const std::string& callSign) {
+  return "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case "
+         "when CallSign = '" +
+         callSign + "' then abs(-9223372036854775808) else DigiBand end as DigiBand from " + table +
+         ")";
 }

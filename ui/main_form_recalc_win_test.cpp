@@ -13,6 +13,7 @@
 
 #include "io/odbc_handle.h"
 #include "scoring/report.h"
+#include "testing/host_log.h"
 #include "testing/plugin_fixture_win.h"
 #include "testing/posted_calls_win.h"
 
@@ -142,9 +143,7 @@ TEST_F(PluginTest, ARebuildScoresTheRowsBeforeARowThatFailsAndShowsItsError) {
   }
   TContestData start = HostRecord();
   start.Connection = stepping.Connection();
-  start.LogTable.Write(
-      "(select CallSign, QSOMode, QSOReportRecived, DXCCPrefix, MainPrefix, Continent, case when "
-      "CallSign = 'W1AW' then abs(-9223372036854775808) else DigiBand end as DigiBand from Log)");
+  start.LogTable.Write(LogFailingAt(TestLog::kTable, "W1AW"));
 
   plugin.Run(0, &start);
 

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "cli/fuzz/fuzz_input.h"
 #include "logfiles/adif_reader.h"
@@ -13,21 +11,17 @@
 #include "logfiles/cabrillo_reader.h"
 #include "logfiles/edi_reader.h"
 #include "logfiles/log_reader.h"
+#include "logfiles/test_support.h"
 
 namespace {
 const std::filesystem::path kCorpus = MAROVINTA_FUZZ_CORPUS;
-
-std::string Content(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 template <typename Reader>
 int Replay(const char* folder, Reader read) {
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kCorpus / folder)) {
     SCOPED_TRACE(entry.path().string());
-    FuzzOne(read, Content(entry.path()));
+    FuzzOne(read, FileText(entry.path()));
     ++count;
   }
   return count;
@@ -56,7 +50,7 @@ TEST(FuzzCorpus, BothReadingsOfEveryAdifTagAgree) {
   for (const char* folder : {"adif_tag", "adif"}) {
     for (const auto& entry : std::filesystem::directory_iterator(kCorpus / folder)) {
       SCOPED_TRACE(entry.path().string());
-      EXPECT_TRUE(AdifTagReadingsAgree(Content(entry.path())));
+      EXPECT_TRUE(AdifTagReadingsAgree(FileText(entry.path())));
       ++count;
     }
   }
